@@ -1,0 +1,239 @@
+#include "app/LMMainWidget.h"
+
+#include "app/LMLeftController.h"
+#include "app/QVTLanguageManager.h"
+#include "canvas/LMGraphView.h"
+#include "ui_LMMainWidget.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPalette>
+
+LMMainWidget::LMMainWidget(const QStringList &arguments)
+    : QWidget(nullptr), Singleton<LMMainWidget>(this), m_baseTitle(QStringLiteral("Lumetra")),
+      ui(new Ui::LMMainWidget)
+{
+    ui->setupUi(this);
+
+    m_leftController = new LMLeftController(this);
+    m_graphView = new LMGraphView(this);
+    m_languageManager = new QVTLanguageManager(this);
+
+    // The first paper entry gives the canvas its first page through slot_updatePaper().
+    ui->scroll_graph->setWidget(m_graphView);
+    m_leftController->fillPaperSizes(ui->cob_pasesetting);
+
+    groupToolButtons();
+
+    // A new window holds no changes yet; filling the paper combo marked it.
+    m_graphView->setModifiedFlag(false);
+    updateWindowTitle();
+
+    applyStyleSheet();
+    selectStartLanguage();
+    ui->scrollArea->viewport()->setStyleSheet(QStringLiteral(
+        "#qt_scrollarea_viewport,#qt_scrollarea_viewport > *{background-color:transparent;}"));
+    ui->label->setText(QStringLiteral("Lumetra " LUMETRA_VERSION));
+    retranslate();
+    connect(ui->cob_lan, &QComboBox::currentIndexChanged, this,
+            &LMMainWidget::slot_updateLanguage);
+
+    QStringList quoted;
+    for (const QString &a : arguments)
+        quoted << QLatin1Char('"') + a + QLatin1Char('"');
+    qDebug().noquote() << "(" + quoted.join(QStringLiteral(", ")) + ")";
+}
+
+LMMainWidget::~LMMainWidget()
+{
+    delete ui;
+}
+
+void LMMainWidget::groupToolButtons()
+{
+    m_toolButtons = new QButtonGroup(this);
+    m_toolButtons->setExclusive(true);
+    // Checking the hidden member is how no tool button stays checked.
+    m_blankToolButton = new QPushButton(this);
+    m_blankToolButton->setCheckable(true);
+    m_blankToolButton->hide();
+    m_toolButtons->addButton(m_blankToolButton);
+
+    QList<QPushButton *> buttons = ui->title1->findChildren<QPushButton *>();
+    buttons += ui->title2->findChildren<QPushButton *>();
+    buttons << ui->btn_padding;
+    for (QPushButton *button : std::as_const(buttons)) {
+        connect(button, &QPushButton::clicked, m_graphView, &LMGraphView::slot_ChangeHandler);
+        connect(button, &QPushButton::clicked, this, &LMMainWidget::slot_HideFirstComment);
+        m_toolButtons->addButton(button);
+    }
+}
+
+void LMMainWidget::applyStyleSheet()
+{
+    // The style sheet paints the panels and buttons; the plain controls (spin
+    // box, combo boxes, check box, scroll bars, menus, message boxes) take the
+    // dark palette, application-wide so that popups and dialogs match.
+    QPalette dark = QApplication::palette();
+    dark.setColor(QPalette::Window, QColor(0x2c, 0x32, 0x3c));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(0x23, 0x28, 0x30));
+    dark.setColor(QPalette::AlternateBase, QColor(0x2c, 0x32, 0x3c));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::Button, QColor(0x3a, 0x42, 0x4e));
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Highlight, QColor(0x2f, 0x7d, 0xe1));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::Light, QColor(0x55, 0x60, 0x6f));
+    dark.setColor(QPalette::Midlight, QColor(0x46, 0x51, 0x61));
+    dark.setColor(QPalette::Mid, QColor(0x30, 0x36, 0x40));
+    dark.setColor(QPalette::Dark, QColor(0x1a, 0x1e, 0x24));
+    dark.setColor(QPalette::Shadow, QColor(0x10, 0x12, 0x16));
+    dark.setColor(QPalette::PlaceholderText, QColor(0x8d, 0x97, 0xa5));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x8d, 0x97, 0xa5));
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x8d, 0x97, 0xa5));
+    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x8d, 0x97, 0xa5));
+    QApplication::setPalette(dark);
+
+    QFile file(QStringLiteral(":/qss/main.qss"));
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    QByteArray bytes = file.readAll();
+    const int nul = bytes.indexOf('\0');
+    if (nul >= 0)
+        bytes.truncate(nul);
+    setStyleSheet(QString::fromUtf8(bytes));
+}
+
+void LMMainWidget::selectStartLanguage()
+{
+    m_languageByIndex = {{0, 0}, {1, 6}};
+    const int current = m_languageManager->language();
+    const int comboIndex = m_languageByIndex.key(current, 0);
+    ui->cob_lan->setCurrentIndex(comboIndex);
+    m_languageManager->setLanguage(m_languageByIndex.value(comboIndex));
+}
+
+QBoxLayout *LMMainWidget::settingsColumn() const
+{
+    return ui->vbox_left;
+}
+
+void LMMainWidget::checkToolButton(const QString &func)
+{
+    const QList<QPushButton *> buttons = ui->title->findChildren<QPushButton *>();
+    for (QPushButton *button : buttons) {
+        if (button->property("func").toString() == func) {
+            button->setChecked(true);
+            return;
+        }
+    }
+}
+
+void LMMainWidget::updateWindowTitle()
+{
+    const bool modified = m_graphView && m_graphView->flags().modified();
+    setWindowTitle(QFileInfo(m_currentPath).fileName() +
+                   (modified ? QStringLiteral("*   ") : QStringLiteral("   ")) + m_baseTitle);
+}
+
+void LMMainWidget::setCurrentPath(const QString &path)
+{
+    m_currentPath = path;
+    updateWindowTitle();
+}
+
+void LMMainWidget::setModified()
+{
+    if (m_graphView && !m_graphView->flags().modified())
+        m_graphView->setModifiedFlag(true);
+    updateWindowTitle();
+}
+
+void LMMainWidget::slot_updatePaper()
+{
+    if (!m_graphView)
+        return;
+    const int index = ui->cob_pasesetting->currentIndex();
+    const bool landscape = ui->chk_horizonal->isChecked();
+    const QSize size = m_leftController->paperPixelSize(index, landscape);
+    if (!size.isValid())
+        return;
+    const double zoom = ui->spin_size->value() / 100.0;
+
+    m_graphView->setPaperId(ui->cob_pasesetting->itemData(index, Qt::UserRole).toInt());
+    m_graphView->setTextureScale(100);
+    m_graphView->setLandscape(landscape);
+    m_graphView->setPage(size.width(), size.height(), zoom);
+    setModified();
+    m_graphView->update();
+    Q_EMIT signal_Resized();
+}
+
+void LMMainWidget::slot_updateLanguage(int index)
+{
+    m_languageManager->setLanguage(m_languageByIndex.value(index, 0));
+}
+
+void LMMainWidget::slot_HideFirstComment()
+{
+    if (!ui->label_comment)
+        return;
+    ui->label_comment->deleteLater();
+    ui->label_comment = nullptr;
+}
+
+void LMMainWidget::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QBrush(QPixmap(QStringLiteral(":/background.png"))));
+    painter.drawRect(rect());
+    painter.end();
+    QWidget::paintEvent(event);
+}
+
+void LMMainWidget::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+void LMMainWidget::retranslate()
+{
+    // Before the language manager exists there is nothing to show yet.
+    QVTLanguageManager *lan = m_languageManager;
+    if (!lan)
+        return;
+    const struct {
+        QWidget *widget;
+        int line;
+    } tooltips[] = {
+        {ui->b0, 3},          {ui->b1, 5},          {ui->b2, 4},           {ui->d00, 7},
+        {ui->d01, 8},         {ui->d02, 9},         {ui->d03, 10},         {ui->d04, 55},
+        {ui->d05, 62},        {ui->d10, 11},        {ui->d11, 12},         {ui->d12, 14},
+        {ui->d13, 15},        {ui->d14, 56},        {ui->d15, 63},         {ui->d16, 75},
+        {ui->btn_new, 1},     {ui->btn_open, 6},    {ui->btn_print, 0},    {ui->btn_save, 2},
+        {ui->btn_saveas, 46}, {ui->btn_return, 92}, {ui->btn_redo, 93},
+    };
+    for (const auto &t : tooltips)
+        t.widget->setToolTip(lan->text(t.line));
+
+    ui->l1->setText(lan->text(26));
+    ui->l2->setText(lan->text(27));
+    ui->ll0->setText(lan->text(16));
+    ui->ll1->setText(lan->text(17));
+    ui->chk_horizonal->setText(lan->text(18));
+    ui->btn_padding->setText(lan->text(67));
+    ui->lab_print_tip->setText(lan->text(96));
+    if (ui->label_comment)
+        ui->label_comment->setText(lan->text(95));
+    ui->update->setText(QStringLiteral("<p><a href=\"update\"><span style=\" font-size:12pt; "
+                                       "text-decoration: underline; color:#0000ff;\">%1</span></a></p>")
+                            .arg(lan->text(77), 0, QLatin1Char(' ')));
+}

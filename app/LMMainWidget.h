@@ -1,0 +1,72 @@
+#pragma once
+
+#include "app/Singleton.h"
+
+#include <QHash>
+#include <QWidget>
+
+class LMGraphView;
+class LMLeftController;
+class QVTLanguageManager;
+class QBoxLayout;
+class QPushButton;
+class QButtonGroup;
+
+namespace Ui {
+class LMMainWidget;
+}
+
+// The one top-level window: command buttons, tool palette, page controls, the
+// settings column and the canvas.
+class LMMainWidget : public QWidget, public Singleton<LMMainWidget> {
+    Q_OBJECT
+public:
+    explicit LMMainWidget(const QStringList &arguments = QStringList());
+    ~LMMainWidget() override;
+
+    void updateWindowTitle();
+    // Marks the document modified and shows it in the title.
+    void setModified();
+    void retranslate();
+
+    LMGraphView *graphView() const { return m_graphView; }
+    LMLeftController *leftController() const { return m_leftController; }
+    QVTLanguageManager *languageManager() const { return m_languageManager; }
+    Ui::LMMainWidget *form() const { return ui; }
+    QString currentPath() const { return m_currentPath; }
+    // The document's full path; empty while it has no name.
+    void setCurrentPath(const QString &path);
+    QPushButton *blankToolButton() const { return m_blankToolButton; }
+
+    // The settings column's layout; tool panels go just above its closing spacer.
+    QBoxLayout *settingsColumn() const;
+    // Checks the first tool button of the top band whose "func" is `func`.
+    void checkToolButton(const QString &func);
+
+Q_SIGNALS:
+    void signal_Resized();
+
+public Q_SLOTS:
+    void slot_updatePaper();
+    void slot_updateLanguage(int index);
+    void slot_HideFirstComment();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void groupToolButtons();
+    void applyStyleSheet();
+    void selectStartLanguage();
+
+    LMLeftController *m_leftController = nullptr;
+    LMGraphView *m_graphView = nullptr;
+    QVTLanguageManager *m_languageManager = nullptr;
+    QString m_currentPath;
+    QString m_baseTitle;
+    QHash<int, int> m_languageByIndex;
+    QButtonGroup *m_toolButtons = nullptr;
+    QPushButton *m_blankToolButton = nullptr;
+    Ui::LMMainWidget *ui;
+};

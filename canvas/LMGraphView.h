@@ -1,0 +1,119 @@
+#pragma once
+
+#include "app/Singleton.h"
+#include "canvas/LMTransformCache.h"
+#include "canvas/LMViewFlags.h"
+
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+
+class LMGraphFuncInf;
+class LMScreenMsgHandlerInf;
+class QMenu;
+
+// The drawing surface and the document in one: the page raster, the items
+// still being edited on it, the view and frame-effect state, and the tools.
+// The page is a raster of 3 pixels per millimetre shown at `zoom`, offset by
+// (20, 25) document pixels inside the widget.
+class LMGraphView : public QWidget, public Singleton<LMGraphView> {
+    Q_OBJECT
+public:
+    explicit LMGraphView(QWidget *mainWindow);
+    ~LMGraphView() override;
+
+    // --- tools
+    void setHandler(LMScreenMsgHandlerInf *tool);
+    void setHandlerByName(const QString &name);
+    void refreshHandler();
+    LMScreenMsgHandlerInf *currentHandler() const { return m_currentHandler; }
+    QWidget *settingsPanel() const { return m_settingsPanel; }
+
+    // --- items drawn but not yet committed (owned)
+    void addLiveItem(LMGraphFuncInf *item);
+    const QList<LMGraphFuncInf *> &liveItems() const { return m_liveItems; }
+
+    // --- page
+    QImage &rasterImage() { return m_raster; }
+    const QImage &rasterImage() const { return m_raster; }
+    void setPage(int width, int height, double zoom);
+    double zoom() const { return m_zoom; }
+    QRectF paperRect() const { return m_paperRect; }
+    QPoint toDocument(const QPoint &widgetPos) const;
+
+    // --- margins in millimetres and the printable area
+    void setMargins(double left, double top, double right, double bottom);
+    void getMargins(double &left, double &top, double &right, double &bottom) const;
+    QRect printableRect(const QRect &rect) const;
+    void checkPrintable();
+
+    // --- the pouch outline's placement on the page
+    const QPainterPath &outlinePath() const;
+    QPoint outlineOffset() const { return m_outlineOffset; }
+
+    // --- frame texture and colours
+    void setTexture(const QString &name);
+    QString textureName() const { return m_textureName; }
+    const QPixmap &frameTexture() const { return m_frameTexture; }
+    QColor frameColor() const { return m_frameColor; }
+    QColor sideColor() const { return m_sideColor; }
+
+    // --- view state; every setter repaints
+    const LMViewFlags &flags() const { return m_flags; }
+    void setClipToOutline(bool on);
+    void setLandscape(bool on);
+    void setPaperId(int id);
+    void setModifiedFlag(bool on);
+    void setTextureScale(int percent);
+
+    const QTransform &transform(int index);
+    void invalidateTransforms() { m_transforms.invalidate(); }
+
+    // New document: white page, fresh state, the hand tool.
+    void clearDocument();
+
+    // The right-click menu's entries for a click at `widgetPos`.
+    void fillContextMenu(QMenu *menu, const QPoint &widgetPos);
+
+public Q_SLOTS:
+    void slot_ChangeHandler();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+
+private:
+    void markModified();
+    LMTransformInputs transformInputs() const;
+    void paintMarginGuide(QPainter &painter);
+
+    QPixmap m_frameTexture;
+    QColor m_frameColor = Qt::blue;
+    QColor m_sideColor = Qt::gray;
+    QPointer<QWidget> m_settingsPanel;
+    LMScreenMsgHandlerInf *m_currentHandler = nullptr;
+    QList<LMGraphFuncInf *> m_liveItems;
+    QImage m_raster;
+    QString m_textureName;
+    double m_zoom = 100.0;
+    std::array<double, 4> m_margins = {10.0, 10.0, 10.0, 10.0}; // top, left, bottom, right
+    QPoint m_outlineOffset;
+    LMViewFlags m_flags = LMViewFlags::atStart();
+    QRectF m_paperRect;
+    LMTransformCache m_transforms;
+};

@@ -1,0 +1,101 @@
+// Pointer, key and input-method events, forwarded to the current tool, and
+// the right-click menu.
+#include "canvas/LMGraphView.h"
+
+#include "app/QVTLanguageManager.h"
+#include "tools/LMScreenMsgHandlerInf.h"
+
+#include <QInputMethodEvent>
+#include <QMenu>
+#include <QMouseEvent>
+
+namespace {
+QPoint widgetPosOf(const QMouseEvent *event)
+{
+    return event->position().toPoint();
+}
+
+const QString &lan(int line)
+{
+    return QVTLanguageManager::instance()->text(line);
+}
+} // namespace
+
+void LMGraphView::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::RightButton) {
+        QMenu menu(this);
+        fillContextMenu(&menu, widgetPosOf(event));
+        menu.exec(event->globalPosition().toPoint());
+        return;
+    }
+    if (event->button() == Qt::LeftButton && m_currentHandler)
+        m_currentHandler->onMousePress(widgetPosOf(event), toDocument(widgetPosOf(event)));
+}
+
+void LMGraphView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && m_currentHandler)
+        m_currentHandler->onMouseRelease(widgetPosOf(event), toDocument(widgetPosOf(event)));
+}
+
+void LMGraphView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_currentHandler)
+        m_currentHandler->onMouseMove(widgetPosOf(event), toDocument(widgetPosOf(event)));
+}
+
+void LMGraphView::wheelEvent(QWheelEvent *event)
+{
+    if (m_currentHandler)
+        m_currentHandler->onWheel(event->angleDelta().y());
+    // Unhandled, so the scroll area around the canvas still scrolls.
+    event->ignore();
+}
+
+void LMGraphView::keyPressEvent(QKeyEvent *event)
+{
+    if (m_currentHandler)
+        m_currentHandler->onKeyPress(event->key(), event->text());
+}
+
+void LMGraphView::keyReleaseEvent(QKeyEvent *event)
+{
+    if (m_currentHandler)
+        m_currentHandler->onKeyRelease(event->key());
+}
+
+void LMGraphView::enterEvent(QEnterEvent *)
+{
+    if (m_currentHandler)
+        m_currentHandler->onEnter();
+}
+
+void LMGraphView::leaveEvent(QEvent *)
+{
+    if (m_currentHandler)
+        m_currentHandler->onLeave();
+}
+
+void LMGraphView::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (m_currentHandler)
+        m_currentHandler->onInputMethod(event->commitString());
+}
+
+void LMGraphView::resizeEvent(QResizeEvent *) {}
+
+void LMGraphView::fillContextMenu(QMenu *menu, const QPoint &)
+{
+    QAction *clip = menu->addAction(lan(39));
+    clip->setCheckable(true);
+    clip->setChecked(m_flags.clipToOutline());
+    connect(clip, &QAction::triggered, this, [this] { setClipToOutline(!m_flags.clipToOutline()); });
+
+    const bool editingOutline =
+        m_currentHandler && m_currentHandler->objectName() == QLatin1String("ls");
+    QAction *outlineEditing = menu->addAction(lan(editingOutline ? 41 : 40));
+    connect(outlineEditing, &QAction::triggered, this, [this, editingOutline] {
+        setHandlerByName(editingOutline ? QStringLiteral("basic") : QStringLiteral("ls"));
+    });
+}

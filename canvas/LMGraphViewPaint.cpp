@@ -1,0 +1,61 @@
+// Painting of the page: white sheet, raster, live items and the margin guide.
+#include "canvas/LMGraphView.h"
+
+#include "tools/LMGraphFuncInf.h"
+
+#include <QPainter>
+
+void LMGraphView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+
+    painter.fillRect(m_paperRect, Qt::white);
+    // A crisp one-pixel border just outside the page.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(m_paperRect.adjusted(-1, -1, 1, 1));
+    painter.setRenderHint(QPainter::Antialiasing, true);
+
+    // The raster, clipped to the outline when only the pouch's inside is shown.
+    painter.save();
+    const QPainterPath &outline = outlinePath();
+    const bool outlineClip = m_flags.clipToOutline() && !outline.isEmpty();
+    if (outlineClip) {
+        painter.setTransform(transform(8));
+        painter.setClipPath(outline);
+    }
+    QTransform docToWidget;
+    docToWidget.translate(int(m_zoom * LMTransformCache::DocMargin[0]),
+                          int(m_zoom * LMTransformCache::DocMargin[1]));
+    docToWidget.scale(m_zoom, m_zoom);
+    painter.setTransform(docToWidget);
+    if (!outlineClip)
+        painter.setClipRect(m_raster.rect());
+    painter.drawImage(0, 0, m_raster);
+    painter.restore();
+
+    // Live items paint in widget pixels and apply the zoom themselves.
+    for (LMGraphFuncInf *item : std::as_const(m_liveItems))
+        item->paintPreview(&painter, this);
+
+    paintMarginGuide(painter);
+}
+
+void LMGraphView::paintMarginGuide(QPainter &painter)
+{
+    const bool marginTool = m_flags.marginToolActive();
+    const bool red = !m_flags.outputRendering() && m_flags.outsidePrintable() && marginTool;
+    QPen pen(red ? Qt::red : Qt::gray);
+    pen.setWidthF(marginTool ? 3.0 : 1.0);
+    pen.setStyle(Qt::DotLine);
+    pen.setCapStyle(Qt::SquareCap);
+    pen.setJoinStyle(Qt::BevelJoin);
+    painter.save();
+    painter.setTransform(transform(2));
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(printableRect(m_raster.rect()));
+    painter.restore();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QPageSize>
+#include <QSize>
+
+#include <array>
+
+// One paper the page can take. Sizes are portrait millimetres as printed on
+// the paper's label. The page-size number is what documents store (A4 0, B5 1,
+// Letter 2, ...); Qt numbers its page sizes differently, so each row also names
+// the printer's page size.
+struct PaperEntry {
+    const char *name;
+    int pageSizeId;
+    int widthMm;
+    int heightMm;
+    QPageSize::PageSizeId printerSize;
+};
+
+namespace LMPaperTable {
+
+constexpr int RowCount = 30;
+constexpr int PixelsPerMm = 3;
+constexpr int DefaultPageSizeId = 2; // Letter
+
+const std::array<PaperEntry, RowCount> &rows();
+
+// Page raster size of row `index` at 3 pixels per millimetre, sides exchanged
+// for landscape. An index outside the table gives (-1, -1).
+QSize pixelSize(int index, bool landscape);
+
+// The last row whose page-size number is `pageSizeId`, or -1.
+int lastRowWithId(int pageSizeId);
+
+// The printer's page size for a stored page-size number; Letter when unknown.
+QPageSize::PageSizeId printerPageSize(int pageSizeId);
+
+} // namespace LMPaperTable

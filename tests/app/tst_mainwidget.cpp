@@ -1,0 +1,287 @@
+#include "app/LMLanguageTable.h"
+#include "app/LMMainWidget.h"
+#include "app/LMResources.h"
+#include "app/QVTLanguageManager.h"
+#include "canvas/LMGraphView.h"
+#include "ui_LMMainWidget.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+QStringList tableOf(const QString &folder)
+{
+    QFile file(LMLanguageTable::resourcePath(folder));
+    file.open(QIODevice::ReadOnly);
+    return LMLanguageTable::parse(file.readAll());
+}
+} // namespace
+
+class TestMainWidget : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void startState();
+    void formGeometry();
+    void windowTitle_data();
+    void windowTitle();
+    void pageControls_data();
+    void pageControls();
+    void zoomKeepsTheDrawing();
+    void spanishRetranslatesEverything();
+    void arabicMirrorsTheWindow();
+    void firstToolClickRemovesTheHint();
+    void toolButtonsAreExclusive();
+    void styleSheetImagesExist();
+
+private:
+    LMMainWidget *m_window = nullptr;
+    Ui::LMMainWidget *ui = nullptr;
+};
+
+void TestMainWidget::initTestCase()
+{
+    lmInitResources();
+}
+
+void TestMainWidget::init()
+{
+    m_window = new LMMainWidget;
+    ui = m_window->form();
+}
+
+void TestMainWidget::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+    QApplication::setLayoutDirection(Qt::LeftToRight);
+}
+
+void TestMainWidget::startState()
+{
+    QCOMPARE(LMMainWidget::instance(), m_window);
+    QCOMPARE(LMGraphView::instance(), m_window->graphView());
+    QCOMPARE(ui->cob_pasesetting->count(), 30);
+    QCOMPARE(ui->cob_pasesetting->currentIndex(), 0);
+    QCOMPARE(ui->cob_pasesetting->itemData(2).toInt(), 28);
+    QVERIFY(ui->chk_horizonal->isChecked());
+    LMGraphView *view = m_window->graphView();
+    QCOMPARE(view->rasterImage().size(), QSize(837, 648));
+    QCOMPARE(view->zoom(), 1.0);
+    QCOMPARE(view->flags().paperId(), qint16(2));
+    QVERIFY(view->flags().landscape());
+    QCOMPARE(view->flags().textureScale(), 100);
+    QVERIFY(!view->flags().modified());
+    QCOMPARE(ui->scroll_graph->widget(), view);
+    QVERIFY(ui->d01->isChecked()); // the hand tool is current at start
+    QCOMPARE(ui->cob_lan->count(), 2);
+    QCOMPARE(ui->cob_lan->itemText(1), QStringLiteral("Español"));
+    QVERIFY(!m_window->styleSheet().isEmpty());
+}
+
+void TestMainWidget::formGeometry()
+{
+    QCOMPARE(m_window->size(), QSize(1309, 512));
+    for (QPushButton *b : {ui->btn_open, ui->btn_save, ui->btn_saveas, ui->btn_new, ui->btn_redo,
+                           ui->btn_return}) {
+        QCOMPARE(b->minimumSize(), QSize(58, 45));
+        QCOMPARE(b->maximumSize(), QSize(58, 45));
+        QCOMPARE(b->parentWidget(), ui->title0);
+    }
+    QCOMPARE(ui->title->maximumHeight(), 113);
+    QCOMPARE(ui->spin_size->minimum(), 20);
+    QCOMPARE(ui->spin_size->maximum(), 100);
+    QCOMPARE(ui->spin_size->singleStep(), 20);
+    QCOMPARE(ui->spin_size->suffix(), QStringLiteral("%"));
+    // Tool buttons name their tools; the blank button of the group is hidden.
+    const QStringList funcs = {"line", "basic", "rectangle", "ellipse", "clip", "roundrectangle",
+                               "img", "pencil", "eraser", "text", "textalongarc", "rhombus",
+                               "screenadj", "ls", "border", "strip"};
+    const QList<QPushButton *> tools = {ui->d00, ui->d01, ui->d02, ui->d03, ui->d04, ui->d05,
+                                        ui->d10, ui->d11, ui->d12, ui->d13, ui->d14, ui->d15,
+                                        ui->d16, ui->b0,  ui->b1,  ui->b2};
+    for (int i = 0; i < tools.size(); ++i)
+        QCOMPARE(tools[i]->property("func").toString(), funcs[i]);
+    QCOMPARE(ui->btn_padding->property("func").toString(), QStringLiteral("padding"));
+    QVERIFY(m_window->blankToolButton()->isHidden());
+    // The settings column ends with its spacer, below the hint.
+    QBoxLayout *column = m_window->settingsColumn();
+    QVERIFY(column->itemAt(column->count() - 1)->spacerItem());
+    QCOMPARE(column->itemAt(column->count() - 2)->widget(), ui->label_comment);
+}
+
+void TestMainWidget::windowTitle_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("unnamed, unchanged") << QString() << false << "   Lumetra";
+    QTest::newRow("unnamed, modified") << QString() << true << "*   Lumetra";
+    QTest::newRow("named, modified")
+        << QStringLiteral("/home/me/cards/card.lmx") << true << "card.lmx*   Lumetra";
+    QTest::newRow("named, unchanged")
+        << QStringLiteral("/home/me/cards/card.lmx") << false << "card.lmx   Lumetra";
+}
+
+void TestMainWidget::windowTitle()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, modified);
+    QFETCH(QString, title);
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("   Lumetra"));
+    m_window->setCurrentPath(path);
+    if (modified)
+        m_window->setModified();
+    QCOMPARE(m_window->windowTitle(), title);
+}
+
+void TestMainWidget::pageControls_data()
+{
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<bool>("landscape");
+    QTest::addColumn<int>("zoom");
+    QTest::addColumn<QSize>("raster");
+    QTest::addColumn<QSize>("widget");
+    QTest::addColumn<int>("paperId");
+    QTest::newRow("A5 portrait at 40%") << 8 << false << 40 << QSize(444, 630) << QSize(193, 272) << 9;
+    QTest::newRow("Letter landscape at 60%")
+        << 0 << true << 60 << QSize(837, 648) << QSize(526, 418) << 2;
+    QTest::newRow("Ledger landscape at 20%")
+        << 2 << true << 20 << QSize(837, 1296) << QSize(175, 269) << 28;
+    QTest::newRow("A4 portrait at 100%") << 7 << false << 100 << QSize(630, 891) << QSize(670, 941) << 0;
+}
+
+// Drives the three page controls the way a user does and checks the page.
+void TestMainWidget::pageControls()
+{
+    QFETCH(int, paper);
+    QFETCH(bool, landscape);
+    QFETCH(int, zoom);
+    QFETCH(QSize, raster);
+    QFETCH(QSize, widget);
+    QFETCH(int, paperId);
+    m_window->show();
+    QSignalSpy resized(m_window, &LMMainWidget::signal_Resized);
+    ui->cob_pasesetting->setCurrentIndex(paper);
+    if (ui->chk_horizonal->isChecked() != landscape)
+        QTest::mouseClick(ui->chk_horizonal, Qt::LeftButton, {}, QPoint(8, ui->chk_horizonal->height() / 2));
+    QCOMPARE(ui->chk_horizonal->isChecked(), landscape);
+    ui->spin_size->setValue(zoom);
+    LMGraphView *view = m_window->graphView();
+    QCOMPARE(view->rasterImage().size(), raster);
+    QCOMPARE(view->size(), widget);
+    QCOMPARE(view->flags().paperId(), qint16(paperId));
+    QCOMPARE(view->flags().landscape(), landscape);
+    QVERIFY(!resized.isEmpty());
+    QVERIFY(view->flags().modified());
+    QVERIFY(m_window->windowTitle().startsWith(QStringLiteral("*")));
+}
+
+void TestMainWidget::zoomKeepsTheDrawing()
+{
+    LMGraphView *view = m_window->graphView();
+    view->rasterImage().setPixelColor(400, 300, Qt::green);
+    ui->spin_size->setValue(40);
+    ui->spin_size->setValue(100);
+    QCOMPARE(view->rasterImage().pixelColor(400, 300), QColor(Qt::green));
+}
+
+void TestMainWidget::spanishRetranslatesEverything()
+{
+    const QStringList es = tableOf(QStringLiteral("esp"));
+    QCOMPARE(es.size(), 100);
+    ui->cob_lan->setCurrentIndex(1);
+    QCOMPARE(m_window->languageManager()->language(), 6);
+    QCOMPARE(ui->l1->text(), es[26]);
+    QCOMPARE(ui->l2->text(), es[27]);
+    QCOMPARE(ui->ll0->text(), es[16]);
+    QCOMPARE(ui->ll1->text(), es[17]);
+    QCOMPARE(ui->chk_horizonal->text(), es[18]);
+    QCOMPARE(ui->btn_padding->text(), es[67]);
+    QCOMPARE(ui->lab_print_tip->text(), es[96]);
+    QCOMPARE(ui->label_comment->text(), es[95]);
+    QCOMPARE(ui->btn_new->toolTip(), es[1]);
+    QCOMPARE(ui->btn_print->toolTip(), es[0]);
+    QCOMPARE(ui->btn_return->toolTip(), es[92]);
+    QCOMPARE(ui->d04->toolTip(), es[55]);
+    QCOMPARE(ui->d16->toolTip(), es[75]);
+    QCOMPARE(ui->b2->toolTip(), es[4]);
+    QVERIFY(ui->update->text().contains(QStringLiteral(">%1</span>").arg(es[77])));
+    QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
+
+    ui->cob_lan->setCurrentIndex(0);
+    QCOMPARE(ui->l2->text(), QStringLiteral("Draw/Add Text/Edit"));
+    QCOMPARE(ui->btn_saveas->toolTip(), QStringLiteral("Save As"));
+    QCOMPARE(ui->update->text(),
+             QStringLiteral("<p><a href=\"update\"><span style=\" font-size:12pt; text-decoration: "
+                            "underline; color:#0000ff;\">Update</span></a></p>"));
+}
+
+void TestMainWidget::arabicMirrorsTheWindow()
+{
+    const QStringList ar = tableOf(QStringLiteral("ara"));
+    m_window->languageManager()->setLanguage(22);
+    QCOMPARE(m_window->layoutDirection(), Qt::RightToLeft);
+    QCOMPARE(ui->left->layoutDirection(), Qt::RightToLeft);
+    QCOMPARE(ui->l2->text(), ar[27]);
+    m_window->languageManager()->setLanguage(6);
+    QCOMPARE(m_window->layoutDirection(), Qt::LeftToRight);
+}
+
+void TestMainWidget::firstToolClickRemovesTheHint()
+{
+    QPointer<QLabel> hint = ui->label_comment;
+    QVERIFY(hint);
+    m_window->show();
+    QTest::mouseClick(ui->d02, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!hint);
+    QVERIFY(!ui->label_comment);
+    m_window->languageManager()->setLanguage(6); // later retranslations skip it
+    QVERIFY(!ui->label_comment);
+    QCOMPARE(ui->l2->text(), tableOf(QStringLiteral("esp"))[27]);
+}
+
+void TestMainWidget::toolButtonsAreExclusive()
+{
+    m_window->show();
+    QTest::mouseClick(ui->btn_padding, Qt::LeftButton);
+    QVERIFY(ui->btn_padding->isChecked());
+    QVERIFY(!ui->d01->isChecked());
+    m_window->checkToolButton(QStringLiteral("line"));
+    QVERIFY(ui->d00->isChecked());
+    QVERIFY(!ui->btn_padding->isChecked());
+    m_window->checkToolButton(QStringLiteral("padding")); // outside the top band
+    QVERIFY(ui->d00->isChecked());
+    m_window->blankToolButton()->setChecked(true);
+    for (QPushButton *b : ui->title->findChildren<QPushButton *>())
+        QVERIFY(!b->isChecked());
+}
+
+void TestMainWidget::styleSheetImagesExist()
+{
+    const QString qss = m_window->styleSheet();
+    const QRegularExpression url(QStringLiteral("url\\((:/[^)]+)\\)"));
+    QSet<QString> images;
+    for (const QRegularExpressionMatch &m : url.globalMatch(qss))
+        images.insert(m.captured(1));
+    // Three states for 16 tool buttons, two for 7 command buttons, and the panel.
+    QCOMPARE(images.size(), 16 * 3 + 7 * 2 + 1);
+    for (const QString &image : std::as_const(images)) {
+        const QImage loaded(image);
+        QVERIFY2(!loaded.isNull(), qPrintable(image));
+    }
+    for (const char *name : {"d00_checked", "adjust_hovered", "t01_normal", "redo_hovered"})
+        QVERIFY(images.contains(QStringLiteral(":/%1.png").arg(QLatin1String(name))));
+    QVERIFY(!QIcon(QStringLiteral(":/ico.svg")).pixmap(32, 32).isNull());
+    QVERIFY(!QImage(QStringLiteral(":/background.png")).isNull());
+}
+
+QTEST_MAIN(TestMainWidget)
+#include "tst_mainwidget.moc"

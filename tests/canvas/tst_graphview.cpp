@@ -1,0 +1,332 @@
+#include "app/LMResources.h"
+#include "app/QVTLanguageManager.h"
+#include "canvas/LMGraphView.h"
+#include "tools/LMGraphFuncInf.h"
+#include "tools/LMScreenMsgHandlerInf.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QPainter>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+// A tool that writes down what the canvas tells it.
+class ProbeTool : public LMScreenMsgHandlerInf {
+public:
+    explicit ProbeTool(LMGraphView *view, const QString &name) : LMScreenMsgHandlerInf(view)
+    {
+        setObjectName(name);
+    }
+    QStringList calls;
+    QPoint lastWidget, lastDoc;
+
+    void onMousePress(const QPoint &w, const QPoint &d) override { record("press", w, d); }
+    void onMouseRelease(const QPoint &w, const QPoint &d) override { record("release", w, d); }
+    void onMouseMove(const QPoint &w, const QPoint &d) override { record("move", w, d); }
+    void onWheel(int delta) override { calls << QStringLiteral("wheel %1").arg(delta); }
+    void onActivate() override { calls << QStringLiteral("activate %1").arg(isActive()); }
+    void onDeactivate() override { calls << QStringLiteral("deactivate %1").arg(isActive()); }
+    void onKeyPress(int key, const QString &text) override
+    {
+        calls << QStringLiteral("key %1 %2").arg(key).arg(text);
+    }
+    void onKeyRelease(int key) override { calls << QStringLiteral("keyup %1").arg(key); }
+
+private:
+    void record(const char *what, const QPoint &w, const QPoint &d)
+    {
+        calls << QLatin1String(what);
+        lastWidget = w;
+        lastDoc = d;
+    }
+};
+
+// A live item that fills a widget rectangle with blue.
+class BlueBox : public LMGraphFuncInf {
+public:
+    void paintPreview(QPainter *painter, LMGraphView *) override
+    {
+        painter->fillRect(QRect(300, 200, 10, 10), Qt::blue);
+    }
+};
+} // namespace
+
+class TestGraphView : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void widgetSize_data();
+    void widgetSize();
+    void setPageKeepsCropsAndExtends();
+    void onlyASizeChangeMarksModified();
+    void printableRect_data();
+    void printableRect();
+    void eventsReachTheCurrentTool();
+    void eventsWithoutToolAreIgnored();
+    void toolSwitching();
+    void contextMenuEntries();
+    void contextMenuTogglesClip();
+    void rightClickOpensMenuNotTool();
+    void paintsPageRasterItemsAndGuide();
+    void clearDocumentKeepsThePage();
+
+private:
+    QVTLanguageManager *m_lan = nullptr;
+    LMGraphView *m_view = nullptr;
+};
+
+void TestGraphView::initTestCase()
+{
+    lmInitResources();
+    m_lan = new QVTLanguageManager(this);
+}
+
+void TestGraphView::init()
+{
+    m_view = new LMGraphView(nullptr);
+    m_view->setPage(837, 648, 1.0);
+    m_view->setModifiedFlag(false);
+}
+
+void TestGraphView::cleanup()
+{
+    delete m_view;
+    m_view = nullptr;
+}
+
+void TestGraphView::widgetSize_data()
+{
+    QTest::addColumn<QSize>("page");
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<QSize>("widget");
+    QTest::newRow("Letter landscape at 50%") << QSize(837, 648) << 0.5 << QSize(438, 349);
+    QTest::newRow("Letter landscape at 100%") << QSize(837, 648) << 1.0 << QSize(877, 698);
+    QTest::newRow("A5 portrait at 40%") << QSize(444, 630) << 0.4 << QSize(193, 272);
+    QTest::newRow("A0 portrait at 20%") << QSize(2523, 3567) << 0.2 << QSize(512, 723);
+}
+
+void TestGraphView::widgetSize()
+{
+    QFETCH(QSize, page);
+    QFETCH(double, zoom);
+    QFETCH(QSize, widget);
+    m_view->setPage(page.width(), page.height(), zoom);
+    QCOMPARE(m_view->size(), widget);
+    QCOMPARE(m_view->minimumSize(), widget);
+    QCOMPARE(m_view->maximumSize(), widget);
+    QCOMPARE(m_view->paperRect(), QRectF(20 * zoom, 25 * zoom, page.width() * zoom, page.height() * zoom));
+    QCOMPARE(m_view->zoom(), zoom);
+}
+
+void TestGraphView::setPageKeepsCropsAndExtends()
+{
+    QImage &raster = m_view->rasterImage();
+    raster.setPixelColor(5, 5, Qt::red);
+    raster.setPixelColor(800, 600, Qt::red);
+
+    m_view->setPage(837, 648, 0.4); // zoom only
+    QCOMPARE(m_view->rasterImage().pixelColor(5, 5), QColor(Qt::red));
+    QCOMPARE(m_view->rasterImage().pixelColor(800, 600), QColor(Qt::red));
+
+    m_view->setPage(444, 630, 0.4); // smaller: cropped at the right and bottom
+    QCOMPARE(m_view->rasterImage().size(), QSize(444, 630));
+    QCOMPARE(m_view->rasterImage().pixelColor(5, 5), QColor(Qt::red));
+
+    m_view->setPage(837, 648, 1.0); // larger again: extended with white
+    QCOMPARE(m_view->rasterImage().size(), QSize(837, 648));
+    QCOMPARE(m_view->rasterImage().pixelColor(5, 5), QColor(Qt::red));
+    QCOMPARE(m_view->rasterImage().pixelColor(800, 600), QColor(Qt::white));
+    QCOMPARE(m_view->rasterImage().pixelColor(836, 647), QColor(Qt::white));
+}
+
+void TestGraphView::onlyASizeChangeMarksModified()
+{
+    m_view->setPage(837, 648, 0.6);
+    QVERIFY(!m_view->flags().modified());
+    m_view->setPage(648, 837, 0.6);
+    QVERIFY(m_view->flags().modified());
+}
+
+void TestGraphView::printableRect_data()
+{
+    QTest::addColumn<QList<double>>("margins"); // left, top, right, bottom
+    QTest::addColumn<QRect>("expected");
+    QTest::newRow("ten millimetres") << QList<double>{10, 10, 10, 10}
+                                     << QRect(QPoint(30, 30), QPoint(806, 617));
+    QTest::newRow("none") << QList<double>{0, 0, 0, 0} << QRect(0, 0, 837, 648);
+    QTest::newRow("fractions truncate toward zero")
+        << QList<double>{2.5, 1.1, 2.5, 1.1} << QRect(QPoint(7, 3), QPoint(829, 644));
+}
+
+void TestGraphView::printableRect()
+{
+    QFETCH(QList<double>, margins);
+    QFETCH(QRect, expected);
+    m_view->setMargins(margins[0], margins[1], margins[2], margins[3]);
+    QCOMPARE(m_view->printableRect(m_view->rasterImage().rect()), expected);
+    double l, t, r, b;
+    m_view->getMargins(l, t, r, b);
+    QCOMPARE(QList<double>({l, t, r, b}), margins);
+    QVERIFY(!m_view->flags().outsidePrintable()); // no outline placed yet
+}
+
+void TestGraphView::eventsReachTheCurrentTool()
+{
+    auto *probe = new ProbeTool(m_view, QStringLiteral("probe"));
+    m_view->setHandlerByName(QStringLiteral("probe"));
+    QCOMPARE(m_view->currentHandler(), probe);
+    QCOMPARE(probe->calls, QStringList{"activate 1"});
+    m_view->setPage(837, 648, 0.5); // the tool is refreshed on a page change
+    QCOMPARE(probe->calls.mid(1), (QStringList{"deactivate 1", "activate 1"}));
+    probe->calls.clear();
+
+    QTest::mousePress(m_view, Qt::LeftButton, {}, QPoint(70, 75));
+    QCOMPARE(probe->lastWidget, QPoint(70, 75));
+    QCOMPARE(probe->lastDoc, QPoint(120, 125));
+    QTest::mouseMove(m_view, QPoint(9, 12));
+    QCOMPARE(probe->lastDoc, QPoint(-2, -1)); // outside the page, still passed on
+    QTest::mouseRelease(m_view, Qt::LeftButton, {}, QPoint(11, 13));
+    QCOMPARE(probe->lastDoc, QPoint(2, 1));
+    QTest::mouseRelease(m_view, Qt::MiddleButton, {}, QPoint(11, 13));
+    QTest::mousePress(m_view, Qt::MiddleButton, {}, QPoint(11, 13));
+    QTest::keyClick(m_view, Qt::Key_A, {}, 10);
+    QWheelEvent wheel(QPointF(5, 5), m_view->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(m_view, &wheel);
+    QCOMPARE(probe->calls, (QStringList{"press", "move", "release", "key 65 a", "keyup 65",
+                                        "wheel 120"}));
+}
+
+void TestGraphView::eventsWithoutToolAreIgnored()
+{
+    QVERIFY(!m_view->currentHandler()); // no tool is named "basic" here
+    QTest::mouseClick(m_view, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(m_view, QPoint(120, 100));
+    QTest::keyClick(m_view, Qt::Key_Delete);
+    QCOMPARE(m_view->rasterImage().pixelColor(80, 75), QColor(Qt::white));
+}
+
+void TestGraphView::toolSwitching()
+{
+    auto *a = new ProbeTool(m_view, QStringLiteral("a"));
+    auto *b = new ProbeTool(m_view, QStringLiteral("b"));
+    m_view->setHandlerByName(QStringLiteral("a"));
+    m_view->setHandlerByName(QStringLiteral("a")); // already current: nothing
+    m_view->setHandlerByName(QStringLiteral("nobody")); // no such tool: nothing
+    QCOMPARE(a->calls, QStringList{"activate 1"});
+    m_view->setHandlerByName(QStringLiteral("b"));
+    QCOMPARE(a->calls, (QStringList{"activate 1", "deactivate 0"}));
+    QVERIFY(!a->isActive());
+    QCOMPARE(b->calls, QStringList{"activate 1"});
+    QCOMPARE(m_view->currentHandler(), b);
+    QVERIFY(!m_view->settingsPanel()); // the base tool has no panel
+    m_view->refreshHandler();
+    QCOMPARE(b->calls, (QStringList{"activate 1", "deactivate 1", "activate 1"}));
+}
+
+void TestGraphView::contextMenuEntries()
+{
+    QMenu menu;
+    m_view->fillContextMenu(&menu, QPoint(100, 100));
+    QList<QAction *> actions = menu.actions();
+    QCOMPARE(actions.size(), 2);
+    QCOMPARE(actions[0]->text(), QStringLiteral("Show the Contents Inside The Pouch Only"));
+    QVERIFY(actions[0]->isCheckable());
+    QVERIFY(!actions[0]->isChecked());
+    QCOMPARE(actions[1]->text(), QStringLiteral("Start Pouch Shape Editing"));
+
+    new ProbeTool(m_view, QStringLiteral("ls"));
+    m_view->setHandlerByName(QStringLiteral("ls"));
+    m_view->setClipToOutline(true);
+    QMenu second;
+    m_view->fillContextMenu(&second, QPoint(100, 100));
+    actions = second.actions();
+    QVERIFY(actions[0]->isChecked());
+    QCOMPARE(actions[1]->text(), QStringLiteral("End Frame Shape Editing"));
+}
+
+void TestGraphView::contextMenuTogglesClip()
+{
+    auto *hand = new ProbeTool(m_view, QStringLiteral("basic"));
+    auto *outline = new ProbeTool(m_view, QStringLiteral("ls"));
+    QMenu menu;
+    m_view->fillContextMenu(&menu, QPoint(100, 100));
+    menu.actions()[0]->trigger();
+    QVERIFY(m_view->flags().clipToOutline());
+    menu.actions()[1]->trigger();
+    QCOMPARE(m_view->currentHandler(), outline);
+    QMenu again;
+    m_view->fillContextMenu(&again, QPoint(100, 100));
+    again.actions()[0]->trigger();
+    QVERIFY(!m_view->flags().clipToOutline());
+    again.actions()[1]->trigger();
+    QCOMPARE(m_view->currentHandler(), hand);
+}
+
+void TestGraphView::rightClickOpensMenuNotTool()
+{
+    auto *probe = new ProbeTool(m_view, QStringLiteral("probe"));
+    m_view->setHandlerByName(QStringLiteral("probe"));
+    probe->calls.clear();
+    m_view->show();
+    QStringList seen;
+    QTimer::singleShot(50, [&seen] {
+        if (QWidget *popup = QApplication::activePopupWidget()) {
+            for (QAction *a : popup->actions())
+                seen << a->text();
+            popup->close();
+        }
+    });
+    QTest::mousePress(m_view, Qt::RightButton, {}, QPoint(100, 100));
+    QCOMPARE(seen.size(), 2);
+    QVERIFY(probe->calls.isEmpty());
+}
+
+void TestGraphView::paintsPageRasterItemsAndGuide()
+{
+    m_view->setPage(837, 648, 0.5);
+    m_view->rasterImage().fill(Qt::white);
+    QPainter p(&m_view->rasterImage());
+    p.fillRect(QRect(100, 100, 100, 100), Qt::red);
+    p.end();
+    m_view->addLiveItem(new BlueBox);
+    const QImage shot = m_view->grab().toImage();
+
+    QCOMPARE(shot.pixelColor(85, 87), QColor(Qt::red)); // raster (150, 150) at half size
+    QCOMPARE(shot.pixelColor(300, 100), QColor(Qt::white)); // empty page
+    QCOMPARE(shot.pixelColor(305, 205), QColor(Qt::blue)); // live item, widget pixels
+    // The page border lies one pixel outside the page.
+    QVERIFY(qGray(shot.pixel(9, 100)) < 60);
+    // The margin guide: a dotted gray line 10 mm (30 pixels) inside the page.
+    int gray = 0;
+    for (int y = 40; y < 300; ++y) {
+        const QColor c = shot.pixelColor(25, y);
+        if (c != QColor(Qt::white) && qAbs(c.red() - c.blue()) < 8)
+            ++gray;
+    }
+    QVERIFY2(gray > 20, qPrintable(QString::number(gray)));
+}
+
+void TestGraphView::clearDocumentKeepsThePage()
+{
+    m_view->setLandscape(true);
+    m_view->setPaperId(9);
+    m_view->setClipToOutline(true);
+    m_view->setModifiedFlag(true);
+    m_view->rasterImage().fill(Qt::black);
+    m_view->clearDocument();
+    QCOMPARE(m_view->rasterImage().pixelColor(400, 300), QColor(Qt::white));
+    QCOMPARE(m_view->rasterImage().size(), QSize(837, 648));
+    QVERIFY(m_view->flags().landscape());
+    QCOMPARE(m_view->flags().paperId(), qint16(9));
+    QVERIFY(!m_view->flags().clipToOutline());
+    QVERIFY(!m_view->flags().modified());
+    QCOMPARE(m_view->flags().frameIndex(), 1);
+    QCOMPARE(m_view->flags().stripCount(), 1);
+}
+
+QTEST_MAIN(TestGraphView)
+#include "tst_graphview.moc"

@@ -1,0 +1,18 @@
+#include "tools/LMScreenMsgHandlerInf.h"
+
+#include "canvas/LMGraphView.h"
+
+LMScreenMsgHandlerInf::LMScreenMsgHandlerInf(LMGraphView *view) : QObject(view), m_view(view) {}
+
+void LMScreenMsgHandlerInf::onMousePress(const QPoint &, const QPoint &) {}
+void LMScreenMsgHandlerInf::onMouseRelease(const QPoint &, const QPoint &) {}
+void LMScreenMsgHandlerInf::onMouseMove(const QPoint &, const QPoint &) {}
+void LMScreenMsgHandlerInf::onWheel(int) {}
+void LMScreenMsgHandlerInf::onActivate() {}
+void LMScreenMsgHandlerInf::onDeactivate() {}
+void LMScreenMsgHandlerInf::onKeyRelease(int) {}
+void LMScreenMsgHandlerInf::onKeyPress(int, const QString &) {}
+void LMScreenMsgHandlerInf::onInputMethod(const QString &) {}
+void LMScreenMsgHandlerInf::onEnter() {}
+void LMScreenMsgHandlerInf::onLeave() {}
+QWidget *LMScreenMsgHandlerInf::createSettingWidget(QWidget *) { return nullptr; }

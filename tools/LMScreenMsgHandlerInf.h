@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+class LMGraphView;
+class QWidget;
+
+// Base of every interactive tool. The canvas owns one handler per tool (named
+// by its object name) and forwards its events to the current one, with pointer
+// positions both in widget pixels and in document pixels.
+class LMScreenMsgHandlerInf : public QObject {
+    Q_OBJECT
+public:
+    explicit LMScreenMsgHandlerInf(LMGraphView *view);
+
+    LMGraphView *view() const { return m_view; }
+    bool isActive() const { return m_active; }
+    void setActive(bool active) { m_active = active; }
+
+    virtual void onMousePress(const QPoint &widgetPos, const QPoint &docPos);
+    virtual void onMouseRelease(const QPoint &widgetPos, const QPoint &docPos);
+    virtual void onMouseMove(const QPoint &widgetPos, const QPoint &docPos);
+    virtual void onWheel(int delta);
+    virtual void onActivate();
+    virtual void onDeactivate();
+    virtual void onKeyRelease(int key);
+    virtual void onKeyPress(int key, const QString &text);
+    virtual void onInputMethod(const QString &commitString);
+    virtual void onEnter();
+    virtual void onLeave();
+    // The tool's settings panel, or null when it has none.
+    virtual QWidget *createSettingWidget(QWidget *parent);
+
+private:
+    LMGraphView *m_view;
+    bool m_active = false;
+};
