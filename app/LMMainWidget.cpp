@@ -26,6 +26,9 @@ LMMainWidget::LMMainWidget(const QStringList &arguments)
     // The first paper entry gives the canvas its first page through slot_updatePaper().
     ui->scroll_graph->setWidget(m_graphView);
     m_leftController->fillPaperSizes(ui->cob_pasesetting);
+    // Long paper names and long captions must not push the column wider.
+    ui->cob_pasesetting->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ui->cob_pasesetting->setMinimumContentsLength(8);
 
     groupToolButtons();
 
