@@ -4,6 +4,7 @@
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMGraphView.h"
 #include "ui_LMMainWidget.h"
+#include "widgets/KVCLIENT_ColorCompleter.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -12,6 +13,7 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPalette>
+#include <QShortcut>
 
 LMMainWidget::LMMainWidget(const QStringList &arguments)
     : QWidget(nullptr), Singleton<LMMainWidget>(this), m_baseTitle(QStringLiteral("Lumetra")),
@@ -31,6 +33,7 @@ LMMainWidget::LMMainWidget(const QStringList &arguments)
     ui->cob_pasesetting->setMinimumContentsLength(8);
 
     groupToolButtons();
+    m_colorCompleter = new KVCLIENT_ColorCompleter(this);
 
     // A new window holds no changes yet; filling the paper combo marked it.
     m_graphView->setModifiedFlag(false);
@@ -49,6 +52,9 @@ LMMainWidget::LMMainWidget(const QStringList &arguments)
     for (const QString &a : arguments)
         quoted << QLatin1Char('"') + a + QLatin1Char('"');
     qDebug().noquote() << "(" + quoted.join(QStringLiteral(", ")) + ")";
+
+    new QShortcut(QKeySequence::Undo, this, this, &LMMainWidget::on_btn_return_clicked);
+    new QShortcut(QKeySequence::Redo, this, this, &LMMainWidget::on_btn_redo_clicked);
 }
 
 LMMainWidget::~LMMainWidget()
@@ -135,6 +141,26 @@ void LMMainWidget::checkToolButton(const QString &func)
             return;
         }
     }
+}
+
+void LMMainWidget::setPrintTipVisible(bool visible)
+{
+    ui->lab_print_tip->setVisible(visible);
+}
+
+void LMMainWidget::on_btn_return_clicked()
+{
+    // No tool button stays checked after a step through the history.
+    m_blankToolButton->setChecked(true);
+    m_graphView->setStripMode(false);
+    m_graphView->undo();
+}
+
+void LMMainWidget::on_btn_redo_clicked()
+{
+    m_blankToolButton->setChecked(true);
+    m_graphView->setStripMode(false);
+    m_graphView->redo();
 }
 
 void LMMainWidget::updateWindowTitle()

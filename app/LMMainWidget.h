@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QWidget>
 
+class KVCLIENT_ColorCompleter;
 class LMGraphView;
 class LMLeftController;
 class QVTLanguageManager;
@@ -42,6 +43,7 @@ public:
     QBoxLayout *settingsColumn() const;
     // Checks the first tool button of the top band whose "func" is `func`.
     void checkToolButton(const QString &func);
+    void setPrintTipVisible(bool visible);
 
 Q_SIGNALS:
     void signal_Resized();
@@ -50,6 +52,8 @@ public Q_SLOTS:
     void slot_updatePaper();
     void slot_updateLanguage(int index);
     void slot_HideFirstComment();
+    void on_btn_redo_clicked();
+    void on_btn_return_clicked();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -63,6 +67,7 @@ private:
     LMLeftController *m_leftController = nullptr;
     LMGraphView *m_graphView = nullptr;
     QVTLanguageManager *m_languageManager = nullptr;
+    KVCLIENT_ColorCompleter *m_colorCompleter = nullptr;
     QString m_currentPath;
     QString m_baseTitle;
     QHash<int, int> m_languageByIndex;

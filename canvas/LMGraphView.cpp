@@ -12,6 +12,7 @@
 LMGraphView::LMGraphView(QWidget *mainWindow)
     : QWidget(mainWindow), Singleton<LMGraphView>(this)
 {
+    createTools();
     setHandlerByName(QStringLiteral("basic"));
     setMouseTracking(true);
     setTexture(QStringLiteral("metal0"));
@@ -76,6 +77,8 @@ void LMGraphView::slot_ChangeHandler()
     QWidget *button = qobject_cast<QWidget *>(sender());
     if (!button)
         return;
+    // Pending work is committed before every tool change.
+    apply();
     setHandlerByName(button->property("func").toString());
 }
 
@@ -203,6 +206,15 @@ void LMGraphView::setModifiedFlag(bool on)
 {
     m_flags.setModified(on);
     update();
+}
+
+void LMGraphView::setStripMode(bool on)
+{
+    m_flags.setStripMode(on);
+    m_flags.setFrameStage(0);
+    update();
+    if (LMMainWidget::instance())
+        LMMainWidget::instance()->setPrintTipVisible(!on);
 }
 
 void LMGraphView::setTextureScale(int percent)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Singleton.h"
+#include "canvas/LMHistory.h"
 #include "canvas/LMTransformCache.h"
 #include "canvas/LMViewFlags.h"
 
@@ -38,6 +39,15 @@ public:
     // --- items drawn but not yet committed (owned)
     void addLiveItem(LMGraphFuncInf *item);
     const QList<LMGraphFuncInf *> &liveItems() const { return m_liveItems; }
+    LMGraphFuncInf *lastLiveItem() const { return m_liveItems.isEmpty() ? nullptr : m_liveItems.last(); }
+
+    // --- history
+    // Commits the live items into the page; a step is recorded when any drew.
+    void apply();
+    void undo();
+    // Leaves no tool current: the current one is deactivated first.
+    void redo();
+    const LMHistory &history() const { return m_history; }
 
     // --- page
     QImage &rasterImage() { return m_raster; }
@@ -71,6 +81,7 @@ public:
     void setPaperId(int id);
     void setModifiedFlag(bool on);
     void setTextureScale(int percent);
+    void setStripMode(bool on);
 
     const QTransform &transform(int index);
     void invalidateTransforms() { m_transforms.invalidate(); }
@@ -98,6 +109,9 @@ protected:
     void inputMethodEvent(QInputMethodEvent *event) override;
 
 private:
+    void createTools();
+    void dropCurrentHandler();
+    void showPage(const QImage &page);
     void markModified();
     LMTransformInputs transformInputs() const;
     void paintMarginGuide(QPainter &painter);
@@ -115,5 +129,6 @@ private:
     QPoint m_outlineOffset;
     LMViewFlags m_flags = LMViewFlags::atStart();
     QRectF m_paperRect;
+    LMHistory m_history;
     LMTransformCache m_transforms;
 };

@@ -4,7 +4,8 @@
 #include <QPoint>
 #include <QString>
 
-class LMGraphView;
+#include "canvas/LMGraphView.h"
+
 class QWidget;
 
 // Base of every interactive tool. The canvas owns one handler per tool (named
@@ -33,7 +34,24 @@ public:
     // The tool's settings panel, or null when it has none.
     virtual QWidget *createSettingWidget(QWidget *parent);
 
+protected:
+    // The current-item rule: the last live item is this tool's item; when there
+    // is none (the first use after an apply) a new one is made by `make` and
+    // appended. An item of another class is never taken for this tool's own.
+    template <class Item, class Make>
+    Item *currentItemOf(Make make);
+
 private:
     LMGraphView *m_view;
     bool m_active = false;
 };
+
+template <class Item, class Make>
+Item *LMScreenMsgHandlerInf::currentItemOf(Make make)
+{
+    if (Item *item = dynamic_cast<Item *>(m_view->lastLiveItem()))
+        return item;
+    Item *item = make();
+    m_view->addLiveItem(item);
+    return item;
+}

@@ -1,0 +1,83 @@
+// Committing live items into the page, and stepping through the history.
+#include "canvas/LMGraphView.h"
+
+#include "tools/LMGraphFuncInf.h"
+#include "tools/LMScreenMsgHandlerInf.h"
+
+#include <QDebug>
+#include <QPainter>
+
+void LMGraphView::apply()
+{
+    qDebug() << "LMGraphView::apply()";
+    bool drew = false;
+    {
+        QPainter painter(&m_raster);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        for (LMGraphFuncInf *item : std::as_const(m_liveItems)) {
+            if (item)
+                drew = item->commit(&painter, this) || drew;
+        }
+    }
+    const QList<LMGraphFuncInf *> committed = std::exchange(m_liveItems, {});
+    qDeleteAll(committed);
+    markModified();
+    if (drew) {
+        m_history.push(m_raster);
+        qDebug() << "when Apply" << m_history.index();
+    }
+    update();
+}
+
+void LMGraphView::undo()
+{
+    apply();
+    if (!m_history.stepBack())
+        return;
+    if (m_history.index() < 0)
+        m_raster.fill(Qt::white);
+    else
+        showPage(m_history.snapshot(m_history.index()));
+    markModified();
+    qDebug() << "do Return" << m_history.index();
+    update();
+}
+
+void LMGraphView::redo()
+{
+    // Leave the tool as a tool change would: its work is committed and the
+    // canvas flags it set are cleared. Committing may drop the redo branch.
+    dropCurrentHandler();
+    if (!m_history.stepForward())
+        return;
+    qDebug() << "do Redo" << m_history.index();
+    showPage(m_history.snapshot(m_history.index()));
+    update();
+    markModified();
+}
+
+void LMGraphView::dropCurrentHandler()
+{
+    if (!m_currentHandler)
+        return;
+    LMScreenMsgHandlerInf *tool = std::exchange(m_currentHandler, nullptr);
+    tool->setActive(false);
+    tool->onDeactivate();
+    if (m_settingsPanel)
+        m_settingsPanel->deleteLater();
+    m_settingsPanel = nullptr;
+    setCursor(Qt::ArrowCursor);
+}
+
+void LMGraphView::showPage(const QImage &page)
+{
+    if (page.size() == m_raster.size()) {
+        m_raster = page;
+        return;
+    }
+    // A step recorded on another paper: keep the page as it is now and show
+    // the step on it, cropped or extended with white.
+    m_raster.fill(Qt::white);
+    QPainter painter(&m_raster);
+    painter.drawImage(0, 0, page);
+}

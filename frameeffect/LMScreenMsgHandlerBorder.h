@@ -1,0 +1,9 @@
+#pragma once
+
+#include "tools/LMScreenMsgHandlerInf.h"
+
+// The frame-effect tool ("border").
+class LMScreenMsgHandlerBorder : public LMScreenMsgHandlerInf {
+public:
+    explicit LMScreenMsgHandlerBorder(LMGraphView *view) : LMScreenMsgHandlerInf(view) {}
+};

@@ -1,0 +1,314 @@
+#include "app/LMMainWidget.h"
+#include "app/LMResources.h"
+#include "canvas/LMGraphView.h"
+#include "tools/LMScreenMsgHandlerInf.h"
+#include "tools/LMScreenMsgHandlerLineSetting.h"
+#include "ui_LMMainWidget.h"
+#include "widgets/KVCLIENT_ColorComboBox.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTest>
+
+// Whole flows through the real window: buttons, drags on the canvas, keys.
+class TestDrawingFlows : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void lineLandsOnDocumentPixels_data();
+    void lineLandsOnDocumentPixels();
+    void deleteDropsALiveLine();
+    void lineEndsAndWholeLineMove();
+    void pencilStrokeIsOneStep();
+    void undoRedoSequence();
+    void newStepLosesRedoBranch();
+    void undoCommitsALiveItemFirst();
+    void redoLeavesNoToolAndNoButton();
+    void redoCommitsTheToolsWork();
+    void shortcutsWorkAnywhere();
+    void toolChangeCommitsPendingWork();
+    void eraserWhitensWhatItSweeps();
+    void panelChangesWidthAndColour();
+    void handToolScrollsThePage();
+
+private:
+    LMGraphView *canvas() const { return m_window->graphView(); }
+    QColor at(int x, int y) const { return canvas()->rasterImage().pixelColor(x, y); }
+    void drag(const QPoint &from, const QPoint &to);
+    void click(QPushButton *button);
+
+    LMMainWidget *m_window = nullptr;
+    Ui::LMMainWidget *ui = nullptr;
+};
+
+void TestDrawingFlows::initTestCase()
+{
+    lmInitResources();
+}
+
+void TestDrawingFlows::init()
+{
+    m_window = new LMMainWidget;
+    ui = m_window->form();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestDrawingFlows::cleanup()
+{
+    delete m_window;
+}
+
+void TestDrawingFlows::drag(const QPoint &from, const QPoint &to)
+{
+    QTest::mousePress(canvas(), Qt::LeftButton, {}, from);
+    for (int i = 1; i <= 4; ++i)
+        QTest::mouseMove(canvas(), from + (to - from) * i / 4);
+    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, to);
+}
+
+void TestDrawingFlows::click(QPushButton *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void TestDrawingFlows::lineLandsOnDocumentPixels_data()
+{
+    QTest::addColumn<int>("zoom");
+    QTest::addColumn<QPoint>("docOnLine"); // middle of the line in document pixels
+    QTest::newRow("100%") << 100 << QPoint(180, 75);
+    QTest::newRow("50%") << 50 << QPoint(380, 175);
+}
+
+void TestDrawingFlows::lineLandsOnDocumentPixels()
+{
+    QFETCH(int, zoom);
+    QFETCH(QPoint, docOnLine);
+    ui->spin_size->setValue(zoom);
+    click(ui->d00);
+    QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("line"));
+    drag(QPoint(100, 100), QPoint(300, 100));
+    QCOMPARE(at(docOnLine.x(), docOnLine.y()), QColor(Qt::white)); // still live
+    QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(200, 300)); // away from it
+    QCOMPARE(canvas()->history().index(), 0);
+    // Width 3 in document pixels at any zoom: the ink across the line adds
+    // up to three rows, centred on the mapped position.
+    const int x = docOnLine.x(), y = docOnLine.y();
+    double ink = 0;
+    for (int row = y - 6; row <= y + 6; ++row)
+        ink += (255 - qGray(at(x, row).rgb())) / 255.0;
+    QVERIFY2(qAbs(ink - 3.0) < 0.15, qPrintable(QString::number(ink)));
+    QCOMPARE(at(x, y), QColor(Qt::black));
+    QCOMPARE(at(x, y - 1), QColor(Qt::black));
+    QCOMPARE(at(x, y - 3), QColor(Qt::white));
+    QCOMPARE(at(x, y + 2), QColor(Qt::white));
+    QVERIFY(m_window->windowTitle().startsWith(QStringLiteral("*")));
+}
+
+void TestDrawingFlows::deleteDropsALiveLine()
+{
+    click(ui->d00);
+    drag(QPoint(100, 100), QPoint(300, 150));
+    QCOMPARE(canvas()->liveItems().size(), 1);
+    const QImage before = canvas()->rasterImage().copy();
+    QTest::keyClick(canvas(), Qt::Key_Delete);
+    QVERIFY(canvas()->liveItems().isEmpty());
+    QCOMPARE(canvas()->history().count(), 0);
+    QCOMPARE(canvas()->rasterImage(), before);
+}
+
+void TestDrawingFlows::lineEndsAndWholeLineMove()
+{
+    click(ui->d00);
+    drag(QPoint(100, 100), QPoint(300, 100));
+    drag(QPoint(302, 104), QPoint(302, 204)); // within 6 pixels of an end: that end moves
+    drag(QPoint(200, 150), QPoint(200, 170)); // on the line: the whole line moves
+    QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(600, 500));
+    // Ends now at widget (100, 120) and (300, 220): the middle (200, 170) is doc (180, 145).
+    QVERIFY(qGray(at(180, 145).rgb()) < 80);
+    QCOMPARE(at(180, 75), QColor(Qt::white));
+    QCOMPARE(canvas()->history().count(), 1);
+}
+
+void TestDrawingFlows::pencilStrokeIsOneStep()
+{
+    click(ui->d11);
+    drag(QPoint(100, 100), QPoint(200, 180));
+    QVERIFY(canvas()->liveItems().isEmpty()); // applied on release
+    QCOMPARE(canvas()->history().index(), 0);
+    QCOMPARE(at(130, 115), QColor(Qt::blue)); // widget (150, 140), on the stroke
+    QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(400, 400)); // a click draws nothing
+    QCOMPARE(canvas()->history().count(), 1);
+    click(ui->btn_return);
+    QCOMPARE(at(130, 115), QColor(Qt::white));
+}
+
+void TestDrawingFlows::undoRedoSequence()
+{
+    click(ui->d11);
+    drag(QPoint(100, 100), QPoint(300, 100)); // step 0
+    drag(QPoint(100, 200), QPoint(300, 200)); // step 1
+    QCOMPARE(canvas()->history().index(), 1);
+    click(ui->btn_return);
+    QCOMPARE(canvas()->history().index(), 0);
+    QVERIFY(at(180, 75) != QColor(Qt::white));
+    QCOMPARE(at(180, 175), QColor(Qt::white));
+    click(ui->btn_return);
+    QCOMPARE(canvas()->history().index(), -1);
+    QCOMPARE(at(180, 75), QColor(Qt::white));
+    click(ui->btn_return); // nothing more to undo
+    QCOMPARE(canvas()->history().index(), -1);
+    click(ui->btn_redo);
+    click(ui->btn_redo);
+    QCOMPARE(canvas()->history().index(), 1);
+    QVERIFY(at(180, 175) != QColor(Qt::white));
+    click(ui->btn_redo); // nothing more to redo
+    QCOMPARE(canvas()->history().index(), 1);
+}
+
+void TestDrawingFlows::newStepLosesRedoBranch()
+{
+    click(ui->d11);
+    drag(QPoint(100, 100), QPoint(300, 100));
+    drag(QPoint(100, 200), QPoint(300, 200));
+    click(ui->btn_return);
+    drag(QPoint(100, 300), QPoint(300, 300)); // the undo kept the pencil current
+    QCOMPARE(canvas()->history().index(), 1);
+    click(ui->btn_redo);
+    QCOMPARE(canvas()->history().index(), 1);
+    QCOMPARE(at(180, 175), QColor(Qt::white)); // the lost step stays lost
+    QVERIFY(at(180, 275) != QColor(Qt::white));
+}
+
+void TestDrawingFlows::undoCommitsALiveItemFirst()
+{
+    click(ui->d11);
+    drag(QPoint(100, 100), QPoint(300, 100)); // step 0
+    click(ui->d00);
+    drag(QPoint(100, 200), QPoint(300, 200)); // a live line
+    click(ui->btn_return);
+    // The line became step 1 and the undo took it back again.
+    QCOMPARE(canvas()->history().index(), 0);
+    QCOMPARE(canvas()->history().count(), 2);
+    QCOMPARE(at(180, 175), QColor(Qt::white));
+    QVERIFY(canvas()->liveItems().isEmpty());
+    QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("line"));
+}
+
+void TestDrawingFlows::redoLeavesNoToolAndNoButton()
+{
+    click(ui->d11);
+    drag(QPoint(100, 100), QPoint(300, 100));
+    click(ui->btn_return);
+    click(ui->btn_redo);
+    QVERIFY(!canvas()->currentHandler());
+    for (QPushButton *b : ui->title->findChildren<QPushButton *>())
+        QVERIFY2(!b->isChecked(), qPrintable(b->objectName()));
+    QVERIFY(!ui->btn_padding->isChecked());
+    drag(QPoint(100, 300), QPoint(300, 300)); // canvas clicks do nothing now
+    QCOMPARE(at(180, 275), QColor(Qt::white));
+    QCOMPARE(canvas()->history().count(), 1);
+    click(ui->d11); // until a tool button is pressed
+    drag(QPoint(100, 300), QPoint(300, 300));
+    QVERIFY(at(180, 275) != QColor(Qt::white));
+}
+
+void TestDrawingFlows::redoCommitsTheToolsWork()
+{
+    click(ui->d00);
+    drag(QPoint(100, 100), QPoint(300, 100));
+    QPointer<QWidget> panel = canvas()->settingsPanel();
+    QVERIFY(panel);
+    click(ui->btn_redo);
+    // The live line was committed as the tool was left; its panel goes too.
+    QCOMPARE(at(180, 75), QColor(Qt::black));
+    QCOMPARE(canvas()->history().count(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!panel);
+}
+
+void TestDrawingFlows::shortcutsWorkAnywhere()
+{
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    click(ui->d11);
+    drag(QPoint(100, 100), QPoint(300, 100));
+    ui->chk_horizonal->setFocus();
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence::Undo);
+    QCOMPARE(canvas()->history().index(), -1);
+    ui->cob_pasesetting->setFocus();
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence::Redo);
+    QCOMPARE(canvas()->history().index(), 0);
+    QVERIFY(at(180, 75) != QColor(Qt::white));
+}
+
+void TestDrawingFlows::toolChangeCommitsPendingWork()
+{
+    click(ui->d00);
+    drag(QPoint(100, 100), QPoint(300, 100));
+    click(ui->d13); // the text button
+    QCOMPARE(at(180, 75), QColor(Qt::black));
+    QVERIFY(canvas()->liveItems().isEmpty());
+    QVERIFY(ui->d13->isChecked());
+    QVERIFY(!ui->d00->isChecked());
+    QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("text"));
+    QVERIFY(!canvas()->settingsPanel()); // the line panel is gone, text has none yet
+}
+
+void TestDrawingFlows::eraserWhitensWhatItSweeps()
+{
+    click(ui->d11);
+    drag(QPoint(100, 100), QPoint(300, 100));
+    click(ui->d12);
+    QCOMPARE(canvas()->cursor().pixmap().size(), QSize(10, 10));
+    drag(QPoint(200, 60), QPoint(200, 140)); // straight across the stroke
+    QCOMPARE(at(180, 75), QColor(Qt::white));
+    QVERIFY(at(120, 75) != QColor(Qt::white));
+    QCOMPARE(canvas()->history().index(), 1);
+    ui->spin_size->setValue(40); // the cursor follows the zoom
+    QCOMPARE(canvas()->cursor().pixmap().size(), QSize(4, 4));
+}
+
+void TestDrawingFlows::panelChangesWidthAndColour()
+{
+    click(ui->d00);
+    auto *panel = qobject_cast<LMScreenMsgHandlerLineSetting *>(canvas()->settingsPanel());
+    QVERIFY(panel);
+    QBoxLayout *column = m_window->settingsColumn();
+    QCOMPARE(column->indexOf(panel), column->count() - 2); // just above the closing spacer
+    panel->widthSlider()->setValue(8);
+    QCOMPARE(panel->findChild<QLabel *>(QStringLiteral("label_3"))->text(), QStringLiteral("8"));
+    QLineEdit *edit = panel->colorField()->lineEdit();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("red"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    drag(QPoint(100, 100), QPoint(300, 100));
+    QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(600, 500));
+    QCOMPARE(at(180, 75), QColor(Qt::red));
+    QCOMPARE(at(180, 78), QColor(Qt::red)); // 8 pixels wide
+    QCOMPARE(at(180, 81), QColor(Qt::white));
+}
+
+void TestDrawingFlows::handToolScrollsThePage()
+{
+    ui->cob_pasesetting->setCurrentIndex(7); // A4
+    QTest::mouseClick(ui->chk_horizonal, Qt::LeftButton, {}, QPoint(8, ui->chk_horizonal->height() / 2));
+    click(ui->d01);
+    QScrollBar *bar = ui->scroll_graph->verticalScrollBar();
+    QVERIFY(bar->maximum() > 100);
+    bar->setValue(100);
+    QTest::mousePress(canvas(), Qt::LeftButton, {}, QPoint(200, 400));
+    QMouseEvent move(QEvent::MouseMove, QPointF(200, 360), canvas()->mapToGlobal(QPointF(200, 360)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(canvas(), &move);
+    QCOMPARE(bar->value(), 140); // the page follows the pointer up
+    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, QPoint(200, 360));
+}
+
+QTEST_MAIN(TestDrawingFlows)
+#include "tst_drawingflows.moc"

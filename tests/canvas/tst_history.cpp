@@ -1,0 +1,136 @@
+#include "canvas/LMHistory.h"
+
+#include <QPainter>
+#include <QTest>
+
+namespace {
+QImage page(int w = 300, int h = 200)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+void dot(QImage &image, int x, int y, QColor c = Qt::black)
+{
+    QPainter p(&image);
+    p.fillRect(x, y, 3, 3, c);
+}
+} // namespace
+
+class TestHistory : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void snapshotsAreExact_data();
+    void snapshotsAreExact();
+    void stepping();
+    void newStepDropsTheRedoBranch();
+    void unchangedTilesAreShared();
+    void pageSizeChangesBetweenSteps();
+};
+
+void TestHistory::snapshotsAreExact_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("whole tiles") << QSize(128, 192);
+    QTest::newRow("partial edge tiles") << QSize(837, 648);
+    QTest::newRow("smaller than a tile") << QSize(30, 20);
+}
+
+// Each step must give back exactly the page it recorded, whatever came after.
+void TestHistory::snapshotsAreExact()
+{
+    QFETCH(QSize, size);
+    LMHistory history;
+    QImage current = page(size.width(), size.height());
+    QList<QImage> recorded;
+    for (int i = 0; i < 6; ++i) {
+        dot(current, (i * 37) % size.width(), (i * 53) % size.height(), QColor::fromHsv(i * 50, 200, 200));
+        if (i == 3)
+            current.fill(Qt::white); // a step back to a white page
+        history.push(current);
+        recorded << current.copy();
+    }
+    // The last pixel of a partial tile.
+    current.setPixelColor(size.width() - 1, size.height() - 1, Qt::red);
+    history.push(current);
+    recorded << current.copy();
+    for (int i = 0; i < recorded.size(); ++i)
+        QCOMPARE(history.snapshot(i), recorded[i]);
+    QVERIFY(history.snapshot(-1).isNull());
+    QVERIFY(history.snapshot(recorded.size()).isNull());
+}
+
+void TestHistory::stepping()
+{
+    LMHistory history;
+    QCOMPARE(history.index(), -1);
+    QVERIFY(!history.stepBack());
+    QVERIFY(!history.stepForward());
+    QImage p = page();
+    dot(p, 10, 10);
+    history.push(p);
+    dot(p, 50, 50);
+    history.push(p);
+    QCOMPARE(history.index(), 1);
+    QVERIFY(history.stepBack());
+    QCOMPARE(history.index(), 0);
+    QCOMPARE(history.snapshot(0).pixelColor(51, 51), QColor(Qt::white));
+    QVERIFY(history.stepBack());
+    QCOMPARE(history.index(), -1);
+    QVERIFY(!history.stepBack());
+    QVERIFY(history.stepForward());
+    QVERIFY(history.stepForward());
+    QVERIFY(!history.stepForward());
+    QCOMPARE(history.index(), 1);
+}
+
+void TestHistory::newStepDropsTheRedoBranch()
+{
+    LMHistory history;
+    QImage p = page();
+    history.push(p);
+    history.push(p);
+    history.push(p);
+    history.stepBack();
+    history.stepBack();
+    dot(p, 1, 1);
+    history.push(p);
+    QCOMPARE(history.index(), 1);
+    QCOMPARE(history.count(), 2);
+    QVERIFY(!history.canRedo());
+    QCOMPARE(history.snapshot(1).pixelColor(1, 1), QColor(Qt::black));
+}
+
+void TestHistory::unchangedTilesAreShared()
+{
+    LMHistory history;
+    QImage p = page(2523, 3567); // A0
+    history.push(p);
+    QCOMPARE(history.storedBytes(), qint64(0)); // white tiles cost nothing
+    dot(p, 1000, 1000);
+    history.push(p);
+    const qint64 oneTile = qint64(LMHistory::TileSide) * LMHistory::TileSide * 4;
+    QCOMPARE(history.storedBytes(), oneTile);
+    dot(p, 62, 62); // straddles four tiles
+    history.push(p);
+    QCOMPARE(history.storedBytes(), 5 * oneTile);
+}
+
+void TestHistory::pageSizeChangesBetweenSteps()
+{
+    LMHistory history;
+    QImage wide = page(837, 648);
+    dot(wide, 800, 600);
+    history.push(wide);
+    QImage tall = page(648, 837);
+    dot(tall, 600, 800);
+    history.push(tall);
+    QCOMPARE(history.snapshot(0).size(), QSize(837, 648));
+    QCOMPARE(history.snapshot(0).pixelColor(801, 601), QColor(Qt::black));
+    QCOMPARE(history.snapshot(1).size(), QSize(648, 837));
+    QCOMPARE(history.snapshot(1).pixelColor(601, 801), QColor(Qt::black));
+}
+
+QTEST_GUILESS_MAIN(TestHistory)
+#include "tst_history.moc"

@@ -1,0 +1,123 @@
+#include "tools/LMPoint.h"
+#include "tools/LMToolGeometry.h"
+
+#include <QTest>
+
+#include <cmath>
+
+class TestToolGeometry : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void segmentDistance_data();
+    void segmentDistance();
+    void cursorForHandle_data();
+    void cursorForHandle();
+    void hitTest_data();
+    void hitTest();
+    void pointCopies();
+};
+
+void TestToolGeometry::segmentDistance_data()
+{
+    QTest::addColumn<QPoint>("p1");
+    QTest::addColumn<QPoint>("p2");
+    QTest::addColumn<QPoint>("p");
+    QTest::addColumn<double>("distance");
+    QTest::newRow("on the start") << QPoint(0, 0) << QPoint(100, 0) << QPoint(0, 0) << 0.0;
+    QTest::newRow("on the end") << QPoint(0, 0) << QPoint(100, 0) << QPoint(100, 0) << 0.0;
+    QTest::newRow("above the middle") << QPoint(0, 0) << QPoint(100, 0) << QPoint(50, 2) << 0.0;
+    QTest::newRow("beyond the end: distance to the end")
+        << QPoint(0, 0) << QPoint(100, 0) << QPoint(110, 0) << 10.0;
+    QTest::newRow("before the start: distance to the start")
+        << QPoint(0, 0) << QPoint(100, 0) << QPoint(-5, 12) << 13.0;
+    QTest::newRow("degenerate segment") << QPoint(7, 7) << QPoint(7, 7) << QPoint(10, 11) << 5.0;
+    // Whole-pixel sides make the height coarse: a=b=50, L=100 gives a flat triangle.
+    QTest::newRow("coarse: 4 pixels off reads as on the line")
+        << QPoint(0, 0) << QPoint(100, 0) << QPoint(50, 4) << 0.0;
+    QTest::newRow("coarse: 3 pixels off a short line")
+        << QPoint(0, 0) << QPoint(20, 0) << QPoint(10, 3) << 0.0;
+    QTest::newRow("clear of a short line: Heron's height")
+        << QPoint(0, 0) << QPoint(20, 0) << QPoint(10, 24) << 24.0;
+    QTest::newRow("truncated sides round the height down")
+        << QPoint(0, 0) << QPoint(20, 0) << QPoint(10, 8) << 2.0 * std::sqrt(4400.0) / 20.0;
+}
+
+void TestToolGeometry::segmentDistance()
+{
+    QFETCH(QPoint, p1);
+    QFETCH(QPoint, p2);
+    QFETCH(QPoint, p);
+    QFETCH(double, distance);
+    const double d = LMToolGeometry::segmentDistance(p1, p2, p);
+    QVERIFY2(qAbs(d - distance) < 1e-6, qPrintable(QString::number(d)));
+}
+
+void TestToolGeometry::cursorForHandle_data()
+{
+    QTest::addColumn<int>("role");
+    QTest::addColumn<int>("angle");
+    QTest::addColumn<int>("shape");
+    QTest::newRow("top-left, upright") << 5 << 0 << int(Qt::SizeFDiagCursor);
+    QTest::newRow("top-left at 135: a = 180 -> 0") << 5 << 135 << int(Qt::SizeHorCursor);
+    QTest::newRow("top-left at 90: a = 135") << 5 << 90 << int(Qt::SizeBDiagCursor);
+    QTest::newRow("bottom-right like top-left") << 10 << 0 << int(Qt::SizeFDiagCursor);
+    QTest::newRow("top-right") << 6 << 0 << int(Qt::SizeBDiagCursor);
+    QTest::newRow("top middle") << 20 << 0 << int(Qt::SizeVerCursor);
+    QTest::newRow("top middle turned a quarter") << 20 << 90 << int(Qt::SizeHorCursor);
+    QTest::newRow("right middle") << 18 << 0 << int(Qt::SizeHorCursor);
+    QTest::newRow("left middle at 22 stays horizontal") << 17 << 22 << int(Qt::SizeHorCursor);
+    QTest::newRow("left middle at 23 turns diagonal") << 17 << 23 << int(Qt::SizeFDiagCursor);
+    QTest::newRow("left middle at 68") << 17 << 68 << int(Qt::SizeFDiagCursor);
+    QTest::newRow("left middle at 69 turns vertical") << 17 << 69 << int(Qt::SizeVerCursor);
+    QTest::newRow("left middle at 111") << 17 << 111 << int(Qt::SizeVerCursor);
+    QTest::newRow("left middle at 112") << 17 << 112 << int(Qt::SizeBDiagCursor);
+    QTest::newRow("left middle at 157") << 17 << 157 << int(Qt::SizeBDiagCursor);
+    QTest::newRow("left middle at 158") << 17 << 158 << int(Qt::SizeHorCursor);
+    QTest::newRow("negative angle") << 5 << -90 << int(Qt::SizeBDiagCursor);
+    QTest::newRow("several turns") << 20 << 720 << int(Qt::SizeVerCursor);
+    QTest::newRow("line end") << 64 << 0 << int(Qt::SizeVerCursor);
+    QTest::newRow("no handle") << 3 << 0 << int(Qt::BlankCursor);
+}
+
+void TestToolGeometry::cursorForHandle()
+{
+    QFETCH(int, role);
+    QFETCH(int, angle);
+    QFETCH(int, shape);
+    QCOMPARE(int(LMToolGeometry::cursorForHandle(role, angle)), shape);
+}
+
+void TestToolGeometry::hitTest_data()
+{
+    QTest::addColumn<QPoint>("p");
+    QTest::addColumn<bool>("hit");
+    QTest::newRow("on it") << QPoint(100, 100) << true;
+    QTest::newRow("6 away in both axes") << QPoint(106, 94) << true;
+    QTest::newRow("-6, -6") << QPoint(94, 94) << true;
+    QTest::newRow("7 away in x") << QPoint(107, 100) << false;
+    QTest::newRow("7 away in y") << QPoint(100, 93) << false;
+}
+
+void TestToolGeometry::hitTest()
+{
+    QFETCH(QPoint, p);
+    QFETCH(bool, hit);
+    const LMPoint handle(QPoint(100, 100), LMPoint::LineStart);
+    QCOMPARE(handle.hitTest(p), hit);
+}
+
+void TestToolGeometry::pointCopies()
+{
+    LMPoint a(QPoint(3, 4), 5);
+    LMPoint b(a, nullptr);
+    QVERIFY(a == b);
+    b.moveBy(QPoint(1, 0));
+    QVERIFY(!(a == b));
+    a = b;
+    QCOMPARE(a.pos(), QPoint(4, 4));
+    a.setId(10);
+    QVERIFY(!(a == b));
+}
+
+QTEST_GUILESS_MAIN(TestToolGeometry)
+#include "tst_toolgeometry.moc"

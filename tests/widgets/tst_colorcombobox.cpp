@@ -1,0 +1,170 @@
+#include "widgets/KVCLIENT_ColorBtn.h"
+#include "widgets/KVCLIENT_ColorComboBox.h"
+#include "widgets/KVCLIENT_ColorCompleter.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QColorDialog>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+class TestColorComboBox : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void typing_data();
+    void typing();
+    void leavingTheFieldRestoresNonsense();
+    void settingTheSameColourEmitsAgain();
+    void thirtyCharacters();
+    void focusSelectsAll();
+    void completesColourNames();
+    void dialog_data();
+    void dialog();
+
+private:
+    KVCLIENT_ColorCompleter *m_completer = nullptr;
+    QWidget *m_window = nullptr;
+    KVCLIENT_ColorComboBox *m_field = nullptr;
+};
+
+void TestColorComboBox::initTestCase()
+{
+    m_completer = new KVCLIENT_ColorCompleter(this);
+}
+
+void TestColorComboBox::init()
+{
+    m_window = new QWidget;
+    m_field = new KVCLIENT_ColorComboBox(m_window);
+    m_field->setColor(QColor(0, 128, 0));
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestColorComboBox::cleanup()
+{
+    delete m_window;
+}
+
+void TestColorComboBox::typing_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("emitted");
+    QTest::newRow("a colour name") << "red" << "#ff0000" << 1;
+    QTest::newRow("three-digit code") << "#0af" << "#00aaff" << 1;
+    QTest::newRow("six-digit code") << "#123456" << "#123456" << 1;
+    QTest::newRow("name in capitals") << "NAVY" << "#000080" << 1;
+    QTest::newRow("no colour") << "reddish" << "#008000" << 0;
+    QTest::newRow("bad code") << "#12" << "#008000" << 0;
+    QTest::newRow("empty") << "" << "#008000" << 0;
+}
+
+void TestColorComboBox::typing()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(int, emitted);
+    QSignalSpy spy(m_field, &KVCLIENT_ColorComboBox::signal_colorChanged);
+    QLineEdit *edit = m_field->lineEdit();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, typed);
+    if (QAbstractItemView *popup = m_completer->popup())
+        popup->hide();
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(edit->text(), shown);
+    QCOMPARE(spy.count(), emitted);
+    QCOMPARE(m_field->color().name(), shown);
+    QCOMPARE(m_field->button()->color().name(), shown);
+    if (emitted)
+        QCOMPARE(spy.first().first().value<QColor>().name(), shown);
+}
+
+void TestColorComboBox::leavingTheFieldRestoresNonsense()
+{
+    QLineEdit other(m_window);
+    other.show();
+    QSignalSpy spy(m_field, &KVCLIENT_ColorComboBox::signal_colorChanged);
+    QLineEdit *edit = m_field->lineEdit();
+    edit->setFocus();
+    edit->setText(QString());
+    QTest::keyClicks(edit, "no such colour");
+    other.setFocus(); // leaving the field finishes the edit
+    QTRY_COMPARE(edit->text(), QStringLiteral("#008000"));
+    QCOMPARE(spy.count(), 0);
+}
+
+void TestColorComboBox::settingTheSameColourEmitsAgain()
+{
+    QSignalSpy spy(m_field, &KVCLIENT_ColorComboBox::signal_colorChanged);
+    m_field->setColor(Qt::blue);
+    m_field->setColor(Qt::blue);
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(m_field->lineEdit()->text(), QStringLiteral("#0000ff"));
+}
+
+void TestColorComboBox::thirtyCharacters()
+{
+    QLineEdit *edit = m_field->lineEdit();
+    edit->setFocus();
+    edit->clear();
+    QTest::keyClicks(edit, QString(40, QLatin1Char('a')));
+    QCOMPARE(edit->text().size(), 30);
+}
+
+void TestColorComboBox::focusSelectsAll()
+{
+    QLineEdit other(m_window);
+    other.show();
+    other.setFocus();
+    QTest::mouseClick(m_field->lineEdit(), Qt::LeftButton);
+    QTRY_COMPARE(m_field->lineEdit()->selectedText(), QStringLiteral("#008000"));
+}
+
+void TestColorComboBox::completesColourNames()
+{
+    QCOMPARE(m_field->lineEdit()->completer(), m_completer);
+    m_completer->setCompletionPrefix(QStringLiteral("cornf"));
+    QCOMPARE(m_completer->currentCompletion(), QStringLiteral("cornflowerblue"));
+}
+
+void TestColorComboBox::dialog_data()
+{
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("a colour chosen") << true;
+    QTest::newRow("cancelled") << false;
+}
+
+void TestColorComboBox::dialog()
+{
+    QFETCH(bool, accept);
+    QSignalSpy spy(m_field, &KVCLIENT_ColorComboBox::signal_colorChanged);
+    QTimer::singleShot(100, [accept] {
+        auto *dialog = qobject_cast<QColorDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        QCOMPARE(dialog->currentColor(), QColor(0, 128, 0)); // starts at the current colour
+        if (accept) {
+            dialog->setCurrentColor(QColor(255, 200, 0));
+            dialog->accept();
+        } else {
+            dialog->reject();
+        }
+    });
+    QTest::mouseClick(m_field->button(), Qt::LeftButton);
+    const QString expected = accept ? QStringLiteral("#ffc800") : QStringLiteral("#008000");
+    QCOMPARE(m_field->color().name(), expected);
+    QCOMPARE(m_field->lineEdit()->text(), expected);
+    QCOMPARE(m_field->button()->color().name(), expected);
+    QCOMPARE(spy.count(), accept ? 1 : 0);
+}
+
+QTEST_MAIN(TestColorComboBox)
+#include "tst_colorcombobox.moc"

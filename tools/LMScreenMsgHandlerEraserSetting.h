@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QSlider;
+
+// Size of the eraser.
+class LMScreenMsgHandlerEraserSetting : public QWidget {
+    Q_OBJECT
+public:
+    explicit LMScreenMsgHandlerEraserSetting(QWidget *parent = nullptr);
+
+    void init(int width);
+    QSlider *widthSlider() const { return m_hs; }
+
+Q_SIGNALS:
+    void signal_widthChanged(int width);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void retranslate();
+
+    QLabel *m_label;
+    QSlider *m_hs;
+    QLabel *m_value;
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "tools/LMScreenMsgHandlerInf.h"
+
+// The margins tool ("padding").
+class LMScreenMsgHandlerPadding : public LMScreenMsgHandlerInf {
+public:
+    explicit LMScreenMsgHandlerPadding(LMGraphView *view) : LMScreenMsgHandlerInf(view) {}
+};
