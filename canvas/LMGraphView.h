@@ -39,7 +39,10 @@ public:
     // --- items drawn but not yet committed (owned)
     void addLiveItem(LMGraphFuncInf *item);
     const QList<LMGraphFuncInf *> &liveItems() const { return m_liveItems; }
-    LMGraphFuncInf *lastLiveItem() const { return m_liveItems.isEmpty() ? nullptr : m_liveItems.last(); }
+    LMGraphFuncInf *lastLiveItem() const
+    {
+        return m_liveItems.isEmpty() ? nullptr : m_liveItems.last();
+    }
 
     // --- history
     // Commits the live items into the page; a step is recorded when any drew.
@@ -107,6 +110,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
+    // Tab goes to the tools (it types spaces into text), not to the next widget.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void createTools();

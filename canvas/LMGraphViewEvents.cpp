@@ -85,12 +85,18 @@ void LMGraphView::inputMethodEvent(QInputMethodEvent *event)
 
 void LMGraphView::resizeEvent(QResizeEvent *) {}
 
+bool LMGraphView::focusNextPrevChild(bool)
+{
+    return false;
+}
+
 void LMGraphView::fillContextMenu(QMenu *menu, const QPoint &)
 {
     QAction *clip = menu->addAction(lan(39));
     clip->setCheckable(true);
     clip->setChecked(m_flags.clipToOutline());
-    connect(clip, &QAction::triggered, this, [this] { setClipToOutline(!m_flags.clipToOutline()); });
+    connect(clip, &QAction::triggered, this,
+            [this] { setClipToOutline(!m_flags.clipToOutline()); });
 
     const bool editingOutline =
         m_currentHandler && m_currentHandler->objectName() == QLatin1String("ls");

@@ -3,7 +3,8 @@
 // and writes
 //   resources/buttons/<button>_<state>.png plus buttons.qrc listing them,
 //   resources/background.png (tiled window background),
-//   resources/floating.png   (9-slice panel behind the button groups).
+//   resources/floating.png   (9-slice panel behind the button groups),
+//   resources/images/arrow_rotate.png (the cursor over a frame's turning band).
 // Usage: make_images <resources folder>
 #include <QDir>
 #include <QFile>
@@ -32,28 +33,17 @@ struct Button {
 const QSize toolSize(34, 30), pouchSize(62, 45), commandSize(58, 45);
 
 const Button buttons[] = {
-    {"d00", "line", toolSize, 20, true},
-    {"d01", "hand", toolSize, 20, true},
-    {"d02", "rectangle", toolSize, 20, true},
-    {"d03", "ellipse", toolSize, 20, true},
-    {"d04", "select", toolSize, 20, true},
-    {"d05", "roundrectangle", toolSize, 20, true},
-    {"d10", "image", toolSize, 20, true},
-    {"d11", "pencil", toolSize, 20, true},
-    {"d12", "eraser", toolSize, 20, true},
-    {"d13", "text", toolSize, 20, true},
-    {"d14", "textalongarc", toolSize, 20, true},
-    {"d15", "rhombus", toolSize, 20, true},
-    {"adjust", "adjust", toolSize, 20, true},
-    {"b0", "pouch", pouchSize, 30, true},
-    {"b1", "frame", pouchSize, 30, true},
-    {"b2", "strip", pouchSize, 30, true},
-    {"t00", "new", commandSize, 26, false},
-    {"t10", "open", commandSize, 26, false},
-    {"t11", "save", commandSize, 26, false},
-    {"tsaveas", "saveas", commandSize, 26, false},
-    {"undo", "undo", commandSize, 26, false},
-    {"redo", "redo", commandSize, 26, false},
+    {"d00", "line", toolSize, 20, true},         {"d01", "hand", toolSize, 20, true},
+    {"d02", "rectangle", toolSize, 20, true},    {"d03", "ellipse", toolSize, 20, true},
+    {"d04", "select", toolSize, 20, true},       {"d05", "roundrectangle", toolSize, 20, true},
+    {"d10", "image", toolSize, 20, true},        {"d11", "pencil", toolSize, 20, true},
+    {"d12", "eraser", toolSize, 20, true},       {"d13", "text", toolSize, 20, true},
+    {"d14", "textalongarc", toolSize, 20, true}, {"d15", "rhombus", toolSize, 20, true},
+    {"adjust", "adjust", toolSize, 20, true},    {"b0", "pouch", pouchSize, 30, true},
+    {"b1", "frame", pouchSize, 30, true},        {"b2", "strip", pouchSize, 30, true},
+    {"t00", "new", commandSize, 26, false},      {"t10", "open", commandSize, 26, false},
+    {"t11", "save", commandSize, 26, false},     {"tsaveas", "saveas", commandSize, 26, false},
+    {"undo", "undo", commandSize, 26, false},    {"redo", "redo", commandSize, 26, false},
     {"t01", "print", commandSize, 26, false},
 };
 
@@ -133,8 +123,9 @@ QImage renderFloating()
     p.setPen(Qt::NoPen);
     for (int i = inset; i > 0; --i) {
         p.setBrush(QColor(0, 0, 0, 10));
-        p.drawRoundedRect(QRectF(inset - i, inset - i + 1, w - 2 * (inset - i), h - 2 * (inset - i)),
-                          10 + i, 10 + i);
+        p.drawRoundedRect(
+            QRectF(inset - i, inset - i + 1, w - 2 * (inset - i), h - 2 * (inset - i)), 10 + i,
+            10 + i);
     }
     const QRectF card(inset, inset, w - 2 * inset, h - 2 * inset);
     QLinearGradient face(card.topLeft(), card.bottomLeft());
@@ -143,6 +134,22 @@ QImage renderFloating()
     p.setBrush(face);
     p.setPen(QPen(QColor(255, 255, 255, 30), 1.0));
     p.drawRoundedRect(card.adjusted(0.5, 0.5, -0.5, -0.5), 10, 10);
+    return image;
+}
+
+// A 32 x 32 cursor: the black glyph on a white halo, readable on any picture.
+QImage renderCursor(const QByteArray &svg)
+{
+    QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    QByteArray halo = svg;
+    halo.replace("#GLYPH", "#ffffff");
+    halo.replace("stroke-width=\"1.8\"", "stroke-width=\"4.2\"");
+    QSvgRenderer(halo).render(&p, QRectF(3, 3, 26, 26));
+    QByteArray glyph = svg;
+    glyph.replace("#GLYPH", "#000000");
+    QSvgRenderer(glyph).render(&p, QRectF(3, 3, 26, 26));
     return image;
 }
 
@@ -170,7 +177,8 @@ int main(int argc, char *argv[])
 
     QStringList written;
     for (const Button &b : buttons) {
-        QFile source(resources.filePath(QStringLiteral("icons/%1.svg").arg(QLatin1String(b.glyph))));
+        QFile source(
+            resources.filePath(QStringLiteral("icons/%1.svg").arg(QLatin1String(b.glyph))));
         if (!source.open(QIODevice::ReadOnly)) {
             std::fprintf(stderr, "missing %s\n", qPrintable(source.fileName()));
             return 1;
@@ -180,13 +188,20 @@ int main(int argc, char *argv[])
         if (b.checkable)
             states << State::Checked;
         for (State state : states) {
-            const QString name =
-                QStringLiteral("%1_%2.png").arg(QLatin1String(b.image), QLatin1String(suffixOf(state)));
-            if (!save(renderButton(b, state, svg), resources.filePath(QStringLiteral("buttons/") + name)))
+            const QString name = QStringLiteral("%1_%2.png")
+                                     .arg(QLatin1String(b.image), QLatin1String(suffixOf(state)));
+            if (!save(renderButton(b, state, svg),
+                      resources.filePath(QStringLiteral("buttons/") + name)))
                 return 1;
             written << name;
         }
     }
+    QFile rotate(resources.filePath(QStringLiteral("icons/arrow_rotate.svg")));
+    resources.mkpath(QStringLiteral("images"));
+    if (!rotate.open(QIODevice::ReadOnly) ||
+        !save(renderCursor(rotate.readAll()),
+              resources.filePath(QStringLiteral("images/arrow_rotate.png"))))
+        return 1;
     if (!save(renderBackground(), resources.filePath(QStringLiteral("background.png"))) ||
         !save(renderFloating(), resources.filePath(QStringLiteral("floating.png"))))
         return 1;
@@ -200,6 +215,7 @@ int main(int argc, char *argv[])
     for (const QString &name : std::as_const(written))
         out << "        <file>" << name << "</file>\n";
     out << "    </qresource>\n</RCC>\n";
-    std::printf("%lld button images, background.png, floating.png\n", qlonglong(written.size()));
+    std::printf("%lld button images, background.png, floating.png, arrow_rotate.png\n",
+                qlonglong(written.size()));
     return 0;
 }

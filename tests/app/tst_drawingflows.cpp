@@ -1,12 +1,18 @@
 #include "app/LMMainWidget.h"
 #include "app/LMResources.h"
 #include "canvas/LMGraphView.h"
+#include "tools/LMGraphFuncLine.h"
+#include "tools/LMGraphFuncText.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 #include "tools/LMScreenMsgHandlerLineSetting.h"
+#include "tools/LMScreenMsgHandlerShapeSetting.h"
+#include "tools/LMScreenMsgHandlerTextSetting.h"
 #include "ui_LMMainWidget.h"
 #include "widgets/KVCLIENT_ColorComboBox.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSlider>
@@ -34,6 +40,9 @@ private Q_SLOTS:
     void eraserWhitensWhatItSweeps();
     void panelChangesWidthAndColour();
     void handToolScrollsThePage();
+    void rectangleThroughTheWindow();
+    void typingIntoATextField();
+    void arcTextPanelOffersRotation();
 
 private:
     LMGraphView *canvas() const { return m_window->graphView(); }
@@ -92,7 +101,7 @@ void TestDrawingFlows::lineLandsOnDocumentPixels()
     click(ui->d00);
     QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("line"));
     drag(QPoint(100, 100), QPoint(300, 100));
-    QCOMPARE(at(docOnLine.x(), docOnLine.y()), QColor(Qt::white)); // still live
+    QCOMPARE(at(docOnLine.x(), docOnLine.y()), QColor(Qt::white));     // still live
     QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(200, 300)); // away from it
     QCOMPARE(canvas()->history().index(), 0);
     // Width 3 in document pixels at any zoom: the ink across the line adds
@@ -252,11 +261,14 @@ void TestDrawingFlows::toolChangeCommitsPendingWork()
     drag(QPoint(100, 100), QPoint(300, 100));
     click(ui->d13); // the text button
     QCOMPARE(at(180, 75), QColor(Qt::black));
-    QVERIFY(canvas()->liveItems().isEmpty());
+    QCOMPARE(canvas()->history().count(), 1);
+    // What is live now is the text tool's own (empty) field, not the line.
+    for (LMGraphFuncInf *item : canvas()->liveItems())
+        QVERIFY(!dynamic_cast<LMGraphFuncLine *>(item));
     QVERIFY(ui->d13->isChecked());
     QVERIFY(!ui->d00->isChecked());
     QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("text"));
-    QVERIFY(!canvas()->settingsPanel()); // the line panel is gone, text has none yet
+    QVERIFY(!qobject_cast<LMScreenMsgHandlerLineSetting *>(canvas()->settingsPanel()));
 }
 
 void TestDrawingFlows::eraserWhitensWhatItSweeps()
@@ -297,7 +309,8 @@ void TestDrawingFlows::panelChangesWidthAndColour()
 void TestDrawingFlows::handToolScrollsThePage()
 {
     ui->cob_pasesetting->setCurrentIndex(7); // A4
-    QTest::mouseClick(ui->chk_horizonal, Qt::LeftButton, {}, QPoint(8, ui->chk_horizonal->height() / 2));
+    QTest::mouseClick(ui->chk_horizonal, Qt::LeftButton, {},
+                      QPoint(8, ui->chk_horizonal->height() / 2));
     click(ui->d01);
     QScrollBar *bar = ui->scroll_graph->verticalScrollBar();
     QVERIFY(bar->maximum() > 100);
@@ -308,6 +321,59 @@ void TestDrawingFlows::handToolScrollsThePage()
     QApplication::sendEvent(canvas(), &move);
     QCOMPARE(bar->value(), 140); // the page follows the pointer up
     QTest::mouseRelease(canvas(), Qt::LeftButton, {}, QPoint(200, 360));
+}
+
+void TestDrawingFlows::rectangleThroughTheWindow()
+{
+    click(ui->d02);
+    auto *panel = qobject_cast<LMScreenMsgHandlerShapeSetting *>(canvas()->settingsPanel());
+    QVERIFY(panel);
+    QVERIFY(!panel->fillColorField()->isVisibleTo(panel));
+    QTest::mouseClick(panel->fillCheckBox(), Qt::LeftButton);
+    QVERIFY(panel->fillColorField()->isVisibleTo(panel));
+    drag(QPoint(120, 125), QPoint(220, 225));
+    QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(500, 500)); // outside: applied
+    QCOMPARE(at(100, 150), QColor(Qt::black));
+    QCOMPARE(at(150, 150), QColor(Qt::white)); // filled with the white fill colour
+    QCOMPARE(canvas()->history().count(), 1);
+}
+
+void TestDrawingFlows::typingIntoATextField()
+{
+    click(ui->d13);
+    auto *panel = qobject_cast<LMScreenMsgHandlerTextSetting *>(canvas()->settingsPanel());
+    QVERIFY(panel);
+    QCOMPARE(panel->sizeComboBox()->currentText(), QStringLiteral("48"));
+    QVERIFY(!panel->rotateCheckBox()->isVisibleTo(panel));
+    QVERIFY(!panel->widthSlider()->isVisibleTo(panel)); // no edge: no edge widgets
+    drag(QPoint(120, 125), QPoint(520, 185));
+    QTest::keyClicks(canvas(), QStringLiteral("Hi"));
+    QTest::keyClick(canvas(), Qt::Key_Return);
+    QTest::keyClick(canvas(), Qt::Key_Tab); // stays with the text, no jump to another widget
+    QTest::keyClicks(canvas(), QStringLiteral("there"));
+    auto *item = dynamic_cast<LMGraphFuncText *>(canvas()->lastLiveItem());
+    QVERIFY(item);
+    QCOMPARE(item->text, QStringLiteral("Hi\r\n   there"));
+    QVERIFY(item->handlePos(10)->y() - item->handlePos(5)->y() + 1 >=
+            2 * QFontMetrics(item->font).height());
+    QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(700, 560)); // outside: applied
+    QCOMPARE(canvas()->history().count(), 1);
+    int yellow = 0;
+    for (int y = 100; y < 260; ++y)
+        for (int x = 100; x < 300; ++x)
+            yellow += at(x, y) == QColor(Qt::yellow);
+    QVERIFY2(yellow > 200, qPrintable(QString::number(yellow)));
+}
+
+void TestDrawingFlows::arcTextPanelOffersRotation()
+{
+    click(ui->d14);
+    auto *panel = qobject_cast<LMScreenMsgHandlerTextSetting *>(canvas()->settingsPanel());
+    QVERIFY(panel);
+    QVERIFY(panel->rotateCheckBox()->isVisibleTo(panel));
+    QVERIFY(panel->rotateCheckBox()->isChecked());
+    QTest::mouseClick(panel->strokeCheckBox(), Qt::LeftButton);
+    QVERIFY(panel->widthSlider()->isVisibleTo(panel));
 }
 
 QTEST_MAIN(TestDrawingFlows)

@@ -1,0 +1,214 @@
+#include "canvas/LMGraphView.h"
+#include "tools/LMGraphFuncDashedLineRectangle.h"
+#include "tools/LMPoint.h"
+#include "tools/LMScreenMsgHandlerShape.h"
+
+#include <QTest>
+
+#include <cmath>
+
+// The frame geometry, driven through the rectangle tool's pointer handlers
+// with widget positions.
+class TestSelectionFrame : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void openInEachDirection_data();
+    void openInEachDirection();
+    void midHandlesMoveAlongOneAxis_data();
+    void midHandlesMoveAlongOneAxis();
+    void dragInsideMovesByThePointerOffset();
+    void rotationBand_data();
+    void rotationBand();
+    void recentreMakesTheMiddleTheCentre();
+    void fullTurnReturnsToTheStart();
+    void setFrameRectAtHalfZoom();
+    void pressInBandAfterSetFrameRectRotates();
+
+private:
+    void press(const QPoint &p) { m_tool->onMousePress(p, m_view->toDocument(p)); }
+    void move(const QPoint &p) { m_tool->onMouseMove(p, m_view->toDocument(p)); }
+    void release(const QPoint &p) { m_tool->onMouseRelease(p, m_view->toDocument(p)); }
+    void drag(const QPoint &from, const QPoint &to, int steps = 4);
+    LMGraphFuncDashedLineRectangle *frame() const
+    {
+        return dynamic_cast<LMGraphFuncDashedLineRectangle *>(m_view->lastLiveItem());
+    }
+    QPoint widgetPosOf(quint16 role) const
+    {
+        return frame()->GetMatrix(2).map(*frame()->handlePos(role));
+    }
+
+    LMGraphView *m_view = nullptr;
+    LMScreenMsgHandlerShape *m_tool = nullptr;
+};
+
+void TestSelectionFrame::init()
+{
+    m_view = new LMGraphView(nullptr);
+    m_view->setPage(837, 648, 1.0);
+    m_tool = m_view->findChild<LMScreenMsgHandlerShape *>(QStringLiteral("rectangle"));
+    m_view->setHandler(m_tool);
+}
+
+void TestSelectionFrame::cleanup()
+{
+    delete m_view;
+}
+
+void TestSelectionFrame::drag(const QPoint &from, const QPoint &to, int steps)
+{
+    press(from);
+    for (int i = 1; i <= steps; ++i)
+        move(from + (to - from) * i / steps);
+    release(to);
+}
+
+void TestSelectionFrame::openInEachDirection_data()
+{
+    QTest::addColumn<QPoint>("to");
+    QTest::newRow("right and down") << QPoint(160, 140);
+    QTest::newRow("left and up") << QPoint(40, 60);
+    QTest::newRow("right and up") << QPoint(160, 60);
+    QTest::newRow("left and down") << QPoint(40, 140);
+}
+
+void TestSelectionFrame::openInEachDirection()
+{
+    QFETCH(QPoint, to);
+    const QPoint from(100, 100);
+    drag(from, to);
+    const QPoint topLeft(qMin(from.x(), to.x()), qMin(from.y(), to.y()));
+    const QPoint bottomRight(qMax(from.x(), to.x()), qMax(from.y(), to.y()));
+    // Whatever the direction, role 5 ends upper left and 10 lower right.
+    QCOMPARE(widgetPosOf(5), topLeft);
+    QCOMPARE(widgetPosOf(10), bottomRight);
+    QCOMPARE(widgetPosOf(6), QPoint(bottomRight.x(), topLeft.y()));
+    QCOMPARE(widgetPosOf(9), QPoint(topLeft.x(), bottomRight.y()));
+    QCOMPARE(widgetPosOf(20), QPoint((topLeft.x() + bottomRight.x()) / 2, topLeft.y()));
+    QCOMPARE(widgetPosOf(18), QPoint(bottomRight.x(), (topLeft.y() + bottomRight.y()) / 2));
+    QCOMPARE(QPoint(frame()->centreX, frame()->centreY), (topLeft + bottomRight) / 2);
+}
+
+void TestSelectionFrame::midHandlesMoveAlongOneAxis_data()
+{
+    QTest::addColumn<quint16>("role");
+    QTest::addColumn<QPoint>("pull");
+    QTest::addColumn<QPoint>("topLeft");
+    QTest::addColumn<QPoint>("bottomRight");
+    QTest::newRow("top middle: height only")
+        << quint16(20) << QPoint(7, -20) << QPoint(100, 80) << QPoint(160, 140);
+    QTest::newRow("bottom middle: height only")
+        << quint16(24) << QPoint(-9, 30) << QPoint(100, 100) << QPoint(160, 170);
+    QTest::newRow("right middle: width only")
+        << quint16(18) << QPoint(20, 7) << QPoint(100, 100) << QPoint(180, 140);
+    QTest::newRow("left middle: width only")
+        << quint16(17) << QPoint(-30, -5) << QPoint(70, 100) << QPoint(160, 140);
+}
+
+void TestSelectionFrame::midHandlesMoveAlongOneAxis()
+{
+    QFETCH(quint16, role);
+    QFETCH(QPoint, pull);
+    QFETCH(QPoint, topLeft);
+    QFETCH(QPoint, bottomRight);
+    drag(QPoint(100, 100), QPoint(160, 140));
+    const QPoint at = widgetPosOf(role);
+    drag(at, at + pull);
+    QCOMPARE(widgetPosOf(5), topLeft);
+    QCOMPARE(widgetPosOf(10), bottomRight);
+}
+
+void TestSelectionFrame::dragInsideMovesByThePointerOffset()
+{
+    drag(QPoint(100, 100), QPoint(160, 140));
+    QVector<QPoint> before;
+    for (const LMPoint *h : frame()->handles)
+        before << h->pos();
+    drag(QPoint(125, 118), QPoint(138, 109));
+    QCOMPARE(QPoint(frame()->centreX, frame()->centreY), QPoint(130 + 13, 120 - 9));
+    for (int i = 0; i < 8; ++i)
+        QCOMPARE(frame()->handles[i]->pos(), before[i]);
+}
+
+void TestSelectionFrame::rotationBand_data()
+{
+    QTest::addColumn<int>("outside");
+    QTest::addColumn<bool>("turns");
+    QTest::newRow("10 pixels out turns") << 10 << true;
+    QTest::newRow("15 pixels out turns") << 15 << true;
+    QTest::newRow("16 pixels out applies") << 16 << false;
+}
+
+void TestSelectionFrame::rotationBand()
+{
+    QFETCH(int, outside);
+    QFETCH(bool, turns);
+    drag(QPoint(100, 100), QPoint(160, 140));
+    const QPoint start(160 + outside, 120);
+    press(start);
+    move(QPoint(130, 120 + 30 + outside)); // a quarter turn round the centre (130, 120)
+    if (turns) {
+        QCOMPARE(frame()->angle, 90);
+        QCOMPARE(m_view->history().count(), 0);
+    } else {
+        // The first frame was applied; the move opened a new one.
+        QCOMPARE(m_view->history().count(), 1);
+        QCOMPARE(frame()->angle, 0);
+    }
+    release(QPoint(130, 150 + outside));
+}
+
+void TestSelectionFrame::recentreMakesTheMiddleTheCentre()
+{
+    drag(QPoint(10, 10), QPoint(30, 20), 1);
+    QCOMPARE(frame()->handlePos(5), std::optional<QPoint>(QPoint(-10, -5)));
+    QCOMPARE(frame()->handlePos(10), std::optional<QPoint>(QPoint(10, 5)));
+    QCOMPARE(frame()->handlePos(6), std::optional<QPoint>(QPoint(10, -5)));
+    QCOMPARE(frame()->handlePos(9), std::optional<QPoint>(QPoint(-10, 5)));
+    QCOMPARE(QPoint(frame()->centreX, frame()->centreY), QPoint(20, 15));
+}
+
+void TestSelectionFrame::fullTurnReturnsToTheStart()
+{
+    drag(QPoint(100, 100), QPoint(160, 140));
+    const QPointF centre(130, 120);
+    press(QPoint(170, 120));
+    QList<int> angles;
+    for (int step = 1; step <= 36; ++step) {
+        const double a = step * 10.0 * M_PI / 180.0;
+        move((centre + 40.0 * QPointF(std::cos(a), std::sin(a))).toPoint());
+        angles << frame()->angle;
+        QVERIFY(frame()->angle >= 0 && frame()->angle <= 359);
+    }
+    release(QPoint(170, 120));
+    QCOMPARE(angles[8], 90); // clockwise on screen increases the angle
+    QCOMPARE(angles[26], 270);
+    QCOMPARE(frame()->angle, 0);
+}
+
+void TestSelectionFrame::setFrameRectAtHalfZoom()
+{
+    m_view->setPage(837, 648, 0.5);
+    m_tool->setFrameRect(QRect(100, 100, 200, 100));
+    QCOMPARE(frame()->handlePos(5), std::optional<QPoint>(QPoint(-50, -25)));
+    QCOMPARE(frame()->handlePos(10), std::optional<QPoint>(QPoint(50, 25)));
+    QCOMPARE(frame()->handlePos(20), std::optional<QPoint>(QPoint(0, -25)));
+    QCOMPARE(frame()->angle, 0);
+    // Centre: document (199, 149) shown at half size after the (20, 25) margin.
+    QCOMPARE(QPoint(frame()->centreX, frame()->centreY), QPoint(110, 87));
+}
+
+void TestSelectionFrame::pressInBandAfterSetFrameRectRotates()
+{
+    m_tool->setFrameRect(QRect(100, 100, 100, 50)); // widget centre (169, 149), half 50 x 25
+    press(QPoint(229, 149));                        // 10 pixels right of the frame
+    move(QPoint(169, 209));
+    QCOMPARE(frame()->angle, 90);
+    QCOMPARE(frame()->handlePos(10), std::optional<QPoint>(QPoint(50, 25))); // not dragged
+    release(QPoint(169, 209));
+}
+
+QTEST_MAIN(TestSelectionFrame)
+#include "tst_selectionframe.moc"

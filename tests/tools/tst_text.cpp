@@ -1,0 +1,287 @@
+#include "app/LMResources.h"
+#include "app/QVTLanguageManager.h"
+#include "canvas/LMGraphView.h"
+#include "tools/LMGraphFuncText.h"
+#include "tools/LMGraphFuncTextAlongArc.h"
+#include "tools/LMScreenMsgHandlerText.h"
+#include "tools/LMScreenMsgHandlerTextAlongArc.h"
+#include "tools/LMTextLayout.h"
+
+#include <QFontMetrics>
+#include <QTest>
+
+namespace {
+// The point at fraction t of the length of a flattened curve.
+QPointF pointAlong(const QPolygonF &curve, double t)
+{
+    double total = 0;
+    for (int i = 1; i < curve.size(); ++i)
+        total += QLineF(curve[i - 1], curve[i]).length();
+    double left = t * total;
+    for (int i = 1; i < curve.size(); ++i) {
+        const QLineF step(curve[i - 1], curve[i]);
+        if (left <= step.length())
+            return step.pointAt(left / step.length());
+        left -= step.length();
+    }
+    return curve.last();
+}
+
+QFont testFont(int points = 24)
+{
+    QFont font(QStringLiteral("DejaVu Sans"), points);
+    font.setStyleStrategy(QFont::ForceOutline);
+    return font;
+}
+} // namespace
+
+class TestText : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void lineBreaking_data();
+    void lineBreaking();
+    void everyLineIsAsFullAsItCanBe();
+    void fieldGrowsAndNeverShrinks();
+    void keySequences_data();
+    void keySequences();
+    void inputMethodText();
+    void arcFitCount_data();
+    void arcFitCount();
+    void arcPlacement_data();
+    void arcPlacement();
+    void plainTextIsClippedToItsField();
+
+private:
+    LMGraphFuncText *typeInField(const char *tool, const QPoint &from, const QPoint &to);
+
+    LMGraphView *m_view = nullptr;
+};
+
+void TestText::initTestCase()
+{
+    lmInitResources();
+    new QVTLanguageManager(this);
+}
+
+void TestText::init()
+{
+    m_view = new LMGraphView(nullptr);
+    m_view->setPage(837, 648, 1.0);
+}
+
+void TestText::cleanup()
+{
+    delete m_view;
+}
+
+void TestText::lineBreaking_data()
+{
+    const QFontMetrics m(testFont());
+    const int w = m.horizontalAdvance(QStringLiteral("abc")); // three letters fit a line
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("empty text is one empty line") << "" << w << QStringList{""};
+    QTest::newRow("fits") << "abc" << w << QStringList{"abc"};
+    QTest::newRow("breaks between any characters")
+        << "abcabcab" << w << QStringList{"abc", "abc", "ab"};
+    QTest::newRow("Return starts a line") << "ab\r\ncd" << w << QStringList{"ab", "cd"};
+    QTest::newRow("two Returns give an empty line")
+        << "a\r\n\r\nb" << w << QStringList{"a", "", "b"};
+    QTest::newRow("trailing Return opens a last empty line") << "ab\r\n"
+                                                             << w << QStringList{"ab", ""};
+    QTest::newRow("a half-deleted Return draws nothing") << "ab\r" << w << QStringList{"ab"};
+    QTest::newRow("no word wrapping") << "abc abc" << w << QStringList{"abc", " ab", "c"};
+    QTest::newRow("a letter wider than the field has a line of its own")
+        << "WiW" << m.horizontalAdvance(QLatin1Char('i')) << QStringList{"W", "i", "W"};
+    QTest::newRow("nothing fits at all") << "ab" << 0 << QStringList{"a", "b"};
+}
+
+void TestText::lineBreaking()
+{
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(QStringList, lines);
+    QCOMPARE(LMTextLayout::breakLines(text, testFont(), width), lines);
+}
+
+void TestText::everyLineIsAsFullAsItCanBe()
+{
+    const QFont font = testFont(48);
+    const QFontMetrics m(font);
+    const QString text =
+        QStringLiteral("The quick brown fox jumps over the lazy dog. ").repeated(6);
+    const QStringList lines = LMTextLayout::breakLines(text, font, 300);
+    QCOMPARE(lines.join(QString()), text);
+    for (int i = 0; i < lines.size(); ++i) {
+        QVERIFY(m.horizontalAdvance(lines[i]) <= 300);
+        if (i + 1 < lines.size())
+            QVERIFY(m.horizontalAdvance(lines[i] + lines[i + 1].at(0)) > 300);
+    }
+}
+
+LMGraphFuncText *TestText::typeInField(const char *toolName, const QPoint &from, const QPoint &to)
+{
+    auto *tool = m_view->findChild<LMScreenMsgHandlerText *>(QLatin1String(toolName));
+    m_view->setHandler(tool);
+    tool->onMousePress(from, m_view->toDocument(from));
+    tool->onMouseMove(to, m_view->toDocument(to));
+    tool->onMouseRelease(to, m_view->toDocument(to));
+    return dynamic_cast<LMGraphFuncText *>(m_view->lastLiveItem());
+}
+
+void TestText::fieldGrowsAndNeverShrinks()
+{
+    LMGraphFuncText *item = typeInField("text", QPoint(100, 100), QPoint(400, 130));
+    QVERIFY(item);
+    auto *tool = m_view->findChild<LMScreenMsgHandlerText *>(QStringLiteral("text"));
+    const int lineHeight = QFontMetrics(item->font).height();
+    const int top = item->handlePos(5)->y();
+    QCOMPARE(item->handlePos(10)->y() - top + 1, 31); // shorter than one line
+    for (QChar c : QStringLiteral("abcdefghijklmnopqrstuvwxyz"))
+        tool->onKeyPress(0, QString(c));
+    const int lines = int(LMTextLayout::breakLines(item->text, item->font, 301).size());
+    QVERIFY(lines >= 2);
+    QCOMPARE(item->handlePos(10)->y(), top + lines * lineHeight - 1);
+    QCOMPARE(item->handlePos(9)->y(), item->handlePos(10)->y());
+    QCOMPARE(item->handlePos(24)->y(), item->handlePos(10)->y());
+    QCOMPARE(item->handlePos(18)->y(), qRound(0.5 * (top + item->handlePos(10)->y())));
+    const int grown = item->handlePos(10)->y();
+    for (int i = 0; i < 20; ++i)
+        tool->onKeyPress(Qt::Key_Backspace, QString());
+    QCOMPARE(item->handlePos(10)->y(), grown);
+    QVERIFY(!item->glyphs.isEmpty());
+    QVERIFY(item->glyphs.boundingRect().top() >= top);
+}
+
+void TestText::keySequences_data()
+{
+    QTest::addColumn<QList<int>>("keys"); // 0 types "x"
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Return") << QList<int>{0, Qt::Key_Return, 0} << "x\r\nx";
+    QTest::newRow("two Returns") << QList<int>{0, Qt::Key_Return, Qt::Key_Return} << "x\r\n\r\n";
+    QTest::newRow("Tab is three blanks") << QList<int>{Qt::Key_Tab, 0} << "   x";
+    QTest::newRow("Backspace removes the last character")
+        << QList<int>{0, 0, Qt::Key_Backspace} << "x";
+    QTest::newRow("Delete removes at the end too") << QList<int>{0, 0, Qt::Key_Delete} << "x";
+    QTest::newRow("undoing a Return takes two")
+        << QList<int>{0, Qt::Key_Return, Qt::Key_Backspace} << "x\r";
+    QTest::newRow("Backspace on empty text") << QList<int>{Qt::Key_Backspace, Qt::Key_Delete} << "";
+    QTest::newRow("keys without text add nothing") << QList<int>{Qt::Key_Shift, 0} << "x";
+}
+
+void TestText::keySequences()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, text);
+    LMGraphFuncText *item = typeInField("text", QPoint(100, 100), QPoint(400, 200));
+    auto *tool = m_view->findChild<LMScreenMsgHandlerText *>(QStringLiteral("text"));
+    for (int key : keys)
+        tool->onKeyPress(key, key == 0 ? QStringLiteral("x") : QString());
+    QCOMPARE(item->text, text);
+}
+
+void TestText::inputMethodText()
+{
+    LMGraphFuncText *item = typeInField("text", QPoint(100, 100), QPoint(400, 200));
+    auto *tool = m_view->findChild<LMScreenMsgHandlerText *>(QStringLiteral("text"));
+    tool->onInputMethod(QStringLiteral("日本"));
+    tool->onKeyPress(0, QStringLiteral("!"));
+    QCOMPARE(item->text, QStringLiteral("日本!"));
+    m_view->apply(); // no live item: typing only repaints
+    tool->onKeyPress(0, QStringLiteral("x"));
+    QVERIFY(m_view->liveItems().isEmpty());
+}
+
+void TestText::arcFitCount_data()
+{
+    const QFontMetrics m(testFont());
+    const int wide = m.horizontalAdvance(QLatin1Char('W'));
+    const int narrow = m.horizontalAdvance(QLatin1Char('i'));
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("length");
+    QTest::addColumn<int>("count");
+    QTest::newRow("all fit") << "WWW" << 3.0 * wide << 3;
+    QTest::newRow("one short") << "WWW" << 3.0 * wide - 0.5 << 2;
+    QTest::newRow("the widest so far counts") << "iiWii" << 4.0 * wide << 4;
+    QTest::newRow("narrow letters first") << "iiii" << 4.0 * narrow << 4;
+    QTest::newRow("not even one") << "W" << wide - 1.0 << 0;
+    QTest::newRow("empty text") << "" << 100.0 << 0;
+}
+
+void TestText::arcFitCount()
+{
+    QFETCH(QString, text);
+    QFETCH(double, length);
+    QFETCH(int, count);
+    QCOMPARE(LMTextLayout::arcFitCount(text, testFont(), length), count);
+}
+
+void TestText::arcPlacement_data()
+{
+    QTest::addColumn<bool>("rotate");
+    QTest::newRow("upright") << false;
+    QTest::newRow("following the arc") << true;
+}
+
+// Each glyph of "IIIII" is one rectangle; its middle must sit on the arc
+// point at its fraction of the arc's length, the first glyph nearest the left end.
+void TestText::arcPlacement()
+{
+    QFETCH(bool, rotate);
+    const QFont font = testFont(20);
+    const QRect field(0, 0, 399, 149);
+    const QPainterPath arc = LMTextLayout::arcOf(field);
+    // From the right end, just below the field, over the top to the left end.
+    QVERIFY(QLineF(arc.pointAtPercent(0), QPointF(400, 150)).length() < 1.5);
+    QVERIFY(QLineF(arc.pointAtPercent(0.5), QPointF(200, 0)).length() < 1.5);
+    QVERIFY(QLineF(arc.pointAtPercent(1), QPointF(0, 150)).length() < 1.5);
+    const QPolygonF curve = arc.toSubpathPolygons().first();
+    const QPainterPath glyphs =
+        LMTextLayout::arcGlyphs(QStringLiteral("IIIII"), font, field, rotate);
+    const QList<QPolygonF> parts = glyphs.toSubpathPolygons();
+    QCOMPARE(parts.size(), 5);
+    const QFontMetrics m(font);
+    for (int k = 0; k < 5; ++k) {
+        QCOMPARE(LMTextLayout::arcFraction(k, 5), 1.0 - (k + 1) / 6.0);
+        const QPointF at = pointAlong(curve, LMTextLayout::arcFraction(k, 5));
+        const QRectF box = parts[k].boundingRect();
+        // Centred across the glyph; its foot lies below the arc point.
+        if (!rotate) {
+            QVERIFY2(qAbs(box.center().x() - at.x()) < 1.5,
+                     qPrintable(
+                         QStringLiteral("%1: %2 vs %3").arg(k).arg(box.center().x()).arg(at.x())));
+            QVERIFY(box.height() > box.width() * 2); // upright
+            QVERIFY(box.bottom() <= at.y() + m.height() / 2 + 1);
+        }
+        QVERIFY(QLineF(box.center(), at).length() < m.height());
+    }
+    QVERIFY(parts[0].boundingRect().center().x() < parts[4].boundingRect().center().x());
+    if (rotate) {
+        // The end glyphs lean outwards: their boxes are wider than upright ones.
+        QVERIFY(parts[0].boundingRect().width() > parts[2].boundingRect().width() * 1.5);
+    }
+}
+
+void TestText::plainTextIsClippedToItsField()
+{
+    LMGraphFuncText *item = typeInField("text", QPoint(100, 100), QPoint(140, 500));
+    item->fillColour = Qt::black;
+    item->text = QStringLiteral("\u2588"); // a full block fills its whole cell
+    item->font = testFont(200);            // far wider than the 41-pixel field
+    item->layoutText(false);
+    m_view->apply();
+    const QImage &page = m_view->rasterImage();
+    const QRectF ink = item->glyphs.boundingRect();
+    QVERIFY(ink.width() > 100);
+    QCOMPARE(page.pixelColor(100, 300), QColor(Qt::black)); // inside the field
+    QCOMPARE(page.pixelColor(119, 300), QColor(Qt::black));
+    for (int y = 0; y < page.height(); ++y)
+        QCOMPARE(page.pixelColor(125, y), QColor(Qt::white)); // right of the field
+}
+
+QTEST_MAIN(TestText)
+#include "tst_text.moc"
