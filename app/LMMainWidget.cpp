@@ -45,8 +45,7 @@ LMMainWidget::LMMainWidget(const QStringList &arguments)
         "#qt_scrollarea_viewport,#qt_scrollarea_viewport > *{background-color:transparent;}"));
     ui->label->setText(QStringLiteral("Lumetra " LUMETRA_VERSION));
     retranslate();
-    connect(ui->cob_lan, &QComboBox::currentIndexChanged, this,
-            &LMMainWidget::slot_updateLanguage);
+    connect(ui->cob_lan, &QComboBox::currentIndexChanged, this, &LMMainWidget::slot_updateLanguage);
 
     QStringList quoted;
     for (const QString &a : arguments)
@@ -243,11 +242,11 @@ void LMMainWidget::retranslate()
         QWidget *widget;
         int line;
     } tooltips[] = {
-        {ui->b0, 3},          {ui->b1, 5},          {ui->b2, 4},           {ui->d00, 7},
-        {ui->d01, 8},         {ui->d02, 9},         {ui->d03, 10},         {ui->d04, 55},
-        {ui->d05, 62},        {ui->d10, 11},        {ui->d11, 12},         {ui->d12, 14},
-        {ui->d13, 15},        {ui->d14, 56},        {ui->d15, 63},         {ui->d16, 75},
-        {ui->btn_new, 1},     {ui->btn_open, 6},    {ui->btn_print, 0},    {ui->btn_save, 2},
+        {ui->b0, 3},          {ui->b1, 5},          {ui->b2, 4},        {ui->d00, 7},
+        {ui->d01, 8},         {ui->d02, 9},         {ui->d03, 10},      {ui->d04, 55},
+        {ui->d05, 62},        {ui->d10, 11},        {ui->d11, 12},      {ui->d12, 14},
+        {ui->d13, 15},        {ui->d14, 56},        {ui->d15, 63},      {ui->d16, 75},
+        {ui->btn_new, 1},     {ui->btn_open, 6},    {ui->btn_print, 0}, {ui->btn_save, 2},
         {ui->btn_saveas, 46}, {ui->btn_return, 92}, {ui->btn_redo, 93},
     };
     for (const auto &t : tooltips)
@@ -262,7 +261,8 @@ void LMMainWidget::retranslate()
     ui->lab_print_tip->setText(lan->text(96));
     if (ui->label_comment)
         ui->label_comment->setText(lan->text(95));
-    ui->update->setText(QStringLiteral("<p><a href=\"update\"><span style=\" font-size:12pt; "
-                                       "text-decoration: underline; color:#0000ff;\">%1</span></a></p>")
-                            .arg(lan->text(77), 0, QLatin1Char(' ')));
+    ui->update->setText(
+        QStringLiteral("<p><a href=\"update\"><span style=\" font-size:12pt; "
+                       "text-decoration: underline; color:#0000ff;\">%1</span></a></p>")
+            .arg(lan->text(77), 0, QLatin1Char(' ')));
 }

@@ -81,5 +81,5 @@ void QVTLanguageManager::applyLayoutDirection()
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         return;
     QGuiApplication::setLayoutDirection(m_language == RightToLeftLanguage ? Qt::RightToLeft
-                                                                           : Qt::LeftToRight);
+                                                                          : Qt::LeftToRight);
 }

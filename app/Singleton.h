@@ -3,8 +3,7 @@
 // One process-wide instance pointer per class. The owner constructs every
 // instance before any user runs, so users only read the pointer; nothing is
 // created on demand and the pointer does not own.
-template <class T>
-class Singleton {
+template <class T> class Singleton {
 public:
     static T *instance() { return s_instance; }
 

@@ -58,12 +58,13 @@ void report(const char *name, const QSize &page, int strokes)
 {
     const Result r = run(page, strokes);
     const double held = double(r.pixelBytes + r.slotBytes);
-    std::printf("%-7s %4d x %4d  %d strokes: apply median %.2f ms, p90 %.2f ms, max %.2f ms\n", name,
-                page.width(), page.height(), strokes, r.medianMs, r.p90Ms, r.maxMs);
-    std::printf("        history %.1f MB (tiles %.1f MB + slots %.1f MB) of %.1f MB for %d full pages"
-                " = %.2f %%\n",
-                held / 1e6, r.pixelBytes / 1e6, r.slotBytes / 1e6, r.fullPages / 1e6, strokes,
-                100.0 * held / double(r.fullPages));
+    std::printf("%-7s %4d x %4d  %d strokes: apply median %.2f ms, p90 %.2f ms, max %.2f ms\n",
+                name, page.width(), page.height(), strokes, r.medianMs, r.p90Ms, r.maxMs);
+    std::printf(
+        "        history %.1f MB (tiles %.1f MB + slots %.1f MB) of %.1f MB for %d full pages"
+        " = %.2f %%\n",
+        held / 1e6, r.pixelBytes / 1e6, r.slotBytes / 1e6, r.fullPages / 1e6, strokes,
+        100.0 * held / double(r.fullPages));
 }
 
 } // namespace

@@ -9,8 +9,7 @@
 
 #include <cmath>
 
-LMGraphView::LMGraphView(QWidget *mainWindow)
-    : QWidget(mainWindow), Singleton<LMGraphView>(this)
+LMGraphView::LMGraphView(QWidget *mainWindow) : QWidget(mainWindow), Singleton<LMGraphView>(this)
 {
     createTools();
     setHandlerByName(QStringLiteral("basic"));
@@ -104,8 +103,8 @@ void LMGraphView::setPage(int width, int height, double zoom)
     refreshHandler();
     m_zoom = zoom;
     setFixedSize(int(zoom * (width + 40)), int(zoom * (height + 50)));
-    m_paperRect = QRectF(zoom * LMTransformCache::DocMargin[0], zoom * LMTransformCache::DocMargin[1],
-                         zoom * width, zoom * height);
+    m_paperRect = QRectF(zoom * LMTransformCache::DocMargin[0],
+                         zoom * LMTransformCache::DocMargin[1], zoom * width, zoom * height);
     checkPrintable();
     invalidateTransforms();
     update();

@@ -62,8 +62,8 @@ LMHistory::Step LMHistory::makeStep(const QImage &source, const Step *previous) 
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < step.columns; ++c) {
             const int i = r * step.columns + c;
-            const QRect area = QRect(c * TileSide, r * TileSide, TileSide, TileSide)
-                                   .intersected(page.rect());
+            const QRect area =
+                QRect(c * TileSide, r * TileSide, TileSide, TileSide).intersected(page.rect());
             if (comparable) {
                 const QImage &before = previous->tiles[i];
                 if (before.isNull() ? allWhite(page, area) : sameRows(page, area, before)) {

@@ -8,9 +8,9 @@
 
 // What the canvas's ten matrices are made of.
 struct LMTransformInputs {
-    QRectF outlineBounds;  // bounding rectangle of the outline path, outline units
+    QRectF outlineBounds;    // bounding rectangle of the outline path, outline units
     int outlineRotation = 0; // whole degrees
-    QPoint outlineOffset;  // outline origin on the page, document pixels
+    QPoint outlineOffset;    // outline origin on the page, document pixels
     double zoom = 1.0;
     int rasterHeight = 0;
 };

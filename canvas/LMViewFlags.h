@@ -77,23 +77,16 @@ public:
     bool operator!=(const LMViewFlags &o) const { return !(*this == o); }
 
 private:
-    template <class W>
-    static bool bit(W word, int pos)
-    {
-        return (word >> pos) & 1u;
-    }
-    template <class W>
-    static void setBit(W &word, int pos, bool on)
+    template <class W> static bool bit(W word, int pos) { return (word >> pos) & 1u; }
+    template <class W> static void setBit(W &word, int pos, bool on)
     {
         word = on ? W(word | (1u << pos)) : W(word & ~(1u << pos));
     }
-    template <class W>
-    static quint32 field(W word, int pos, int width)
+    template <class W> static quint32 field(W word, int pos, int width)
     {
         return (quint32(word) >> pos) & ((1u << width) - 1u);
     }
-    template <class W>
-    static void setField(W &word, int pos, int width, quint32 value)
+    template <class W> static void setField(W &word, int pos, int width, quint32 value)
     {
         const quint32 mask = ((1u << width) - 1u) << pos;
         word = W((quint32(word) & ~mask) | ((value << pos) & mask));

@@ -17,7 +17,8 @@ bool LMGraphFuncLine::isDrawable() const
 
 QPen LMGraphFuncLine::pen() const
 {
-    return QPen(QBrush(colour, Qt::SolidPattern), width, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
+    return QPen(QBrush(colour, Qt::SolidPattern), width, Qt::SolidLine, Qt::SquareCap,
+                Qt::BevelJoin);
 }
 
 void LMGraphFuncLine::paintPreview(QPainter *painter, LMGraphView *)

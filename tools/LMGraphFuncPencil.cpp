@@ -6,7 +6,8 @@
 
 QPen LMGraphFuncPencil::pen() const
 {
-    return QPen(QBrush(colour, Qt::SolidPattern), width, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
+    return QPen(QBrush(colour, Qt::SolidPattern), width, Qt::SolidLine, Qt::SquareCap,
+                Qt::BevelJoin);
 }
 
 void LMGraphFuncPencil::paintPreview(QPainter *painter, LMGraphView *)

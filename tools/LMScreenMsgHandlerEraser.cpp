@@ -11,7 +11,8 @@ LMScreenMsgHandlerEraser::LMScreenMsgHandlerEraser(LMGraphView *view) : LMScreen
 {
     // Paper and zoom changes resize the cursor.
     if (LMMainWidget *window = LMMainWidget::instance())
-        connect(window, &LMMainWidget::signal_Resized, this, &LMScreenMsgHandlerEraser::slot_Resized);
+        connect(window, &LMMainWidget::signal_Resized, this,
+                &LMScreenMsgHandlerEraser::slot_Resized);
 }
 
 LMGraphFuncEraser *LMScreenMsgHandlerEraser::currentItem()

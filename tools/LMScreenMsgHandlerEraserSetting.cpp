@@ -32,7 +32,8 @@ LMScreenMsgHandlerEraserSetting::LMScreenMsgHandlerEraserSetting(QWidget *parent
     grid->addWidget(m_value, 0, 2);
 
     connect(m_hs, &QSlider::valueChanged, m_value, qOverload<int>(&QLabel::setNum));
-    connect(m_hs, &QSlider::valueChanged, this, &LMScreenMsgHandlerEraserSetting::signal_widthChanged);
+    connect(m_hs, &QSlider::valueChanged, this,
+            &LMScreenMsgHandlerEraserSetting::signal_widthChanged);
     m_value->setNum(m_hs->value());
     retranslate();
 }

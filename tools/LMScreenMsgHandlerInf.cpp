@@ -15,4 +15,7 @@ void LMScreenMsgHandlerInf::onKeyPress(int, const QString &) {}
 void LMScreenMsgHandlerInf::onInputMethod(const QString &) {}
 void LMScreenMsgHandlerInf::onEnter() {}
 void LMScreenMsgHandlerInf::onLeave() {}
-QWidget *LMScreenMsgHandlerInf::createSettingWidget(QWidget *) { return nullptr; }
+QWidget *LMScreenMsgHandlerInf::createSettingWidget(QWidget *)
+{
+    return nullptr;
+}

@@ -38,16 +38,14 @@ protected:
     // The current-item rule: the last live item is this tool's item; when there
     // is none (the first use after an apply) a new one is made by `make` and
     // appended. An item of another class is never taken for this tool's own.
-    template <class Item, class Make>
-    Item *currentItemOf(Make make);
+    template <class Item, class Make> Item *currentItemOf(Make make);
 
 private:
     LMGraphView *m_view;
     bool m_active = false;
 };
 
-template <class Item, class Make>
-Item *LMScreenMsgHandlerInf::currentItemOf(Make make)
+template <class Item, class Make> Item *LMScreenMsgHandlerInf::currentItemOf(Make make)
 {
     if (Item *item = dynamic_cast<Item *>(m_view->lastLiveItem()))
         return item;

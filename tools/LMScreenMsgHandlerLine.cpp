@@ -32,7 +32,8 @@ bool LMScreenMsgHandlerLine::nearLine(const QPoint &pos)
     LMGraphFuncLine *line = currentItem();
     if (line->points.size() != 2)
         return false;
-    const double d = LMToolGeometry::segmentDistance(line->points[0]->pos(), line->points[1]->pos(), pos);
+    const double d =
+        LMToolGeometry::segmentDistance(line->points[0]->pos(), line->points[1]->pos(), pos);
     return NearDistance - d > 0.0001;
 }
 

@@ -37,7 +37,8 @@ LMScreenMsgHandlerLineSetting::LMScreenMsgHandlerLineSetting(QWidget *parent) : 
     grid->addWidget(m_color, 1, 1, 1, 2);
 
     connect(m_hs, &QSlider::valueChanged, m_value, qOverload<int>(&QLabel::setNum));
-    connect(m_hs, &QSlider::valueChanged, this, &LMScreenMsgHandlerLineSetting::signal_widthChanged);
+    connect(m_hs, &QSlider::valueChanged, this,
+            &LMScreenMsgHandlerLineSetting::signal_widthChanged);
     connect(m_color, &KVCLIENT_ColorComboBox::signal_colorChanged, this,
             &LMScreenMsgHandlerLineSetting::signal_colorChanged);
     m_value->setNum(m_hs->value());

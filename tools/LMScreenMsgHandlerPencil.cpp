@@ -3,7 +3,9 @@
 #include "tools/LMGraphFuncPencil.h"
 #include "tools/LMScreenMsgHandlerLineSetting.h"
 
-LMScreenMsgHandlerPencil::LMScreenMsgHandlerPencil(LMGraphView *view) : LMScreenMsgHandlerInf(view) {}
+LMScreenMsgHandlerPencil::LMScreenMsgHandlerPencil(LMGraphView *view) : LMScreenMsgHandlerInf(view)
+{
+}
 
 LMGraphFuncPencil *LMScreenMsgHandlerPencil::currentItem()
 {

@@ -25,7 +25,8 @@ const QStringList english = {
     QStringLiteral("Pencil"),
     QStringLiteral("Load"),
     QStringLiteral("Eraser"),
-    QStringLiteral("Add text: click one point, create a rectangular field by dragging the mouse while holding the left button, then type"),
+    QStringLiteral("Add text: click one point, create a rectangular field by dragging the mouse "
+                   "while holding the left button, then type"),
     QStringLiteral("Zoom"),
     QStringLiteral("Page Size"),
     QStringLiteral("Horizontal"),
@@ -66,7 +67,8 @@ const QStringList english = {
     QStringLiteral("Copy"),
     QStringLiteral("Clip"),
     QStringLiteral("Select"),
-    QStringLiteral("Add text: click one point, create a rectangular field by dragging the mouse while holding the left button, then type"),
+    QStringLiteral("Add text: click one point, create a rectangular field by dragging the mouse "
+                   "while holding the left button, then type"),
     QStringLiteral("Edge Width"),
     QStringLiteral("File not found!"),
     QStringLiteral("Can not open file!"),
@@ -106,11 +108,11 @@ const QStringList english = {
     QStringLiteral("Redo"),
     QStringLiteral("Print Tip"),
     QStringLiteral("Draw/Edit an image file"),
-    QStringLiteral("Red area cannot be printed. You can select a different paper size, or adjust the margin (may be limited by the printer) or adjust the image to fit in."),
+    QStringLiteral("Red area cannot be printed. You can select a different paper size, or adjust "
+                   "the margin (may be limited by the printer) or adjust the image to fit in."),
     QStringLiteral("Pouch Sizes and Shapes"),
     QStringLiteral("Thin"),
-    QStringLiteral("Thick")
-};
+    QStringLiteral("Thick")};
 
 // Counts the language-change events a window receives.
 class Listener : public QWidget {

@@ -18,8 +18,7 @@ void TestLanguageTable::parse_data()
     QTest::newRow("no final line feed") << QByteArray("Print\nNew") << QStringList{"Print", "New"};
     QTest::newRow("carriage return plus line feed")
         << QByteArray("Print\r\nNew\r\n") << QStringList{"Print", "New"};
-    QTest::newRow("leading blanks are dropped")
-        << QByteArray("   Save\n") << QStringList{"Save"};
+    QTest::newRow("leading blanks are dropped") << QByteArray("   Save\n") << QStringList{"Save"};
     QTest::newRow("a line of blanks becomes empty")
         << QByteArray("a\n    \nb\n") << QStringList{"a", "", "b"};
     QTest::newRow("trailing blank of a prompt is dropped")

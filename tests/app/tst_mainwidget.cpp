@@ -127,12 +127,14 @@ void TestMainWidget::pageControls_data()
     QTest::addColumn<QSize>("raster");
     QTest::addColumn<QSize>("widget");
     QTest::addColumn<int>("paperId");
-    QTest::newRow("A5 portrait at 40%") << 8 << false << 40 << QSize(444, 630) << QSize(193, 272) << 9;
+    QTest::newRow("A5 portrait at 40%")
+        << 8 << false << 40 << QSize(444, 630) << QSize(193, 272) << 9;
     QTest::newRow("Letter landscape at 60%")
         << 0 << true << 60 << QSize(837, 648) << QSize(526, 418) << 2;
     QTest::newRow("Ledger landscape at 20%")
         << 2 << true << 20 << QSize(837, 1296) << QSize(175, 269) << 28;
-    QTest::newRow("A4 portrait at 100%") << 7 << false << 100 << QSize(630, 891) << QSize(670, 941) << 0;
+    QTest::newRow("A4 portrait at 100%")
+        << 7 << false << 100 << QSize(630, 891) << QSize(670, 941) << 0;
 }
 
 // Drives the three page controls the way a user does and checks the page.
@@ -148,7 +150,8 @@ void TestMainWidget::pageControls()
     QSignalSpy resized(m_window, &LMMainWidget::signal_Resized);
     ui->cob_pasesetting->setCurrentIndex(paper);
     if (ui->chk_horizonal->isChecked() != landscape)
-        QTest::mouseClick(ui->chk_horizonal, Qt::LeftButton, {}, QPoint(8, ui->chk_horizonal->height() / 2));
+        QTest::mouseClick(ui->chk_horizonal, Qt::LeftButton, {},
+                          QPoint(8, ui->chk_horizonal->height() / 2));
     QCOMPARE(ui->chk_horizonal->isChecked(), landscape);
     ui->spin_size->setValue(zoom);
     LMGraphView *view = m_window->graphView();

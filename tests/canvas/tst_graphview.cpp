@@ -105,10 +105,10 @@ void TestGraphView::toolsInOrderWithTheHandCurrent()
         if (qobject_cast<LMScreenMsgHandlerInf *>(child))
             names << child->objectName();
     }
-    QCOMPARE(names, (QStringList{"basic", "line", "rectangle", "ellipse", "img", "pencil", "eraser",
-                                 "text", "textalongarc", "clip", "roundrectangle", "righttriangle",
-                                 "triangle", "rhombus", "ls", "border", "strip", "padding",
-                                 "screenadj"}));
+    QCOMPARE(names,
+             (QStringList{"basic", "line", "rectangle", "ellipse", "img", "pencil", "eraser",
+                          "text", "textalongarc", "clip", "roundrectangle", "righttriangle",
+                          "triangle", "rhombus", "ls", "border", "strip", "padding", "screenadj"}));
     QCOMPARE(m_view->currentHandler()->objectName(), QStringLiteral("basic"));
     QVERIFY(m_view->currentHandler()->isActive());
     QCOMPARE(m_view->cursor().shape(), Qt::OpenHandCursor);
@@ -134,7 +134,8 @@ void TestGraphView::widgetSize()
     QCOMPARE(m_view->size(), widget);
     QCOMPARE(m_view->minimumSize(), widget);
     QCOMPARE(m_view->maximumSize(), widget);
-    QCOMPARE(m_view->paperRect(), QRectF(20 * zoom, 25 * zoom, page.width() * zoom, page.height() * zoom));
+    QCOMPARE(m_view->paperRect(),
+             QRectF(20 * zoom, 25 * zoom, page.width() * zoom, page.height() * zoom));
     QCOMPARE(m_view->zoom(), zoom);
 }
 
@@ -171,8 +172,8 @@ void TestGraphView::printableRect_data()
 {
     QTest::addColumn<QList<double>>("margins"); // left, top, right, bottom
     QTest::addColumn<QRect>("expected");
-    QTest::newRow("ten millimetres") << QList<double>{10, 10, 10, 10}
-                                     << QRect(QPoint(30, 30), QPoint(806, 617));
+    QTest::newRow("ten millimetres")
+        << QList<double>{10, 10, 10, 10} << QRect(QPoint(30, 30), QPoint(806, 617));
     QTest::newRow("none") << QList<double>{0, 0, 0, 0} << QRect(0, 0, 837, 648);
     QTest::newRow("fractions truncate toward zero")
         << QList<double>{2.5, 1.1, 2.5, 1.1} << QRect(QPoint(7, 3), QPoint(829, 644));
@@ -213,8 +214,8 @@ void TestGraphView::eventsReachTheCurrentTool()
     QWheelEvent wheel(QPointF(5, 5), m_view->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120),
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(m_view, &wheel);
-    QCOMPARE(probe->calls, (QStringList{"press", "move", "release", "key 65 a", "keyup 65",
-                                        "wheel 120"}));
+    QCOMPARE(probe->calls,
+             (QStringList{"press", "move", "release", "key 65 a", "keyup 65", "wheel 120"}));
 }
 
 void TestGraphView::eventsWithoutToolAreIgnored()
@@ -233,7 +234,7 @@ void TestGraphView::toolSwitching()
     auto *a = new ProbeTool(m_view, QStringLiteral("a"));
     auto *b = new ProbeTool(m_view, QStringLiteral("b"));
     m_view->setHandlerByName(QStringLiteral("a"));
-    m_view->setHandlerByName(QStringLiteral("a")); // already current: nothing
+    m_view->setHandlerByName(QStringLiteral("a"));      // already current: nothing
     m_view->setHandlerByName(QStringLiteral("nobody")); // no such tool: nothing
     QCOMPARE(a->calls, QStringList{"activate 1"});
     m_view->setHandlerByName(QStringLiteral("b"));
@@ -311,9 +312,9 @@ void TestGraphView::paintsPageRasterItemsAndGuide()
     m_view->addLiveItem(new BlueBox);
     const QImage shot = m_view->grab().toImage();
 
-    QCOMPARE(shot.pixelColor(85, 87), QColor(Qt::red)); // raster (150, 150) at half size
+    QCOMPARE(shot.pixelColor(85, 87), QColor(Qt::red));     // raster (150, 150) at half size
     QCOMPARE(shot.pixelColor(300, 100), QColor(Qt::white)); // empty page
-    QCOMPARE(shot.pixelColor(305, 205), QColor(Qt::blue)); // live item, widget pixels
+    QCOMPARE(shot.pixelColor(305, 205), QColor(Qt::blue));  // live item, widget pixels
     // The page border lies one pixel outside the page.
     QVERIFY(qGray(shot.pixel(9, 100)) < 60);
     // The margin guide: a dotted gray line 10 mm (30 pixels) inside the page.

@@ -45,7 +45,8 @@ void TestHistory::snapshotsAreExact()
     QImage current = page(size.width(), size.height());
     QList<QImage> recorded;
     for (int i = 0; i < 6; ++i) {
-        dot(current, (i * 37) % size.width(), (i * 53) % size.height(), QColor::fromHsv(i * 50, 200, 200));
+        dot(current, (i * 37) % size.width(), (i * 53) % size.height(),
+            QColor::fromHsv(i * 50, 200, 200));
         if (i == 3)
             current.fill(Qt::white); // a step back to a white page
         history.push(current);

@@ -22,8 +22,7 @@ void TestEraser::sweepLeavesNoGaps_data()
     QTest::newRow("steep up") << 6.0 << QList<QPoint>{{50, 400}, {60, 20}};
     QTest::newRow("zig-zag back over itself")
         << 12.0 << QList<QPoint>{{10, 10}, {200, 200}, {10, 200}, {200, 10}, {10, 10}};
-    QTest::newRow("small eraser, long jumps")
-        << 3.0 << QList<QPoint>{{0, 0}, {500, 3}, {-200, 90}};
+    QTest::newRow("small eraser, long jumps") << 3.0 << QList<QPoint>{{0, 0}, {500, 3}, {-200, 90}};
 }
 
 // Every point along the pointer's path, and the corners of the square at
@@ -42,7 +41,8 @@ void TestEraser::sweepLeavesNoGaps()
         const QPointF a = path[i - 1], b = path[i];
         for (int step = 0; step <= 200; ++step) {
             const QPointF p = a + (b - a) * (step / 200.0);
-            QVERIFY2(stroke.region.contains(p), qPrintable(QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y())));
+            QVERIFY2(stroke.region.contains(p),
+                     qPrintable(QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y())));
             // Halfway to the square's edge, across the direction of travel too.
             QVERIFY(stroke.region.contains(p + QPointF(h * 0.5, h * 0.5)));
             QVERIFY(stroke.region.contains(p + QPointF(-h * 0.5, h * 0.5)));

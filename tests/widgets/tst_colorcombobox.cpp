@@ -56,13 +56,20 @@ void TestColorComboBox::typing_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("emitted");
-    QTest::newRow("a colour name") << "red" << "#ff0000" << 1;
-    QTest::newRow("three-digit code") << "#0af" << "#00aaff" << 1;
-    QTest::newRow("six-digit code") << "#123456" << "#123456" << 1;
-    QTest::newRow("name in capitals") << "NAVY" << "#000080" << 1;
-    QTest::newRow("no colour") << "reddish" << "#008000" << 0;
-    QTest::newRow("bad code") << "#12" << "#008000" << 0;
-    QTest::newRow("empty") << "" << "#008000" << 0;
+    QTest::newRow("a colour name") << "red"
+                                   << "#ff0000" << 1;
+    QTest::newRow("three-digit code") << "#0af"
+                                      << "#00aaff" << 1;
+    QTest::newRow("six-digit code") << "#123456"
+                                    << "#123456" << 1;
+    QTest::newRow("name in capitals") << "NAVY"
+                                      << "#000080" << 1;
+    QTest::newRow("no colour") << "reddish"
+                               << "#008000" << 0;
+    QTest::newRow("bad code") << "#12"
+                              << "#008000" << 0;
+    QTest::newRow("empty") << ""
+                           << "#008000" << 0;
 }
 
 void TestColorComboBox::typing()
