@@ -3,6 +3,7 @@
 #include "app/LMLeftController.h"
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMGraphView.h"
+#include "outlines/LMArtFrameFactory.h"
 #include "ui_LMMainWidget.h"
 #include "widgets/KVCLIENT_ColorCompleter.h"
 
@@ -23,6 +24,7 @@ LMMainWidget::LMMainWidget(const QStringList &arguments)
 
     m_leftController = new LMLeftController(this);
     m_graphView = new LMGraphView(this);
+    m_artFrameFactory = new LMArtFrameFactory(this);
     m_languageManager = new QVTLanguageManager(this);
 
     // The first paper entry gives the canvas its first page through slot_updatePaper().

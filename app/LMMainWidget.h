@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class KVCLIENT_ColorCompleter;
+class LMArtFrameFactory;
 class LMGraphView;
 class LMLeftController;
 class QVTLanguageManager;
@@ -32,6 +33,7 @@ public:
 
     LMGraphView *graphView() const { return m_graphView; }
     LMLeftController *leftController() const { return m_leftController; }
+    LMArtFrameFactory *artFrameFactory() const { return m_artFrameFactory; }
     QVTLanguageManager *languageManager() const { return m_languageManager; }
     Ui::LMMainWidget *form() const { return ui; }
     QString currentPath() const { return m_currentPath; }
@@ -66,6 +68,7 @@ private:
 
     LMLeftController *m_leftController = nullptr;
     LMGraphView *m_graphView = nullptr;
+    LMArtFrameFactory *m_artFrameFactory = nullptr;
     QVTLanguageManager *m_languageManager = nullptr;
     KVCLIENT_ColorCompleter *m_colorCompleter = nullptr;
     QString m_currentPath;

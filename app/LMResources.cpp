@@ -8,6 +8,7 @@ static void initAll()
     Q_INIT_RESOURCE(main);
     Q_INIT_RESOURCE(buttons);
     Q_INIT_RESOURCE(i18n);
+    Q_INIT_RESOURCE(path);
 }
 
 void lmInitResources()

@@ -1,6 +1,7 @@
 #include "canvas/LMGraphView.h"
 
 #include "app/LMMainWidget.h"
+#include "outlines/LMArtFrameFactory.h"
 #include "tools/LMGraphFuncInf.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 
@@ -11,6 +12,10 @@
 
 LMGraphView::LMGraphView(QWidget *mainWindow) : QWidget(mainWindow), Singleton<LMGraphView>(this)
 {
+    // One stage of the outline layer per paint, the next paint 50 ms later.
+    m_stageTimer.setSingleShot(true);
+    m_stageTimer.setInterval(50);
+    connect(&m_stageTimer, &QTimer::timeout, this, qOverload<>(&QWidget::update));
     createTools();
     setHandlerByName(QStringLiteral("basic"));
     setMouseTracking(true);
@@ -162,9 +167,31 @@ void LMGraphView::checkPrintable()
 
 const QPainterPath &LMGraphView::outlinePath() const
 {
-    // The outline catalogue supplies the path; until one is placed there is none.
     static const QPainterPath none;
-    return none;
+    const LMArtFrameFactory *catalogue = LMArtFrameFactory::instance();
+    return catalogue ? catalogue->outlinePath() : none;
+}
+
+void LMGraphView::setOutlineOffset(const QPoint &offset)
+{
+    m_outlineOffset = offset;
+    // The matrices first: the printable check maps the outline through them.
+    invalidateTransforms();
+    checkPrintable();
+    update();
+}
+
+void LMGraphView::setOutlineRotation(int degrees)
+{
+    m_flags.setOutlineRotation(degrees);
+    invalidateTransforms();
+    update();
+}
+
+bool LMGraphView::outlineContainsWidgetPoint(const QPoint &widgetPos)
+{
+    const QPainterPath &outline = outlinePath();
+    return !outline.isEmpty() && outline.contains(transform(9).map(QPointF(widgetPos)));
 }
 
 // ---------------------------------------------------------------- frame texture
@@ -216,6 +243,29 @@ void LMGraphView::setStripMode(bool on)
         LMMainWidget::instance()->setPrintTipVisible(!on);
 }
 
+void LMGraphView::setOutlineEditing(bool on)
+{
+    m_flags.setOutlineEditing(on);
+    m_flags.setFrameStage(0);
+    update();
+}
+
+void LMGraphView::setFrameStage(int stage)
+{
+    m_flags.setFrameStage(stage);
+    update();
+}
+
+void LMGraphView::setFrameIndex(int level)
+{
+    m_flags.setFrameIndex(level);
+    m_flags.setFrameStage(0);
+    if (LMArtFrameFactory *catalogue = LMArtFrameFactory::instance())
+        catalogue->rebuildShapes();
+    markModified();
+    update();
+}
+
 void LMGraphView::setTextureScale(int percent)
 {
     m_flags.setTextureScale(percent);
@@ -259,6 +309,8 @@ void LMGraphView::clearDocument()
     fresh.setPaperId(m_flags.paperId());
     m_flags = fresh;
     setHandlerByName(QStringLiteral("basic"));
+    if (LMArtFrameFactory *catalogue = LMArtFrameFactory::instance())
+        catalogue->selectOutline(0, 0);
     checkPrintable();
     m_flags.setModified(false);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Singleton.h"
+#include "canvas/LMFrameLayer.h"
 #include "canvas/LMHistory.h"
 #include "canvas/LMTransformCache.h"
 #include "canvas/LMViewFlags.h"
@@ -11,6 +12,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -69,6 +71,16 @@ public:
     // --- the pouch outline's placement on the page
     const QPainterPath &outlinePath() const;
     QPoint outlineOffset() const { return m_outlineOffset; }
+    void setOutlineOffset(const QPoint &offset);
+    void setOutlineRotation(int degrees);
+    // Whether a widget point lies inside the placed (turned, moved) outline.
+    bool outlineContainsWidgetPoint(const QPoint &widgetPos);
+
+    // --- the outline and frame-effect layer
+    // The finished layer last shown on screen; null until one is finished.
+    const LMFrameLayer::Image &frameImage() const { return m_frameImage; }
+    // The layer as printed and exported: all stages at once, the cutting line.
+    LMFrameLayer::Image outputFrameLayer();
 
     // --- frame texture and colours
     void setTexture(const QString &name);
@@ -85,6 +97,12 @@ public:
     void setModifiedFlag(bool on);
     void setTextureScale(int percent);
     void setStripMode(bool on);
+    void setOutlineEditing(bool on);
+    void setFrameStage(int stage);
+    // The frame level; the outline's frame ring follows.
+    void setFrameIndex(int level);
+    // Only the stored level, for callers that rebuild the ring themselves.
+    void setFrameIndexQuietly(int level) { m_flags.setFrameIndex(level); }
 
     const QTransform &transform(int index);
     void invalidateTransforms() { m_transforms.invalidate(); }
@@ -120,6 +138,10 @@ private:
     void markModified();
     LMTransformInputs transformInputs() const;
     void paintMarginGuide(QPainter &painter);
+    void paintFrameLayer(QPainter &painter);
+    void paintUnprintableArea(QPainter &painter);
+    LMFrameLayerInputs frameLayerInputs(bool output) const;
+    void copyFrameContent();
 
     QPixmap m_frameTexture;
     QColor m_frameColor = Qt::blue;
@@ -136,4 +158,7 @@ private:
     QRectF m_paperRect;
     LMHistory m_history;
     LMTransformCache m_transforms;
+    LMFrameLayer::Image m_frameImage;
+    LMFrameLayer::Image m_frameWork;
+    QTimer m_stageTimer;
 };

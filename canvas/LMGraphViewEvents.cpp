@@ -3,6 +3,7 @@
 #include "canvas/LMGraphView.h"
 
 #include "app/QVTLanguageManager.h"
+#include "outlines/LMScreenMsgHandlerArtFrameSetting.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 
 #include <QInputMethodEvent>
@@ -90,13 +91,17 @@ bool LMGraphView::focusNextPrevChild(bool)
     return false;
 }
 
-void LMGraphView::fillContextMenu(QMenu *menu, const QPoint &)
+void LMGraphView::fillContextMenu(QMenu *menu, const QPoint &widgetPos)
 {
     QAction *clip = menu->addAction(lan(39));
     clip->setCheckable(true);
     clip->setChecked(m_flags.clipToOutline());
-    connect(clip, &QAction::triggered, this,
-            [this] { setClipToOutline(!m_flags.clipToOutline()); });
+    connect(clip, &QAction::triggered, this, [this] {
+        setClipToOutline(!m_flags.clipToOutline());
+        // The outline panel's check box, when it is open, follows.
+        if (auto *panel = window()->findChild<LMScreenMsgHandlerArtFrameSetting *>())
+            panel->setClipChecked(m_flags.clipToOutline());
+    });
 
     const bool editingOutline =
         m_currentHandler && m_currentHandler->objectName() == QLatin1String("ls");
@@ -104,4 +109,9 @@ void LMGraphView::fillContextMenu(QMenu *menu, const QPoint &)
     connect(outlineEditing, &QAction::triggered, this, [this, editingOutline] {
         setHandlerByName(editingOutline ? QStringLiteral("basic") : QStringLiteral("ls"));
     });
+
+    if (outlineContainsWidgetPoint(widgetPos)) {
+        QAction *copy = menu->addAction(lan(74));
+        connect(copy, &QAction::triggered, this, &LMGraphView::copyFrameContent);
+    }
 }

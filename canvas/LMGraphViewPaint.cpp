@@ -40,6 +40,7 @@ void LMGraphView::paintEvent(QPaintEvent *)
     for (LMGraphFuncInf *item : std::as_const(m_liveItems))
         item->paintPreview(&painter, this);
 
+    paintFrameLayer(painter);
     paintMarginGuide(painter);
 }
 

@@ -153,6 +153,20 @@ QImage renderCursor(const QByteArray &svg)
     return image;
 }
 
+// The plate behind each outline picture of the outline panel (9-slice, 6 px).
+QImage renderLittleButton(State state)
+{
+    const Look look = lookOf(state);
+    QImage image(24, 24, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(state == State::Normal ? QColor(255, 255, 255, 22) : look.border, 1.0));
+    p.setBrush(state == State::Normal ? QColor(255, 255, 255, 8) : look.fill);
+    p.drawRoundedRect(QRectF(1.5, 1.5, 21, 21), 4, 4);
+    return image;
+}
+
 bool save(const QImage &image, const QString &path)
 {
     if (!image.save(path, "PNG")) {
@@ -202,6 +216,12 @@ int main(int argc, char *argv[])
         !save(renderCursor(rotate.readAll()),
               resources.filePath(QStringLiteral("images/arrow_rotate.png"))))
         return 1;
+    for (State state : {State::Normal, State::Hovered, State::Checked}) {
+        const QString name =
+            QStringLiteral("images/little_%1.png").arg(QLatin1String(suffixOf(state)));
+        if (!save(renderLittleButton(state), resources.filePath(name)))
+            return 1;
+    }
     if (!save(renderBackground(), resources.filePath(QStringLiteral("background.png"))) ||
         !save(renderFloating(), resources.filePath(QStringLiteral("floating.png"))))
         return 1;

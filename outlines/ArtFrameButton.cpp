@@ -1,0 +1,48 @@
+#include "outlines/ArtFrameButton.h"
+
+#include "outlines/LMArtFrameFactory.h"
+
+#include <QPainter>
+
+ArtFrameButton::ArtFrameButton(int group, int index, QWidget *parent)
+    : QPushButton(parent), m_group(group), m_index(index)
+{
+    setFlat(true);
+    setCheckable(true);
+    setFocusPolicy(Qt::NoFocus);
+    connect(this, &QPushButton::pressed, this, &ArtFrameButton::slot_pressed);
+}
+
+void ArtFrameButton::slot_pressed()
+{
+    if (LMArtFrameFactory *catalogue = LMArtFrameFactory::instance())
+        catalogue->selectOutline(m_group, m_index);
+}
+
+void ArtFrameButton::paintEvent(QPaintEvent *event)
+{
+    QPushButton::paintEvent(event);
+    LMArtFrameFactory *catalogue = LMArtFrameFactory::instance();
+    const LMArtFrameFactory::ConfigGroup *group = catalogue ? catalogue->group(m_group) : nullptr;
+    const QPainterPath *outline = catalogue ? catalogue->outlineOf(m_group, m_index) : nullptr;
+    if (!group || !outline || group->maxWidth <= 0 || group->maxHeight <= 0)
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const QRectF r = outline->boundingRect();
+    const float w = float(width());
+    const float h = float(height()) - 14.0f;
+    // One scale for the whole group, so the pictures keep their relative sizes.
+    const float s =
+        std::min((h - 8.0f) / float(group->maxHeight), (w - 8.0f) / float(group->maxWidth));
+    QTransform m =
+        QTransform::fromTranslate(-(r.x() + 0.5 * r.width()), -(r.y() + 0.5 * r.height()));
+    m *= QTransform::fromScale(s, s);
+    m *= QTransform::fromTranslate(0.5 * w, 0.5 * h);
+    painter.setTransform(m);
+    painter.fillPath(*outline, Qt::white);
+    painter.resetTransform();
+    painter.setPen(Qt::white);
+    painter.drawText(QRectF(0, h, w, 14), Qt::AlignTop | Qt::AlignHCenter,
+                     QString::asprintf("%03d", m_index + 1));
+}

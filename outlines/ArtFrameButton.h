@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QPushButton>
+
+// One outline of the catalogue as a small picture, with its number.
+class ArtFrameButton : public QPushButton {
+    Q_OBJECT
+public:
+    ArtFrameButton(int group, int index, QWidget *parent = nullptr);
+
+    int group() const { return m_group; }
+    int index() const { return m_index; }
+
+public Q_SLOTS:
+    // Selects the outline at once, on press.
+    void slot_pressed();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int m_group;
+    int m_index;
+};

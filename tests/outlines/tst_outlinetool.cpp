@@ -1,0 +1,242 @@
+#include "app/LMMainWidget.h"
+#include "app/LMResources.h"
+#include "canvas/LMGraphView.h"
+#include "outlines/ArtFrameButton.h"
+#include "outlines/ArtFramePan.h"
+#include "outlines/LMArtFrameFactory.h"
+#include "outlines/LMScreenMsgHandlerArtFrameSetting.h"
+#include "tools/LMScreenMsgHandlerInf.h"
+#include "ui_LMMainWidget.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSlider>
+#include <QTest>
+#include <QToolBox>
+
+// The outline tool and its panel, through the real window.
+class TestOutlineTool : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void panelPages();
+    void pageLayout_data();
+    void pageLayout();
+    void pressingAnOutlineSelectsIt();
+    void rotationWaitsAndTakesTheLatest();
+    void dragOnlyInsideTheTurnedOutline();
+    void contextMenu();
+    void copyFrameContent();
+    void clipToOutline();
+    void newDocumentTakesTheFirstOutline();
+
+private:
+    LMScreenMsgHandlerArtFrameSetting *openPanel();
+    LMGraphView *canvas() const { return m_window->graphView(); }
+    LMArtFrameFactory *catalogue() const { return m_window->artFrameFactory(); }
+    QStringList menuTexts(const QPoint &at);
+
+    LMMainWidget *m_window = nullptr;
+};
+
+void TestOutlineTool::initTestCase()
+{
+    lmInitResources();
+}
+
+void TestOutlineTool::init()
+{
+    m_window = new LMMainWidget;
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    catalogue()->slot_ToCenter();
+}
+
+void TestOutlineTool::cleanup()
+{
+    delete m_window;
+}
+
+LMScreenMsgHandlerArtFrameSetting *TestOutlineTool::openPanel()
+{
+    QTest::mouseClick(m_window->form()->b0, Qt::LeftButton);
+    return qobject_cast<LMScreenMsgHandlerArtFrameSetting *>(canvas()->settingsPanel());
+}
+
+QStringList TestOutlineTool::menuTexts(const QPoint &at)
+{
+    QMenu menu;
+    canvas()->fillContextMenu(&menu, at);
+    QStringList texts;
+    for (QAction *a : menu.actions())
+        texts << a->text();
+    return texts;
+}
+
+void TestOutlineTool::panelPages()
+{
+    LMScreenMsgHandlerArtFrameSetting *panel = openPanel();
+    QVERIFY(panel);
+    QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("ls"));
+    QVERIFY(canvas()->flags().outlineEditing());
+    QVERIFY(m_window->form()->b0->isChecked());
+    QToolBox *pages = panel->toolBox();
+    QCOMPARE(pages->count(), 6);
+    QCOMPARE(pages->itemText(0), QStringLiteral("Letter（LS01～LS15）"));
+    QCOMPARE(pages->itemText(5), QStringLiteral("Pocket（POCKET01～POCKET04）"));
+    QTRY_COMPARE(qobject_cast<ArtFramePan *>(pages->widget(0))->buttons().size(), 15);
+    QVERIFY(qobject_cast<ArtFramePan *>(pages->widget(0))->buttons().first()->isChecked());
+    QVERIFY(panel->width() <= 240);
+    QTest::mouseClick(m_window->form()->d01, Qt::LeftButton);
+    QVERIFY(!canvas()->flags().outlineEditing());
+}
+
+void TestOutlineTool::pageLayout_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("cellWidth");
+    QTest::addColumn<int>("height");
+    QTest::newRow("200 pixels: 5 columns, 3 rows") << 200 << 40 << 141;
+    QTest::newRow("100 pixels: 2 columns of 50") << 100 << 50 << 8 * 45 + 6;
+    QTest::newRow("239 pixels: 5 columns of 47") << 239 << 47 << 141;
+}
+
+void TestOutlineTool::pageLayout()
+{
+    QFETCH(int, width);
+    QFETCH(int, cellWidth);
+    QFETCH(int, height);
+    QButtonGroup group;
+    ArtFramePan page(0, &group);
+    page.resize(width, 10);
+    page.show();
+    QCOMPARE(page.buttons().size(), 15);
+    QCOMPARE(page.height(), height);
+    QCOMPARE(page.buttons()[1]->geometry(), QRect(cellWidth, 0, cellWidth, 45));
+    const int columns = width / cellWidth;
+    QCOMPARE(page.buttons()[columns]->geometry().topLeft(), QPoint(0, 45));
+}
+
+void TestOutlineTool::pressingAnOutlineSelectsIt()
+{
+    LMScreenMsgHandlerArtFrameSetting *panel = openPanel();
+    panel->toolBox()->setCurrentIndex(2);
+    auto *cards = qobject_cast<ArtFramePan *>(panel->toolBox()->widget(2));
+    QTRY_COMPARE(cards->buttons().size(), 15);
+    canvas()->setModifiedFlag(false);
+    QTest::mousePress(cards->buttons()[4], Qt::LeftButton); // selected on press, before release
+    QCOMPARE(catalogue()->currentGroup(), 2);
+    QCOMPARE(catalogue()->currentConfig(), 4);
+    QVERIFY(cards->buttons()[4]->isChecked());
+    QVERIFY(canvas()->flags().modified());
+    const QRectF placed = canvas()->transform(6).map(catalogue()->outlinePath()).boundingRect();
+    QVERIFY(qAbs(placed.center().x() - 418) <= 1 && qAbs(placed.center().y() - 323.5) <= 1);
+    QTest::mouseRelease(cards->buttons()[4], Qt::LeftButton);
+}
+
+void TestOutlineTool::rotationWaitsAndTakesTheLatest()
+{
+    LMScreenMsgHandlerArtFrameSetting *panel = openPanel();
+    for (int v : {30, 60, 90})
+        panel->rotationSlider()->setValue(v);
+    QCOMPARE(panel->rotationEdit()->text(), QStringLiteral("90"));
+    QCOMPARE(canvas()->flags().outlineRotation(), 0); // not yet
+    QTRY_COMPARE_WITH_TIMEOUT(canvas()->flags().outlineRotation(), 90, 1000);
+    // A later change starts a new delay; typed text counts as well.
+    panel->rotationEdit()->setText(QStringLiteral("-45"));
+    QCOMPARE(panel->rotationSlider()->value(), -45);
+    QCOMPARE(canvas()->flags().outlineRotation(), 90);
+    QTRY_COMPARE_WITH_TIMEOUT(canvas()->flags().outlineRotation(), -45, 1000);
+    panel->rotationEdit()->setText(QStringLiteral("-"));
+    QTRY_COMPARE_WITH_TIMEOUT(canvas()->flags().outlineRotation(), 0, 1000); // not a number: 0
+}
+
+void TestOutlineTool::dragOnlyInsideTheTurnedOutline()
+{
+    openPanel();
+    LMScreenMsgHandlerInf *tool = canvas()->currentHandler();
+    canvas()->setOutlineRotation(90); // 737 x 557 stands on end: 557 wide, 737 high
+    const QPoint centre = canvas()->outlineOffset();
+    const QPoint start = canvas()->outlineOffset();
+    // Inside the upright outline but outside the turned one: nothing moves.
+    QPoint p = centre + QPoint(-340, 0);
+    tool->onMousePress(QPoint(), p);
+    tool->onMouseMove(QPoint(), p + QPoint(30, 30));
+    tool->onMouseRelease(QPoint(), p + QPoint(30, 30));
+    QCOMPARE(canvas()->outlineOffset(), start);
+    // Inside the turned outline: it follows the pointer.
+    p = centre + QPoint(0, -340);
+    tool->onMousePress(QPoint(), p);
+    QCOMPARE(canvas()->cursor().shape(), Qt::ClosedHandCursor);
+    tool->onMouseMove(QPoint(), p + QPoint(30, 20));
+    tool->onMouseRelease(QPoint(), p + QPoint(30, 20));
+    QCOMPARE(canvas()->outlineOffset(), start + QPoint(30, 20));
+}
+
+void TestOutlineTool::contextMenu()
+{
+    const QPoint inside = canvas()->transform(8).map(QPoint(0, 0)); // the outline's middle
+    const QPoint outside(5, 5);
+    QCOMPARE(menuTexts(outside),
+             (QStringList{"Show the Contents Inside The Pouch Only", "Start Pouch Shape Editing"}));
+    QCOMPARE(menuTexts(inside).value(2), QStringLiteral("Copy Frame Content"));
+    openPanel();
+    QCOMPARE(menuTexts(outside).value(1), QStringLiteral("End Frame Shape Editing"));
+    // Moved and turned: offered where the outline now is, not where it was.
+    canvas()->setOutlineRotation(90);
+    const QPoint leftEnd = canvas()->transform(2).map(canvas()->outlineOffset() + QPoint(-340, 0));
+    QCOMPARE(menuTexts(leftEnd).size(), 2);
+}
+
+void TestOutlineTool::copyFrameContent()
+{
+    canvas()->rasterImage().fill(Qt::red);
+    QMenu menu;
+    canvas()->fillContextMenu(&menu, canvas()->transform(8).map(QPoint(0, 0)));
+    menu.actions().at(2)->trigger();
+    const QImage copied = QApplication::clipboard()->image();
+    const QRect box =
+        canvas()->transform(6).map(catalogue()->outlinePath()).boundingRect().toAlignedRect();
+    QCOMPARE(copied.size(), box.size());
+    QCOMPARE(copied.pixelColor(copied.width() / 2, copied.height() / 2), QColor(Qt::red));
+    QCOMPARE(copied.pixelColor(1, 1), QColor(Qt::white)); // outside the rounded corner
+}
+
+void TestOutlineTool::clipToOutline()
+{
+    LMScreenMsgHandlerArtFrameSetting *panel = openPanel();
+    QTest::mouseClick(panel->clipCheckBox(), Qt::LeftButton);
+    QVERIFY(canvas()->flags().clipToOutline());
+    QMenu menu;
+    canvas()->fillContextMenu(&menu, QPoint(5, 5));
+    QVERIFY(menu.actions().at(0)->isChecked());
+    menu.actions().at(0)->trigger(); // the menu keeps the panel in step
+    QVERIFY(!canvas()->flags().clipToOutline());
+    QVERIFY(!panel->clipCheckBox()->isChecked());
+    // Drawn outside the outline, the page still holds it; the screen hides it.
+    canvas()->rasterImage().fill(Qt::blue);
+    canvas()->setClipToOutline(true);
+    const QImage shot = canvas()->grab().toImage();
+    QCOMPARE(shot.pixelColor(canvas()->transform(2).map(QPoint(5, 5))), QColor(Qt::white));
+    QCOMPARE(shot.pixelColor(canvas()->transform(8).map(QPoint(0, 0))), QColor(Qt::blue));
+}
+
+void TestOutlineTool::newDocumentTakesTheFirstOutline()
+{
+    catalogue()->selectOutline(4, 2);
+    canvas()->setOutlineOffset(QPoint(10, 10));
+    canvas()->clearDocument();
+    QCOMPARE(catalogue()->currentGroup(), 0);
+    QCOMPARE(catalogue()->currentConfig(), 0);
+    QCOMPARE(canvas()->outlineOffset(), QPoint(418, 323));
+    QVERIFY(!canvas()->flags().modified());
+}
+
+QTEST_MAIN(TestOutlineTool)
+#include "tst_outlinetool.moc"
