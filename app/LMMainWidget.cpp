@@ -53,6 +53,8 @@ LMMainWidget::LMMainWidget(const QStringList &arguments)
     for (const QString &a : arguments)
         quoted << QLatin1Char('"') + a + QLatin1Char('"');
     qDebug().noquote() << "(" + quoted.join(QStringLiteral(", ")) + ")";
+    if (arguments.size() >= 2)
+        openFile(arguments.last());
 
     new QShortcut(QKeySequence::Undo, this, this, &LMMainWidget::on_btn_return_clicked);
     new QShortcut(QKeySequence::Redo, this, this, &LMMainWidget::on_btn_redo_clicked);
@@ -147,6 +149,17 @@ void LMMainWidget::checkToolButton(const QString &func)
 void LMMainWidget::setPrintTipVisible(bool visible)
 {
     ui->lab_print_tip->setVisible(visible);
+}
+
+void LMMainWidget::showPage(bool landscape, int paperId, bool stripMode)
+{
+    setPrintTipVisible(!stripMode);
+    ui->chk_horizonal->setChecked(landscape);
+    // A paper the table does not know leaves the choice as it is.
+    const int row = ui->cob_pasesetting->findData(paperId, Qt::UserRole);
+    if (row >= 0)
+        ui->cob_pasesetting->setCurrentIndex(row);
+    slot_updatePaper();
 }
 
 void LMMainWidget::on_btn_return_clicked()

@@ -27,6 +27,18 @@ public:
     ~LMMainWidget() override;
 
     void updateWindowTitle();
+    // Saves under the current name, or asks for one (always with askForName).
+    // False when nothing was saved: cancelled, or the file could not be written.
+    bool saveDocument(bool askForName);
+    // Opens a design or imports a picture, after the checks and the prompt.
+    bool openFile(const QString &path);
+    // The four checks before loading; a failed one is shown and gives false.
+    bool validateFile(const QString &path);
+    // The language line of what is wrong with a file to open, or 0.
+    static int fileProblem(const QString &path);
+    static void warn(int line);
+    // `name` with the first ending of the file-dialog filter chosen, when it has none.
+    static QString withChosenEnding(const QString &name, const QString &filter);
     // Marks the document modified and shows it in the title.
     void setModified();
     void retranslate();
@@ -46,6 +58,8 @@ public:
     // Checks the first tool button of the top band whose "func" is `func`.
     void checkToolButton(const QString &func);
     void setPrintTipVisible(bool visible);
+    // Moves the page controls to a loaded design's paper and applies them.
+    void showPage(bool landscape, int paperId, bool stripMode);
 
 Q_SIGNALS:
     void signal_Resized();
@@ -54,14 +68,22 @@ public Q_SLOTS:
     void slot_updatePaper();
     void slot_updateLanguage(int index);
     void slot_HideFirstComment();
+    void on_btn_save_clicked();
+    void on_btn_saveas_clicked();
+    void on_btn_open_clicked();
     void on_btn_redo_clicked();
     void on_btn_return_clicked();
+    void on_btn_new_clicked();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Runs the save-changes prompt when there are changes; false stops the caller.
+    bool settleUnsavedChanges();
+    QString askSaveName();
     void groupToolButtons();
     void applyStyleSheet();
     void selectStartLanguage();

@@ -1,3 +1,4 @@
+#include "app/LMCommandLine.h"
 #include "app/LMMainWidget.h"
 #include "app/LMResources.h"
 
@@ -5,7 +6,6 @@
 #include <QDebug>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 // Without a display Qt aborts in its platform plugin; say what to do instead.
@@ -18,10 +18,49 @@ bool hasDisplay()
     return true;
 #endif
 }
+
+// A conversion prints only its own result: diagnostics stay out of the way.
+void quietDiagnostics(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+QStringList argumentsOf(int argc, char *argv[])
+{
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    return args;
+}
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    using namespace LMCommandLine;
+    const Request request = parse(argumentsOf(argc, argv));
+    switch (request.mode) {
+    case Mode::Help:
+        std::printf("%s", qPrintable(usage()));
+        return 0;
+    case Mode::Version:
+        std::printf("Lumetra %s\n", LUMETRA_VERSION);
+        return 0;
+    case Mode::Mistake:
+        std::fprintf(stderr, "lumetra: %s\n\n%s", qPrintable(request.mistake), qPrintable(usage()));
+        return 2;
+    case Mode::Export: {
+        // No display needed: the page is drawn off screen.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(quietDiagnostics);
+        QApplication app(argc, argv);
+        lmInitResources();
+        return runExport(request.in, request.out);
+    }
+    case Mode::Window:
+        break;
+    }
+
     if (!hasDisplay()) {
         std::fprintf(stderr,
                      "Lumetra needs a desktop session, and none was found (DISPLAY is not set).\n"

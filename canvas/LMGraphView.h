@@ -1,10 +1,12 @@
 #pragma once
 
 #include "app/Singleton.h"
+#include "canvas/LMDocument.h"
 #include "canvas/LMFrameLayer.h"
 #include "canvas/LMHistory.h"
 #include "canvas/LMTransformCache.h"
 #include "canvas/LMViewFlags.h"
+#include "frameeffect/LMFrameTextSettings.h"
 
 #include <QColor>
 #include <QImage>
@@ -110,6 +112,22 @@ public:
     // New document: white page, fresh state, the hand tool.
     void clearDocument();
 
+    // --- files
+    // A name ending in ".lmx" writes the design, any other name exports the
+    // page as an image of that suffix's format. Writes to a temporary file
+    // and renames it over the target, so a failed save leaves the old file.
+    bool save(const QString &path);
+    // A ".lmx" name reads a design, any other name imports a picture as a new
+    // design. Nothing changes unless the whole file was read and checked.
+    bool load(const QString &path);
+    // The design as a file holds it, and the design from a file.
+    LMDocument document() const;
+    void applyDocument(const LMDocument &document);
+    // The page as exported and printed: with the outline and frame layer.
+    QImage exportImage();
+
+    LMFrameTextSettings &frameTextSettings() { return m_frameText; }
+
     // The right-click menu's entries for a click at `widgetPos`.
     void fillContextMenu(QMenu *menu, const QPoint &widgetPos);
 
@@ -158,6 +176,7 @@ private:
     QRectF m_paperRect;
     LMHistory m_history;
     LMTransformCache m_transforms;
+    LMFrameTextSettings m_frameText;
     LMFrameLayer::Image m_frameImage;
     LMFrameLayer::Image m_frameWork;
     QTimer m_stageTimer;

@@ -1,7 +1,6 @@
 #include "outlines/LMScreenMsgHandlerArtFrameSetting.h"
 
 #include "app/LMMainWidget.h"
-#include "app/QVTLanguageManager.h"
 #include "canvas/LMGraphView.h"
 #include "outlines/ArtFrameButton.h"
 #include "outlines/ArtFramePan.h"
@@ -22,7 +21,7 @@
 const int LMScreenMsgHandlerArtFrameSetting::CaptionLines[6] = {84, 85, 88, 89, 90, 91};
 
 LMScreenMsgHandlerArtFrameSetting::LMScreenMsgHandlerArtFrameSetting(QWidget *parent)
-    : QWidget(parent)
+    : LMSettingPanel(parent)
 {
     setObjectName(QStringLiteral("LMScreenMsgHandlerArtFrameSetting"));
     setMaximumWidth(240);
@@ -93,20 +92,10 @@ void LMScreenMsgHandlerArtFrameSetting::rebuildPages()
 
 void LMScreenMsgHandlerArtFrameSetting::retranslate()
 {
-    QVTLanguageManager *lan = QVTLanguageManager::instance();
-    if (!lan)
-        return;
-    m_clip->setText(lan->text(39));
+    m_clip->setText(lan(39));
     for (int i = 0; i < m_toolBox->count() && i < 6; ++i)
-        m_toolBox->setItemText(i, lan->text(CaptionLines[i]));
-    m_title->setText(lan->text(97));
-}
-
-void LMScreenMsgHandlerArtFrameSetting::changeEvent(QEvent *event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
+        m_toolBox->setItemText(i, lan(CaptionLines[i]));
+    m_title->setText(lan(97));
 }
 
 void LMScreenMsgHandlerArtFrameSetting::markOutline(int group, int index)

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "tools/LMSettingPanel.h"
+
 #include <QTimer>
-#include <QWidget>
 
 class QButtonGroup;
 class QCheckBox;
@@ -12,7 +13,7 @@ class QToolBox;
 
 // The outline tool's panel: every outline of the catalogue on one page per
 // pouch size, the outline's rotation, and "inside the pouch only".
-class LMScreenMsgHandlerArtFrameSetting : public QWidget {
+class LMScreenMsgHandlerArtFrameSetting : public LMSettingPanel {
     Q_OBJECT
 public:
     static constexpr int RotationDelayMs = 100;
@@ -21,7 +22,6 @@ public:
     explicit LMScreenMsgHandlerArtFrameSetting(QWidget *parent = nullptr);
 
     void rebuildPages();
-    void retranslate();
     // Checks the button of outline (group, index).
     void markOutline(int group, int index);
     void setClipChecked(bool on);
@@ -38,7 +38,7 @@ public Q_SLOTS:
     void on_edt_rotation_textChanged(const QString &text);
 
 protected:
-    void changeEvent(QEvent *event) override;
+    void retranslate() override;
 
 private:
     void startDelay();

@@ -253,6 +253,49 @@ void LMScreenMsgHandlerDashedLineRectangle::setFrameSize(const QPoint &size,
     item->invalidateMatrices();
 }
 
+void LMScreenMsgHandlerDashedLineRectangle::placeBlock(int w, int h,
+                                                       LMGraphFuncDashedLineRectangle *item)
+{
+    LMPoint *tl = item->handle(5);
+    if (w <= 0 || h <= 0 || !tl || !item->hasHandles())
+        return;
+    const int pageW = view()->rasterImage().width(), pageH = view()->rasterImage().height();
+    const double zoom = view()->zoom();
+    const QTransform &docToWidget = view()->transform(2);
+    QPoint topLeft, bottomRight;
+    if (w <= pageW && h <= pageH) {
+        QPoint corner = view()->transform(3).map(item->GetMatrix(2).map(tl->pos()));
+        // The whole picture stays on the page: held on every side, not only the
+        // right and bottom, so nothing of it is cut off when it is applied.
+        corner.setX(qBound(0, corner.x(), pageW - w));
+        corner.setY(qBound(0, corner.y(), pageH - h));
+        item->angle = 0;
+        item->invalidateMatrices();
+        const QPoint centre = docToWidget.map(QPoint(corner.x() + w / 2, corner.y() + h / 2));
+        item->centreX = centre.x();
+        item->centreY = centre.y();
+        const int hw = int(zoom * (w / 2)), hh = int(zoom * (h / 2));
+        topLeft = QPoint(-hw, -hh);
+        bottomRight = QPoint(hw, hh);
+    } else {
+        item->angle = 0;
+        item->invalidateMatrices();
+        item->centreX = item->centreY = 0;
+        const double s = std::min(double(pageW) / w, double(pageH) / h);
+        const int nh = qRound(zoom * qRound(h * s)), nw = qRound(zoom * qRound(w * s));
+        topLeft = docToWidget.map(QPoint(0, 0));
+        bottomRight = topLeft + QPoint(nw, nh);
+    }
+    tl->setPos(topLeft);
+    item->handle(10)->setPos(bottomRight);
+    item->handle(9)->setPos(QPoint(topLeft.x(), bottomRight.y()));
+    item->handle(6)->setPos(QPoint(bottomRight.x(), topLeft.y()));
+    item->updateMidHandles();
+    // The centre at the frame's middle, so it turns about it right away.
+    recentre(item);
+    item->invalidateMatrices();
+}
+
 QWidget *LMScreenMsgHandlerDashedLineRectangle::createSettingWidget(QWidget *parent)
 {
     auto *panel = new LMScreenMsgHandlerLineSetting(parent);

@@ -36,6 +36,9 @@ public:
     // The frame over a document rectangle, upright.
     void setFrameRect(const QRect &r);
     void setFrameSize(const QPoint &size, LMGraphFuncDashedLineRectangle *item);
+    // Frames a w x h picture (document pixels): upright, inside the page at
+    // the frame's corner when it fits, else scaled down to the page's corner.
+    void placeBlock(int w, int h, LMGraphFuncDashedLineRectangle *item);
 
     bool allowRotate() const { return m_allowRotate; }
     void setApplyOnOutsideClick(bool on) { m_applyOnOutsideClick = on; }

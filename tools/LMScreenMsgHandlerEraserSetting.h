@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QWidget>
+#include "tools/LMSettingPanel.h"
 
 class QLabel;
 class QSlider;
 
 // Size of the eraser.
-class LMScreenMsgHandlerEraserSetting : public QWidget {
+class LMScreenMsgHandlerEraserSetting : public LMSettingPanel {
     Q_OBJECT
 public:
     explicit LMScreenMsgHandlerEraserSetting(QWidget *parent = nullptr);
@@ -18,11 +18,9 @@ Q_SIGNALS:
     void signal_widthChanged(int width);
 
 protected:
-    void changeEvent(QEvent *event) override;
+    void retranslate() override;
 
 private:
-    void retranslate();
-
     QLabel *m_label;
     QSlider *m_hs;
     QLabel *m_value;

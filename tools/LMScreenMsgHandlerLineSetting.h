@@ -1,14 +1,15 @@
 #pragma once
 
+#include "tools/LMSettingPanel.h"
+
 #include <QColor>
-#include <QWidget>
 
 class KVCLIENT_ColorComboBox;
 class QLabel;
 class QSlider;
 
 // Width and colour of the line and pencil tools.
-class LMScreenMsgHandlerLineSetting : public QWidget {
+class LMScreenMsgHandlerLineSetting : public LMSettingPanel {
     Q_OBJECT
 public:
     explicit LMScreenMsgHandlerLineSetting(QWidget *parent = nullptr);
@@ -22,11 +23,9 @@ Q_SIGNALS:
     void signal_widthChanged(int width);
 
 protected:
-    void changeEvent(QEvent *event) override;
+    void retranslate() override;
 
 private:
-    void retranslate();
-
     QLabel *m_label;
     QSlider *m_hs;
     QLabel *m_value;

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "tools/LMSettingPanel.h"
+
 #include <QColor>
-#include <QWidget>
 
 class KVCLIENT_ColorComboBox;
 class QCheckBox;
@@ -9,7 +10,7 @@ class QLabel;
 class QSlider;
 
 // Pen width and colour, and the fill of the shape tools.
-class LMScreenMsgHandlerShapeSetting : public QWidget {
+class LMScreenMsgHandlerShapeSetting : public LMSettingPanel {
     Q_OBJECT
 public:
     explicit LMScreenMsgHandlerShapeSetting(QWidget *parent = nullptr);
@@ -27,11 +28,9 @@ Q_SIGNALS:
     void signal_widthCheckboxChanged(int state);
 
 protected:
-    void changeEvent(QEvent *event) override;
+    void retranslate() override;
 
 private:
-    void retranslate();
-
     QLabel *m_label;
     QSlider *m_hs;
     QLabel *m_value;

@@ -1,6 +1,5 @@
 #include "tools/LMScreenMsgHandlerTextSetting.h"
 
-#include "app/QVTLanguageManager.h"
 #include "widgets/KVCLIENT_ColorComboBox.h"
 
 #include <QCheckBox>
@@ -20,7 +19,8 @@ const QStringList &LMScreenMsgHandlerTextSetting::sizes()
     return list;
 }
 
-LMScreenMsgHandlerTextSetting::LMScreenMsgHandlerTextSetting(QWidget *parent) : QWidget(parent)
+LMScreenMsgHandlerTextSetting::LMScreenMsgHandlerTextSetting(QWidget *parent)
+    : LMSettingPanel(parent)
 {
     setObjectName(QStringLiteral("LMScreenMsgHandlerTextSetting"));
     resize(317, 231);
@@ -138,25 +138,15 @@ void LMScreenMsgHandlerTextSetting::slot_ShowOrHide()
         w->setVisible(edge);
 }
 
-void LMScreenMsgHandlerTextSetting::changeEvent(QEvent *event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-}
-
 void LMScreenMsgHandlerTextSetting::retranslate()
 {
     m_rotate->setText(QStringLiteral("Rotate Text"));
-    QVTLanguageManager *lan = QVTLanguageManager::instance();
-    if (!lan)
-        return;
-    m_italic->setText(lan->text(24));
-    m_fontLabel->setText(lan->text(33));
-    m_widthLabel->setText(lan->text(57));
-    m_stroke->setText(lan->text(49));
-    m_sizeLabel->setText(lan->text(22));
-    m_bold->setText(lan->text(23));
-    m_fillLabel->setText(lan->text(51));
-    m_edgeLabel->setText(lan->text(50));
+    m_italic->setText(lan(24));
+    m_fontLabel->setText(lan(33));
+    m_widthLabel->setText(lan(57));
+    m_stroke->setText(lan(49));
+    m_sizeLabel->setText(lan(22));
+    m_bold->setText(lan(23));
+    m_fillLabel->setText(lan(51));
+    m_edgeLabel->setText(lan(50));
 }

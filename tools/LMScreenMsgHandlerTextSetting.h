@@ -1,7 +1,8 @@
 #pragma once
 
+#include "tools/LMSettingPanel.h"
+
 #include <QColor>
-#include <QWidget>
 
 class KVCLIENT_ColorComboBox;
 class QCheckBox;
@@ -12,7 +13,7 @@ class QSlider;
 
 // Size, font, bold, italic, fill and edge of the text tools; "Rotate Text"
 // only for lettering along an arc.
-class LMScreenMsgHandlerTextSetting : public QWidget {
+class LMScreenMsgHandlerTextSetting : public LMSettingPanel {
     Q_OBJECT
 public:
     static const QStringList &sizes();
@@ -48,11 +49,9 @@ public Q_SLOTS:
     void slot_ShowOrHide();
 
 protected:
-    void changeEvent(QEvent *event) override;
+    void retranslate() override;
 
 private:
-    void retranslate();
-
     QCheckBox *m_italic;
     QLabel *m_fontLabel;
     QLabel *m_widthValue;

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the command line asks for: the window (optionally opening a file),
+// help, the version, or a headless conversion of one file into another.
+namespace LMCommandLine {
+
+enum class Mode { Window, Help, Version, Export, Mistake };
+
+struct Request {
+    Mode mode = Mode::Window;
+    QString in;
+    QString out;
+    QString mistake; // what was wrong with the arguments
+};
+
+Request parse(const QStringList &arguments);
+QString usage();
+
+// Loads `in` as Open does and writes `out` as Save does, with no window shown.
+// Needs a QApplication. Returns the process exit code; failures print one line.
+int runExport(const QString &in, const QString &out);
+
+} // namespace LMCommandLine

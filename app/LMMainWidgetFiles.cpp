@@ -1,0 +1,164 @@
+// The main window's file commands: New, Open, Save, Save As, the checks in
+// front of loading, the save-changes prompt and closing.
+#include "app/LMMainWidget.h"
+
+#include "app/LMSaveDialog.h"
+#include "app/QVTLanguageManager.h"
+#include "canvas/LMDocumentFile.h"
+#include "canvas/LMGraphView.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QMessageBox>
+#include <QRegularExpression>
+
+namespace {
+const char *const ImageFilters = "JPEG(*.jpeg *.jpg *.jpe);;GIF(*.gif);;Bitmap(*.bmp *.pbm *.xbm "
+                                 "*xpm);;TIFF(*.tiff);;PNG(*.png)";
+
+QString lan(int line)
+{
+    QVTLanguageManager *manager = QVTLanguageManager::instance();
+    return manager ? manager->text(line) : QString();
+}
+
+bool isDocumentName(const QString &path)
+{
+    return path.endsWith(QLatin1String(".lmx"));
+}
+} // namespace
+
+void LMMainWidget::warn(int line)
+{
+    QMessageBox::warning(nullptr, QStringLiteral("Lumetra"), lan(line), QMessageBox::Ok);
+}
+
+int LMMainWidget::fileProblem(const QString &path)
+{
+    if (!QFileInfo::exists(path))
+        return 58; // "File not found!"
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        return 59; // "Can not open file!"
+    if (isDocumentName(path)) {
+        const std::optional<qint32> version = LMDocumentFile::version(file);
+        return version && *version == 10 ? 0 : 60; // "Lmx file internal error!"
+    }
+    file.close();
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    return reader.read().isNull() ? 61 : 0; // "Not a valid image file!"
+}
+
+bool LMMainWidget::validateFile(const QString &path)
+{
+    const int problem = fileProblem(path);
+    if (problem)
+        warn(problem);
+    return problem == 0;
+}
+
+bool LMMainWidget::settleUnsavedChanges()
+{
+    if (!m_graphView->flags().modified())
+        return true;
+    switch (LMSaveDialog::ask(nullptr, m_currentPath)) {
+    case LMSaveDialog::Save:
+        return saveDocument(false); // a cancelled file dialog stops the caller too
+    case LMSaveDialog::Dont:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString LMMainWidget::askSaveName()
+{
+    QString filter;
+    const QString name = QFileDialog::getSaveFileName(
+        this, lan(2), QString(), tr("Lumetra File (*.lmx);;") + QLatin1String(ImageFilters),
+        &filter, QFileDialog::HideNameFilterDetails);
+    return withChosenEnding(name, filter);
+}
+
+QString LMMainWidget::withChosenEnding(const QString &name, const QString &filter)
+{
+    // A name typed without an ending takes the chosen type's (a design by default).
+    if (name.isEmpty() || !QFileInfo(name).suffix().isEmpty())
+        return name;
+    const QRegularExpressionMatch ending =
+        QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+    return name + QLatin1Char('.') +
+           (ending.hasMatch() ? ending.captured(1) : QStringLiteral("lmx"));
+}
+
+bool LMMainWidget::saveDocument(bool askForName)
+{
+    QString target = m_currentPath;
+    if (target.isEmpty() || askForName)
+        target = askSaveName();
+    bool saved = false;
+    if (!target.isEmpty()) {
+        saved = m_graphView->save(target);
+        if (saved && isDocumentName(target))
+            m_currentPath = target;
+        else if (!saved)
+            warn(59); // "Can not open file!": the old file, if any, is untouched
+    }
+    updateWindowTitle();
+    return saved;
+}
+
+void LMMainWidget::on_btn_save_clicked()
+{
+    saveDocument(false);
+}
+
+void LMMainWidget::on_btn_saveas_clicked()
+{
+    saveDocument(true);
+}
+
+void LMMainWidget::on_btn_open_clicked()
+{
+    const QString filters = QLatin1String(ImageFilters) + QLatin1String(";;") +
+                            tr("Lumetra File (*.lmx)") + QLatin1String(";;All(*.*)");
+    const QString path = QFileDialog::getOpenFileName(this, lan(13), QString(), filters);
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+bool LMMainWidget::openFile(const QString &path)
+{
+    if (!validateFile(path) || !settleUnsavedChanges())
+        return false;
+    if (!m_graphView->load(path)) {
+        warn(isDocumentName(path) ? 60 : 61);
+        return false;
+    }
+    // A design keeps its name; an imported picture is a new, unnamed design,
+    // so that Save never writes it over the design that was open before.
+    m_currentPath = isDocumentName(path) ? path : QString();
+    updateWindowTitle();
+    return true;
+}
+
+void LMMainWidget::on_btn_new_clicked()
+{
+    if (!settleUnsavedChanges())
+        return;
+    m_currentPath.clear();
+    m_graphView->clearDocument();
+    updateWindowTitle();
+}
+
+void LMMainWidget::closeEvent(QCloseEvent *event)
+{
+    if (settleUnsavedChanges())
+        event->accept();
+    else
+        event->ignore();
+}

@@ -1,0 +1,73 @@
+#include "app/LMSaveDialog.h"
+
+#include "app/QVTLanguageManager.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpacerItem>
+
+namespace {
+QString lan(int line)
+{
+    QVTLanguageManager *manager = QVTLanguageManager::instance();
+    return manager ? manager->text(line) : QString();
+}
+} // namespace
+
+LMSaveDialog::LMSaveDialog(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("LMSaveDialog"));
+    setModal(true);
+    resize(258, 101);
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(2, 2, 2, 2);
+    m_label = new QLabel(this);
+    m_label->setObjectName(QStringLiteral("label"));
+    m_label->setAlignment(Qt::AlignCenter);
+    m_label->setWordWrap(true);
+    m_save = new QPushButton(this);
+    m_save->setObjectName(QStringLiteral("btn_save"));
+    m_save->setDefault(true);
+    m_dont = new QPushButton(this);
+    m_dont->setObjectName(QStringLiteral("btn_dont"));
+    m_cancel = new QPushButton(this);
+    m_cancel->setObjectName(QStringLiteral("btn_cancel"));
+    grid->addWidget(m_label, 0, 0, 1, 4);
+    grid->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum), 1, 0);
+    grid->addWidget(m_save, 1, 1);
+    grid->addWidget(m_dont, 1, 2);
+    grid->addWidget(m_cancel, 1, 3);
+    QMetaObject::connectSlotsByName(this);
+    setWindowTitle(lan(2));
+}
+
+int LMSaveDialog::ask(QWidget *parent, const QString &fileName)
+{
+    LMSaveDialog dialog(parent);
+    // The table's line has lost its trailing blank: put one back before the name.
+    dialog.m_label->setText(lan(28) + QLatin1Char(' ') + fileName + QLatin1Char('?'));
+    dialog.m_save->setText(lan(29));
+    dialog.m_dont->setText(lan(30));
+    dialog.m_cancel->setText(lan(31));
+    dialog.exec();
+    return dialog.m_result;
+}
+
+void LMSaveDialog::on_btn_save_clicked()
+{
+    m_result = Save;
+    close();
+}
+
+void LMSaveDialog::on_btn_dont_clicked()
+{
+    m_result = Dont;
+    close();
+}
+
+void LMSaveDialog::on_btn_cancel_clicked()
+{
+    m_result = Cancel;
+    close();
+}

@@ -1,0 +1,98 @@
+// Measures saving and loading a design whose page is a photograph-like picture,
+// on a Letter and an A0 page, against plain PNG saving and loading of the page.
+//   bench_document [runs]
+#include "app/LMResources.h"
+#include "canvas/LMGraphView.h"
+#include "canvas/LMPaperTable.h"
+#include "outlines/LMArtFrameFactory.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+// Smooth colour fields with fine grain and some hard edges: compresses like a photo.
+QImage photoLike(const QSize &size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    QRandomGenerator grain(7);
+    for (int y = 0; y < size.height(); ++y) {
+        QRgb *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            const double u = double(x) / size.width(), v = double(y) / size.height();
+            const int n = int(grain.bounded(13)) - 6;
+            const int r = int(128 + 90 * std::sin(6.1 * u + 2.3 * v)) + n;
+            const int g = int(120 + 80 * std::cos(4.7 * v - 1.9 * u)) + n;
+            const int b = int(110 + 70 * std::sin(9.0 * u * v + 1.0)) + n;
+            row[x] = qRgb(qBound(0, r, 255), qBound(0, g, 255), qBound(0, b, 255));
+        }
+    }
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int i = 0; i < 12; ++i) {
+        p.setBrush(QColor::fromHsv(i * 30, 160, 200));
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QPointF(size.width() * (0.1 + 0.07 * i), size.height() * (0.2 + 0.05 * i)),
+                      size.width() * 0.05, size.height() * 0.04);
+    }
+    return image;
+}
+
+double median(QVector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+void measure(const char *name, int paperRow, bool landscape, int runs)
+{
+    LMGraphView view(nullptr);
+    const QSize size = LMPaperTable::pixelSize(paperRow, landscape);
+    view.setPage(size.width(), size.height(), 1.0);
+    LMArtFrameFactory catalogue;
+    view.rasterImage() = photoLike(size);
+    QTemporaryDir dir;
+    const QString design = dir.filePath(QStringLiteral("design.lmx"));
+    const QString plain = dir.filePath(QStringLiteral("page.png"));
+
+    QVector<double> save, load, pngSave, pngLoad;
+    QElapsedTimer timer;
+    for (int run = 0; run < runs; ++run) {
+        timer.start();
+        view.save(design);
+        save << timer.nsecsElapsed() / 1e6;
+        timer.restart();
+        view.load(design);
+        load << timer.nsecsElapsed() / 1e6;
+        timer.restart();
+        view.rasterImage().save(plain, "PNG");
+        pngSave << timer.nsecsElapsed() / 1e6;
+        timer.restart();
+        QImage back(plain);
+        pngLoad << timer.nsecsElapsed() / 1e6;
+    }
+    std::printf(
+        "%-7s %4d x %4d: save %7.1f ms, load %7.1f ms | plain PNG save %7.1f ms, load %7.1f ms | "
+        "file %.1f MB, PNG %.1f MB\n",
+        name, size.width(), size.height(), median(save), median(load), median(pngSave),
+        median(pngLoad), QFileInfo(design).size() / 1e6, QFileInfo(plain).size() / 1e6);
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    lmInitResources();
+    const int runs = argc > 1 ? QByteArray(argv[1]).toInt() : 5;
+    measure("Letter", 0, true, runs);
+    measure("A0", 3, false, runs);
+    return 0;
+}

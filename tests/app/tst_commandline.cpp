@@ -1,0 +1,120 @@
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The program itself, started the way a script starts it: no display.
+class TestCommandLine : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void answers_data();
+    void answers();
+    void exportRoundTrip();
+
+private:
+    struct Run {
+        int code;
+        QString out, err;
+    };
+    Run run(const QStringList &arguments);
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+
+    QTemporaryDir *m_dir = nullptr;
+};
+
+TestCommandLine::Run TestCommandLine::run(const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(LUMETRA_BINARY), arguments);
+    if (!process.waitForFinished(60000))
+        return {-1, QString(), QStringLiteral("did not finish")};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2,
+            QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+void TestCommandLine::init()
+{
+    m_dir = new QTemporaryDir;
+    QImage picture(120, 80, QImage::Format_RGB32);
+    picture.fill(QColor(0, 120, 0));
+    QVERIFY(picture.save(path(QStringLiteral("photo.png"))));
+    QFile notes(path(QStringLiteral("notes.png")));
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.write("not a picture\n");
+    QFile old(path(QStringLiteral("old.lmx")));
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write(QByteArray(100, '\x01'));
+}
+
+void TestCommandLine::cleanup()
+{
+    delete m_dir;
+}
+
+void TestCommandLine::answers_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("says"); // on standard output for 0, on standard error otherwise
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: lumetra [FILE]";
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "Lumetra ";
+    QTest::newRow("export without OUT")
+        << QStringList{"--export", "a.lmx"} << 2 << "--export needs two file names";
+    QTest::newRow("unknown option")
+        << QStringList{"--frobnicate"} << 2 << "unknown option --frobnicate";
+    QTest::newRow("missing input") << QStringList{"--export", "@/missing.lmx", "@/out.png"} << 1
+                                   << "missing.lmx: File not found!";
+    QTest::newRow("not a design") << QStringList{"--export", "@/old.lmx", "@/out.png"} << 1
+                                  << "old.lmx: Lmx file internal error!";
+    QTest::newRow("not a picture") << QStringList{"--export", "@/notes.png", "@/out.lmx"} << 1
+                                   << "notes.png: Not a valid image file!";
+    QTest::newRow("unknown output type") << QStringList{"--export", "@/photo.png", "@/out.xyz"} << 1
+                                         << "out.xyz: not a file type Lumetra writes";
+    QTest::newRow("output folder missing")
+        << QStringList{"--export", "@/photo.png", "@/no/where.lmx"} << 1
+        << "where.lmx: Can not open file!";
+}
+
+void TestCommandLine::answers()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, code);
+    QFETCH(QString, says);
+    for (QString &a : arguments)
+        a.replace(QLatin1Char('@'), m_dir->path());
+    const Run result = run(arguments);
+    QCOMPARE(result.code, code);
+    const QString text = code == 0 ? result.out : result.err;
+    QVERIFY2(text.contains(says), qPrintable(text));
+    if (code == 1) // one clear line
+        QCOMPARE(text.trimmed().count(QLatin1Char('\n')), 0);
+}
+
+void TestCommandLine::exportRoundTrip()
+{
+    const QString design = path(QStringLiteral("photo.lmx"));
+    const QString page = path(QStringLiteral("page.png"));
+    Run result = run({QStringLiteral("--export"), path(QStringLiteral("photo.png")), design});
+    QCOMPARE(result.code, 0);
+    QVERIFY2(result.err.isEmpty(), qPrintable(result.err));
+    result = run({QStringLiteral("--export"), design, page});
+    QCOMPARE(result.code, 0);
+    const QImage exported(page);
+    QCOMPARE(exported.size(), QSize(837, 648));               // the first paper: Letter, landscape
+    QCOMPARE(exported.pixelColor(60, 40), QColor(0, 120, 0)); // the picture, at the page's corner
+    QCOMPARE(exported.pixelColor(200, 40), QColor(Qt::white));
+    // The design converts to itself again.
+    result = run({QStringLiteral("--export"), design, path(QStringLiteral("again.lmx"))});
+    QCOMPARE(result.code, 0);
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"

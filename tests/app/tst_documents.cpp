@@ -1,0 +1,499 @@
+#include "../common/ModalAnswer.h"
+#include "app/LMMainWidget.h"
+#include "app/LMResources.h"
+#include "app/LMSaveDialog.h"
+#include "canvas/LMDocumentFile.h"
+#include "canvas/LMGraphView.h"
+#include "outlines/LMArtFrameFactory.h"
+#include "tools/LMGraphFuncImg.h"
+#include "tools/LMScreenMsgHandlerInf.h"
+#include "ui_LMMainWidget.h"
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+namespace {
+// Closes the next warning box and remembers what it said.
+void noteWarning(QString *text)
+{
+    answerNextModal<QMessageBox>([text](QMessageBox *box) {
+        *text = box->windowTitle() + QLatin1Char('|') + box->text();
+        box->accept();
+    });
+}
+
+void chooseFile(const QString &path)
+{
+    answerNextModal<QFileDialog>([path](QFileDialog *dialog) {
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+}
+
+void cancelFileDialog()
+{
+    answerNextModal<QFileDialog>([](QFileDialog *dialog) { dialog->reject(); });
+}
+
+// Answers the save-changes prompt: "save", "dont", "cancel" or "escape".
+void answerPrompt(const QString &answer, QString *question = nullptr)
+{
+    answerNextModal<LMSaveDialog>([answer, question](LMSaveDialog *prompt) {
+        if (question)
+            *question = prompt->question()->text();
+        if (answer == QLatin1String("escape"))
+            QTest::keyClick(prompt, Qt::Key_Escape);
+        else
+            QTest::mouseClick(prompt->findChild<QPushButton *>(QStringLiteral("btn_") + answer),
+                              Qt::LeftButton);
+    });
+}
+} // namespace
+
+class TestDocuments : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void saveNewOpen_data();
+    void saveNewOpen();
+    void flagsWrittenAsHeldAndClearedOnLoad();
+    void paperNotInTheTable();
+    void failedLoadChangesNothing();
+    void saveFailuresKeepTheMark();
+    void saveAsImageKeepsTheDocumentUnnamed();
+    void prompt_data();
+    void prompt();
+    void promptQuestion();
+    void validation_data();
+    void validation();
+    void importPicture_data();
+    void importPicture();
+    void exportShowsTheCuttingLineOnly();
+
+private:
+    LMGraphView *canvas() const { return m_window->graphView(); }
+    Ui::LMMainWidget *ui() const { return m_window->form(); }
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+    void scribble(QColor colour = Qt::red);
+
+    QTemporaryDir *m_dir = nullptr;
+    LMMainWidget *m_window = nullptr;
+};
+
+void TestDocuments::initTestCase()
+{
+    lmInitResources();
+}
+
+void TestDocuments::init()
+{
+    m_dir = new QTemporaryDir;
+    m_window = new LMMainWidget;
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_window->artFrameFactory()->slot_ToCenter();
+}
+
+void TestDocuments::cleanup()
+{
+    canvas()->setModifiedFlag(false); // no prompt on the way out
+    delete m_window;
+    delete m_dir;
+}
+
+void TestDocuments::scribble(QColor colour)
+{
+    canvas()->rasterImage().fill(Qt::white);
+    for (int x = 100; x < 200; ++x)
+        canvas()->rasterImage().setPixelColor(x, 120, colour);
+    m_window->setModified();
+}
+
+void TestDocuments::saveNewOpen_data()
+{
+    QTest::addColumn<bool>("landscape");
+    QTest::addColumn<int>("paperRow");
+    QTest::newRow("Letter landscape") << true << 0;
+    QTest::newRow("A5 portrait") << false << 8;
+}
+
+// Draw, save, start anew, open again: everything of the design comes back.
+void TestDocuments::saveNewOpen()
+{
+    QFETCH(bool, landscape);
+    QFETCH(int, paperRow);
+    ui()->cob_pasesetting->setCurrentIndex(paperRow);
+    if (ui()->chk_horizonal->isChecked() != landscape)
+        QTest::mouseClick(ui()->chk_horizonal, Qt::LeftButton, {},
+                          QPoint(8, ui()->chk_horizonal->height() / 2));
+    scribble();
+    m_window->artFrameFactory()->selectOutline(2, 4);
+    canvas()->setOutlineOffset(QPoint(200, 150));
+    canvas()->setOutlineRotation(30);
+    canvas()->frameTextSettings().text = QStringLiteral("Emma");
+    const QSize page = canvas()->rasterImage().size();
+    const QString file = path(QStringLiteral("card.lmx"));
+
+    chooseFile(file);
+    QVERIFY(m_window->saveDocument(false));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("card.lmx   Lumetra"));
+    QVERIFY(!canvas()->flags().modified());
+
+    m_window->findChild<QPushButton *>(QStringLiteral("btn_new"))->click();
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("   Lumetra"));
+    QCOMPARE(canvas()->rasterImage().pixelColor(150, 120), QColor(Qt::white));
+    QCOMPARE(m_window->artFrameFactory()->currentGroup(), 0);
+    // The page for the reopening starts from the other orientation.
+    QTest::mouseClick(ui()->chk_horizonal, Qt::LeftButton, {},
+                      QPoint(8, ui()->chk_horizonal->height() / 2));
+    ui()->cob_pasesetting->setCurrentIndex(3);
+    canvas()->setModifiedFlag(false);
+
+    QVERIFY(m_window->openFile(file));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("card.lmx   Lumetra"));
+    QCOMPARE(m_window->currentPath(), file);
+    QCOMPARE(ui()->chk_horizonal->isChecked(), landscape);
+    QCOMPARE(ui()->cob_pasesetting->currentIndex(), paperRow);
+    QCOMPARE(canvas()->rasterImage().size(), page);
+    QCOMPARE(canvas()->rasterImage().pixelColor(150, 120), QColor(Qt::red));
+    QCOMPARE(m_window->artFrameFactory()->currentGroup(), 2);
+    QCOMPARE(m_window->artFrameFactory()->currentConfig(), 4);
+    QCOMPARE(canvas()->outlineOffset(), QPoint(200, 150));
+    QCOMPARE(canvas()->flags().outlineRotation(), 30);
+    QCOMPARE(canvas()->frameTextSettings().text, QStringLiteral("Emma"));
+    QVERIFY(!canvas()->flags().modified());
+}
+
+void TestDocuments::flagsWrittenAsHeldAndClearedOnLoad()
+{
+    scribble();
+    canvas()->setFrameStage(3);
+    const QByteArray held = canvas()->flags().toBytes();
+    QVERIFY(canvas()->flags().modified());
+    const QString file = path(QStringLiteral("flags.lmx"));
+    QVERIFY(canvas()->save(file));
+    QFile saved(file);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    QCOMPARE(bytes.mid(4, 12), held); // as held: modified bit and frame stage included
+    QCOMPARE(qFromLittleEndian<qint32>(bytes.constData() + 80), 96);
+
+    // A frame colour with alpha 128 comes back opaque.
+    LMDocument doc = *LMDocumentFile::read(saved);
+    doc.frameColor = qRgba(10, 20, 30, 128);
+    QFile edited(path(QStringLiteral("alpha.lmx")));
+    QVERIFY(edited.open(QIODevice::WriteOnly));
+    edited.write(LMDocumentFile::write(doc));
+    edited.close();
+    QVERIFY(m_window->openFile(edited.fileName()));
+    QCOMPARE(canvas()->frameColor(), QColor(10, 20, 30));
+    QVERIFY(!canvas()->flags().modified());
+    QVERIFY(canvas()->flags().frameStage() <= 1); // started again on load
+}
+
+void TestDocuments::paperNotInTheTable()
+{
+    ui()->cob_pasesetting->setCurrentIndex(7); // A4
+    LMDocument doc = canvas()->document();
+    doc.flags.setPaperId(77);
+    QFile file(path(QStringLiteral("odd.lmx")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(LMDocumentFile::write(doc));
+    file.close();
+    canvas()->setModifiedFlag(false);
+    QVERIFY(m_window->openFile(file.fileName()));
+    QCOMPARE(ui()->cob_pasesetting->currentIndex(), 7); // the choice stays
+    QCOMPARE(canvas()->flags().paperId(), qint16(0));   // and the page is A4's
+}
+
+void TestDocuments::failedLoadChangesNothing()
+{
+    scribble(Qt::blue);
+    const QString good = path(QStringLiteral("good.lmx"));
+    QVERIFY(canvas()->save(good));
+    QFile file(good);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray whole = file.readAll();
+    m_window->setCurrentPath(path(QStringLiteral("current.lmx")));
+    scribble(Qt::green);
+    const QString title = m_window->windowTitle();
+    const auto state = [this] { // the flags but the screen's render counter
+        LMViewFlags flags = canvas()->flags();
+        flags.setFrameStage(0);
+        return flags.toBytes();
+    };
+    const QByteArray flags = state();
+    for (int cut : {4, 95, 96, 200, int(whole.size()) - 1}) {
+        QFile broken(path(QStringLiteral("broken.lmx")));
+        QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        broken.write(whole.left(cut));
+        broken.close();
+        QString said;
+        noteWarning(&said);
+        answerPrompt(QStringLiteral("dont"));
+        QVERIFY(!m_window->openFile(broken.fileName()));
+        QTRY_VERIFY(!said.isEmpty());
+        QCOMPARE(said, QStringLiteral("Lumetra|Lmx file internal error!"));
+        QCOMPARE(canvas()->rasterImage().pixelColor(150, 120), QColor(Qt::green));
+        QCOMPARE(state(), flags);
+        QCOMPARE(m_window->windowTitle(), title);
+    }
+}
+
+void TestDocuments::saveFailuresKeepTheMark()
+{
+    scribble();
+    QFile blocker(path(QStringLiteral("plain")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    // A folder that cannot be written to (its "folder" is a file), under the current name.
+    const QString blocked = path(QStringLiteral("plain/inside.lmx"));
+    m_window->setCurrentPath(blocked);
+    QString said;
+    noteWarning(&said);
+    QVERIFY(!m_window->saveDocument(false));
+    QCOMPARE(said, QStringLiteral("Lumetra|Can not open file!"));
+    QVERIFY(canvas()->flags().modified());
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("inside.lmx*   Lumetra"));
+    // An ending that names no image format.
+    said.clear();
+    noteWarning(&said);
+    chooseFile(path(QStringLiteral("page.xyz")));
+    QVERIFY(!m_window->saveDocument(true));
+    QCOMPARE(said, QStringLiteral("Lumetra|Can not open file!"));
+    QVERIFY(canvas()->flags().modified());
+    QCOMPARE(m_window->currentPath(), blocked);
+    QVERIFY(!QFile::exists(path(QStringLiteral("page.xyz"))));
+    // Saving over an existing design replaces it whole.
+    const QString file = path(QStringLiteral("over.lmx"));
+    QFile old(file);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write(QByteArray(100000, 'x'));
+    old.close();
+    QVERIFY(canvas()->save(file));
+    QVERIFY(QFile(file).size() < 100000);
+    QFile reread(file);
+    QVERIFY(reread.open(QIODevice::ReadOnly));
+    QVERIFY(LMDocumentFile::read(reread));
+}
+
+void TestDocuments::saveAsImageKeepsTheDocumentUnnamed()
+{
+    scribble();
+    const QString picture = path(QStringLiteral("page.png"));
+    chooseFile(picture);
+    QVERIFY(m_window->saveDocument(false));
+    QVERIFY(QFile::exists(picture));
+    QVERIFY(m_window->currentPath().isEmpty());
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("*   Lumetra"));
+    // A typed name without an ending takes the chosen type's: a design by default.
+    QCOMPARE(LMMainWidget::withChosenEnding(QStringLiteral("/a/named"),
+                                            QStringLiteral("Lumetra File (*.lmx)")),
+             QStringLiteral("/a/named.lmx"));
+    QCOMPARE(LMMainWidget::withChosenEnding(QStringLiteral("/a/named"),
+                                            QStringLiteral("JPEG(*.jpeg *.jpg *.jpe)")),
+             QStringLiteral("/a/named.jpeg"));
+    QCOMPARE(LMMainWidget::withChosenEnding(QStringLiteral("/a/named"), QString()),
+             QStringLiteral("/a/named.lmx"));
+    QCOMPARE(LMMainWidget::withChosenEnding(QStringLiteral("/a/n.png"),
+                                            QStringLiteral("Lumetra File (*.lmx)")),
+             QStringLiteral("/a/n.png"));
+}
+
+void TestDocuments::prompt_data()
+{
+    QTest::addColumn<QString>("command"); // new, open, close
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("fileDialogAccepted");
+    QTest::addColumn<bool>("goesOn");
+    QTest::addColumn<bool>("saved");
+    for (const char *command : {"new", "open", "close"}) {
+        const QByteArray c(command);
+        QTest::newRow(c + ", save") << command << "save" << true << true << true;
+        QTest::newRow(c + ", save, file dialog cancelled")
+            << command << "save" << false << false << false;
+        QTest::newRow(c + ", don't") << command << "dont" << false << true << false;
+        QTest::newRow(c + ", cancel") << command << "cancel" << false << false << false;
+        QTest::newRow(c + ", escape") << command << "escape" << false << false << false;
+    }
+}
+
+void TestDocuments::prompt()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, answer);
+    QFETCH(bool, fileDialogAccepted);
+    QFETCH(bool, goesOn);
+    QFETCH(bool, saved);
+    scribble();
+    const QString target = path(QStringLiteral("answer.lmx"));
+    const QString other = path(QStringLiteral("other.png"));
+    QImage(40, 30, QImage::Format_RGB32).save(other);
+    answerPrompt(answer);
+    if (answer == QLatin1String("save")) {
+        if (fileDialogAccepted)
+            chooseFile(target);
+        else
+            cancelFileDialog();
+    }
+    if (command == QLatin1String("new")) {
+        m_window->findChild<QPushButton *>(QStringLiteral("btn_new"))->click();
+        QCOMPARE(canvas()->rasterImage().pixelColor(150, 120) == QColor(Qt::white), goesOn);
+    } else if (command == QLatin1String("open")) {
+        QCOMPARE(m_window->openFile(other), goesOn);
+        QCOMPARE(canvas()->currentHandler()->objectName() == QLatin1String("img"), goesOn);
+    } else {
+        QCOMPARE(m_window->close(), goesOn);
+        QCOMPARE(m_window->isVisible(), !goesOn);
+    }
+    QCOMPARE(QFile::exists(target), saved);
+}
+
+void TestDocuments::promptQuestion()
+{
+    scribble();
+    QString question;
+    answerPrompt(QStringLiteral("cancel"), &question);
+    m_window->findChild<QPushButton *>(QStringLiteral("btn_new"))->click();
+    QCOMPARE(question, QStringLiteral("Save File ?"));
+    m_window->setCurrentPath(QStringLiteral("/home/me/card.lmx"));
+    answerPrompt(QStringLiteral("cancel"), &question);
+    m_window->findChild<QPushButton *>(QStringLiteral("btn_new"))->click();
+    QCOMPARE(question, QStringLiteral("Save File /home/me/card.lmx?"));
+}
+
+void TestDocuments::validation_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content"); // empty: no file at all
+    QTest::addColumn<QString>("message");
+    QByteArray design;
+    {
+        LMDocument doc;
+        doc.page = QImage(4, 4, QImage::Format_RGB32);
+        doc.page.fill(Qt::white);
+        design = LMDocumentFile::write(doc);
+    }
+    QTest::newRow("missing") << "missing.lmx" << QByteArray() << "File not found!";
+    QTest::newRow("a folder") << "folder.png" << QByteArray("dir") << "Can not open file!";
+    QTest::newRow("wrong version")
+        << "old.lmx" << (QByteArray("\x09\0\0\0", 4) + design.mid(4)) << "Lmx file internal error!";
+    QTest::newRow("shorter than a version")
+        << "tiny.lmx" << QByteArray("\x0a") << "Lmx file internal error!";
+    QTest::newRow("upper-case ending is checked as a picture")
+        << "CARD.LMX" << design << "Not a valid image file!";
+    QTest::newRow("text named .png")
+        << "notes.png" << QByteArray("just some text\n") << "Not a valid image file!";
+}
+
+void TestDocuments::validation()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    const QString file = path(name);
+    if (content == "dir")
+        QVERIFY(QDir().mkpath(file));
+    else if (!content.isEmpty()) {
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(content);
+    }
+    scribble();
+    QString said;
+    noteWarning(&said);
+    QVERIFY(!m_window->openFile(file));
+    QCOMPARE(said, QStringLiteral("Lumetra|") + message);
+    QCOMPARE(canvas()->rasterImage().pixelColor(150, 120), QColor(Qt::red));
+}
+
+void TestDocuments::importPicture_data()
+{
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<QRect>("placed"); // where it lands on the page, document pixels
+    QTest::newRow("fits: at the page's corner") << QSize(300, 200) << QRect(0, 0, 300, 200);
+    QTest::newRow("too large: scaled to the page") << QSize(2000, 1000) << QRect(0, 0, 837, 418);
+}
+
+void TestDocuments::importPicture()
+{
+    QFETCH(QSize, picture);
+    QFETCH(QRect, placed);
+    QImage image(picture, QImage::Format_RGB32);
+    image.fill(QColor(0, 0, 200));
+    const QString file = path(QStringLiteral("photo.png"));
+    QVERIFY(image.save(file));
+    m_window->setCurrentPath(path(QStringLiteral("open-design.lmx")));
+    QVERIFY(m_window->openFile(file));
+    QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("img"));
+    QVERIFY(ui()->d10->isChecked());
+    QVERIFY(m_window->currentPath().isEmpty()); // a new design, never saved over the old one
+    QVERIFY(dynamic_cast<LMGraphFuncImg *>(canvas()->lastLiveItem()));
+    canvas()->apply();
+    const QImage &page = canvas()->rasterImage();
+    const QColor blue(0, 0, 200);
+    QCOMPARE(page.pixelColor(placed.left() + 2, placed.top() + 2), blue);
+    QCOMPARE(page.pixelColor(placed.right() - 2, placed.bottom() - 2), blue);
+    if (placed.right() + 3 < page.width())
+        QCOMPARE(page.pixelColor(placed.right() + 3, placed.top() + 10), QColor(Qt::white));
+    QCOMPARE(page.pixelColor(placed.left() + 10, placed.bottom() + 3), QColor(Qt::white));
+}
+
+void TestDocuments::exportShowsTheCuttingLineOnly()
+{
+    canvas()->rasterImage().fill(Qt::white);
+    canvas()->setMargins(40, 40, 40, 40); // the outline crosses them: red on screen only
+    QVERIFY(canvas()->flags().outsidePrintable());
+    m_window->form()->d02->click();
+    QTest::mousePress(canvas(), Qt::LeftButton, {}, QPoint(300, 300));
+    QTest::mouseMove(canvas(), QPoint(400, 400));
+    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, QPoint(400, 400));
+    const QImage live = canvas()->grab().toImage();
+    const QString file = path(QStringLiteral("export.png"));
+    QVERIFY(canvas()->save(file));
+    QImage exported(file);
+    QCOMPARE(exported.size(), canvas()->rasterImage().size());
+    // The cutting line along the outline's top edge: black and white dashes.
+    const QRectF box =
+        canvas()->transform(6).map(m_window->artFrameFactory()->outlinePath()).boundingRect();
+    const int x0 = int(box.center().x());
+    int y = int(box.top()), dark = 0, light = 0, red = 0;
+    for (int row = int(box.top()) - 1; row <= int(box.top()) + 1; ++row) {
+        int d = 0, l = 0;
+        for (int x = x0 - 40; x < x0 + 40; ++x) {
+            const QColor c = exported.pixelColor(x, row);
+            d += c.lightness() < 80;
+            l += c.lightness() > 200;
+            red += c.red() > 150 && c.green() < 100;
+        }
+        if (d > dark) {
+            dark = d;
+            light = l;
+            y = row;
+        }
+    }
+    QVERIFY2(dark > 10 && light > 10,
+             qPrintable(QStringLiteral("%1 dark, %2 light").arg(dark).arg(light)));
+    QCOMPARE(red, 0);
+    // On screen the outline beyond the margins is red; the export has none of it.
+    int redOnScreen = 0;
+    const QPoint top = canvas()->transform(2).map(QPoint(x0, y));
+    for (int x = top.x() - 40; x < top.x() + 40; ++x) {
+        const QColor c = live.pixelColor(x, top.y() + 2);
+        redOnScreen += c.red() > 150 && c.green() < 120;
+    }
+    QVERIFY(redOnScreen > 20);
+    // No margin guide: the dotted line 40 mm in is not in the export.
+    for (int yy = 200; yy < 260; ++yy)
+        QCOMPARE(exported.pixelColor(120, yy), QColor(Qt::white));
+}
+
+QTEST_MAIN(TestDocuments)
+#include "tst_documents.moc"

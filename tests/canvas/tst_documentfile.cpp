@@ -1,0 +1,238 @@
+#include "canvas/LMDocumentFile.h"
+
+#include <QBuffer>
+#include <QTest>
+#include <QtEndian>
+
+namespace {
+QByteArray le(qint32 v)
+{
+    QByteArray b(4, '\0');
+    qToLittleEndian(v, b.data());
+    return b;
+}
+
+QByteArray pngOf(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+QImage tinyPage()
+{
+    QImage page(6, 4, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    page.setPixelColor(2, 1, QColor(10, 200, 30));
+    return page;
+}
+
+std::optional<LMDocument> read(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return LMDocumentFile::read(buffer);
+}
+
+// A document written by hand from the format tables.
+struct Golden {
+    QByteArray texture = pngOf(QImage(2, 2, QImage::Format_RGB32));
+    QByteArray text =
+        le(3) + QByteArray("F,1") + le(5) + QByteArray("Hello") + le(qint32(0x80112233));
+    QByteArray page = pngOf(tinyPage());
+
+    QByteArray header(qint32 textureLen, qint32 textLen) const
+    {
+        QByteArray h = le(10);
+        h += QByteArray::fromHex("a5 5a 08 00 1c 00 21 04 40 06 00 00"); // flags
+        h += QByteArray("metal0") + QByteArray(26, '\0');
+        h += le(-7) + le(300) + le(2) + le(4);                // outline x, y, group, index
+        h += le(qint32(0x80ff0000)) + le(qint32(0xff00ff00)); // frame and side colours
+        const qint32 texturePos = 96, textPos = texturePos + textureLen,
+                     rasterPos = textPos + textLen;
+        h += le(rasterPos) + le(qint32(page.size())) + le(texturePos) + le(textureLen) +
+             le(textPos) + le(textLen);
+        return h;
+    }
+    QByteArray bytes() const
+    {
+        return header(qint32(texture.size()), qint32(text.size())) + texture + text + page;
+    }
+};
+} // namespace
+
+class TestDocumentFile : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void readsEveryFieldOfAHandMadeFile();
+    void writesTheTablesLayout();
+    void roundTrip();
+    void longTextureNameIsCut();
+    void everyTruncationFails();
+    void damaged_data();
+    void damaged();
+    void version();
+};
+
+void TestDocumentFile::readsEveryFieldOfAHandMadeFile()
+{
+    const std::optional<LMDocument> doc = read(Golden().bytes());
+    QVERIFY(doc);
+    QCOMPARE(doc->flags.toBytes(), QByteArray::fromHex("a55a08001c00210440060000"));
+    QCOMPARE(doc->flags.outlineRotation(), 90);
+    QCOMPARE(doc->flags.paperId(), qint16(28));
+    QVERIFY(doc->flags.modified()); // as written; the canvas clears it when applying
+    QCOMPARE(doc->textureName, QStringLiteral("metal0"));
+    QCOMPARE(doc->outlineOffset, QPoint(-7, 300));
+    QCOMPARE(doc->outlineGroup, 2);
+    QCOMPARE(doc->outlineIndex, 4);
+    QCOMPARE(doc->frameColor, qRgba(255, 0, 0, 255)); // alpha 0x80 comes back opaque
+    QCOMPARE(doc->sideColor, qRgba(0, 255, 0, 255));
+    QCOMPARE(doc->texture.size(), QSize(2, 2));
+    QCOMPARE(doc->page.size(), QSize(6, 4));
+    QCOMPARE(doc->page.pixelColor(2, 1), QColor(10, 200, 30));
+    QCOMPARE(doc->fontDescription, QStringLiteral("F,1"));
+    QCOMPARE(doc->frameText, QStringLiteral("Hello"));
+    QCOMPARE(doc->textColor, qRgba(0x11, 0x22, 0x33, 255));
+}
+
+void TestDocumentFile::writesTheTablesLayout()
+{
+    LMDocument doc;
+    doc.flags = LMViewFlags::atStart();
+    doc.flags.setModified(true);
+    doc.flags.setFrameStage(3);
+    doc.textureName = QStringLiteral("metal0");
+    doc.outlineOffset = QPoint(418, -3);
+    doc.outlineGroup = 1;
+    doc.outlineIndex = 14;
+    doc.frameColor = qRgba(1, 2, 3, 128);
+    doc.sideColor = qRgba(128, 128, 128, 255);
+    doc.texture = QImage(3, 3, QImage::Format_RGB32);
+    doc.texture.fill(Qt::blue);
+    doc.page = tinyPage();
+    doc.fontDescription = QStringLiteral("Arial,26");
+    doc.frameText = QStringLiteral("ABC");
+    doc.textColor = qRgb(255, 0, 0);
+    const QByteArray bytes = LMDocumentFile::write(doc);
+
+    const auto at = [&bytes](int offset) {
+        return qFromLittleEndian<qint32>(bytes.constData() + offset);
+    };
+    QCOMPARE(at(0), 10);
+    QCOMPARE(bytes.mid(4, 12), doc.flags.toBytes()); // modified bit and frame stage as held
+    QCOMPARE(bytes.mid(16, 32), QByteArray("metal0") + QByteArray(26, '\0'));
+    QCOMPARE(at(48), 418);
+    QCOMPARE(at(52), -3);
+    QCOMPARE(at(56), 1);
+    QCOMPARE(at(60), 14);
+    QCOMPARE(quint32(at(64)), 0x80010203u);
+    QCOMPARE(quint32(at(68)), 0xff808080u);
+    QCOMPARE(at(80), 96); // the texture comes first
+    const qint32 textPos = at(88);
+    QCOMPARE(textPos, 96 + at(84));
+    QCOMPARE(bytes.mid(textPos, at(92)),
+             le(8) + QByteArray("Arial,26") + le(3) + QByteArray("ABC") + le(qint32(0xffff0000)));
+    QCOMPARE(at(72), textPos + at(92)); // then the page, last
+    QCOMPARE(qint64(at(72)) + at(76), qint64(bytes.size()));
+    QVERIFY(bytes.mid(at(72), 8).startsWith("\x89PNG"));
+}
+
+void TestDocumentFile::roundTrip()
+{
+    LMDocument doc;
+    doc.flags.setLandscape(false);
+    doc.flags.setPaperId(999); // not in the table: kept by the file
+    doc.textureName = QStringLiteral("wood3");
+    doc.page = tinyPage();
+    doc.frameText = QStringLiteral("Grüße");
+    const std::optional<LMDocument> back = read(LMDocumentFile::write(doc));
+    QVERIFY(back);
+    QCOMPARE(back->flags.paperId(), qint16(999));
+    QCOMPARE(back->textureName, QStringLiteral("wood3"));
+    QCOMPARE(back->frameText, QStringLiteral("Grüße"));
+    QVERIFY(back->texture.isNull()); // none written, none read
+    QCOMPARE(back->page.convertToFormat(QImage::Format_RGB32), doc.page);
+}
+
+void TestDocumentFile::longTextureNameIsCut()
+{
+    LMDocument doc;
+    doc.page = tinyPage();
+    doc.textureName = QString(40, QLatin1Char('x'));
+    const QByteArray bytes = LMDocumentFile::write(doc);
+    QCOMPARE(bytes.mid(16, 32), QByteArray(32, 'x')); // no terminating NUL
+    QCOMPARE(read(bytes)->textureName, QString(32, QLatin1Char('x')));
+}
+
+// Cut anywhere, a file must fail cleanly.
+void TestDocumentFile::everyTruncationFails()
+{
+    const QByteArray whole = Golden().bytes();
+    QVERIFY(read(whole));
+    for (int n = 0; n < whole.size(); ++n)
+        QVERIFY2(!read(whole.left(n)),
+                 qPrintable(QStringLiteral("%1 of %2 bytes").arg(n).arg(whole.size())));
+}
+
+void TestDocumentFile::damaged_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const Golden g;
+    const QByteArray good = g.bytes();
+    const auto patched = [&good](int at, qint32 value) {
+        QByteArray b = good;
+        b.replace(at, 4, le(value));
+        return b;
+    };
+    QTest::newRow("page position past the end") << patched(72, good.size());
+    QTest::newRow("page length past the end") << patched(76, 1 << 30);
+    QTest::newRow("negative page length") << patched(76, -1);
+    QTest::newRow("page inside the header") << patched(72, 10);
+    QTest::newRow("no page at all") << patched(76, 0);
+    QTest::newRow("texture length past the end") << patched(84, 0x7fffffff);
+    QTest::newRow("negative texture position") << patched(80, -96);
+    QTest::newRow("text block past the end") << patched(88, good.size() - 2);
+    QTest::newRow("text block inside the header") << patched(88, 0);
+    {
+        Golden longFont;
+        longFont.text = le(1025) + QByteArray(1025, 'f') + le(0) + le(0);
+        QTest::newRow("font description over 1024 bytes") << longFont.bytes();
+        Golden longText;
+        longText.text = le(0) + le(1025) + QByteArray(1025, 't') + le(0);
+        QTest::newRow("frame text over 1024 bytes") << longText.bytes();
+        Golden negative;
+        negative.text = le(-4) + le(0) + le(0);
+        QTest::newRow("negative font length") << negative.bytes();
+        Golden brokenPage;
+        brokenPage.page = QByteArray(200, 'p');
+        QTest::newRow("page bytes that are no PNG") << brokenPage.bytes();
+        Golden brokenTexture;
+        brokenTexture.texture = QByteArray("not a png at all");
+        QTest::newRow("texture bytes that are no PNG") << brokenTexture.bytes();
+    }
+}
+
+void TestDocumentFile::damaged()
+{
+    QFETCH(QByteArray, bytes);
+    QVERIFY(!read(bytes));
+}
+
+void TestDocumentFile::version()
+{
+    QBuffer buffer;
+    buffer.setData(le(10) + QByteArray(2, '\0'));
+    buffer.open(QIODevice::ReadOnly);
+    QCOMPARE(LMDocumentFile::version(buffer), std::optional<qint32>(10));
+    QBuffer tiny;
+    tiny.setData(QByteArray("ab"));
+    tiny.open(QIODevice::ReadOnly);
+    QVERIFY(!LMDocumentFile::version(tiny));
+}
+
+QTEST_MAIN(TestDocumentFile)
+#include "tst_documentfile.moc"

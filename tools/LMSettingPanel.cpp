@@ -1,0 +1,43 @@
+#include "tools/LMSettingPanel.h"
+
+#include "app/QVTLanguageManager.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QSlider>
+
+void LMSettingPanel::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+QString LMSettingPanel::lan(int line)
+{
+    QVTLanguageManager *manager = QVTLanguageManager::instance();
+    return manager ? manager->text(line) : QString();
+}
+
+LMSettingPanel::SliderRow LMSettingPanel::addSliderRow(QGridLayout *grid, int row, int minimum,
+                                                       int maximum, const char *captionName,
+                                                       const char *valueName)
+{
+    SliderRow r;
+    r.caption = new QLabel(this);
+    r.caption->setObjectName(QLatin1String(captionName));
+    r.slider = new QSlider(Qt::Horizontal, this);
+    r.slider->setObjectName(QStringLiteral("hs"));
+    r.slider->setRange(minimum, maximum);
+    r.slider->setPageStep(1);
+    r.value = new QLabel(this);
+    r.value->setObjectName(QLatin1String(valueName));
+    r.value->setMinimumWidth(18);
+    grid->addWidget(r.caption, row, 0);
+    grid->addWidget(r.slider, row, 1);
+    grid->addWidget(r.value, row, 2);
+    connect(r.slider, &QSlider::valueChanged, r.value, qOverload<int>(&QLabel::setNum));
+    r.value->setNum(r.slider->value());
+    return r;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+class QGridLayout;
+class QLabel;
+class QSlider;
+
+// Base of the tools' settings panels: captions come from the language table
+// and are set again whenever the language changes.
+class LMSettingPanel : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+protected:
+    // Sets every caption; each panel runs it once its widgets exist.
+    virtual void retranslate() = 0;
+    void changeEvent(QEvent *event) override;
+    static QString lan(int line);
+
+    // A caption, a horizontal slider and the slider's value shown beside it.
+    struct SliderRow {
+        QLabel *caption;
+        QSlider *slider;
+        QLabel *value;
+    };
+    SliderRow addSliderRow(QGridLayout *grid, int row, int minimum, int maximum,
+                           const char *captionName, const char *valueName);
+};
