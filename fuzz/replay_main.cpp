@@ -1,5 +1,5 @@
 // Runs a fuzz target over files and folders of inputs, without libFuzzer: the
-// seed corpus and every crash found so far become a regression test.
+// starting corpus and every crash found so far become a regression test.
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
