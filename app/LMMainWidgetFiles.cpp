@@ -63,6 +63,8 @@ bool LMMainWidget::validateFile(const QString &path)
 
 bool LMMainWidget::settleUnsavedChanges()
 {
+    // Work still being edited counts as unsaved work too.
+    m_graphView->commitLiveItems();
     if (!m_graphView->flags().modified())
         return true;
     switch (LMSaveDialog::ask(nullptr, m_currentPath)) {

@@ -301,14 +301,18 @@ void LMGraphView::markModified()
 
 void LMGraphView::clearDocument()
 {
+    // The tool is left first: what it still holds lands on the old page, not
+    // on the new white one.
+    setHandlerByName(QStringLiteral("basic"));
     m_raster.fill(Qt::white);
     update();
     // The page itself stays: New keeps the paper and its orientation.
+    const bool editingOutline = m_flags.outlineEditing();
     LMViewFlags fresh = LMViewFlags::atStart();
     fresh.setLandscape(m_flags.landscape());
     fresh.setPaperId(m_flags.paperId());
+    fresh.setOutlineEditing(editingOutline);
     m_flags = fresh;
-    setHandlerByName(QStringLiteral("basic"));
     if (LMArtFrameFactory *catalogue = LMArtFrameFactory::instance())
         catalogue->selectOutline(0, 0);
     checkPrintable();

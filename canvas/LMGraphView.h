@@ -51,6 +51,9 @@ public:
     // --- history
     // Commits the live items into the page; a step is recorded when any drew.
     void apply();
+    // The same, but the document counts as changed only when something was
+    // drawn: used before New, Open and closing ask about unsaved work.
+    bool commitLiveItems();
     void undo();
     // Leaves no tool current: the current one is deactivated first.
     void redo();
@@ -150,6 +153,7 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    bool paintLiveItemsIntoPage();
     void createTools();
     void dropCurrentHandler();
     void showPage(const QImage &page);

@@ -7,9 +7,10 @@
 #include <QDebug>
 #include <QPainter>
 
-void LMGraphView::apply()
+// Paints every live item into the page (each is offered, also after one
+// drew), deletes them all and records a step when any drew.
+bool LMGraphView::paintLiveItemsIntoPage()
 {
-    qDebug() << "LMGraphView::apply()";
     bool drew = false;
     {
         QPainter painter(&m_raster);
@@ -19,14 +20,28 @@ void LMGraphView::apply()
                 drew = item->commit(&painter, this) || drew;
         }
     }
-    const QList<LMGraphFuncInf *> committed = std::exchange(m_liveItems, {});
-    qDeleteAll(committed);
-    markModified();
+    qDeleteAll(std::exchange(m_liveItems, {}));
     if (drew) {
         m_history.push(m_raster);
         qDebug() << "when Apply" << m_history.index();
     }
     update();
+    return drew;
+}
+
+void LMGraphView::apply()
+{
+    qDebug() << "LMGraphView::apply()";
+    paintLiveItemsIntoPage();
+    markModified(); // also when nothing was drawn
+}
+
+bool LMGraphView::commitLiveItems()
+{
+    const bool drew = paintLiveItemsIntoPage();
+    if (drew)
+        markModified();
+    return drew;
 }
 
 void LMGraphView::undo()

@@ -71,6 +71,8 @@ private Q_SLOTS:
     void prompt_data();
     void prompt();
     void promptQuestion();
+    void workStillBeingEditedIsAskedAbout_data();
+    void workStillBeingEditedIsAskedAbout();
     void validation_data();
     void validation();
     void importPicture_data();
@@ -367,6 +369,48 @@ void TestDocuments::promptQuestion()
     answerPrompt(QStringLiteral("cancel"), &question);
     m_window->findChild<QPushButton *>(QStringLiteral("btn_new"))->click();
     QCOMPARE(question, QStringLiteral("Save File /home/me/card.lmx?"));
+}
+
+void TestDocuments::workStillBeingEditedIsAskedAbout_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("pageCleared");
+    QTest::newRow("save: the line is in the file") << "save" << true;
+    QTest::newRow("don't: a clean new page") << "dont" << true;
+    QTest::newRow("cancel: the line stays") << "cancel" << false;
+}
+
+// A line not applied yet is unsaved work: New asks about it, and the new page
+// never inherits it.
+void TestDocuments::workStillBeingEditedIsAskedAbout()
+{
+    QFETCH(QString, answer);
+    QFETCH(bool, pageCleared);
+    canvas()->rasterImage().fill(Qt::white);
+    ui()->d00->click();
+    canvas()->setModifiedFlag(false); // as just after a save
+    QTest::mousePress(canvas(), Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(canvas(), QPoint(300, 100));
+    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, QPoint(300, 100));
+    QVERIFY(!canvas()->flags().modified()); // still live, not applied
+    const QString file = path(QStringLiteral("line.lmx"));
+    bool asked = false;
+    answerNextModal<LMSaveDialog>([&asked, answer](LMSaveDialog *prompt) {
+        asked = true;
+        QTest::mouseClick(prompt->findChild<QPushButton *>(QStringLiteral("btn_") + answer),
+                          Qt::LeftButton);
+    });
+    if (answer == QLatin1String("save"))
+        chooseFile(file);
+    ui()->btn_new->click();
+    QVERIFY(asked);
+    QCOMPARE(canvas()->rasterImage().pixelColor(180, 75) == QColor(Qt::white), pageCleared);
+    QVERIFY(canvas()->liveItems().isEmpty());
+    if (answer == QLatin1String("save")) {
+        QFile saved(file);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(LMDocumentFile::read(saved)->page.pixelColor(180, 75), QColor(Qt::black));
+    }
 }
 
 void TestDocuments::validation_data()
