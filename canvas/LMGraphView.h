@@ -106,8 +106,6 @@ public:
     void setFrameStage(int stage);
     // The frame level; the outline's frame ring follows.
     void setFrameIndex(int level);
-    // Only the stored level, for callers that rebuild the ring themselves.
-    void setFrameIndexQuietly(int level) { m_flags.setFrameIndex(level); }
 
     const QTransform &transform(int index);
     void invalidateTransforms() { m_transforms.invalidate(); }
