@@ -9,9 +9,7 @@ LMScreenMsgHandlerEraserSetting::LMScreenMsgHandlerEraserSetting(QWidget *parent
     : LMSettingPanel(parent)
 {
     setObjectName(QStringLiteral("LMScreenMsgHandlerEraserSetting"));
-    auto *grid = new QGridLayout(this);
-    grid->setObjectName(QStringLiteral("gridLayout"));
-    grid->setContentsMargins(0, 6, 0, 6);
+    QGridLayout *grid = makeGrid();
 
     const SliderRow size = addSliderRow(grid, 0, 5, 58, "label", "label_2");
     m_label = size.caption;

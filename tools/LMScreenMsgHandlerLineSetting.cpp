@@ -11,22 +11,16 @@ LMScreenMsgHandlerLineSetting::LMScreenMsgHandlerLineSetting(QWidget *parent)
     : LMSettingPanel(parent)
 {
     setObjectName(QStringLiteral("LMScreenMsgHandlerLineSetting"));
-    auto *grid = new QGridLayout(this);
-    grid->setObjectName(QStringLiteral("gridLayout"));
-    grid->setContentsMargins(0, 6, 0, 6);
+    QGridLayout *grid = makeGrid();
 
     const SliderRow width = addSliderRow(grid, 0, 1, 8, "label", "label_3");
     m_label = width.caption;
     m_hs = width.slider;
     m_value = width.value;
     m_hs->setTickPosition(QSlider::TicksBelow);
-    m_colorLabel = new QLabel(this);
-    m_colorLabel->setObjectName(QStringLiteral("lcolor"));
-    m_color = new KVCLIENT_ColorComboBox(this);
-    m_color->setObjectName(QStringLiteral("color"));
-
-    grid->addWidget(m_colorLabel, 1, 0);
-    grid->addWidget(m_color, 1, 1, 1, 2);
+    const ColorRow colour = addColorRow(grid, 1, "lcolor", "color");
+    m_colorLabel = colour.caption;
+    m_color = colour.field;
 
     connect(m_hs, &QSlider::valueChanged, this,
             &LMScreenMsgHandlerLineSetting::signal_widthChanged);

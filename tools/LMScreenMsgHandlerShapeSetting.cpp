@@ -12,26 +12,21 @@ LMScreenMsgHandlerShapeSetting::LMScreenMsgHandlerShapeSetting(QWidget *parent)
     : LMSettingPanel(parent)
 {
     setObjectName(QStringLiteral("LMScreenMsgHandlerShapeSetting"));
-    auto *grid = new QGridLayout(this);
-    grid->setObjectName(QStringLiteral("gridLayout"));
-    grid->setContentsMargins(0, 6, 0, 6);
+    QGridLayout *grid = makeGrid();
 
     const SliderRow width = addSliderRow(grid, 0, 1, 8, "label", "label_3");
     m_label = width.caption;
     m_hs = width.slider;
     m_value = width.value;
     m_hs->setTickPosition(QSlider::TicksBelow);
-    m_colorLabel = new QLabel(this);
-    m_colorLabel->setObjectName(QStringLiteral("label_2"));
-    m_color = new KVCLIENT_ColorComboBox(this);
-    m_color->setObjectName(QStringLiteral("color"));
+    const ColorRow colour = addColorRow(grid, 1, "label_2", "color");
+    m_colorLabel = colour.caption;
+    m_color = colour.field;
     m_fill = new QCheckBox(this);
     m_fill->setObjectName(QStringLiteral("fillcolor"));
     m_fillColor = new KVCLIENT_ColorComboBox(this);
     m_fillColor->setObjectName(QStringLiteral("color_2"));
 
-    grid->addWidget(m_colorLabel, 1, 0);
-    grid->addWidget(m_color, 1, 1, 1, 2);
     grid->addWidget(m_fill, 2, 0, 1, 2);
     grid->addWidget(m_fillColor, 3, 1, 1, 2);
 

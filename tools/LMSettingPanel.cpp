@@ -1,6 +1,7 @@
 #include "tools/LMSettingPanel.h"
 
 #include "app/QVTLanguageManager.h"
+#include "widgets/KVCLIENT_ColorComboBox.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -40,4 +41,25 @@ LMSettingPanel::SliderRow LMSettingPanel::addSliderRow(QGridLayout *grid, int ro
     connect(r.slider, &QSlider::valueChanged, r.value, qOverload<int>(&QLabel::setNum));
     r.value->setNum(r.slider->value());
     return r;
+}
+
+LMSettingPanel::ColorRow LMSettingPanel::addColorRow(QGridLayout *grid, int row,
+                                                     const char *captionName, const char *fieldName)
+{
+    ColorRow r;
+    r.caption = new QLabel(this);
+    r.caption->setObjectName(QLatin1String(captionName));
+    r.field = new KVCLIENT_ColorComboBox(this);
+    r.field->setObjectName(QLatin1String(fieldName));
+    grid->addWidget(r.caption, row, 0);
+    grid->addWidget(r.field, row, 1, 1, 2);
+    return r;
+}
+
+QGridLayout *LMSettingPanel::makeGrid()
+{
+    auto *grid = new QGridLayout(this);
+    grid->setObjectName(QStringLiteral("gridLayout"));
+    grid->setContentsMargins(0, 6, 0, 6);
+    return grid;
 }

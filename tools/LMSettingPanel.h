@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class KVCLIENT_ColorComboBox;
 class QGridLayout;
 class QLabel;
 class QSlider;
@@ -27,4 +28,15 @@ protected:
     };
     SliderRow addSliderRow(QGridLayout *grid, int row, int minimum, int maximum,
                            const char *captionName, const char *valueName);
+
+    // A caption and a colour field spanning the slider and value columns.
+    struct ColorRow {
+        QLabel *caption;
+        KVCLIENT_ColorComboBox *field;
+    };
+    ColorRow addColorRow(QGridLayout *grid, int row, const char *captionName,
+                         const char *fieldName);
+
+    // The panel's grid ("gridLayout"), with a little room above and below.
+    QGridLayout *makeGrid();
 };

@@ -66,7 +66,6 @@ private Q_SLOTS:
     void printableRect_data();
     void printableRect();
     void eventsReachTheCurrentTool();
-    void eventsWithoutToolAreIgnored();
     void toolSwitching();
     void contextMenuEntries();
     void contextMenuTogglesClip();
@@ -216,17 +215,6 @@ void TestGraphView::eventsReachTheCurrentTool()
     QApplication::sendEvent(m_view, &wheel);
     QCOMPARE(probe->calls,
              (QStringList{"press", "move", "release", "key 65 a", "keyup 65", "wheel 120"}));
-}
-
-void TestGraphView::eventsWithoutToolAreIgnored()
-{
-    m_view->setHandlerByName(QStringLiteral("pencil"));
-    m_view->redo(); // nothing to redo, but the tool is left all the same
-    QVERIFY(!m_view->currentHandler());
-    QTest::mouseClick(m_view, Qt::LeftButton, {}, QPoint(100, 100));
-    QTest::mouseMove(m_view, QPoint(120, 100));
-    QTest::keyClick(m_view, Qt::Key_Delete);
-    QCOMPARE(m_view->rasterImage().pixelColor(80, 75), QColor(Qt::white));
 }
 
 void TestGraphView::toolSwitching()

@@ -10,7 +10,6 @@ private Q_SLOTS:
     void documentToWidgetAndBack();
     void outlineRotatesAboutItsCentre();
     void outlineToDocumentAndWidget();
-    void stripSheetMatrix();
     void cachedUntilInvalidated();
 };
 
@@ -78,18 +77,6 @@ void TestTransformCache::outlineToDocumentAndWidget()
     QVERIFY(qAbs(outline.x() - 50) < 1e-9 && qAbs(outline.y()) < 1e-9);
     const QPointF outline7 = cache.get(7, in).map(doc);
     QVERIFY(qAbs(outline7.x() - 50) < 1e-9 && qAbs(outline7.y()) < 1e-9);
-}
-
-void TestTransformCache::stripSheetMatrix()
-{
-    LMTransformCache cache;
-    LMTransformInputs in;
-    in.rasterHeight = 648;
-    // Rotating by -90 then moving down by the page height keeps the sheet on the page.
-    const QPointF p = cache.get(4, in).map(QPointF(10, 0));
-    QVERIFY(qAbs(p.x()) < 1e-9 && qAbs(p.y() - 638) < 1e-9);
-    const QPointF q = cache.get(5, in).map(p);
-    QVERIFY(qAbs(q.x() - 10) < 1e-9 && qAbs(q.y()) < 1e-9);
 }
 
 void TestTransformCache::cachedUntilInvalidated()

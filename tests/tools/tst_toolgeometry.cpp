@@ -14,7 +14,6 @@ private Q_SLOTS:
     void cursorForHandle();
     void hitTest_data();
     void hitTest();
-    void pointCopies();
 };
 
 void TestToolGeometry::segmentDistance_data()
@@ -104,19 +103,6 @@ void TestToolGeometry::hitTest()
     QFETCH(bool, hit);
     const LMPoint handle(QPoint(100, 100), LMPoint::LineStart);
     QCOMPARE(handle.hitTest(p), hit);
-}
-
-void TestToolGeometry::pointCopies()
-{
-    LMPoint a(QPoint(3, 4), 5);
-    LMPoint b(a, nullptr);
-    QVERIFY(a == b);
-    b.moveBy(QPoint(1, 0));
-    QVERIFY(!(a == b));
-    a = b;
-    QCOMPARE(a.pos(), QPoint(4, 4));
-    a.setId(10);
-    QVERIFY(!(a == b));
 }
 
 QTEST_GUILESS_MAIN(TestToolGeometry)
