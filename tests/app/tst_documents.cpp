@@ -30,6 +30,9 @@ void noteWarning(QString *text)
 void chooseFile(const QString &path)
 {
     answerNextModal<QFileDialog>([path](QFileDialog *dialog) {
+        // A focused name field ignores selectFile(), so take the focus away first.
+        if (QWidget *focused = dialog->focusWidget())
+            focused->clearFocus();
         dialog->selectFile(path);
         QMetaObject::invokeMethod(dialog, "accept");
     });

@@ -1,25 +1,44 @@
 #pragma once
 
 #include <QApplication>
+#include <QPointer>
 #include <QTimer>
+
+#include <memory>
 
 #include <functional>
 
 // Answers the next modal dialog of type T once it is up: tests drive the real
-// message boxes, prompts and file dialogs the way a user would.
+// message boxes, prompts and file dialogs the way a user would. A dialog still
+// open a while after its answer (a file dialog still loading its folder, say)
+// is answered again rather than left to hang the test.
 template <class T>
 void answerNextModal(std::function<void(T *)> answer)
 {
     auto *poll = new QTimer;
     poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
-        if (T *dialog = qobject_cast<T *>(QApplication::activeModalWidget())) {
-            if (!dialog->isVisible())
-                return;
-            poll->stop();
-            poll->deleteLater();
-            answer(dialog);
+    struct State {
+        QPointer<T> dialog;
+        bool answered = false;
+        int ticks = 0;
+    };
+    auto state = std::make_shared<State>();
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer, state] {
+        if (state->answered) {
+            if (!state->dialog || !state->dialog->isVisible()) {
+                poll->stop();
+                poll->deleteLater();
+            } else if (++state->ticks % 20 == 0) {
+                answer(state->dialog.data());
+            }
+            return;
         }
+        T *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        state->dialog = dialog;
+        state->answered = true;
+        answer(dialog);
     });
     poll->start();
 }
