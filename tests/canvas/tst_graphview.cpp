@@ -1,3 +1,4 @@
+#include "../common/ModalAnswer.h"
 #include "app/LMResources.h"
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMGraphView.h"
@@ -278,12 +279,11 @@ void TestGraphView::rightClickOpensMenuNotTool()
     probe->calls.clear();
     m_view->show();
     QStringList seen;
-    QTimer::singleShot(50, [&seen] {
-        if (QWidget *popup = QApplication::activePopupWidget()) {
-            for (QAction *a : popup->actions())
-                seen << a->text();
-            popup->close();
-        }
+    answerNextPopup<QMenu>([&seen](QMenu *menu) {
+        seen.clear();
+        for (QAction *a : menu->actions())
+            seen << a->text();
+        menu->close();
     });
     QTest::mousePress(m_view, Qt::RightButton, {}, QPoint(100, 100));
     QCOMPARE(seen.size(), 2);

@@ -13,7 +13,7 @@
 // open a while after its answer (a file dialog still loading its folder, say)
 // is answered again rather than left to hang the test.
 template <class T>
-void answerNextModal(std::function<void(T *)> answer)
+void answerNextWindow(std::function<QWidget *()> activeWindow, std::function<void(T *)> answer)
 {
     auto *poll = new QTimer;
     poll->setInterval(10);
@@ -23,7 +23,7 @@ void answerNextModal(std::function<void(T *)> answer)
         int ticks = 0;
     };
     auto state = std::make_shared<State>();
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer, state] {
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, activeWindow, answer, state] {
         if (state->answered) {
             if (!state->dialog || !state->dialog->isVisible()) {
                 poll->stop();
@@ -33,7 +33,7 @@ void answerNextModal(std::function<void(T *)> answer)
             }
             return;
         }
-        T *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
+        T *dialog = qobject_cast<T *>(activeWindow());
         if (!dialog || !dialog->isVisible())
             return;
         state->dialog = dialog;
@@ -41,4 +41,17 @@ void answerNextModal(std::function<void(T *)> answer)
         answer(dialog);
     });
     poll->start();
+}
+
+template <class T>
+void answerNextModal(std::function<void(T *)> answer)
+{
+    answerNextWindow<T>(&QApplication::activeModalWidget, answer);
+}
+
+// Menus are popups, not modal dialogs.
+template <class T>
+void answerNextPopup(std::function<void(T *)> answer)
+{
+    answerNextWindow<T>(&QApplication::activePopupWidget, answer);
 }

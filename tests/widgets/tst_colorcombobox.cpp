@@ -1,3 +1,4 @@
+#include "../common/ModalAnswer.h"
 #include "widgets/KVCLIENT_ColorBtn.h"
 #include "widgets/KVCLIENT_ColorComboBox.h"
 #include "widgets/KVCLIENT_ColorCompleter.h"
@@ -153,10 +154,7 @@ void TestColorComboBox::dialog()
 {
     QFETCH(bool, accept);
     QSignalSpy spy(m_field, &KVCLIENT_ColorComboBox::signal_colorChanged);
-    QTimer::singleShot(100, [accept] {
-        auto *dialog = qobject_cast<QColorDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
+    answerNextModal<QColorDialog>([accept](QColorDialog *dialog) {
         QCOMPARE(dialog->currentColor(), QColor(0, 128, 0)); // starts at the current colour
         if (accept) {
             dialog->setCurrentColor(QColor(255, 200, 0));
