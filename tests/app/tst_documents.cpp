@@ -66,7 +66,6 @@ private Q_SLOTS:
     void cleanup();
     void saveNewOpen_data();
     void saveNewOpen();
-    void flagsWrittenAsHeldAndClearedOnLoad();
     void paperNotInTheTable();
     void failedLoadChangesNothing();
     void saveFailuresKeepTheMark();
@@ -176,33 +175,6 @@ void TestDocuments::saveNewOpen()
     QCOMPARE(canvas()->flags().outlineRotation(), 30);
     QCOMPARE(canvas()->frameTextSettings().text, QStringLiteral("Emma"));
     QVERIFY(!canvas()->flags().modified());
-}
-
-void TestDocuments::flagsWrittenAsHeldAndClearedOnLoad()
-{
-    scribble();
-    canvas()->setFrameStage(3);
-    const QByteArray held = canvas()->flags().toBytes();
-    QVERIFY(canvas()->flags().modified());
-    const QString file = path(QStringLiteral("flags.lmx"));
-    QVERIFY(canvas()->save(file));
-    QFile saved(file);
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    const QByteArray bytes = saved.readAll();
-    QCOMPARE(bytes.mid(4, 12), held); // as held: modified bit and frame stage included
-    QCOMPARE(qFromLittleEndian<qint32>(bytes.constData() + 80), 96);
-
-    // A frame colour with alpha 128 comes back opaque.
-    LMDocument doc = *LMDocumentFile::read(saved);
-    doc.frameColor = qRgba(10, 20, 30, 128);
-    QFile edited(path(QStringLiteral("alpha.lmx")));
-    QVERIFY(edited.open(QIODevice::WriteOnly));
-    edited.write(LMDocumentFile::write(doc));
-    edited.close();
-    QVERIFY(m_window->openFile(edited.fileName()));
-    QCOMPARE(canvas()->frameColor(), QColor(10, 20, 30));
-    QVERIFY(!canvas()->flags().modified());
-    QVERIFY(canvas()->flags().frameStage() <= 1); // started again on load
 }
 
 void TestDocuments::paperNotInTheTable()

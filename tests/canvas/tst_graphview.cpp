@@ -68,8 +68,6 @@ private Q_SLOTS:
     void printableRect();
     void eventsReachTheCurrentTool();
     void toolSwitching();
-    void contextMenuEntries();
-    void contextMenuTogglesClip();
     void rightClickOpensMenuNotTool();
     void paintsPageRasterItemsAndGuide();
     void clearDocumentKeepsThePage();
@@ -236,41 +234,7 @@ void TestGraphView::toolSwitching()
     QCOMPARE(b->calls, (QStringList{"activate 1", "deactivate 1", "activate 1"}));
 }
 
-void TestGraphView::contextMenuEntries()
-{
-    QMenu menu;
-    m_view->fillContextMenu(&menu, QPoint(100, 100));
-    QList<QAction *> actions = menu.actions();
-    QCOMPARE(actions.size(), 2);
-    QCOMPARE(actions[0]->text(), QStringLiteral("Show the Contents Inside The Pouch Only"));
-    QVERIFY(actions[0]->isCheckable());
-    QVERIFY(!actions[0]->isChecked());
-    QCOMPARE(actions[1]->text(), QStringLiteral("Start Pouch Shape Editing"));
 
-    m_view->setHandlerByName(QStringLiteral("ls"));
-    m_view->setClipToOutline(true);
-    QMenu second;
-    m_view->fillContextMenu(&second, QPoint(100, 100));
-    actions = second.actions();
-    QVERIFY(actions[0]->isChecked());
-    QCOMPARE(actions[1]->text(), QStringLiteral("End Frame Shape Editing"));
-}
-
-void TestGraphView::contextMenuTogglesClip()
-{
-    QMenu menu;
-    m_view->fillContextMenu(&menu, QPoint(100, 100));
-    menu.actions()[0]->trigger();
-    QVERIFY(m_view->flags().clipToOutline());
-    menu.actions()[1]->trigger();
-    QCOMPARE(m_view->currentHandler()->objectName(), QStringLiteral("ls"));
-    QMenu again;
-    m_view->fillContextMenu(&again, QPoint(100, 100));
-    again.actions()[0]->trigger();
-    QVERIFY(!m_view->flags().clipToOutline());
-    again.actions()[1]->trigger();
-    QCOMPARE(m_view->currentHandler()->objectName(), QStringLiteral("basic"));
-}
 
 void TestGraphView::rightClickOpensMenuNotTool()
 {

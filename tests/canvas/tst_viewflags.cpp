@@ -14,8 +14,6 @@ private Q_SLOTS:
     void eachFieldLandsOnItsBits();
     void startState();
     void fieldsDoNotSpillIntoNeighbours();
-    void rotationIsSigned_data();
-    void rotationIsSigned();
     void bytesRoundTrip();
     void fromBytesNeedsExactlyTwelve();
 };
@@ -25,73 +23,41 @@ void TestViewFlags::eachFieldLandsOnItsBits_data()
 {
     QTest::addColumn<Setter>("set");
     QTest::addColumn<QByteArray>("hex");
-    auto row = [](const char *name, Setter s, const char *hex) {
-        QTest::newRow(name) << s << QByteArray(hex);
+    const struct {
+        const char *name;
+        Setter set;
+        const char *hex;
+    } rows[] = {
+#define FIELD(setter, value) #setter " " #value, [](LMViewFlags &f) { f.setter(value); }
+        {FIELD(setFrameEffectOn, true), "010000000000000000000000"},
+        {FIELD(setClipToOutline, true), "020000000000000000000000"},
+        {FIELD(setFrameTextOn, true), "040000000000000000000000"},
+        {FIELD(setOutlineEditing, true), "080000000000000000000000"},
+        {FIELD(setFrameToolActive, true), "100000000000000000000000"},
+        {FIELD(setMarginToolActive, true), "200000000000000000000000"},
+        {FIELD(setStripMode, true), "400000000000000000000000"},
+        {FIELD(setLandscape, true), "800000000000000000000000"},
+        {FIELD(setOutlineRotation, 1), "000100000000000000000000"},
+        {FIELD(setOutlineRotation, 180), "00b400000000000000000000"},
+        {FIELD(setOutlineRotation, -1), "00ff07000000000000000000"},
+        {FIELD(setOutputRendering, true), "000008000000000000000000"},
+        {FIELD(setPaperId, 28), "000000001c00000000000000"},
+        {FIELD(setPaperId, -2), "00000000feff000000000000"},
+        {FIELD(setModified, true), "000000000000010000000000"},
+        {FIELD(setFrameStage, 15), "0000000000001e0000000000"},
+        {FIELD(setFrameIndex, 31), "000000000000e00300000000"},
+        {FIELD(setStripCount, 31), "000000000000007c00000000"},
+        {FIELD(setOutsidePrintable, true), "000000000000008000000000"},
+        {FIELD(setUseHeight, true), "000000000000000001000000"},
+        {FIELD(setStripType, true), "000000000000000002000000"},
+        {FIELD(setExpandToSides, true), "000000000000000004000000"},
+        {FIELD(setTextureTiled, true), "000000000000000008000000"},
+        {FIELD(setTextureScale, 100), "000000000000000040060000"},
+        {FIELD(setTextureScale, 255), "0000000000000000f00f0000"},
+#undef FIELD
     };
-    row(
-        "frameEffectOn", [](LMViewFlags &f) { f.setFrameEffectOn(true); },
-        "010000000000000000000000");
-    row(
-        "clipToOutline", [](LMViewFlags &f) { f.setClipToOutline(true); },
-        "020000000000000000000000");
-    row(
-        "frameTextOn", [](LMViewFlags &f) { f.setFrameTextOn(true); }, "040000000000000000000000");
-    row(
-        "outlineEditing", [](LMViewFlags &f) { f.setOutlineEditing(true); },
-        "080000000000000000000000");
-    row(
-        "frameToolActive", [](LMViewFlags &f) { f.setFrameToolActive(true); },
-        "100000000000000000000000");
-    row(
-        "marginToolActive", [](LMViewFlags &f) { f.setMarginToolActive(true); },
-        "200000000000000000000000");
-    row(
-        "stripMode", [](LMViewFlags &f) { f.setStripMode(true); }, "400000000000000000000000");
-    row(
-        "landscape", [](LMViewFlags &f) { f.setLandscape(true); }, "800000000000000000000000");
-    row(
-        "outlineRotation 1", [](LMViewFlags &f) { f.setOutlineRotation(1); },
-        "000100000000000000000000");
-    row(
-        "outlineRotation 180", [](LMViewFlags &f) { f.setOutlineRotation(180); },
-        "00b400000000000000000000");
-    row(
-        "outlineRotation -1", [](LMViewFlags &f) { f.setOutlineRotation(-1); },
-        "00ff07000000000000000000");
-    row(
-        "outputRendering", [](LMViewFlags &f) { f.setOutputRendering(true); },
-        "000008000000000000000000");
-    row(
-        "paperId 28", [](LMViewFlags &f) { f.setPaperId(28); }, "000000001c00000000000000");
-    row(
-        "paperId -2", [](LMViewFlags &f) { f.setPaperId(-2); }, "00000000feff000000000000");
-    row(
-        "modified", [](LMViewFlags &f) { f.setModified(true); }, "000000000000010000000000");
-    row(
-        "frameStage 15", [](LMViewFlags &f) { f.setFrameStage(15); }, "0000000000001e0000000000");
-    row(
-        "frameIndex 31", [](LMViewFlags &f) { f.setFrameIndex(31); }, "000000000000e00300000000");
-    row(
-        "stripCount 31", [](LMViewFlags &f) { f.setStripCount(31); }, "000000000000007c00000000");
-    row(
-        "outsidePrintable", [](LMViewFlags &f) { f.setOutsidePrintable(true); },
-        "000000000000008000000000");
-    row(
-        "useHeight", [](LMViewFlags &f) { f.setUseHeight(true); }, "000000000000000001000000");
-    row(
-        "stripType", [](LMViewFlags &f) { f.setStripType(true); }, "000000000000000002000000");
-    row(
-        "expandToSides", [](LMViewFlags &f) { f.setExpandToSides(true); },
-        "000000000000000004000000");
-    row(
-        "textureTiled", [](LMViewFlags &f) { f.setTextureTiled(true); },
-        "000000000000000008000000");
-    row(
-        "textureScale 100", [](LMViewFlags &f) { f.setTextureScale(100); },
-        "000000000000000040060000");
-    row(
-        "textureScale 255", [](LMViewFlags &f) { f.setTextureScale(255); },
-        "0000000000000000f00f0000");
+    for (const auto &row : rows)
+        QTest::newRow(row.name) << row.set << QByteArray(row.hex);
 }
 
 void TestViewFlags::eachFieldLandsOnItsBits()
@@ -139,31 +105,6 @@ void TestViewFlags::fieldsDoNotSpillIntoNeighbours()
     QCOMPARE(f.frameStage(), 0);
     QVERIFY(!f.modified());
     QCOMPARE(f.frameIndex(), 0);
-}
-
-void TestViewFlags::rotationIsSigned_data()
-{
-    QTest::addColumn<int>("set");
-    QTest::addColumn<int>("read");
-    QTest::newRow("zero") << 0 << 0;
-    QTest::newRow("positive") << 90 << 90;
-    QTest::newRow("negative") << -180 << -180;
-    QTest::newRow("largest") << 1023 << 1023;
-    QTest::newRow("smallest") << -1024 << -1024;
-    QTest::newRow("wraps like the stored field") << 1024 << -1024;
-}
-
-void TestViewFlags::rotationIsSigned()
-{
-    QFETCH(int, set);
-    QFETCH(int, read);
-    LMViewFlags f;
-    f.setLandscape(true);
-    f.setOutputRendering(true);
-    f.setOutlineRotation(set);
-    QCOMPARE(f.outlineRotation(), read);
-    QVERIFY(f.landscape());
-    QVERIFY(f.outputRendering());
 }
 
 void TestViewFlags::bytesRoundTrip()

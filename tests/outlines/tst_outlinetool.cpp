@@ -188,7 +188,10 @@ void TestOutlineTool::contextMenu()
     QCOMPARE(menuTexts(outside),
              (QStringList{"Show the Contents Inside The Pouch Only", "Start Pouch Shape Editing"}));
     QCOMPARE(menuTexts(inside).value(2), QStringLiteral("Copy Frame Content"));
-    openPanel();
+    QMenu menu;
+    canvas()->fillContextMenu(&menu, outside);
+    menu.actions().at(1)->trigger(); // starts the outline tool
+    QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("ls"));
     QCOMPARE(menuTexts(outside).value(1), QStringLiteral("End Frame Shape Editing"));
     // Moved and turned: offered where the outline now is, not where it was.
     canvas()->setOutlineRotation(90);

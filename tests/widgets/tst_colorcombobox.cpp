@@ -20,8 +20,6 @@ private Q_SLOTS:
     void typing_data();
     void typing();
     void leavingTheFieldRestoresNonsense();
-    void settingTheSameColourEmitsAgain();
-    void thirtyCharacters();
     void focusSelectsAll();
     void completesColourNames();
     void dialog_data();
@@ -107,24 +105,6 @@ void TestColorComboBox::leavingTheFieldRestoresNonsense()
     other.setFocus(); // leaving the field finishes the edit
     QTRY_COMPARE(edit->text(), QStringLiteral("#008000"));
     QCOMPARE(spy.count(), 0);
-}
-
-void TestColorComboBox::settingTheSameColourEmitsAgain()
-{
-    QSignalSpy spy(m_field, &KVCLIENT_ColorComboBox::signal_colorChanged);
-    m_field->setColor(Qt::blue);
-    m_field->setColor(Qt::blue);
-    QCOMPARE(spy.count(), 2);
-    QCOMPARE(m_field->lineEdit()->text(), QStringLiteral("#0000ff"));
-}
-
-void TestColorComboBox::thirtyCharacters()
-{
-    QLineEdit *edit = m_field->lineEdit();
-    edit->setFocus();
-    edit->clear();
-    QTest::keyClicks(edit, QString(40, QLatin1Char('a')));
-    QCOMPARE(edit->text().size(), 30);
 }
 
 void TestColorComboBox::focusSelectsAll()
