@@ -4,14 +4,13 @@
 #include <QPointer>
 #include <QTimer>
 
-#include <memory>
-
 #include <functional>
+#include <memory>
 
 // Answers the next modal dialog of type T once it is up: tests drive the real
 // message boxes, prompts and file dialogs the way a user would. A dialog still
-// open a while after its answer (a file dialog still loading its folder, say)
-// is answered again rather than left to hang the test.
+// open a while after its answer (a file dialog that ignored the chosen name,
+// say) is answered again rather than left to hang the test.
 template <class T>
 void answerNextWindow(std::function<QWidget *()> activeWindow, std::function<void(T *)> answer)
 {
