@@ -1,11 +1,14 @@
 #include "app/LMCommandLine.h"
 
-#include "app/LMMainWidget.h"
 #include "app/QVTLanguageManager.h"
-#include "canvas/LMGraphView.h"
+#include "canvas/LMDocumentFile.h"
+#include "canvas/LMFiles.h"
+#include "canvas/LMNewDesign.h"
+#include "canvas/LMPageRenderer.h"
+#include "outlines/LMArtFrameFactory.h"
 
-#include <QFileInfo>
-#include <QImageWriter>
+#include <QFile>
+#include <QImageReader>
 
 #include <cstdio>
 
@@ -51,26 +54,56 @@ QString usage()
         "  --version          show the version\n");
 }
 
+namespace {
+int fail(const QString &file, const QString &what)
+{
+    std::fprintf(stderr, "lumetra: %s: %s\n", qPrintable(file), qPrintable(what));
+    return 1;
+}
+
+// The design in `path` as Open reads it: a design, or a picture as a new design.
+std::optional<LMDocument> readDesign(const QString &path, LMArtFrameFactory &catalogue)
+{
+    if (!LMFiles::isDocumentName(path)) {
+        QImageReader reader(path);
+        reader.setDecideFormatFromContent(true);
+        const QImage picture = reader.read();
+        const QPainterPath *first = catalogue.outlineOf(0, 0);
+        if (picture.isNull() || !first)
+            return std::nullopt;
+        return LMNewDesign::fromPicture(picture, *first);
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return LMDocumentFile::read(file);
+}
+} // namespace
+
 int runExport(const QString &in, const QString &out)
 {
-    LMMainWidget window;
-    const auto fail = [](const QString &file, const QString &what) {
-        std::fprintf(stderr, "lumetra: %s: %s\n", qPrintable(file), qPrintable(what));
-        return 1;
-    };
-    QVTLanguageManager *lan = window.languageManager();
-    if (const int problem = LMMainWidget::fileProblem(in))
-        return fail(in, lan->text(problem));
-    if (!window.graphView()->load(in))
-        return fail(in, lan->text(in.endsWith(QLatin1String(".lmx")) ? 60 : 61));
-    const QByteArray suffix = QFileInfo(out).suffix().toLower().toLatin1();
-    if (!out.endsWith(QLatin1String(".lmx")) &&
-        !QImageWriter::supportedImageFormats().contains(suffix))
+    QVTLanguageManager language;
+    LMArtFrameFactory catalogue;
+    if (!catalogue.failedFile().isEmpty())
+        return fail(catalogue.failedFile(), language.text(59));
+    if (const int problem = LMFiles::openProblem(in))
+        return fail(in, language.text(problem));
+    const std::optional<LMDocument> design = readDesign(in, catalogue);
+    if (!design)
+        return fail(in, language.text(LMFiles::isDocumentName(in) ? 60 : 61));
+    const bool asDesign = LMFiles::isDocumentName(out);
+    if (!asDesign && !LMFiles::isImageName(out))
         return fail(out, QStringLiteral("not a file type Lumetra writes: end the name in .lmx, "
                                         ".png, .jpg, .bmp, .tiff ..."));
-    if (!window.graphView()->save(out))
-        return fail(out, lan->text(59));
-    return 0;
+    bool saved = false;
+    if (asDesign) {
+        saved = LMFiles::saveDesign(out, *design);
+    } else {
+        const LMOutlineShapes shapes = catalogue.shapesOf(
+            design->outlineGroup, design->outlineIndex, design->flags.frameIndex());
+        saved = LMFiles::saveImage(out, LMPageRenderer::render(*design, shapes));
+    }
+    return saved ? 0 : fail(out, language.text(59));
 }
 
 } // namespace LMCommandLine

@@ -1,20 +1,24 @@
 #include "app/LMMainWidget.h"
+#include "app/LMLogging.h"
 
 #include "app/LMLeftController.h"
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMGraphView.h"
 #include "outlines/LMArtFrameFactory.h"
+#include "tools/LMScreenMsgHandlerInf.h"
 #include "ui_LMMainWidget.h"
 #include "widgets/KVCLIENT_ColorCompleter.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QButtonGroup>
-#include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPalette>
 #include <QShortcut>
+#include <QTimer>
 
 LMMainWidget::LMMainWidget(const QStringList &arguments)
     : QWidget(nullptr), Singleton<LMMainWidget>(this), m_baseTitle(QStringLiteral("Lumetra")),
@@ -26,6 +30,9 @@ LMMainWidget::LMMainWidget(const QStringList &arguments)
     m_graphView = new LMGraphView(this);
     m_artFrameFactory = new LMArtFrameFactory(this);
     m_languageManager = new QVTLanguageManager(this);
+    connectModels();
+    if (!m_artFrameFactory->failedFile().isEmpty())
+        reportCatalogueFailure();
 
     // The first paper entry gives the canvas its first page through slot_updatePaper().
     ui->scroll_graph->setWidget(m_graphView);
@@ -52,7 +59,7 @@ LMMainWidget::LMMainWidget(const QStringList &arguments)
     QStringList quoted;
     for (const QString &a : arguments)
         quoted << QLatin1Char('"') + a + QLatin1Char('"');
-    qDebug().noquote() << "(" + quoted.join(QStringLiteral(", ")) + ")";
+    qCDebug(lcApp).noquote() << "(" + quoted.join(QStringLiteral(", ")) + ")";
     if (arguments.size() >= 2)
         openFile(arguments.last());
 
@@ -63,6 +70,45 @@ LMMainWidget::LMMainWidget(const QStringList &arguments)
 LMMainWidget::~LMMainWidget()
 {
     delete ui;
+}
+
+// The one place where the window listens to the canvas and the catalogue.
+void LMMainWidget::connectModels()
+{
+    LMGraphView *canvas = m_graphView;
+    connect(canvas, &LMGraphView::signal_modifiedChanged, this, &LMMainWidget::updateWindowTitle);
+    connect(canvas, &LMGraphView::signal_handlerChanged, this, &LMMainWidget::slot_handlerChanged);
+    connect(canvas, &LMGraphView::signal_toolChosen, this, &LMMainWidget::checkToolButton);
+    connect(canvas, &LMGraphView::signal_printTipVisible, this, &LMMainWidget::setPrintTipVisible);
+    connect(canvas, &LMGraphView::signal_paperLoaded, this, &LMMainWidget::showPage);
+    // The hand tool became current before anyone listened.
+    if (LMScreenMsgHandlerInf *tool = canvas->currentHandler()) {
+        slot_handlerChanged(tool);
+        checkToolButton(tool->objectName());
+    }
+    canvas->setCatalogue(m_artFrameFactory);
+    // Centred again once the page has its final size.
+    QTimer::singleShot(200, canvas, &LMGraphView::slot_ToCenter);
+}
+
+void LMMainWidget::reportCatalogueFailure()
+{
+    QMessageBox::warning(
+        nullptr, QStringLiteral("Lumetra"),
+        QStringLiteral("Can not Open File %1").arg(m_artFrameFactory->failedFile()));
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                              Qt::QueuedConnection);
+}
+
+void LMMainWidget::slot_handlerChanged(LMScreenMsgHandlerInf *tool)
+{
+    if (m_settingsPanel)
+        m_settingsPanel->deleteLater();
+    m_settingsPanel = tool ? tool->createSettingWidget(this) : nullptr;
+    if (m_settingsPanel) {
+        QBoxLayout *column = settingsColumn();
+        column->insertWidget(column->count() - 1, m_settingsPanel);
+    }
 }
 
 void LMMainWidget::groupToolButtons()

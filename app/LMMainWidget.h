@@ -3,12 +3,14 @@
 #include "app/Singleton.h"
 
 #include <QHash>
+#include <QPointer>
 #include <QWidget>
 
 class KVCLIENT_ColorCompleter;
 class LMArtFrameFactory;
 class LMGraphView;
 class LMLeftController;
+class LMScreenMsgHandlerInf;
 class QVTLanguageManager;
 class QBoxLayout;
 class QPushButton;
@@ -34,8 +36,6 @@ public:
     bool openFile(const QString &path);
     // The four checks before loading; a failed one is shown and gives false.
     bool validateFile(const QString &path);
-    // The language line of what is wrong with a file to open, or 0.
-    static int fileProblem(const QString &path);
     static void warn(int line);
     // `name` with the first ending of the file-dialog filter chosen, when it has none.
     static QString withChosenEnding(const QString &name, const QString &filter);
@@ -55,6 +55,8 @@ public:
 
     // The settings column's layout; tool panels go just above its closing spacer.
     QBoxLayout *settingsColumn() const;
+    // The current tool's settings panel; null when it has none.
+    QWidget *settingsPanel() const { return m_settingsPanel; }
     // Checks the first tool button of the top band whose "func" is `func`.
     void checkToolButton(const QString &func);
     void setPrintTipVisible(bool visible);
@@ -66,6 +68,8 @@ Q_SIGNALS:
 
 public Q_SLOTS:
     void slot_updatePaper();
+    // Shows the panel of the tool that became current (none for null).
+    void slot_handlerChanged(LMScreenMsgHandlerInf *tool);
     void slot_updateLanguage(int index);
     void slot_HideFirstComment();
     void on_btn_save_clicked();
@@ -85,6 +89,8 @@ private:
     bool settleUnsavedChanges();
     QString askSaveName();
     void groupToolButtons();
+    void connectModels();
+    void reportCatalogueFailure();
     void applyStyleSheet();
     void selectStartLanguage();
 
@@ -98,5 +104,6 @@ private:
     QHash<int, int> m_languageByIndex;
     QButtonGroup *m_toolButtons = nullptr;
     QPushButton *m_blankToolButton = nullptr;
+    QPointer<QWidget> m_settingsPanel;
     Ui::LMMainWidget *ui;
 };

@@ -4,58 +4,28 @@
 
 #include "app/LMSaveDialog.h"
 #include "app/QVTLanguageManager.h"
-#include "canvas/LMDocumentFile.h"
+#include "canvas/LMFiles.h"
 #include "canvas/LMGraphView.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QMessageBox>
 #include <QRegularExpression>
 
 namespace {
 const char *const ImageFilters = "JPEG(*.jpeg *.jpg *.jpe);;GIF(*.gif);;Bitmap(*.bmp *.pbm *.xbm "
                                  "*xpm);;TIFF(*.tiff);;PNG(*.png)";
-
-QString lan(int line)
-{
-    QVTLanguageManager *manager = QVTLanguageManager::instance();
-    return manager ? manager->text(line) : QString();
-}
-
-bool isDocumentName(const QString &path)
-{
-    return path.endsWith(QLatin1String(".lmx"));
-}
 } // namespace
 
 void LMMainWidget::warn(int line)
 {
-    QMessageBox::warning(nullptr, QStringLiteral("Lumetra"), lan(line), QMessageBox::Ok);
-}
-
-int LMMainWidget::fileProblem(const QString &path)
-{
-    if (!QFileInfo::exists(path))
-        return 58; // "File not found!"
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        return 59; // "Can not open file!"
-    if (isDocumentName(path)) {
-        const std::optional<qint32> version = LMDocumentFile::version(file);
-        return version && *version == 10 ? 0 : 60; // "Lmx file internal error!"
-    }
-    file.close();
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    return reader.read().isNull() ? 61 : 0; // "Not a valid image file!"
+    QMessageBox::warning(nullptr, QStringLiteral("Lumetra"), lmText(line), QMessageBox::Ok);
 }
 
 bool LMMainWidget::validateFile(const QString &path)
 {
-    const int problem = fileProblem(path);
+    const int problem = LMFiles::openProblem(path);
     if (problem)
         warn(problem);
     return problem == 0;
@@ -81,7 +51,7 @@ QString LMMainWidget::askSaveName()
 {
     QString filter;
     const QString name = QFileDialog::getSaveFileName(
-        this, lan(2), QString(), tr("Lumetra File (*.lmx);;") + QLatin1String(ImageFilters),
+        this, lmText(2), QString(), tr("Lumetra File (*.lmx);;") + QLatin1String(ImageFilters),
         &filter, QFileDialog::HideNameFilterDetails);
     return withChosenEnding(name, filter);
 }
@@ -105,7 +75,7 @@ bool LMMainWidget::saveDocument(bool askForName)
     bool saved = false;
     if (!target.isEmpty()) {
         saved = m_graphView->save(target);
-        if (saved && isDocumentName(target))
+        if (saved && LMFiles::isDocumentName(target))
             m_currentPath = target;
         else if (!saved)
             warn(59); // "Can not open file!": the old file, if any, is untouched
@@ -128,7 +98,7 @@ void LMMainWidget::on_btn_open_clicked()
 {
     const QString filters = QLatin1String(ImageFilters) + QLatin1String(";;") +
                             tr("Lumetra File (*.lmx)") + QLatin1String(";;All(*.*)");
-    const QString path = QFileDialog::getOpenFileName(this, lan(13), QString(), filters);
+    const QString path = QFileDialog::getOpenFileName(this, lmText(13), QString(), filters);
     if (!path.isEmpty())
         openFile(path);
 }
@@ -138,12 +108,12 @@ bool LMMainWidget::openFile(const QString &path)
     if (!validateFile(path) || !settleUnsavedChanges())
         return false;
     if (!m_graphView->load(path)) {
-        warn(isDocumentName(path) ? 60 : 61);
+        warn(LMFiles::isDocumentName(path) ? 60 : 61);
         return false;
     }
     // A design keeps its name; an imported picture is a new, unnamed design,
     // so that Save never writes it over the design that was open before.
-    m_currentPath = isDocumentName(path) ? path : QString();
+    m_currentPath = LMFiles::isDocumentName(path) ? path : QString();
     updateWindowTitle();
     return true;
 }

@@ -7,14 +7,6 @@
 #include <QPushButton>
 #include <QSpacerItem>
 
-namespace {
-QString lan(int line)
-{
-    QVTLanguageManager *manager = QVTLanguageManager::instance();
-    return manager ? manager->text(line) : QString();
-}
-} // namespace
-
 LMSaveDialog::LMSaveDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("LMSaveDialog"));
@@ -39,17 +31,17 @@ LMSaveDialog::LMSaveDialog(QWidget *parent) : QDialog(parent)
     grid->addWidget(m_dont, 1, 2);
     grid->addWidget(m_cancel, 1, 3);
     QMetaObject::connectSlotsByName(this);
-    setWindowTitle(lan(2));
+    setWindowTitle(lmText(2));
 }
 
 int LMSaveDialog::ask(QWidget *parent, const QString &fileName)
 {
     LMSaveDialog dialog(parent);
     // The table's line has lost its trailing blank: put one back before the name.
-    dialog.m_label->setText(lan(28) + QLatin1Char(' ') + fileName + QLatin1Char('?'));
-    dialog.m_save->setText(lan(29));
-    dialog.m_dont->setText(lan(30));
-    dialog.m_cancel->setText(lan(31));
+    dialog.m_label->setText(lmText(28) + QLatin1Char(' ') + fileName + QLatin1Char('?'));
+    dialog.m_save->setText(lmText(29));
+    dialog.m_dont->setText(lmText(30));
+    dialog.m_cancel->setText(lmText(31));
     dialog.exec();
     return dialog.m_result;
 }

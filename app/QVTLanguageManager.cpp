@@ -83,3 +83,9 @@ void QVTLanguageManager::applyLayoutDirection()
     QGuiApplication::setLayoutDirection(m_language == RightToLeftLanguage ? Qt::RightToLeft
                                                                           : Qt::LeftToRight);
 }
+
+QString lmText(int line)
+{
+    QVTLanguageManager *manager = QVTLanguageManager::instance();
+    return manager ? manager->text(line) : QString();
+}

@@ -39,3 +39,7 @@ private:
     qint8 m_language = 0;
     quint8 m_flags = 0;
 };
+
+// Line `line` of the current language's table: the one lookup every window,
+// panel and dialog uses. Empty while no language manager exists.
+QString lmText(int line);

@@ -1,9 +1,9 @@
 #include "app/LMCommandLine.h"
+#include "app/LMLogging.h"
 #include "app/LMMainWidget.h"
 #include "app/LMResources.h"
 
 #include <QApplication>
-#include <QDebug>
 
 #include <cstdio>
 
@@ -68,7 +68,7 @@ int main(int argc, char *argv[])
                      "    xvfb-run -a ./run.sh\n");
         return 2;
     }
-    qDebug() << "main";
+    qCDebug(lcApp) << "main";
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumetra"));
     QApplication::setApplicationVersion(QStringLiteral(LUMETRA_VERSION));

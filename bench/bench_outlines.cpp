@@ -2,8 +2,8 @@
 // rebuildShapes over every outline and level, and one screen stage of the
 // outline layer for the largest outline at zoom 100 %.
 #include "app/LMResources.h"
-#include "canvas/LMFrameLayer.h"
 #include "canvas/LMGraphView.h"
+#include "frameeffect/LMFrameLayer.h"
 #include "outlines/LMArtFrameFactory.h"
 
 #include <QApplication>

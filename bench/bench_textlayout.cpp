@@ -1,7 +1,7 @@
 // Measures the text layouts that run on every key press: a 2,000-character
 // text in a 300-pixel field and a 200-character text along an arc, at 48 points.
-#include "tools/LMGraphFuncText.h"
-#include "tools/LMGraphFuncTextAlongArc.h"
+#include "tools/text/LMGraphFuncText.h"
+#include "tools/text/LMGraphFuncTextAlongArc.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

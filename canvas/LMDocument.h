@@ -14,6 +14,9 @@ struct LMDocument {
     static constexpr int HeaderSize = 96;
     static constexpr int TextureNameSize = 32;
     static constexpr int MaxTextBytes = 1024; // font description and frame text each
+    // The frame's colours in a new design.
+    static constexpr QRgb DefaultFrameColor = 0xff0000ff; // blue
+    static constexpr QRgb DefaultSideColor = 0xffa0a0a4;  // gray
 
     LMViewFlags flags;
     QString textureName;

@@ -1,11 +1,11 @@
 #include "canvas/LMGraphView.h"
 
-#include "app/LMMainWidget.h"
+#include "app/LMLogging.h"
 #include "outlines/LMArtFrameFactory.h"
 #include "tools/LMGraphFuncInf.h"
 #include "tools/LMScreenMsgHandlerInf.h"
+#include "tools/LMToolCanvas.h"
 
-#include <QBoxLayout>
 #include <QPainter>
 
 #include <cmath>
@@ -16,6 +16,7 @@ LMGraphView::LMGraphView(QWidget *mainWindow) : QWidget(mainWindow), Singleton<L
     m_stageTimer.setSingleShot(true);
     m_stageTimer.setInterval(50);
     connect(&m_stageTimer, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+    m_toolCanvas = new LMToolCanvas(this);
     createTools();
     setHandlerByName(QStringLiteral("basic"));
     setMouseTracking(true);
@@ -40,22 +41,12 @@ void LMGraphView::setHandler(LMScreenMsgHandlerInf *tool)
         m_currentHandler->setActive(false);
         m_currentHandler->onDeactivate();
     }
-    if (m_settingsPanel)
-        m_settingsPanel->deleteLater();
-    m_settingsPanel = nullptr;
     setCursor(Qt::ArrowCursor);
     // Activation comes after the arrow so that a tool's own cursor wins.
     tool->setActive(true);
     tool->onActivate();
     m_currentHandler = tool;
-
-    LMMainWidget *window = LMMainWidget::instance();
-    QWidget *panel = tool->createSettingWidget(window);
-    if (panel && window) {
-        m_settingsPanel = panel;
-        QBoxLayout *column = window->settingsColumn();
-        column->insertWidget(column->count() - 1, panel);
-    }
+    Q_EMIT signal_handlerChanged(tool);
 }
 
 void LMGraphView::setHandlerByName(const QString &name)
@@ -64,8 +55,8 @@ void LMGraphView::setHandlerByName(const QString &name)
         findChildren<LMScreenMsgHandlerInf *>(name, Qt::FindDirectChildrenOnly);
     if (!tools.isEmpty())
         setHandler(tools.first());
-    if (!name.isEmpty() && LMMainWidget::instance())
-        LMMainWidget::instance()->checkToolButton(name);
+    if (!name.isEmpty())
+        Q_EMIT signal_toolChosen(name);
 }
 
 void LMGraphView::refreshHandler()
@@ -113,6 +104,7 @@ void LMGraphView::setPage(int width, int height, double zoom)
     checkPrintable();
     invalidateTransforms();
     update();
+    Q_EMIT signal_zoomChanged();
 }
 
 QPoint LMGraphView::toDocument(const QPoint &widgetPos) const
@@ -155,7 +147,7 @@ void LMGraphView::checkPrintable()
     const QPainterPath &outline = outlinePath();
     bool outside = false;
     if (!outline.isEmpty()) {
-        const QPainterPath placed = transform(6).map(outline).simplified();
+        const QPainterPath placed = transform(Matrix::OutlineToDoc).map(outline).simplified();
         outside = !area.contains(placed.boundingRect());
     }
     if (outside != m_flags.outsidePrintable()) {
@@ -165,11 +157,64 @@ void LMGraphView::checkPrintable()
     }
 }
 
+void LMGraphView::setCatalogue(LMArtFrameFactory *catalogue)
+{
+    if (m_catalogue)
+        disconnect(m_catalogue, nullptr, this, nullptr);
+    m_catalogue = catalogue;
+    if (!catalogue)
+        return;
+    connect(catalogue, &LMArtFrameFactory::signal_outlineChanged, this,
+            &LMGraphView::slot_outlineChanged);
+    connect(catalogue, &LMArtFrameFactory::signal_shapesChanged, this,
+            &LMGraphView::slot_shapesChanged);
+    catalogue->setFrameLevel(m_flags.frameIndex());
+    slot_ToCenter();
+    setFrameStage(0);
+}
+
 const QPainterPath &LMGraphView::outlinePath() const
 {
     static const QPainterPath none;
-    const LMArtFrameFactory *catalogue = LMArtFrameFactory::instance();
-    return catalogue ? catalogue->outlinePath() : none;
+    return m_catalogue ? m_catalogue->outlinePath() : none;
+}
+
+LMOutlineShapes LMGraphView::outlineShapes() const
+{
+    return m_catalogue ? m_catalogue->currentShapes() : LMOutlineShapes();
+}
+
+void LMGraphView::selectOutline(int group, int index)
+{
+    if (!m_catalogue)
+        return;
+    // The ring is built for the frame level the design has now.
+    if (m_catalogue->frameLevel() != m_flags.frameIndex())
+        m_catalogue->setFrameLevel(m_flags.frameIndex());
+    m_catalogue->selectOutline(group, index);
+}
+
+void LMGraphView::slot_outlineChanged()
+{
+    // The widest level the new outline offers replaces a level it does not have.
+    const int levels = m_catalogue->frameLevelCount();
+    if (!m_flags.stripMode() && m_flags.frameIndex() > levels)
+        setFrameIndex(levels);
+    slot_ToCenter();
+    setFrameStage(0);
+    markModified();
+}
+
+void LMGraphView::slot_shapesChanged()
+{
+    invalidateTransforms();
+    checkPrintable();
+}
+
+void LMGraphView::slot_ToCenter()
+{
+    setOutlineOffset(LMArtFrameFactory::centredOffset(outlinePath(), m_raster.size()));
+    qCDebug(lcOutlines) << "slot_ToCenter" << size();
 }
 
 void LMGraphView::setOutlineOffset(const QPoint &offset)
@@ -185,20 +230,22 @@ void LMGraphView::setOutlineRotation(int degrees)
 {
     m_flags.setOutlineRotation(degrees);
     invalidateTransforms();
+    checkPrintable();
     update();
 }
 
 bool LMGraphView::outlineContainsWidgetPoint(const QPoint &widgetPos)
 {
     const QPainterPath &outline = outlinePath();
-    return !outline.isEmpty() && outline.contains(transform(9).map(QPointF(widgetPos)));
+    return !outline.isEmpty() &&
+           outline.contains(transform(Matrix::WidgetToOutline).map(QPointF(widgetPos)));
 }
 
 // ---------------------------------------------------------------- frame texture
 
 void LMGraphView::setTexture(const QString &name)
 {
-    const QPixmap texture(QStringLiteral(":/texture/%1.jpg").arg(name));
+    const QImage texture(QStringLiteral(":/texture/%1.jpg").arg(name));
     if (!texture.isNull()) {
         m_frameTexture = texture;
         m_textureName = name;
@@ -214,6 +261,7 @@ void LMGraphView::setClipToOutline(bool on)
 {
     m_flags.setClipToOutline(on);
     update();
+    Q_EMIT signal_clipToOutlineChanged(on);
 }
 
 void LMGraphView::setLandscape(bool on)
@@ -232,6 +280,7 @@ void LMGraphView::setModifiedFlag(bool on)
 {
     m_flags.setModified(on);
     update();
+    Q_EMIT signal_modifiedChanged(on);
 }
 
 void LMGraphView::setStripMode(bool on)
@@ -239,8 +288,7 @@ void LMGraphView::setStripMode(bool on)
     m_flags.setStripMode(on);
     m_flags.setFrameStage(0);
     update();
-    if (LMMainWidget::instance())
-        LMMainWidget::instance()->setPrintTipVisible(!on);
+    Q_EMIT signal_printTipVisible(!on);
 }
 
 void LMGraphView::setOutlineEditing(bool on)
@@ -260,8 +308,8 @@ void LMGraphView::setFrameIndex(int level)
 {
     m_flags.setFrameIndex(level);
     m_flags.setFrameStage(0);
-    if (LMArtFrameFactory *catalogue = LMArtFrameFactory::instance())
-        catalogue->rebuildShapes();
+    if (m_catalogue)
+        m_catalogue->setFrameLevel(level);
     markModified();
     update();
 }
@@ -273,7 +321,7 @@ void LMGraphView::setTextureScale(int percent)
     update();
 }
 
-const QTransform &LMGraphView::transform(int index)
+const QTransform &LMGraphView::transform(Matrix::Id index)
 {
     return m_transforms.get(index, transformInputs());
 }
@@ -291,10 +339,7 @@ LMTransformInputs LMGraphView::transformInputs() const
 
 void LMGraphView::markModified()
 {
-    if (LMMainWidget::instance())
-        LMMainWidget::instance()->setModified();
-    else
-        m_flags.setModified(true);
+    setModifiedFlag(true);
 }
 
 // ---------------------------------------------------------------- new document
@@ -313,8 +358,7 @@ void LMGraphView::clearDocument()
     fresh.setPaperId(m_flags.paperId());
     fresh.setOutlineEditing(editingOutline);
     m_flags = fresh;
-    if (LMArtFrameFactory *catalogue = LMArtFrameFactory::instance())
-        catalogue->selectOutline(0, 0);
+    selectOutline(0, 0);
     checkPrintable();
-    m_flags.setModified(false);
+    setModifiedFlag(false);
 }

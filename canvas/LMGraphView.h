@@ -2,31 +2,32 @@
 
 #include "app/Singleton.h"
 #include "canvas/LMDocument.h"
-#include "canvas/LMFrameLayer.h"
 #include "canvas/LMHistory.h"
 #include "canvas/LMTransformCache.h"
 #include "canvas/LMViewFlags.h"
+#include "frameeffect/LMFrameLayer.h"
 #include "frameeffect/LMFrameTextSettings.h"
 
 #include <QColor>
 #include <QImage>
 #include <QList>
 #include <QPainterPath>
-#include <QPixmap>
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
 #include <array>
 
+class LMArtFrameFactory;
 class LMGraphFuncInf;
 class LMScreenMsgHandlerInf;
+class LMToolCanvas;
 class QMenu;
 
 // The drawing surface and the document in one: the page raster, the items
 // still being edited on it, the view and frame-effect state, and the tools.
 // The page is a raster of 3 pixels per millimetre shown at `zoom`, offset by
-// (20, 25) document pixels inside the widget.
+// (20, 25) document pixels inside the widget. It knows nothing of the window
+// around it: every change it makes is announced by a signal.
 class LMGraphView : public QWidget, public Singleton<LMGraphView> {
     Q_OBJECT
 public:
@@ -38,7 +39,8 @@ public:
     void setHandlerByName(const QString &name);
     void refreshHandler();
     LMScreenMsgHandlerInf *currentHandler() const { return m_currentHandler; }
-    QWidget *settingsPanel() const { return m_settingsPanel; }
+    // What the tools see of the canvas.
+    LMToolCanvas *toolCanvas() const { return m_toolCanvas; }
 
     // --- items drawn but not yet committed (owned)
     void addLiveItem(LMGraphFuncInf *item);
@@ -74,6 +76,10 @@ public:
     void checkPrintable();
 
     // --- the pouch outline's placement on the page
+    // The catalogue whose current outline the page shows; the canvas follows
+    // its announcements from then on.
+    void setCatalogue(LMArtFrameFactory *catalogue);
+    LMArtFrameFactory *catalogue() const { return m_catalogue; }
     const QPainterPath &outlinePath() const;
     QPoint outlineOffset() const { return m_outlineOffset; }
     void setOutlineOffset(const QPoint &offset);
@@ -84,13 +90,11 @@ public:
     // --- the outline and frame-effect layer
     // The finished layer last shown on screen; null until one is finished.
     const LMFrameLayer::Image &frameImage() const { return m_frameImage; }
-    // The layer as printed and exported: all stages at once, the cutting line.
-    LMFrameLayer::Image outputFrameLayer();
 
     // --- frame texture and colours
     void setTexture(const QString &name);
     QString textureName() const { return m_textureName; }
-    const QPixmap &frameTexture() const { return m_frameTexture; }
+    const QImage &frameTexture() const { return m_frameTexture; }
     QColor frameColor() const { return m_frameColor; }
     QColor sideColor() const { return m_sideColor; }
 
@@ -100,6 +104,8 @@ public:
     void setLandscape(bool on);
     void setPaperId(int id);
     void setModifiedFlag(bool on);
+    // The design changed: the modified flag is set and announced.
+    void markModified();
     void setTextureScale(int percent);
     void setStripMode(bool on);
     void setOutlineEditing(bool on);
@@ -107,7 +113,7 @@ public:
     // The frame level; the outline's frame ring follows.
     void setFrameIndex(int level);
 
-    const QTransform &transform(int index);
+    const QTransform &transform(Matrix::Id index);
     void invalidateTransforms() { m_transforms.invalidate(); }
 
     // New document: white page, fresh state, the hand tool.
@@ -125,15 +131,30 @@ public:
     LMDocument document() const;
     void applyDocument(const LMDocument &document);
     // The page as exported and printed: with the outline and frame layer.
-    QImage exportImage();
+    QImage exportImage() const;
 
     LMFrameTextSettings &frameTextSettings() { return m_frameText; }
 
     // The right-click menu's entries for a click at `widgetPos`.
     void fillContextMenu(QMenu *menu, const QPoint &widgetPos);
 
+Q_SIGNALS:
+    void signal_modifiedChanged(bool modified);
+    // Another tool is current (null: none); the window shows its panel.
+    void signal_handlerChanged(LMScreenMsgHandlerInf *tool);
+    // A tool was chosen by name; its palette button shows it.
+    void signal_toolChosen(const QString &name);
+    void signal_printTipVisible(bool visible);
+    // A loaded design's paper: the window's page controls follow and size the page.
+    void signal_paperLoaded(bool landscape, int paperId, bool stripMode);
+    // The page's size or zoom changed.
+    void signal_zoomChanged();
+    void signal_clipToOutlineChanged(bool on);
+
 public Q_SLOTS:
     void slot_ChangeHandler();
+    // Centres the current outline on the page.
+    void slot_ToCenter();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -155,18 +176,21 @@ private:
     void createTools();
     void dropCurrentHandler();
     void showPage(const QImage &page);
-    void markModified();
     LMTransformInputs transformInputs() const;
+    LMOutlineShapes outlineShapes() const;
     void paintMarginGuide(QPainter &painter);
     void paintFrameLayer(QPainter &painter);
     void paintUnprintableArea(QPainter &painter);
-    LMFrameLayerInputs frameLayerInputs(bool output) const;
     void copyFrameContent();
+    void selectOutline(int group, int index);
+    void slot_outlineChanged();
+    void slot_shapesChanged();
 
-    QPixmap m_frameTexture;
-    QColor m_frameColor = Qt::blue;
-    QColor m_sideColor = Qt::gray;
-    QPointer<QWidget> m_settingsPanel;
+    QImage m_frameTexture;
+    QColor m_frameColor = QColor::fromRgba(LMDocument::DefaultFrameColor);
+    QColor m_sideColor = QColor::fromRgba(LMDocument::DefaultSideColor);
+    LMToolCanvas *m_toolCanvas = nullptr;
+    LMArtFrameFactory *m_catalogue = nullptr;
     LMScreenMsgHandlerInf *m_currentHandler = nullptr;
     QList<LMGraphFuncInf *> m_liveItems;
     QImage m_raster;

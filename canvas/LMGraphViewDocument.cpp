@@ -1,26 +1,18 @@
 // Saving, loading, exporting and importing: the canvas only gathers and
 // applies its state; the bytes are the document file's business.
+#include "app/LMLogging.h"
 #include "canvas/LMGraphView.h"
 
-#include "app/LMMainWidget.h"
 #include "canvas/LMDocumentFile.h"
+#include "canvas/LMFiles.h"
+#include "canvas/LMPageRenderer.h"
 #include "outlines/LMArtFrameFactory.h"
-#include "tools/LMScreenMsgHandlerImg.h"
+#include "tools/frame/LMScreenMsgHandlerImg.h"
 
-#include <QDebug>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
-#include <QImageWriter>
-#include <QPainter>
-#include <QSaveFile>
 
-namespace {
-bool isDocumentName(const QString &path)
-{
-    return path.endsWith(QLatin1String(".lmx")); // case-sensitive, as names are matched everywhere
-}
-} // namespace
+using LMFiles::isDocumentName;
 
 LMDocument LMGraphView::document() const
 {
@@ -28,13 +20,13 @@ LMDocument LMGraphView::document() const
     doc.flags = m_flags;
     doc.textureName = m_textureName;
     doc.outlineOffset = m_outlineOffset;
-    if (const LMArtFrameFactory *catalogue = LMArtFrameFactory::instance()) {
-        doc.outlineGroup = catalogue->currentGroup();
-        doc.outlineIndex = catalogue->currentConfig();
+    if (m_catalogue) {
+        doc.outlineGroup = m_catalogue->currentGroup();
+        doc.outlineIndex = m_catalogue->currentConfig();
     }
     doc.frameColor = m_frameColor.rgba();
     doc.sideColor = m_sideColor.rgba();
-    doc.texture = m_frameTexture.toImage();
+    doc.texture = m_frameTexture;
     doc.page = m_raster;
     doc.fontDescription = m_frameText.font.toString();
     doc.frameText = m_frameText.text;
@@ -42,40 +34,20 @@ LMDocument LMGraphView::document() const
     return doc;
 }
 
-QImage LMGraphView::exportImage()
+QImage LMGraphView::exportImage() const
 {
-    QImage page = m_raster.copy();
-    m_flags.setOutputRendering(true);
-    if (!outlinePath().isEmpty()) {
-        const LMFrameLayer::Image layer = outputFrameLayer();
-        QPainter painter(&page);
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        painter.setTransform(transform(6));
-        painter.drawImage(-layer.origin, layer.image);
-    }
-    m_flags.setOutputRendering(false);
-    return page;
+    return LMPageRenderer::render(document(), outlineShapes());
 }
 
 bool LMGraphView::save(const QString &path)
 {
-    qDebug() << "LMGraphView::save";
+    qCDebug(lcCanvas) << "LMGraphView::save";
     refreshHandler();
-    QSaveFile file(path);
-    if (!isDocumentName(path)) {
-        const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
-        if (format.isEmpty() || !QImageWriter::supportedImageFormats().contains(format))
-            return false;
-        if (!file.open(QIODevice::WriteOnly))
-            return false;
-        QImageWriter writer(&file, format);
-        return writer.write(exportImage()) && file.commit();
-    }
-    const QByteArray bytes = LMDocumentFile::write(document());
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (!isDocumentName(path))
+        return LMFiles::saveImage(path, exportImage());
+    if (!LMFiles::saveDesign(path, document()))
         return false;
-    m_flags.setModified(false);
+    setModifiedFlag(false);
     return true;
 }
 
@@ -115,10 +87,9 @@ void LMGraphView::applyDocument(const LMDocument &doc)
     m_flags.setStripMode(stripMode);
 
     m_textureName = doc.textureName;
-    m_frameTexture = QPixmap::fromImage(doc.texture);
+    m_frameTexture = doc.texture;
     m_raster = doc.page.convertToFormat(QImage::Format_RGB32);
-    if (LMArtFrameFactory *catalogue = LMArtFrameFactory::instance())
-        catalogue->selectOutline(doc.outlineGroup, doc.outlineIndex);
+    selectOutline(doc.outlineGroup, doc.outlineIndex);
     m_frameColor = QColor::fromRgb(doc.frameColor);
     m_sideColor = QColor::fromRgb(doc.sideColor);
     QFont font;
@@ -129,9 +100,8 @@ void LMGraphView::applyDocument(const LMDocument &doc)
     setOutlineOffset(doc.outlineOffset);
 
     // The window shows the document's paper; applying it sizes the page.
-    if (LMMainWidget *window = LMMainWidget::instance())
-        window->showPage(m_flags.landscape(), m_flags.paperId(), m_flags.stripMode());
-    m_flags.setModified(false);
+    Q_EMIT signal_paperLoaded(m_flags.landscape(), m_flags.paperId(), m_flags.stripMode());
+    setModifiedFlag(false);
     m_flags.setFrameStage(0);
     m_flags.setOutputRendering(false);
     invalidateTransforms();

@@ -3,7 +3,6 @@
 #include "canvas/LMGraphView.h"
 
 #include "app/QVTLanguageManager.h"
-#include "outlines/LMScreenMsgHandlerArtFrameSetting.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 
 #include <QInputMethodEvent>
@@ -14,11 +13,6 @@ namespace {
 QPoint widgetPosOf(const QMouseEvent *event)
 {
     return event->position().toPoint();
-}
-
-const QString &lan(int line)
-{
-    return QVTLanguageManager::instance()->text(line);
 }
 } // namespace
 
@@ -93,25 +87,22 @@ bool LMGraphView::focusNextPrevChild(bool)
 
 void LMGraphView::fillContextMenu(QMenu *menu, const QPoint &widgetPos)
 {
-    QAction *clip = menu->addAction(lan(39));
+    QAction *clip = menu->addAction(lmText(39));
     clip->setCheckable(true);
     clip->setChecked(m_flags.clipToOutline());
-    connect(clip, &QAction::triggered, this, [this] {
-        setClipToOutline(!m_flags.clipToOutline());
-        // The outline panel's check box, when it is open, follows.
-        if (auto *panel = window()->findChild<LMScreenMsgHandlerArtFrameSetting *>())
-            panel->setClipChecked(m_flags.clipToOutline());
-    });
+    // The outline panel's check box, when it is open, follows the announcement.
+    connect(clip, &QAction::triggered, this,
+            [this] { setClipToOutline(!m_flags.clipToOutline()); });
 
     const bool editingOutline =
         m_currentHandler && m_currentHandler->objectName() == QLatin1String("ls");
-    QAction *outlineEditing = menu->addAction(lan(editingOutline ? 41 : 40));
+    QAction *outlineEditing = menu->addAction(lmText(editingOutline ? 41 : 40));
     connect(outlineEditing, &QAction::triggered, this, [this, editingOutline] {
         setHandlerByName(editingOutline ? QStringLiteral("basic") : QStringLiteral("ls"));
     });
 
     if (outlineContainsWidgetPoint(widgetPos)) {
-        QAction *copy = menu->addAction(lan(74));
+        QAction *copy = menu->addAction(lmText(74));
         connect(copy, &QAction::triggered, this, &LMGraphView::copyFrameContent);
     }
 }

@@ -1,10 +1,10 @@
 // Committing live items into the page, and stepping through the history.
+#include "app/LMLogging.h"
 #include "canvas/LMGraphView.h"
 
 #include "tools/LMGraphFuncInf.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 
-#include <QDebug>
 #include <QPainter>
 
 // Paints every live item into the page (each is offered, also after one
@@ -17,13 +17,13 @@ bool LMGraphView::paintLiveItemsIntoPage()
         painter.setRenderHint(QPainter::Antialiasing, true);
         for (LMGraphFuncInf *item : std::as_const(m_liveItems)) {
             if (item)
-                drew = item->commit(&painter, this) || drew;
+                drew = item->commit(&painter, m_toolCanvas) || drew;
         }
     }
     qDeleteAll(std::exchange(m_liveItems, {}));
     if (drew) {
         m_history.push(m_raster);
-        qDebug() << "when Apply" << m_history.index();
+        qCDebug(lcCanvas) << "when Apply" << m_history.index();
     }
     update();
     return drew;
@@ -31,7 +31,7 @@ bool LMGraphView::paintLiveItemsIntoPage()
 
 void LMGraphView::apply()
 {
-    qDebug() << "LMGraphView::apply()";
+    qCDebug(lcCanvas) << "LMGraphView::apply()";
     paintLiveItemsIntoPage();
     markModified(); // also when nothing was drawn
 }
@@ -54,7 +54,7 @@ void LMGraphView::undo()
     else
         showPage(m_history.snapshot(m_history.index()));
     markModified();
-    qDebug() << "do Return" << m_history.index();
+    qCDebug(lcCanvas) << "do Return" << m_history.index();
     update();
 }
 
@@ -65,7 +65,7 @@ void LMGraphView::redo()
     dropCurrentHandler();
     if (!m_history.stepForward())
         return;
-    qDebug() << "do Redo" << m_history.index();
+    qCDebug(lcCanvas) << "do Redo" << m_history.index();
     showPage(m_history.snapshot(m_history.index()));
     update();
     markModified();
@@ -78,10 +78,8 @@ void LMGraphView::dropCurrentHandler()
     LMScreenMsgHandlerInf *tool = std::exchange(m_currentHandler, nullptr);
     tool->setActive(false);
     tool->onDeactivate();
-    if (m_settingsPanel)
-        m_settingsPanel->deleteLater();
-    m_settingsPanel = nullptr;
     setCursor(Qt::ArrowCursor);
+    Q_EMIT signal_handlerChanged(nullptr);
 }
 
 void LMGraphView::showPage(const QImage &page)

@@ -23,7 +23,7 @@ void LMGraphView::paintEvent(QPaintEvent *)
     const QPainterPath &outline = outlinePath();
     const bool outlineClip = m_flags.clipToOutline() && !outline.isEmpty();
     if (outlineClip) {
-        painter.setTransform(transform(8));
+        painter.setTransform(transform(Matrix::OutlineToWidget));
         painter.setClipPath(outline);
     }
     QTransform docToWidget;
@@ -38,7 +38,7 @@ void LMGraphView::paintEvent(QPaintEvent *)
 
     // Live items paint in widget pixels and apply the zoom themselves.
     for (LMGraphFuncInf *item : std::as_const(m_liveItems))
-        item->paintPreview(&painter, this);
+        item->paintPreview(&painter, m_toolCanvas);
 
     paintFrameLayer(painter);
     paintMarginGuide(painter);
@@ -47,14 +47,14 @@ void LMGraphView::paintEvent(QPaintEvent *)
 void LMGraphView::paintMarginGuide(QPainter &painter)
 {
     const bool marginTool = m_flags.marginToolActive();
-    const bool red = !m_flags.outputRendering() && m_flags.outsidePrintable() && marginTool;
+    const bool red = m_flags.outsidePrintable() && marginTool;
     QPen pen(red ? Qt::red : Qt::gray);
     pen.setWidthF(marginTool ? 3.0 : 1.0);
     pen.setStyle(Qt::DotLine);
     pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::BevelJoin);
     painter.save();
-    painter.setTransform(transform(2));
+    painter.setTransform(transform(Matrix::DocToWidget));
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(printableRect(m_raster.rect()));

@@ -5,40 +5,40 @@
 #include "frameeffect/LMScreenMsgHandlerStrip.h"
 #include "outlines/LMScreenMsgHandlerArtFrame.h"
 #include "tools/LMScreenMsgHandlerBasic.h"
-#include "tools/LMScreenMsgHandlerClip.h"
-#include "tools/LMScreenMsgHandlerEraser.h"
-#include "tools/LMScreenMsgHandlerImg.h"
-#include "tools/LMScreenMsgHandlerLine.h"
 #include "tools/LMScreenMsgHandlerPadding.h"
-#include "tools/LMScreenMsgHandlerPencil.h"
-#include "tools/LMScreenMsgHandlerScreenAdjust.h"
-#include "tools/LMScreenMsgHandlerShape.h"
-#include "tools/LMScreenMsgHandlerTextAlongArc.h"
+#include "tools/frame/LMScreenMsgHandlerClip.h"
+#include "tools/frame/LMScreenMsgHandlerImg.h"
+#include "tools/frame/LMScreenMsgHandlerScreenAdjust.h"
+#include "tools/frame/LMScreenMsgHandlerShape.h"
+#include "tools/stroke/LMScreenMsgHandlerEraser.h"
+#include "tools/stroke/LMScreenMsgHandlerLine.h"
+#include "tools/stroke/LMScreenMsgHandlerPencil.h"
+#include "tools/text/LMScreenMsgHandlerTextAlongArc.h"
 
 void LMGraphView::createTools()
 {
     using Shape = LMScreenMsgHandlerShape;
     // The object name is the tool's identity: the palette buttons name it.
     const std::pair<const char *, LMScreenMsgHandlerInf *> tools[] = {
-        {"basic", new LMScreenMsgHandlerBasic(this)},
-        {"line", new LMScreenMsgHandlerLine(this)},
-        {"rectangle", new Shape(this, Shape::Rectangle)},
-        {"ellipse", new Shape(this, Shape::Ellipse)},
-        {"img", new LMScreenMsgHandlerImg(this)},
-        {"pencil", new LMScreenMsgHandlerPencil(this)},
-        {"eraser", new LMScreenMsgHandlerEraser(this)},
-        {"text", new LMScreenMsgHandlerText(this)},
-        {"textalongarc", new LMScreenMsgHandlerTextAlongArc(this)},
-        {"clip", new LMScreenMsgHandlerClip(this)},
-        {"roundrectangle", new Shape(this, Shape::RoundRectangle)},
-        {"righttriangle", new Shape(this, Shape::RightTriangle)},
-        {"triangle", new Shape(this, Shape::Triangle)},
-        {"rhombus", new Shape(this, Shape::Rhombus)},
-        {"ls", new LMScreenMsgHandlerArtFrame(this)},
-        {"border", new LMScreenMsgHandlerBorder(this)},
-        {"strip", new LMScreenMsgHandlerStrip(this)},
-        {"padding", new LMScreenMsgHandlerPadding(this)},
-        {"screenadj", new LMScreenMsgHandlerScreenAdjust(this)},
+        {"basic", new LMScreenMsgHandlerBasic(m_toolCanvas)},
+        {"line", new LMScreenMsgHandlerLine(m_toolCanvas)},
+        {"rectangle", new Shape(m_toolCanvas, Shape::Rectangle)},
+        {"ellipse", new Shape(m_toolCanvas, Shape::Ellipse)},
+        {"img", new LMScreenMsgHandlerImg(m_toolCanvas)},
+        {"pencil", new LMScreenMsgHandlerPencil(m_toolCanvas)},
+        {"eraser", new LMScreenMsgHandlerEraser(m_toolCanvas)},
+        {"text", new LMScreenMsgHandlerText(m_toolCanvas)},
+        {"textalongarc", new LMScreenMsgHandlerTextAlongArc(m_toolCanvas)},
+        {"clip", new LMScreenMsgHandlerClip(m_toolCanvas)},
+        {"roundrectangle", new Shape(m_toolCanvas, Shape::RoundRectangle)},
+        {"righttriangle", new Shape(m_toolCanvas, Shape::RightTriangle)},
+        {"triangle", new Shape(m_toolCanvas, Shape::Triangle)},
+        {"rhombus", new Shape(m_toolCanvas, Shape::Rhombus)},
+        {"ls", new LMScreenMsgHandlerArtFrame(m_toolCanvas)},
+        {"border", new LMScreenMsgHandlerBorder(m_toolCanvas)},
+        {"strip", new LMScreenMsgHandlerStrip(m_toolCanvas)},
+        {"padding", new LMScreenMsgHandlerPadding(m_toolCanvas)},
+        {"screenadj", new LMScreenMsgHandlerScreenAdjust(m_toolCanvas)},
     };
     for (const auto &[name, tool] : tools)
         tool->setObjectName(QLatin1String(name));

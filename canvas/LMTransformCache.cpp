@@ -1,9 +1,9 @@
 #include "canvas/LMTransformCache.h"
 
-const QTransform &LMTransformCache::get(int index, const LMTransformInputs &in)
+const QTransform &LMTransformCache::get(Matrix::Id index, const LMTransformInputs &in)
 {
     static const QTransform identity;
-    if (index < 0 || index >= Count)
+    if (index < 0 || index >= Matrix::Count)
         return identity;
     if (!isValid(index)) {
         m_matrices[index] = compute(index, in);
@@ -12,29 +12,31 @@ const QTransform &LMTransformCache::get(int index, const LMTransformInputs &in)
     return m_matrices[index];
 }
 
-QTransform LMTransformCache::compute(int index, const LMTransformInputs &in)
+QTransform LMTransformCache::compute(Matrix::Id index, const LMTransformInputs &in)
 {
     // Odd matrices are the inverses of the even ones before them.
     if (index % 2 == 1)
-        return get(index - 1, in).inverted();
+        return get(Matrix::Id(index - 1), in).inverted();
 
     switch (index) {
-    case 0: {
+    case Matrix::OutlineRotation: {
         const QPointF c = in.outlineBounds.center();
         return QTransform::fromTranslate(-c.x(), -c.y()) * QTransform().rotate(in.outlineRotation) *
                QTransform::fromTranslate(c.x(), c.y());
     }
-    case 2:
+    case Matrix::DocToWidget:
         return QTransform::fromTranslate(DocMargin[0], DocMargin[1]) *
                QTransform::fromScale(in.zoom, in.zoom);
-    case 4:
+    case Matrix::StripSheet:
         return QTransform().rotate(-90) * QTransform::fromTranslate(0, in.rasterHeight);
-    case 6:
-        return get(0, in) * QTransform::fromTranslate(in.outlineOffset.x(), in.outlineOffset.y());
-    case 8:
-        return get(6, in) * get(2, in);
+    case Matrix::OutlineToDoc:
+        return get(Matrix::OutlineRotation, in) *
+               QTransform::fromTranslate(in.outlineOffset.x(), in.outlineOffset.y());
+    case Matrix::OutlineToWidget:
+        return get(Matrix::OutlineToDoc, in) * get(Matrix::DocToWidget, in);
+    default:
+        return QTransform();
     }
-    return QTransform();
 }
 
 QPoint LMTransformCache::widgetToDocument(const QPoint &widget, double zoom)

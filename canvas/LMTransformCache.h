@@ -15,27 +15,39 @@ struct LMTransformInputs {
     int rasterHeight = 0;
 };
 
+// The canvas's ten matrices; each odd one is the inverse of the one before.
+namespace Matrix {
+enum Id : int {
+    OutlineRotation,        // the outline turned about its centre
+    OutlineRotationInverse, //
+    DocToWidget,            // document pixels to widget pixels
+    WidgetToDoc,            //
+    StripSheet,             // rotate -90 degrees, then down by the page's height
+    StripSheetInverse,      //
+    OutlineToDoc,           // outline units to the page (rotation, then the offset)
+    DocToOutline,           //
+    OutlineToWidget,        // outline units to widget pixels (OutlineToDoc, then DocToWidget)
+    WidgetToOutline,        //
+    Count
+};
+}
+
 // The canvas's matrices, computed on demand and kept until invalidated.
-//   0 outline rotation about the outline's centre   1 its inverse
-//   2 document to widget                            3 its inverse
-//   4 strip sheet: rotate -90 then down by the page 5 its inverse
-//   6 outline to document (0, then the offset)      7 its inverse
-//   8 outline to widget (6, then 2)                 9 its inverse
 class LMTransformCache {
 public:
-    static constexpr int Count = 10;
+    static constexpr int Count = Matrix::Count;
     static constexpr int DocMargin[2] = {20, 25}; // page offset inside the widget, document pixels
 
-    const QTransform &get(int index, const LMTransformInputs &in);
+    const QTransform &get(Matrix::Id index, const LMTransformInputs &in);
     void invalidate() { m_valid = 0; }
-    bool isValid(int index) const { return (m_valid >> index) & 1u; }
+    bool isValid(Matrix::Id index) const { return (m_valid >> index) & 1u; }
 
     // The integer widget-to-document mapping used for pointer events:
     // each coordinate truncated toward zero.
     static QPoint widgetToDocument(const QPoint &widget, double zoom);
 
 private:
-    QTransform compute(int index, const LMTransformInputs &in);
+    QTransform compute(Matrix::Id index, const LMTransformInputs &in);
 
     std::array<QTransform, Count> m_matrices;
     quint32 m_valid = 0;

@@ -5,5 +5,5 @@
 // The frame-effect tool ("border").
 class LMScreenMsgHandlerBorder : public LMScreenMsgHandlerInf {
 public:
-    explicit LMScreenMsgHandlerBorder(LMGraphView *view) : LMScreenMsgHandlerInf(view) {}
+    explicit LMScreenMsgHandlerBorder(LMToolCanvas *view) : LMScreenMsgHandlerInf(view) {}
 };

@@ -5,5 +5,5 @@
 // The strip tool ("strip"): the strip patterns for self-adhesive paper.
 class LMScreenMsgHandlerStrip : public LMScreenMsgHandlerInf {
 public:
-    explicit LMScreenMsgHandlerStrip(LMGraphView *view) : LMScreenMsgHandlerInf(view) {}
+    explicit LMScreenMsgHandlerStrip(LMToolCanvas *view) : LMScreenMsgHandlerInf(view) {}
 };

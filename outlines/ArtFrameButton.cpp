@@ -4,8 +4,8 @@
 
 #include <QPainter>
 
-ArtFrameButton::ArtFrameButton(int group, int index, QWidget *parent)
-    : QPushButton(parent), m_group(group), m_index(index)
+ArtFrameButton::ArtFrameButton(LMArtFrameFactory *catalogue, int group, int index, QWidget *parent)
+    : QPushButton(parent), m_catalogue(catalogue), m_group(group), m_index(index)
 {
     setFlat(true);
     setCheckable(true);
@@ -15,16 +15,14 @@ ArtFrameButton::ArtFrameButton(int group, int index, QWidget *parent)
 
 void ArtFrameButton::slot_pressed()
 {
-    if (LMArtFrameFactory *catalogue = LMArtFrameFactory::instance())
-        catalogue->selectOutline(m_group, m_index);
+    m_catalogue->selectOutline(m_group, m_index);
 }
 
 void ArtFrameButton::paintEvent(QPaintEvent *event)
 {
     QPushButton::paintEvent(event);
-    LMArtFrameFactory *catalogue = LMArtFrameFactory::instance();
-    const LMArtFrameFactory::ConfigGroup *group = catalogue ? catalogue->group(m_group) : nullptr;
-    const QPainterPath *outline = catalogue ? catalogue->outlineOf(m_group, m_index) : nullptr;
+    const LMArtFrameFactory::ConfigGroup *group = m_catalogue->group(m_group);
+    const QPainterPath *outline = m_catalogue->outlineOf(m_group, m_index);
     if (!group || !outline || group->maxWidth <= 0 || group->maxHeight <= 0)
         return;
     QPainter painter(this);

@@ -2,11 +2,13 @@
 
 #include <QPushButton>
 
+class LMArtFrameFactory;
+
 // One outline of the catalogue as a small picture, with its number.
 class ArtFrameButton : public QPushButton {
     Q_OBJECT
 public:
-    ArtFrameButton(int group, int index, QWidget *parent = nullptr);
+    ArtFrameButton(LMArtFrameFactory *catalogue, int group, int index, QWidget *parent = nullptr);
 
     int group() const { return m_group; }
     int index() const { return m_index; }
@@ -19,6 +21,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    LMArtFrameFactory *m_catalogue;
     int m_group;
     int m_index;
 };

@@ -5,22 +5,21 @@
 
 #include <QButtonGroup>
 
-ArtFramePan::ArtFramePan(int groupIndex, QButtonGroup *exclusive, QWidget *parent)
-    : QWidget(parent), m_groupIndex(groupIndex), m_exclusive(exclusive)
+ArtFramePan::ArtFramePan(LMArtFrameFactory *catalogue, int groupIndex, QButtonGroup *exclusive,
+                         QWidget *parent)
+    : QWidget(parent), m_catalogue(catalogue), m_groupIndex(groupIndex), m_exclusive(exclusive)
 {
 }
 
 void ArtFramePan::showEvent(QShowEvent *event)
 {
-    LMArtFrameFactory *catalogue = LMArtFrameFactory::instance();
-    const LMArtFrameFactory::ConfigGroup *group =
-        catalogue ? catalogue->group(m_groupIndex) : nullptr;
+    const LMArtFrameFactory::ConfigGroup *group = m_catalogue->group(m_groupIndex);
     if (group && m_buttons.size() < group->count()) {
         for (int i = int(m_buttons.size()); i < group->count(); ++i) {
-            auto *button = new ArtFrameButton(m_groupIndex, i, this);
+            auto *button = new ArtFrameButton(m_catalogue, m_groupIndex, i, this);
             m_exclusive->addButton(button);
-            button->setChecked(catalogue->currentGroup() == m_groupIndex &&
-                               catalogue->currentConfig() == i);
+            button->setChecked(m_catalogue->currentGroup() == m_groupIndex &&
+                               m_catalogue->currentConfig() == i);
             button->update();
             m_buttons << button;
         }

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class ArtFrameButton;
+class LMArtFrameFactory;
 class QButtonGroup;
 
 // One page of the outline catalogue: the outlines of one pouch size as a
@@ -14,7 +15,8 @@ public:
     static constexpr int MinColumnWidth = 40;
     static constexpr int RowHeight = 45;
 
-    ArtFramePan(int groupIndex, QButtonGroup *exclusive, QWidget *parent = nullptr);
+    ArtFramePan(LMArtFrameFactory *catalogue, int groupIndex, QButtonGroup *exclusive,
+                QWidget *parent = nullptr);
 
     void layoutButtons();
     int groupIndex() const { return m_groupIndex; }
@@ -26,6 +28,7 @@ protected:
 
 private:
     QList<ArtFrameButton *> m_buttons;
+    LMArtFrameFactory *m_catalogue;
     int m_groupIndex;
     QButtonGroup *m_exclusive;
 };

@@ -1,13 +1,5 @@
 #include "outlines/LMArtFrameFactory.h"
-
-#include "app/LMMainWidget.h"
-#include "canvas/LMGraphView.h"
-#include "outlines/LMScreenMsgHandlerArtFrameSetting.h"
-
-#include <QCoreApplication>
-#include <QDebug>
-#include <QMessageBox>
-#include <QTimer>
+#include "app/LMLogging.h"
 
 #include <cmath>
 
@@ -60,7 +52,7 @@ LMArtFrameFactory::Config *LMArtFrameFactory::ConfigGroup::configAt(int index)
         config = std::make_unique<Config>();
         config->paths = LMCatalogueFile::readOutline(*file, m_header, index);
         ++m_reads;
-        qDebug() << "Load Config" << file->fileName() << index << config->paths.size();
+        qCDebug(lcOutlines) << "Load Config" << file->fileName() << index << config->paths.size();
     }
     return config.get();
 }
@@ -70,28 +62,24 @@ LMArtFrameFactory::Config *LMArtFrameFactory::ConfigGroup::configAt(int index)
 LMArtFrameFactory::LMArtFrameFactory(QObject *parent)
     : QObject(parent), Singleton<LMArtFrameFactory>(this)
 {
-    // Centred again once the page has its final size.
-    QTimer::singleShot(200, this, &LMArtFrameFactory::slot_ToCenter);
     loadCatalogue();
     selectOutline(0, 0);
 }
 
 LMArtFrameFactory::~LMArtFrameFactory() = default;
 
-void LMArtFrameFactory::loadCatalogue()
+bool LMArtFrameFactory::loadCatalogue()
 {
     m_groups.clear();
+    m_failedFile.clear();
     for (const char *id : GroupIds) {
         auto group = std::make_unique<ConfigGroup>();
         const QString name = QStringLiteral(":/path/%1.path").arg(QLatin1String(id));
-        if (!group->openCatalogueFile(name)) {
-            QMessageBox::warning(nullptr, QStringLiteral("Lumetra"),
-                                 QStringLiteral("Can not Open File %1").arg(name));
-            QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
-                                      Qt::QueuedConnection);
-        }
+        if (!group->openCatalogueFile(name) && m_failedFile.isEmpty())
+            m_failedFile = name;
         m_groups.push_back(std::move(group));
     }
+    return m_failedFile.isEmpty();
 }
 
 LMArtFrameFactory::ConfigGroup *LMArtFrameFactory::group(int index) const
@@ -118,58 +106,59 @@ const QPainterPath *LMArtFrameFactory::outlineOf(int groupIndex, int index)
     return config ? config->outline() : nullptr;
 }
 
+LMOutlineShapes LMArtFrameFactory::shapesOf(int groupIndex, int index, int level)
+{
+    LMOutlineShapes shapes;
+    ConfigGroup *g = group(groupIndex);
+    const Config *config = g ? g->configAt(index) : nullptr;
+    if (config && config->outline()) {
+        shapes.outline = *config->outline();
+        // A level the outline does not have gives its widest, as on opening.
+        const int widest = int(config->paths.size()) - 1;
+        config->buildFrame(&shapes.frame, std::min(level, widest), &shapes.outer, nullptr);
+    }
+    return shapes;
+}
+
+LMOutlineShapes LMArtFrameFactory::currentShapes() const
+{
+    return {m_outlinePath, m_framePath, m_frameOuterPath};
+}
+
+void LMArtFrameFactory::setFrameLevel(int level)
+{
+    m_frameLevel = level;
+    rebuildShapes();
+}
+
 void LMArtFrameFactory::rebuildShapes()
 {
     ConfigGroup *g = group(m_currentGroup);
     if (!g || m_currentConfig < 0 || m_currentConfig >= g->count())
         return;
-    LMGraphView *view = LMGraphView::instance();
     if (const Config *config = g->configAt(m_currentConfig); config && config->outline()) {
         m_outlinePath = *config->outline();
         m_framePath = m_frameOuterPath = m_frameInnerPath = QPainterPath();
-        if (view)
-            config->buildFrame(&m_framePath, view->flags().frameIndex(), &m_frameOuterPath,
-                               &m_frameInnerPath);
+        config->buildFrame(&m_framePath, m_frameLevel, &m_frameOuterPath, &m_frameInnerPath);
     }
-    if (view) {
-        view->invalidateTransforms();
-        view->checkPrintable();
-    }
+    Q_EMIT signal_shapesChanged();
 }
 
 void LMArtFrameFactory::selectOutline(int groupIndex, int index)
 {
     m_currentGroup = groupIndex;
     m_currentConfig = index;
-    LMGraphView *view = LMGraphView::instance();
-    // The widest level the new outline offers replaces a level it does not have.
-    if (view && !view->flags().stripMode() && view->flags().frameIndex() > frameLevelCount())
-        view->setFrameIndex(frameLevelCount());
     rebuildShapes();
-    slot_ToCenter();
-    if (view) {
-        view->setFrameStage(0);
-        view->update();
-    }
-    if (LMMainWidget *window = LMMainWidget::instance()) {
-        window->setModified();
-        if (auto *panel = window->findChild<LMScreenMsgHandlerArtFrameSetting *>())
-            panel->markOutline(groupIndex, index);
-    }
+    Q_EMIT signal_outlineChanged(groupIndex, index);
 }
 
-void LMArtFrameFactory::slot_ToCenter()
+QPoint LMArtFrameFactory::centredOffset(const QPainterPath &outline, const QSize &page)
 {
-    LMGraphView *view = LMGraphView::instance();
-    if (!view)
-        return;
-    const QRectF box = m_outlinePath.boundingRect();
+    const QRectF box = outline.boundingRect();
     // Single precision and halves rounded up, as the page arithmetic expects.
     const float cx = float(box.x()) + 0.5f * float(box.width());
     const float cy = float(box.y()) + 0.5f * float(box.height());
     const int rx = int(std::floor(cx + 0.5f)), ry = int(std::floor(cy + 0.5f));
-    const QRect page(0, 0, view->rasterImage().width(), view->rasterImage().height());
-    view->setOutlineOffset(
-        QPoint((page.left() + page.right()) / 2 - rx, (page.top() + page.bottom()) / 2 - ry));
-    qDebug() << "LMArtFrameFactory::slot_ToCenter" << view->size();
+    const QRect rect(QPoint(0, 0), page);
+    return QPoint((rect.left() + rect.right()) / 2 - rx, (rect.top() + rect.bottom()) / 2 - ry);
 }

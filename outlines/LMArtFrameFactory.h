@@ -1,18 +1,21 @@
 #pragma once
 
 #include "app/Singleton.h"
+#include "canvas/LMOutlineShapes.h"
 #include "outlines/LMCatalogueFile.h"
 
 #include <QFile>
 #include <QObject>
 #include <QPainterPath>
+#include <QSize>
 
 #include <memory>
 #include <vector>
 
 // The catalogue of pouch outlines, grouped by pouch size, and the outline the
 // document uses with the frame ring of the chosen frame level. Outlines are
-// read from the catalogue files when first needed, and kept.
+// read from the catalogue files when first needed, and kept. A change of
+// outline or ring is announced; the canvas and the panels listen.
 class LMArtFrameFactory : public QObject, public Singleton<LMArtFrameFactory> {
     Q_OBJECT
 public:
@@ -52,11 +55,25 @@ public:
     explicit LMArtFrameFactory(QObject *parent = nullptr);
     ~LMArtFrameFactory() override;
 
-    void loadCatalogue();
+    // Opens the six catalogue files; false when one cannot be opened. The
+    // owner decides what to tell the user.
+    bool loadCatalogue();
+    // The first catalogue file that could not be opened; empty when all were.
+    const QString &failedFile() const { return m_failedFile; }
     void selectOutline(int group, int index);
+    // The ring follows this frame level (the document's frameIndex).
+    void setFrameLevel(int level);
+    int frameLevel() const { return m_frameLevel; }
     void rebuildShapes();
     int frameLevelCount() const;
     const QPainterPath *outlineOf(int group, int index);
+    // The paths of any outline at any frame level, for output of a document
+    // that is not the one on screen; empty when the outline does not exist.
+    LMOutlineShapes shapesOf(int group, int index, int level);
+    LMOutlineShapes currentShapes() const;
+    // Where the outline's origin goes so that `outline` sits in the middle of
+    // a page of `page` pixels (halves rounded up, as the page arithmetic does).
+    static QPoint centredOffset(const QPainterPath &outline, const QSize &page);
 
     const QPainterPath &outlinePath() const { return m_outlinePath; }
     const QPainterPath &framePath() const { return m_framePath; }
@@ -67,9 +84,11 @@ public:
     int currentGroup() const { return m_currentGroup; }
     int currentConfig() const { return m_currentConfig; }
 
-public Q_SLOTS:
-    // Centres the current outline on the page.
-    void slot_ToCenter();
+Q_SIGNALS:
+    // Another outline was chosen; the paths already show it.
+    void signal_outlineChanged(int group, int index);
+    // The outline or its frame ring was rebuilt.
+    void signal_shapesChanged();
 
 private:
     Config *currentConfigObject() const;
@@ -77,6 +96,8 @@ private:
     std::vector<std::unique_ptr<ConfigGroup>> m_groups;
     int m_currentGroup = 0;
     int m_currentConfig = 0;
+    int m_frameLevel = 0;
+    QString m_failedFile;
     QPainterPath m_outlinePath;
     QPainterPath m_framePath;
     QPainterPath m_frameOuterPath;

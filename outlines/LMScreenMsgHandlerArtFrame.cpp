@@ -1,9 +1,9 @@
 #include "outlines/LMScreenMsgHandlerArtFrame.h"
 
-#include "app/LMMainWidget.h"
+#include "outlines/LMArtFrameFactory.h"
 #include "outlines/LMScreenMsgHandlerArtFrameSetting.h"
 
-LMScreenMsgHandlerArtFrame::LMScreenMsgHandlerArtFrame(LMGraphView *view)
+LMScreenMsgHandlerArtFrame::LMScreenMsgHandlerArtFrame(LMToolCanvas *view)
     : LMScreenMsgHandlerInf(view)
 {
 }
@@ -11,7 +11,8 @@ LMScreenMsgHandlerArtFrame::LMScreenMsgHandlerArtFrame(LMGraphView *view)
 bool LMScreenMsgHandlerArtFrame::containsDocPoint(const QPoint &docPos)
 {
     const QPainterPath &outline = view()->outlinePath();
-    return !outline.isEmpty() && outline.contains(view()->transform(7).map(QPointF(docPos)));
+    return !outline.isEmpty() &&
+           outline.contains(view()->transform(Matrix::DocToOutline).map(QPointF(docPos)));
 }
 
 void LMScreenMsgHandlerArtFrame::onMousePress(const QPoint &, const QPoint &docPos)
@@ -28,8 +29,7 @@ void LMScreenMsgHandlerArtFrame::onMouseMove(const QPoint &, const QPoint &docPo
     if (m_dragging) {
         view()->setOutlineOffset(view()->outlineOffset() + docPos - m_lastPos);
         m_lastPos = docPos;
-        if (LMMainWidget *window = LMMainWidget::instance())
-            window->setModified();
+        view()->markModified();
     }
     m_hovering = containsDocPoint(docPos);
     updateCursor();
@@ -56,7 +56,27 @@ void LMScreenMsgHandlerArtFrame::onDeactivate()
 
 QWidget *LMScreenMsgHandlerArtFrame::createSettingWidget(QWidget *parent)
 {
-    return new LMScreenMsgHandlerArtFrameSetting(parent);
+    LMArtFrameFactory *catalogue = view()->catalogue();
+    if (!catalogue)
+        return nullptr;
+    auto *panel = new LMScreenMsgHandlerArtFrameSetting(catalogue, parent);
+    panel->init(view()->outlineRotation(), view()->clipToOutline());
+    connect(panel, &LMScreenMsgHandlerArtFrameSetting::signal_rotationChanged, this,
+            &LMScreenMsgHandlerArtFrame::slot_rotationChanged);
+    connect(panel, &LMScreenMsgHandlerArtFrameSetting::signal_clipChanged, view(),
+            &LMToolCanvas::setClipToOutline);
+    // The context menu's choice and another outline chosen elsewhere show too.
+    connect(view(), &LMToolCanvas::signal_clipToOutlineChanged, panel,
+            &LMScreenMsgHandlerArtFrameSetting::setClipChecked);
+    connect(catalogue, &LMArtFrameFactory::signal_outlineChanged, panel,
+            &LMScreenMsgHandlerArtFrameSetting::markOutline);
+    return panel;
+}
+
+void LMScreenMsgHandlerArtFrame::slot_rotationChanged(int degrees)
+{
+    view()->setOutlineRotation(degrees);
+    view()->markModified();
 }
 
 void LMScreenMsgHandlerArtFrame::updateCursor()

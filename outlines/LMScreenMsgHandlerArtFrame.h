@@ -7,7 +7,7 @@
 class LMScreenMsgHandlerArtFrame : public LMScreenMsgHandlerInf {
     Q_OBJECT
 public:
-    explicit LMScreenMsgHandlerArtFrame(LMGraphView *view);
+    explicit LMScreenMsgHandlerArtFrame(LMToolCanvas *view);
 
     void onMousePress(const QPoint &widgetPos, const QPoint &docPos) override;
     void onMouseRelease(const QPoint &widgetPos, const QPoint &docPos) override;
@@ -17,6 +17,9 @@ public:
     QWidget *createSettingWidget(QWidget *parent) override;
 
     bool isDragging() const { return m_dragging; }
+
+public Q_SLOTS:
+    void slot_rotationChanged(int degrees);
 
 private:
     bool containsDocPoint(const QPoint &docPos);

@@ -1,14 +1,12 @@
 #include "outlines/LMScreenMsgHandlerArtFrameSetting.h"
+#include "app/LMLogging.h"
 
-#include "app/LMMainWidget.h"
-#include "canvas/LMGraphView.h"
 #include "outlines/ArtFrameButton.h"
 #include "outlines/ArtFramePan.h"
 #include "outlines/LMArtFrameFactory.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QDebug>
 #include <QEvent>
 #include <QFile>
 #include <QGridLayout>
@@ -20,8 +18,9 @@
 
 const int LMScreenMsgHandlerArtFrameSetting::CaptionLines[6] = {84, 85, 88, 89, 90, 91};
 
-LMScreenMsgHandlerArtFrameSetting::LMScreenMsgHandlerArtFrameSetting(QWidget *parent)
-    : LMSettingPanel(parent)
+LMScreenMsgHandlerArtFrameSetting::LMScreenMsgHandlerArtFrameSetting(LMArtFrameFactory *catalogue,
+                                                                     QWidget *parent)
+    : LMSettingPanel(parent), m_catalogue(catalogue)
 {
     setObjectName(QStringLiteral("LMScreenMsgHandlerArtFrameSetting"));
     setMaximumWidth(240);
@@ -59,13 +58,8 @@ LMScreenMsgHandlerArtFrameSetting::LMScreenMsgHandlerArtFrameSetting(QWidget *pa
     if (styles.open(QIODevice::ReadOnly))
         setStyleSheet(QString::fromUtf8(styles.readAll()));
 
-    const LMGraphView *view = LMGraphView::instance();
-    const int rotation = view ? view->flags().outlineRotation() : 0;
     m_edit->setValidator(new QIntValidator(-180, 180, m_edit));
-    m_edit->setText(QString::number(rotation));
-    m_slider->setValue(rotation);
-    m_rotation = rotation;
-    m_clip->setChecked(view && view->flags().clipToOutline());
+    init(0, false);
     QMetaObject::connectSlotsByName(this);
 
     m_timer.setSingleShot(true);
@@ -75,6 +69,15 @@ LMScreenMsgHandlerArtFrameSetting::LMScreenMsgHandlerArtFrameSetting(QWidget *pa
     retranslate();
 }
 
+void LMScreenMsgHandlerArtFrameSetting::init(int rotation, bool clipToOutline)
+{
+    const QSignalBlocker quietSlider(m_slider), quietEdit(m_edit);
+    m_edit->setText(QString::number(rotation));
+    m_slider->setValue(rotation);
+    m_rotation = rotation;
+    m_clip->setChecked(clipToOutline);
+}
+
 void LMScreenMsgHandlerArtFrameSetting::rebuildPages()
 {
     while (m_toolBox->count() > 0) {
@@ -82,20 +85,19 @@ void LMScreenMsgHandlerArtFrameSetting::rebuildPages()
         m_toolBox->removeItem(0);
         page->deleteLater();
     }
-    const LMArtFrameFactory *catalogue = LMArtFrameFactory::instance();
-    const int groups = catalogue ? catalogue->groupCount() : 0;
+    const int groups = m_catalogue ? m_catalogue->groupCount() : 0;
     for (int i = 0; i < groups; ++i)
-        m_toolBox->addItem(new ArtFramePan(i, m_outlineButtons), QString());
-    if (catalogue)
-        m_toolBox->setCurrentIndex(qBound(0, catalogue->currentGroup(), groups - 1));
+        m_toolBox->addItem(new ArtFramePan(m_catalogue, i, m_outlineButtons), QString());
+    if (m_catalogue)
+        m_toolBox->setCurrentIndex(qBound(0, m_catalogue->currentGroup(), groups - 1));
 }
 
 void LMScreenMsgHandlerArtFrameSetting::retranslate()
 {
-    m_clip->setText(lan(39));
+    m_clip->setText(lmText(39));
     for (int i = 0; i < m_toolBox->count() && i < 6; ++i)
-        m_toolBox->setItemText(i, lan(CaptionLines[i]));
-    m_title->setText(lan(97));
+        m_toolBox->setItemText(i, lmText(CaptionLines[i]));
+    m_title->setText(lmText(97));
 }
 
 void LMScreenMsgHandlerArtFrameSetting::markOutline(int group, int index)
@@ -115,8 +117,7 @@ void LMScreenMsgHandlerArtFrameSetting::setClipChecked(bool on)
 
 void LMScreenMsgHandlerArtFrameSetting::on_chk_clipeffect_clicked(bool on)
 {
-    if (LMGraphView *view = LMGraphView::instance())
-        view->setClipToOutline(on);
+    Q_EMIT signal_clipChanged(on);
 }
 
 void LMScreenMsgHandlerArtFrameSetting::startDelay()
@@ -128,7 +129,8 @@ void LMScreenMsgHandlerArtFrameSetting::startDelay()
 
 void LMScreenMsgHandlerArtFrameSetting::on_slider_rotation_valueChanged(int degrees)
 {
-    qDebug() << "LMScreenMsgHandlerArtFrameSetting::on_slider_rotation_valueChanged" << degrees;
+    qCDebug(lcOutlines) << "LMScreenMsgHandlerArtFrameSetting::on_slider_rotation_valueChanged"
+                        << degrees;
     startDelay();
     m_edit->setText(QString::number(degrees));
     m_rotation = degrees;
@@ -144,12 +146,5 @@ void LMScreenMsgHandlerArtFrameSetting::on_edt_rotation_textChanged(const QStrin
 
 void LMScreenMsgHandlerArtFrameSetting::slot_delayRotation()
 {
-    LMGraphView *view = LMGraphView::instance();
-    if (!view)
-        return;
-    view->setOutlineRotation(m_rotation);
-    if (LMMainWidget *window = LMMainWidget::instance())
-        window->setModified();
-    view->checkPrintable();
-    view->update();
+    Q_EMIT signal_rotationChanged(m_rotation);
 }

@@ -4,6 +4,7 @@
 
 #include <QTimer>
 
+class LMArtFrameFactory;
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
@@ -19,8 +20,10 @@ public:
     static constexpr int RotationDelayMs = 100;
     static const int CaptionLines[6];
 
-    explicit LMScreenMsgHandlerArtFrameSetting(QWidget *parent = nullptr);
+    LMScreenMsgHandlerArtFrameSetting(LMArtFrameFactory *catalogue, QWidget *parent = nullptr);
 
+    // The outline's rotation and whether only the pouch's inside shows.
+    void init(int rotation, bool clipToOutline);
     void rebuildPages();
     // Checks the button of outline (group, index).
     void markOutline(int group, int index);
@@ -30,6 +33,11 @@ public:
     QSlider *rotationSlider() const { return m_slider; }
     QLineEdit *rotationEdit() const { return m_edit; }
     QCheckBox *clipCheckBox() const { return m_clip; }
+
+Q_SIGNALS:
+    // The rotation the user settled on, after the delay.
+    void signal_rotationChanged(int degrees);
+    void signal_clipChanged(bool on);
 
 public Q_SLOTS:
     void on_chk_clipeffect_clicked(bool on);
@@ -43,6 +51,7 @@ protected:
 private:
     void startDelay();
 
+    LMArtFrameFactory *m_catalogue;
     QTimer m_timer;
     int m_rotation = 0;
     QLabel *m_title;

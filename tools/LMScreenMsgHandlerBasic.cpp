@@ -4,24 +4,26 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
-LMScreenMsgHandlerBasic::LMScreenMsgHandlerBasic(LMGraphView *view) : LMScreenMsgHandlerInf(view) {}
+LMScreenMsgHandlerBasic::LMScreenMsgHandlerBasic(LMToolCanvas *view) : LMScreenMsgHandlerInf(view)
+{
+}
 
 void LMScreenMsgHandlerBasic::onActivate()
 {
     m_pressed = false;
-    view()->installEventFilter(this);
+    view()->widget()->installEventFilter(this);
     view()->setCursor(Qt::OpenHandCursor);
 }
 
 void LMScreenMsgHandlerBasic::onDeactivate()
 {
     m_pressed = false;
-    view()->removeEventFilter(this);
+    view()->widget()->removeEventFilter(this);
 }
 
 bool LMScreenMsgHandlerBasic::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != view())
+    if (watched != view()->widget())
         return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
@@ -41,7 +43,7 @@ bool LMScreenMsgHandlerBasic::eventFilter(QObject *watched, QEvent *event)
         const QPoint d = now - m_last;
         m_last = now;
         // The scroll area showing the canvas; the picture follows the pointer.
-        QWidget *w = view()->parentWidget();
+        QWidget *w = view()->widget()->parentWidget();
         while (w && !qobject_cast<QAbstractScrollArea *>(w))
             w = w->parentWidget();
         if (auto *area = qobject_cast<QAbstractScrollArea *>(w)) {

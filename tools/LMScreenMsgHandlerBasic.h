@@ -6,7 +6,7 @@
 class LMScreenMsgHandlerBasic : public LMScreenMsgHandlerInf {
     Q_OBJECT
 public:
-    explicit LMScreenMsgHandlerBasic(LMGraphView *view);
+    explicit LMScreenMsgHandlerBasic(LMToolCanvas *view);
 
     void onActivate() override;
     void onDeactivate() override;

@@ -1,8 +1,12 @@
 #include "tools/LMScreenMsgHandlerInf.h"
 
-#include "canvas/LMGraphView.h"
+#include <QWidget>
 
-LMScreenMsgHandlerInf::LMScreenMsgHandlerInf(LMGraphView *view) : QObject(view), m_view(view) {}
+// Tools are children of the canvas widget, which finds them by name.
+LMScreenMsgHandlerInf::LMScreenMsgHandlerInf(LMToolCanvas *view)
+    : QObject(view->widget()), m_view(view)
+{
+}
 
 void LMScreenMsgHandlerInf::onMousePress(const QPoint &, const QPoint &) {}
 void LMScreenMsgHandlerInf::onMouseRelease(const QPoint &, const QPoint &) {}

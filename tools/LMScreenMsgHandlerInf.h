@@ -4,7 +4,7 @@
 #include <QPoint>
 #include <QString>
 
-#include "canvas/LMGraphView.h"
+#include "tools/LMToolCanvas.h"
 
 class QWidget;
 
@@ -14,9 +14,9 @@ class QWidget;
 class LMScreenMsgHandlerInf : public QObject {
     Q_OBJECT
 public:
-    explicit LMScreenMsgHandlerInf(LMGraphView *view);
+    explicit LMScreenMsgHandlerInf(LMToolCanvas *view);
 
-    LMGraphView *view() const { return m_view; }
+    LMToolCanvas *view() const { return m_view; }
     bool isActive() const { return m_active; }
     void setActive(bool active) { m_active = active; }
 
@@ -41,7 +41,7 @@ protected:
     template <class Item, class Make> Item *currentItemOf(Make make);
 
 private:
-    LMGraphView *m_view;
+    LMToolCanvas *m_view;
     bool m_active = false;
 };
 

@@ -5,5 +5,5 @@
 // The margins tool ("padding").
 class LMScreenMsgHandlerPadding : public LMScreenMsgHandlerInf {
 public:
-    explicit LMScreenMsgHandlerPadding(LMGraphView *view) : LMScreenMsgHandlerInf(view) {}
+    explicit LMScreenMsgHandlerPadding(LMToolCanvas *view) : LMScreenMsgHandlerInf(view) {}
 };

@@ -15,12 +15,6 @@ void LMSettingPanel::changeEvent(QEvent *event)
         retranslate();
 }
 
-QString LMSettingPanel::lan(int line)
-{
-    QVTLanguageManager *manager = QVTLanguageManager::instance();
-    return manager ? manager->text(line) : QString();
-}
-
 LMSettingPanel::SliderRow LMSettingPanel::addSliderRow(QGridLayout *grid, int row, int minimum,
                                                        int maximum, const char *captionName,
                                                        const char *valueName)

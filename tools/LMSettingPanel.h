@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/QVTLanguageManager.h"
+
 #include <QWidget>
 
 class KVCLIENT_ColorComboBox;
@@ -18,7 +20,6 @@ protected:
     // Sets every caption; each panel runs it once its widgets exist.
     virtual void retranslate() = 0;
     void changeEvent(QEvent *event) override;
-    static QString lan(int line);
 
     // A caption, a horizontal slider and the slider's value shown beside it.
     struct SliderRow {

@@ -5,8 +5,8 @@
 #include "canvas/LMDocumentFile.h"
 #include "canvas/LMGraphView.h"
 #include "outlines/LMArtFrameFactory.h"
-#include "tools/LMGraphFuncImg.h"
 #include "tools/LMScreenMsgHandlerInf.h"
+#include "tools/frame/LMGraphFuncImg.h"
 #include "ui_LMMainWidget.h"
 
 #include <QFileDialog>
@@ -482,8 +482,10 @@ void TestDocuments::exportShowsTheCuttingLineOnly()
     QImage exported(file);
     QCOMPARE(exported.size(), canvas()->rasterImage().size());
     // The cutting line along the outline's top edge: black and white dashes.
-    const QRectF box =
-        canvas()->transform(6).map(m_window->artFrameFactory()->outlinePath()).boundingRect();
+    const QRectF box = canvas()
+                           ->transform(Matrix::OutlineToDoc)
+                           .map(m_window->artFrameFactory()->outlinePath())
+                           .boundingRect();
     const int x0 = int(box.center().x());
     int y = int(box.top()), dark = 0, light = 0, red = 0;
     for (int row = int(box.top()) - 1; row <= int(box.top()) + 1; ++row) {
@@ -505,7 +507,7 @@ void TestDocuments::exportShowsTheCuttingLineOnly()
     QCOMPARE(red, 0);
     // On screen the outline beyond the margins is red; the export has none of it.
     int redOnScreen = 0;
-    const QPoint top = canvas()->transform(2).map(QPoint(x0, y));
+    const QPoint top = canvas()->transform(Matrix::DocToWidget).map(QPoint(x0, y));
     for (int x = top.x() - 40; x < top.x() + 40; ++x) {
         const QColor c = live.pixelColor(x, top.y() + 2);
         redOnScreen += c.red() > 150 && c.green() < 120;

@@ -1,12 +1,12 @@
 #include "app/LMMainWidget.h"
 #include "app/LMResources.h"
 #include "canvas/LMGraphView.h"
-#include "tools/LMGraphFuncLine.h"
-#include "tools/LMGraphFuncText.h"
 #include "tools/LMScreenMsgHandlerInf.h"
-#include "tools/LMScreenMsgHandlerLineSetting.h"
-#include "tools/LMScreenMsgHandlerShapeSetting.h"
-#include "tools/LMScreenMsgHandlerTextSetting.h"
+#include "tools/frame/LMScreenMsgHandlerShapeSetting.h"
+#include "tools/stroke/LMGraphFuncLine.h"
+#include "tools/stroke/LMScreenMsgHandlerLineSetting.h"
+#include "tools/text/LMGraphFuncText.h"
+#include "tools/text/LMScreenMsgHandlerTextSetting.h"
 #include "ui_LMMainWidget.h"
 #include "widgets/KVCLIENT_ColorComboBox.h"
 
@@ -177,7 +177,6 @@ void TestDrawingFlows::undoRedoSequence()
     QCOMPARE(canvas()->history().index(), 1);
 }
 
-
 void TestDrawingFlows::undoCommitsALiveItemFirst()
 {
     click(ui->d11);
@@ -200,7 +199,7 @@ void TestDrawingFlows::redoLeavesNoToolAndNoButton()
     drag(QPoint(100, 100), QPoint(300, 100));
     click(ui->d00);
     drag(QPoint(100, 200), QPoint(300, 200)); // a live line
-    QPointer<QWidget> panel = canvas()->settingsPanel();
+    QPointer<QWidget> panel = m_window->settingsPanel();
     click(ui->btn_redo);
     QCOMPARE(at(180, 175), QColor(Qt::black));
     QCOMPARE(canvas()->history().count(), 2);
@@ -217,7 +216,6 @@ void TestDrawingFlows::redoLeavesNoToolAndNoButton()
     drag(QPoint(100, 300), QPoint(300, 300));
     QVERIFY(at(180, 275) != QColor(Qt::white));
 }
-
 
 void TestDrawingFlows::shortcutsWorkAnywhere()
 {
@@ -247,7 +245,7 @@ void TestDrawingFlows::toolChangeCommitsPendingWork()
     QVERIFY(ui->d13->isChecked());
     QVERIFY(!ui->d00->isChecked());
     QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("text"));
-    QVERIFY(!qobject_cast<LMScreenMsgHandlerLineSetting *>(canvas()->settingsPanel()));
+    QVERIFY(!qobject_cast<LMScreenMsgHandlerLineSetting *>(m_window->settingsPanel()));
 }
 
 void TestDrawingFlows::eraserWhitensWhatItSweeps()
@@ -267,7 +265,7 @@ void TestDrawingFlows::eraserWhitensWhatItSweeps()
 void TestDrawingFlows::panelChangesWidthAndColour()
 {
     click(ui->d00);
-    auto *panel = qobject_cast<LMScreenMsgHandlerLineSetting *>(canvas()->settingsPanel());
+    auto *panel = qobject_cast<LMScreenMsgHandlerLineSetting *>(m_window->settingsPanel());
     QVERIFY(panel);
     QBoxLayout *column = m_window->settingsColumn();
     QCOMPARE(column->indexOf(panel), column->count() - 2); // just above the closing spacer
@@ -305,7 +303,7 @@ void TestDrawingFlows::handToolScrollsThePage()
 void TestDrawingFlows::rectangleThroughTheWindow()
 {
     click(ui->d02);
-    auto *panel = qobject_cast<LMScreenMsgHandlerShapeSetting *>(canvas()->settingsPanel());
+    auto *panel = qobject_cast<LMScreenMsgHandlerShapeSetting *>(m_window->settingsPanel());
     QVERIFY(panel);
     QVERIFY(!panel->fillColorField()->isVisibleTo(panel));
     QTest::mouseClick(panel->fillCheckBox(), Qt::LeftButton);
@@ -320,7 +318,7 @@ void TestDrawingFlows::rectangleThroughTheWindow()
 void TestDrawingFlows::typingIntoATextField()
 {
     click(ui->d13);
-    auto *panel = qobject_cast<LMScreenMsgHandlerTextSetting *>(canvas()->settingsPanel());
+    auto *panel = qobject_cast<LMScreenMsgHandlerTextSetting *>(m_window->settingsPanel());
     QVERIFY(panel);
     QCOMPARE(panel->sizeComboBox()->currentText(), QStringLiteral("48"));
     QVERIFY(!panel->rotateCheckBox()->isVisibleTo(panel));
@@ -347,7 +345,7 @@ void TestDrawingFlows::typingIntoATextField()
 void TestDrawingFlows::arcTextPanelOffersRotation()
 {
     click(ui->d14);
-    auto *panel = qobject_cast<LMScreenMsgHandlerTextSetting *>(canvas()->settingsPanel());
+    auto *panel = qobject_cast<LMScreenMsgHandlerTextSetting *>(m_window->settingsPanel());
     QVERIFY(panel);
     QVERIFY(panel->rotateCheckBox()->isVisibleTo(panel));
     QVERIFY(panel->rotateCheckBox()->isChecked());

@@ -15,7 +15,8 @@ namespace {
 // A tool that writes down what the canvas tells it.
 class ProbeTool : public LMScreenMsgHandlerInf {
 public:
-    explicit ProbeTool(LMGraphView *view, const QString &name) : LMScreenMsgHandlerInf(view)
+    explicit ProbeTool(LMGraphView *view, const QString &name)
+        : LMScreenMsgHandlerInf(view->toolCanvas())
     {
         setObjectName(name);
     }
@@ -46,7 +47,7 @@ private:
 // A live item that fills a widget rectangle with blue.
 class BlueBox : public LMGraphFuncInf {
 public:
-    void paintPreview(QPainter *painter, LMGraphView *) override
+    void paintPreview(QPainter *painter, LMToolCanvas *) override
     {
         painter->fillRect(QRect(300, 200, 10, 10), Qt::blue);
     }
@@ -229,12 +230,9 @@ void TestGraphView::toolSwitching()
     QVERIFY(!a->isActive());
     QCOMPARE(b->calls, QStringList{"activate 1"});
     QCOMPARE(m_view->currentHandler(), b);
-    QVERIFY(!m_view->settingsPanel()); // the base tool has no panel
     m_view->refreshHandler();
     QCOMPARE(b->calls, (QStringList{"activate 1", "deactivate 1", "activate 1"}));
 }
-
-
 
 void TestGraphView::rightClickOpensMenuNotTool()
 {

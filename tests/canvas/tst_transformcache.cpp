@@ -41,9 +41,9 @@ void TestTransformCache::documentToWidgetAndBack()
     LMTransformCache cache;
     LMTransformInputs in;
     in.zoom = 0.5;
-    QCOMPARE(cache.get(2, in).map(QPointF(0, 0)), QPointF(10, 12.5));
-    QCOMPARE(cache.get(2, in).map(QPointF(100, 200)), QPointF(60, 112.5));
-    QCOMPARE(cache.get(3, in).map(QPointF(60, 112.5)), QPointF(100, 200));
+    QCOMPARE(cache.get(Matrix::DocToWidget, in).map(QPointF(0, 0)), QPointF(10, 12.5));
+    QCOMPARE(cache.get(Matrix::DocToWidget, in).map(QPointF(100, 200)), QPointF(60, 112.5));
+    QCOMPARE(cache.get(Matrix::WidgetToDoc, in).map(QPointF(60, 112.5)), QPointF(100, 200));
 }
 
 void TestTransformCache::outlineRotatesAboutItsCentre()
@@ -52,12 +52,12 @@ void TestTransformCache::outlineRotatesAboutItsCentre()
     LMTransformInputs in;
     in.outlineBounds = QRectF(0, 0, 100, 50); // centre (50, 25)
     in.outlineRotation = 90;
-    const QTransform &m0 = cache.get(0, in);
+    const QTransform &m0 = cache.get(Matrix::OutlineRotation, in);
     QCOMPARE(m0.map(QPointF(50, 25)), QPointF(50, 25));
     // Positive angles turn clockwise on screen (y grows downward).
     const QPointF right = m0.map(QPointF(100, 25));
     QVERIFY(qAbs(right.x() - 50) < 1e-9 && qAbs(right.y() - 75) < 1e-9);
-    const QPointF back = cache.get(1, in).map(right);
+    const QPointF back = cache.get(Matrix::OutlineRotationInverse, in).map(right);
     QVERIFY(qAbs(back.x() - 100) < 1e-9 && qAbs(back.y() - 25) < 1e-9);
 }
 
@@ -69,13 +69,13 @@ void TestTransformCache::outlineToDocumentAndWidget()
     in.outlineRotation = 180;
     in.outlineOffset = QPoint(300, 200);
     in.zoom = 0.5;
-    const QPointF doc = cache.get(6, in).map(QPointF(50, 0));
+    const QPointF doc = cache.get(Matrix::OutlineToDoc, in).map(QPointF(50, 0));
     QVERIFY(qAbs(doc.x() - 250) < 1e-9 && qAbs(doc.y() - 200) < 1e-9);
-    const QPointF widget = cache.get(8, in).map(QPointF(50, 0));
+    const QPointF widget = cache.get(Matrix::OutlineToWidget, in).map(QPointF(50, 0));
     QVERIFY(qAbs(widget.x() - 135) < 1e-9 && qAbs(widget.y() - 112.5) < 1e-9);
-    const QPointF outline = cache.get(9, in).map(widget);
+    const QPointF outline = cache.get(Matrix::WidgetToOutline, in).map(widget);
     QVERIFY(qAbs(outline.x() - 50) < 1e-9 && qAbs(outline.y()) < 1e-9);
-    const QPointF outline7 = cache.get(7, in).map(doc);
+    const QPointF outline7 = cache.get(Matrix::DocToOutline, in).map(doc);
     QVERIFY(qAbs(outline7.x() - 50) < 1e-9 && qAbs(outline7.y()) < 1e-9);
 }
 
@@ -84,16 +84,17 @@ void TestTransformCache::cachedUntilInvalidated()
     LMTransformCache cache;
     LMTransformInputs in;
     in.zoom = 1.0;
-    cache.get(8, in);
-    QVERIFY(cache.isValid(8) && cache.isValid(6) && cache.isValid(2) && cache.isValid(0));
-    QVERIFY(!cache.isValid(3));
+    cache.get(Matrix::OutlineToWidget, in);
+    QVERIFY(cache.isValid(Matrix::OutlineToWidget) && cache.isValid(Matrix::OutlineToDoc) &&
+            cache.isValid(Matrix::DocToWidget) && cache.isValid(Matrix::OutlineRotation));
+    QVERIFY(!cache.isValid(Matrix::WidgetToDoc));
     in.zoom = 0.5; // not seen until the cache is invalidated
-    QCOMPARE(cache.get(2, in).m11(), 1.0);
+    QCOMPARE(cache.get(Matrix::DocToWidget, in).m11(), 1.0);
     cache.invalidate();
     for (int i = 0; i < LMTransformCache::Count; ++i)
-        QVERIFY(!cache.isValid(i));
-    QCOMPARE(cache.get(2, in).m11(), 0.5);
-    QCOMPARE(cache.get(10, in), QTransform());
+        QVERIFY(!cache.isValid(Matrix::Id(i)));
+    QCOMPARE(cache.get(Matrix::DocToWidget, in).m11(), 0.5);
+    QCOMPARE(cache.get(Matrix::Count, in), QTransform());
 }
 
 QTEST_GUILESS_MAIN(TestTransformCache)

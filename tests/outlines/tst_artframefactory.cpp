@@ -36,6 +36,7 @@ void TestArtFrameFactory::init()
     m_view = new LMGraphView(nullptr);
     m_view->setPage(837, 648, 1.0);
     m_catalogue = new LMArtFrameFactory;
+    m_view->setCatalogue(m_catalogue);
 }
 
 void TestArtFrameFactory::cleanup()
@@ -135,7 +136,7 @@ void TestArtFrameFactory::toCenter()
     QFETCH(QSize, page);
     QFETCH(QPoint, offset);
     m_view->setPage(page.width(), page.height(), 1.0);
-    m_catalogue->slot_ToCenter();
+    m_view->slot_ToCenter();
     QCOMPARE(m_view->outlineOffset(), offset);
 }
 

@@ -68,7 +68,7 @@ void TestOutlineTool::cleanup()
 LMScreenMsgHandlerArtFrameSetting *TestOutlineTool::openPanel()
 {
     QTest::mouseClick(m_window->form()->b0, Qt::LeftButton);
-    return qobject_cast<LMScreenMsgHandlerArtFrameSetting *>(canvas()->settingsPanel());
+    return qobject_cast<LMScreenMsgHandlerArtFrameSetting *>(m_window->settingsPanel());
 }
 
 QStringList TestOutlineTool::menuTexts(const QPoint &at)
@@ -115,7 +115,7 @@ void TestOutlineTool::pageLayout()
     QFETCH(int, cellWidth);
     QFETCH(int, height);
     QButtonGroup group;
-    ArtFramePan page(0, &group);
+    ArtFramePan page(catalogue(), 0, &group);
     page.resize(width, 10);
     page.show();
     QCOMPARE(page.buttons().size(), 15);
@@ -137,7 +137,8 @@ void TestOutlineTool::pressingAnOutlineSelectsIt()
     QCOMPARE(catalogue()->currentConfig(), 4);
     QVERIFY(cards->buttons()[4]->isChecked());
     QVERIFY(canvas()->flags().modified());
-    const QRectF placed = canvas()->transform(6).map(catalogue()->outlinePath()).boundingRect();
+    const QRectF placed =
+        canvas()->transform(Matrix::OutlineToDoc).map(catalogue()->outlinePath()).boundingRect();
     QVERIFY(qAbs(placed.center().x() - 418) <= 1 && qAbs(placed.center().y() - 323.5) <= 1);
     QTest::mouseRelease(cards->buttons()[4], Qt::LeftButton);
 }
@@ -183,7 +184,8 @@ void TestOutlineTool::dragOnlyInsideTheTurnedOutline()
 
 void TestOutlineTool::contextMenu()
 {
-    const QPoint inside = canvas()->transform(8).map(QPoint(0, 0)); // the outline's middle
+    const QPoint inside =
+        canvas()->transform(Matrix::OutlineToWidget).map(QPoint(0, 0)); // the outline's middle
     const QPoint outside(5, 5);
     QCOMPARE(menuTexts(outside),
              (QStringList{"Show the Contents Inside The Pouch Only", "Start Pouch Shape Editing"}));
@@ -195,7 +197,8 @@ void TestOutlineTool::contextMenu()
     QCOMPARE(menuTexts(outside).value(1), QStringLiteral("End Frame Shape Editing"));
     // Moved and turned: offered where the outline now is, not where it was.
     canvas()->setOutlineRotation(90);
-    const QPoint leftEnd = canvas()->transform(2).map(canvas()->outlineOffset() + QPoint(-340, 0));
+    const QPoint leftEnd =
+        canvas()->transform(Matrix::DocToWidget).map(canvas()->outlineOffset() + QPoint(-340, 0));
     QCOMPARE(menuTexts(leftEnd).size(), 2);
 }
 
@@ -203,11 +206,15 @@ void TestOutlineTool::copyFrameContent()
 {
     canvas()->rasterImage().fill(Qt::red);
     QMenu menu;
-    canvas()->fillContextMenu(&menu, canvas()->transform(8).map(QPoint(0, 0)));
+    canvas()->fillContextMenu(&menu,
+                              canvas()->transform(Matrix::OutlineToWidget).map(QPoint(0, 0)));
     menu.actions().at(2)->trigger();
     const QImage copied = QApplication::clipboard()->image();
-    const QRect box =
-        canvas()->transform(6).map(catalogue()->outlinePath()).boundingRect().toAlignedRect();
+    const QRect box = canvas()
+                          ->transform(Matrix::OutlineToDoc)
+                          .map(catalogue()->outlinePath())
+                          .boundingRect()
+                          .toAlignedRect();
     QCOMPARE(copied.size(), box.size());
     QCOMPARE(copied.pixelColor(copied.width() / 2, copied.height() / 2), QColor(Qt::red));
     QCOMPARE(copied.pixelColor(1, 1), QColor(Qt::white)); // outside the rounded corner
@@ -228,8 +235,10 @@ void TestOutlineTool::clipToOutline()
     canvas()->rasterImage().fill(Qt::blue);
     canvas()->setClipToOutline(true);
     const QImage shot = canvas()->grab().toImage();
-    QCOMPARE(shot.pixelColor(canvas()->transform(2).map(QPoint(5, 5))), QColor(Qt::white));
-    QCOMPARE(shot.pixelColor(canvas()->transform(8).map(QPoint(0, 0))), QColor(Qt::blue));
+    QCOMPARE(shot.pixelColor(canvas()->transform(Matrix::DocToWidget).map(QPoint(5, 5))),
+             QColor(Qt::white));
+    QCOMPARE(shot.pixelColor(canvas()->transform(Matrix::OutlineToWidget).map(QPoint(0, 0))),
+             QColor(Qt::blue));
 }
 
 void TestOutlineTool::newDocumentTakesTheFirstOutline()

@@ -1,5 +1,5 @@
-#include "tools/LMGraphFuncEraser.h"
-#include "tools/LMScreenMsgHandlerEraser.h"
+#include "tools/stroke/LMGraphFuncEraser.h"
+#include "tools/stroke/LMScreenMsgHandlerEraser.h"
 
 #include <QTest>
 

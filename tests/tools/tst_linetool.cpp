@@ -1,7 +1,7 @@
 #include "canvas/LMGraphView.h"
-#include "tools/LMGraphFuncLine.h"
 #include "tools/LMPoint.h"
-#include "tools/LMScreenMsgHandlerLine.h"
+#include "tools/stroke/LMGraphFuncLine.h"
+#include "tools/stroke/LMScreenMsgHandlerLine.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 #include "canvas/LMGraphView.h"
-#include "tools/LMGraphFuncDashedLineRectangle.h"
 #include "tools/LMPoint.h"
-#include "tools/LMScreenMsgHandlerShape.h"
+#include "tools/frame/LMGraphFuncDashedLineRectangle.h"
+#include "tools/frame/LMScreenMsgHandlerShape.h"
 
 #include <QTest>
 

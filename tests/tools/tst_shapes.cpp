@@ -1,6 +1,6 @@
 #include "canvas/LMGraphView.h"
-#include "tools/LMGraphFuncShape.h"
-#include "tools/LMScreenMsgHandlerShape.h"
+#include "tools/frame/LMGraphFuncShape.h"
+#include "tools/frame/LMScreenMsgHandlerShape.h"
 
 #include <QTest>
 

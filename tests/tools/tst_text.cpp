@@ -1,11 +1,11 @@
 #include "app/LMResources.h"
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMGraphView.h"
-#include "tools/LMGraphFuncText.h"
-#include "tools/LMGraphFuncTextAlongArc.h"
-#include "tools/LMScreenMsgHandlerText.h"
-#include "tools/LMScreenMsgHandlerTextAlongArc.h"
-#include "tools/LMTextLayout.h"
+#include "tools/text/LMGraphFuncText.h"
+#include "tools/text/LMGraphFuncTextAlongArc.h"
+#include "tools/text/LMScreenMsgHandlerText.h"
+#include "tools/text/LMScreenMsgHandlerTextAlongArc.h"
+#include "tools/text/LMTextLayout.h"
 
 #include <QFontMetrics>
 #include <QTest>

@@ -1,9 +1,0 @@
-#pragma once
-
-#include "tools/LMScreenMsgHandlerInf.h"
-
-// The select tool ("clip"): copies or lifts a region of the page.
-class LMScreenMsgHandlerClip : public LMScreenMsgHandlerInf {
-public:
-    explicit LMScreenMsgHandlerClip(LMGraphView *view) : LMScreenMsgHandlerInf(view) {}
-};

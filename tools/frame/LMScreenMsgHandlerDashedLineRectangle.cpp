@@ -1,0 +1,336 @@
+#include "tools/frame/LMScreenMsgHandlerDashedLineRectangle.h"
+
+#include "tools/LMPoint.h"
+#include "tools/LMToolGeometry.h"
+#include "tools/frame/LMGraphFuncDashedLineRectangle.h"
+#include "tools/stroke/LMScreenMsgHandlerLineSetting.h"
+
+#include <QPainterPath>
+#include <QPixmap>
+
+#include <cmath>
+
+LMScreenMsgHandlerDashedLineRectangle::LMScreenMsgHandlerDashedLineRectangle(LMToolCanvas *view,
+                                                                             bool allowRotate)
+    : LMScreenMsgHandlerInf(view), m_allowRotate(allowRotate)
+{
+}
+
+QCursor LMScreenMsgHandlerDashedLineRectangle::rotationCursor()
+{
+    const QPixmap arrow(QStringLiteral(":/images/arrow_rotate.png"));
+    return QCursor(arrow, arrow.width() / 2, arrow.height() / 2);
+}
+
+LMGraphFuncDashedLineRectangle *LMScreenMsgHandlerDashedLineRectangle::currentItem()
+{
+    return currentItemOf<LMGraphFuncDashedLineRectangle>([this] {
+        auto *frame = new LMGraphFuncDashedLineRectangle;
+        frame->width = m_width * view()->zoom();
+        frame->colour = m_colour;
+        return frame;
+    });
+}
+
+LMGraphFuncDashedLineRectangle *
+LMScreenMsgHandlerDashedLineRectangle::itemForPress(const QPoint &pos)
+{
+    LMGraphFuncDashedLineRectangle *item = currentItem();
+    if (item->handles.isEmpty()) {
+        item->createHandles({});
+        item->centreX = pos.x();
+        item->centreY = pos.y();
+        item->grabbed = item->handles[LMGraphFuncDashedLineRectangle::BottomRight];
+        item->invalidateMatrices();
+    }
+    return item;
+}
+
+void LMScreenMsgHandlerDashedLineRectangle::dragDelta(const QPoint &pos,
+                                                      LMGraphFuncDashedLineRectangle *,
+                                                      QPoint *delta)
+{
+    *delta = pos - m_last;
+    m_last = pos;
+}
+
+void LMScreenMsgHandlerDashedLineRectangle::onActivate()
+{
+    view()->setCursor(m_defaultCursor);
+}
+
+void LMScreenMsgHandlerDashedLineRectangle::onDeactivate()
+{
+    view()->apply();
+    view()->update();
+}
+
+void LMScreenMsgHandlerDashedLineRectangle::onMouseMove(const QPoint &pos, const QPoint &)
+{
+    if (!m_pressed) {
+        // Hover: the cursor tells what a press here would do.
+        LMGraphFuncDashedLineRectangle *item = currentItem();
+        const QPoint p = item->GetMatrix(3).map(pos);
+        for (const LMPoint *h : std::as_const(item->handles)) {
+            if (h->hitTest(p)) {
+                view()->setCursor(LMToolGeometry::cursorForHandle(h->id, item->angle));
+                view()->update();
+                return;
+            }
+        }
+        if (item->contains(p))
+            view()->setCursor(Qt::SizeAllCursor);
+        else if (m_allowRotate && item->withinBand(p, RotationBand))
+            view()->setCursor(rotationCursor());
+        else
+            view()->setCursor(m_defaultCursor);
+        view()->update();
+        return;
+    }
+
+    LMGraphFuncDashedLineRectangle *item = itemForPress(pos);
+    QPoint delta;
+    dragDelta(pos, item, &delta);
+    QPoint d = item->GetMatrix(1).map(delta); // the offset in the frame's own axes
+
+    if (!item->grabbed && !m_rotating) {
+        item->centreX += delta.x();
+        item->centreY += delta.y();
+        m_last = pos;
+    } else if (!item->grabbed && m_rotating) {
+        const double vx = pos.x() - item->centreX, vy = pos.y() - item->centreY;
+        double diff =
+            std::atan2(vx, vy) - std::atan2(double(m_pressVector.x()), double(m_pressVector.y()));
+        while (std::fabs(diff) > M_PI)
+            diff += diff > 0 ? -2 * M_PI : 2 * M_PI;
+        int angle = int(diff * 180.0 / -M_PI + m_pressAngle);
+        while (angle < 0)
+            angle += 360;
+        while (angle > 359)
+            angle -= 360;
+        item->angle = angle;
+    } else {
+        LMPoint *h = item->grabbed;
+        view()->setCursor(LMToolGeometry::cursorForHandle(h->id, item->angle));
+        const quint16 sides = LMPoint::Left | LMPoint::Right;
+        if (h->id & LMPoint::MidEdge) {
+            if (!(h->id & sides))
+                d.setX(0); // top and bottom middles move vertically only
+            else
+                d.setY(0);
+        }
+        for (LMPoint *q : std::as_const(item->handles)) {
+            if (q == h || (q->id & LMPoint::MidEdge))
+                continue;
+            const quint16 shared = q->id & h->id;
+            if (!shared)
+                continue;
+            q->moveBy((shared & sides) ? QPoint(d.x(), 0) : QPoint(0, d.y()));
+        }
+        h->moveBy(d);
+        item->updateMidHandles();
+    }
+    relabelHandles(item);
+    item->invalidateMatrices();
+    view()->update();
+}
+
+void LMScreenMsgHandlerDashedLineRectangle::onMousePress(const QPoint &pos, const QPoint &)
+{
+    LMGraphFuncDashedLineRectangle *item = itemForPress(pos);
+    const QPoint p = item->GetMatrix(3).map(pos);
+    m_last = pos;
+    LMPoint *hit = nullptr;
+    for (LMPoint *h : std::as_const(item->handles)) {
+        if (h->hitTest(p)) {
+            hit = h;
+            break;
+        }
+    }
+    if (hit) {
+        item->grabbed = hit;
+        m_pressed = true;
+    } else if (item->contains(p)) {
+        item->grabbed = nullptr;
+        m_pressed = true;
+    } else if (m_allowRotate && item->withinBand(p, RotationBand)) {
+        item->grabbed = nullptr;
+        m_rotating = true;
+        m_pressVector = pos - QPoint(item->centreX, item->centreY);
+        m_pressAngle = item->angle;
+        m_pressed = true;
+    } else if (m_applyOnOutsideClick) {
+        // A press outside finishes the frame; the drag that follows opens a new one.
+        m_pressed = true;
+        view()->apply();
+        view()->update();
+        return;
+    }
+    item->invalidateMatrices();
+    view()->update();
+}
+
+void LMScreenMsgHandlerDashedLineRectangle::onMouseRelease(const QPoint &, const QPoint &)
+{
+    m_pressed = false;
+    m_rotating = false;
+    LMGraphFuncDashedLineRectangle *item = currentItem();
+    recentre(item);
+    item->invalidateMatrices();
+    view()->update();
+    item->grabbed = nullptr;
+}
+
+void LMScreenMsgHandlerDashedLineRectangle::relabelHandles(LMGraphFuncDashedLineRectangle *item)
+{
+    if (item->handles.size() < 8)
+        return;
+    using F = LMGraphFuncDashedLineRectangle;
+    const auto setSide = [item](std::initializer_list<int> positions, quint16 on, quint16 off) {
+        for (int i : positions)
+            item->handles[i]->id = quint16((item->handles[i]->id | on) & ~off);
+    };
+    const QVector<LMPoint *> &h = item->handles;
+    if (h[F::TopLeft]->x <= h[F::TopRight]->x) {
+        setSide({F::TopLeft, F::LeftMid, F::BottomLeft}, LMPoint::Left, LMPoint::Right);
+        setSide({F::TopRight, F::RightMid, F::BottomRight}, LMPoint::Right, LMPoint::Left);
+    } else {
+        setSide({F::TopRight, F::RightMid, F::BottomRight}, LMPoint::Left, LMPoint::Right);
+        setSide({F::TopLeft, F::LeftMid, F::BottomLeft}, LMPoint::Right, LMPoint::Left);
+    }
+    if (h[F::TopLeft]->y <= h[F::BottomLeft]->y) {
+        setSide({F::TopLeft, F::TopMid, F::TopRight}, LMPoint::Top, LMPoint::Bottom);
+        setSide({F::BottomRight, F::BottomMid, F::BottomLeft}, LMPoint::Bottom, LMPoint::Top);
+    } else {
+        setSide({F::BottomRight, F::BottomMid, F::BottomLeft}, LMPoint::Top, LMPoint::Bottom);
+        setSide({F::TopLeft, F::TopMid, F::TopRight}, LMPoint::Bottom, LMPoint::Top);
+    }
+}
+
+void LMScreenMsgHandlerDashedLineRectangle::recentre(LMGraphFuncDashedLineRectangle *item)
+{
+    const std::optional<QPoint> tl = item->handlePos(5), br = item->handlePos(10);
+    if (!tl || !br)
+        return;
+    const QPoint mid(qRound(0.5 * (tl->x() + br->x())), qRound(0.5 * (tl->y() + br->y())));
+    for (LMPoint *h : std::as_const(item->handles))
+        h->moveBy(-mid);
+    const QPoint shift = item->GetMatrix(0).map(mid);
+    item->centreX += shift.x();
+    item->centreY += shift.y();
+    item->invalidateMatrices();
+}
+
+void LMScreenMsgHandlerDashedLineRectangle::setFrameRect(const QRect &r)
+{
+    LMGraphFuncDashedLineRectangle *item = currentItem();
+    const double zoom = view()->zoom();
+    const int halfW = qRound(0.5 * (r.right() + 1 - r.left()) * zoom);
+    const int halfH = qRound(0.5 * (r.bottom() + 1 - r.top()) * zoom);
+    item->createHandles({QPoint(-halfW, -halfH), QPoint(0, -halfH), QPoint(halfW, -halfH),
+                         QPoint(halfW, 0), QPoint(halfW, halfH), QPoint(0, halfH),
+                         QPoint(-halfW, halfH), QPoint(-halfW, 0)});
+    const QPoint centre = view()
+                              ->transform(Matrix::DocToWidget)
+                              .map(QPoint((r.left() + r.right()) / 2, (r.top() + r.bottom()) / 2));
+    item->centreX = centre.x();
+    item->centreY = centre.y();
+    item->grabbed = item->handles[LMGraphFuncDashedLineRectangle::BottomRight];
+    item->angle = 0;
+    item->invalidateMatrices();
+    view()->update();
+}
+
+void LMScreenMsgHandlerDashedLineRectangle::setFrameSize(const QPoint &size,
+                                                         LMGraphFuncDashedLineRectangle *item)
+{
+    LMPoint *tl = item->handle(5), *br = item->handle(10), *bl = item->handle(9),
+            *tr = item->handle(6);
+    if (!tl || !br || !bl || !tr)
+        return;
+    br->setPos(tl->pos() + size);
+    bl->y = tl->y + size.y();
+    tr->x = tl->x + size.x();
+    item->updateMidHandles();
+    item->invalidateMatrices();
+}
+
+void LMScreenMsgHandlerDashedLineRectangle::placeBlock(int w, int h,
+                                                       LMGraphFuncDashedLineRectangle *item)
+{
+    LMPoint *tl = item->handle(5);
+    if (w <= 0 || h <= 0 || !tl || !item->hasHandles())
+        return;
+    const int pageW = view()->pageRect().width(), pageH = view()->pageRect().height();
+    const double zoom = view()->zoom();
+    const QTransform &docToWidget = view()->transform(Matrix::DocToWidget);
+    QPoint topLeft, bottomRight;
+    if (w <= pageW && h <= pageH) {
+        QPoint corner =
+            view()->transform(Matrix::WidgetToDoc).map(item->GetMatrix(2).map(tl->pos()));
+        // The whole picture stays on the page: held on every side, not only the
+        // right and bottom, so nothing of it is cut off when it is applied.
+        corner.setX(qBound(0, corner.x(), pageW - w));
+        corner.setY(qBound(0, corner.y(), pageH - h));
+        item->angle = 0;
+        item->invalidateMatrices();
+        const QPoint centre = docToWidget.map(QPoint(corner.x() + w / 2, corner.y() + h / 2));
+        item->centreX = centre.x();
+        item->centreY = centre.y();
+        const int hw = int(zoom * (w / 2)), hh = int(zoom * (h / 2));
+        topLeft = QPoint(-hw, -hh);
+        bottomRight = QPoint(hw, hh);
+    } else {
+        item->angle = 0;
+        item->invalidateMatrices();
+        item->centreX = item->centreY = 0;
+        const double s = std::min(double(pageW) / w, double(pageH) / h);
+        const int nh = qRound(zoom * qRound(h * s)), nw = qRound(zoom * qRound(w * s));
+        topLeft = docToWidget.map(QPoint(0, 0));
+        bottomRight = topLeft + QPoint(nw, nh);
+    }
+    tl->setPos(topLeft);
+    item->handle(10)->setPos(bottomRight);
+    item->handle(9)->setPos(QPoint(topLeft.x(), bottomRight.y()));
+    item->handle(6)->setPos(QPoint(bottomRight.x(), topLeft.y()));
+    item->updateMidHandles();
+    // The centre at the frame's middle, so it turns about it right away.
+    recentre(item);
+    item->invalidateMatrices();
+}
+
+QWidget *LMScreenMsgHandlerDashedLineRectangle::createSettingWidget(QWidget *parent)
+{
+    auto *panel = new LMScreenMsgHandlerLineSetting(parent);
+    connect(panel, &LMScreenMsgHandlerLineSetting::signal_colorChanged, this,
+            &LMScreenMsgHandlerDashedLineRectangle::slot_colorChanged);
+    connect(panel, &LMScreenMsgHandlerLineSetting::signal_widthChanged, this,
+            &LMScreenMsgHandlerDashedLineRectangle::slot_widthChanged);
+    panel->init(m_colour, m_width);
+    return panel;
+}
+
+void LMScreenMsgHandlerDashedLineRectangle::slot_colorChanged(const QColor &colour)
+{
+    m_colour = colour;
+}
+
+void LMScreenMsgHandlerDashedLineRectangle::slot_widthChanged(int width)
+{
+    m_width = width;
+}
+
+void LMScreenMsgHandlerDashedLineRectangle::slot_AdjustToPaper()
+{
+    setFrameRect(view()->pageRect());
+}
+
+void LMScreenMsgHandlerDashedLineRectangle::slot_AdjustToFrame()
+{
+    const QPainterPath &outline = view()->outlinePath();
+    if (outline.isEmpty())
+        return;
+    const QRect frame =
+        view()->transform(Matrix::OutlineToDoc).map(outline).boundingRect().toRect();
+    setFrameRect(frame.intersected(view()->pageRect()));
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "tools/LMScreenMsgHandlerInf.h"
+
+#include <QColor>
+#include <QCursor>
+
+class LMGraphFuncDashedLineRectangle;
+
+// Turns pointer events into changes of a selection frame: drag to open it,
+// drag inside to move it, drag a handle to resize it (past the opposite side
+// it flips), drag just outside it to turn it.
+class LMScreenMsgHandlerDashedLineRectangle : public LMScreenMsgHandlerInf {
+    Q_OBJECT
+public:
+    static constexpr int RotationBand = 15;
+
+    LMScreenMsgHandlerDashedLineRectangle(LMToolCanvas *view, bool allowRotate);
+
+    void onMousePress(const QPoint &widgetPos, const QPoint &docPos) override;
+    void onMouseRelease(const QPoint &widgetPos, const QPoint &docPos) override;
+    void onMouseMove(const QPoint &widgetPos, const QPoint &docPos) override;
+    void onActivate() override;
+    void onDeactivate() override;
+    QWidget *createSettingWidget(QWidget *parent) override;
+
+    // The current item; with no handles yet it gets its eight at `pos`.
+    virtual LMGraphFuncDashedLineRectangle *itemForPress(const QPoint &pos);
+    virtual LMGraphFuncDashedLineRectangle *currentItem();
+    virtual void dragDelta(const QPoint &pos, LMGraphFuncDashedLineRectangle *item, QPoint *delta);
+    // Gives the side bits back to the handles by where they are now.
+    virtual void relabelHandles(LMGraphFuncDashedLineRectangle *item);
+    // Makes the frame's middle its centre without moving it on screen.
+    virtual void recentre(LMGraphFuncDashedLineRectangle *item);
+
+    // The frame over a document rectangle, upright.
+    void setFrameRect(const QRect &r);
+    void setFrameSize(const QPoint &size, LMGraphFuncDashedLineRectangle *item);
+    // Frames a w x h picture (document pixels): upright, inside the page at
+    // the frame's corner when it fits, else scaled down to the page's corner.
+    void placeBlock(int w, int h, LMGraphFuncDashedLineRectangle *item);
+
+    bool allowRotate() const { return m_allowRotate; }
+    void setApplyOnOutsideClick(bool on) { m_applyOnOutsideClick = on; }
+    static QCursor rotationCursor();
+
+public Q_SLOTS:
+    void slot_colorChanged(const QColor &colour);
+    void slot_widthChanged(int width);
+    void slot_AdjustToPaper();
+    void slot_AdjustToFrame();
+
+protected:
+    int m_width = 3;
+    QColor m_colour = Qt::black;
+    QCursor m_defaultCursor = QCursor(Qt::CrossCursor);
+
+private:
+    bool m_pressed = false;
+    bool m_allowRotate;
+    bool m_applyOnOutsideClick = true;
+    bool m_rotating = false;
+    QPoint m_pressVector;
+    int m_pressAngle = 0;
+    QPoint m_last;
+};

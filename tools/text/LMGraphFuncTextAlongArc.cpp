@@ -1,0 +1,12 @@
+#include "tools/text/LMGraphFuncTextAlongArc.h"
+
+#include "tools/text/LMTextLayout.h"
+
+void LMGraphFuncTextAlongArc::layoutText(bool)
+{
+    glyphs = QPainterPath();
+    const std::optional<QPoint> tl = handlePos(5), br = handlePos(10);
+    if (!tl || !br)
+        return;
+    glyphs = LMTextLayout::arcGlyphs(text, font, QRect(*tl, *br), rotate);
+}

@@ -1,0 +1,223 @@
+#include "tools/text/LMTextLayout.h"
+
+#include <QFontMetrics>
+#include <QGlyphRun>
+#include <QHash>
+#include <QRawFont>
+#include <QTextLayout>
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+
+namespace LMTextLayout {
+
+namespace {
+// Outlines of the glyphs already drawn, per font face and size. Layout runs on
+// every key press; shaping is cheap, reading outlines from the font is not.
+class GlyphOutlines {
+public:
+    const QPainterPath &outline(const QRawFont &font, quint32 glyph)
+    {
+        if (m_count > MaxGlyphs) {
+            m_faces.clear();
+            m_count = 0;
+        }
+        const QString face = font.familyName() + QLatin1Char('/') + font.styleName() +
+                             QLatin1Char('/') + QString::number(font.pixelSize()) +
+                             QLatin1Char('/') + QString::number(int(font.weight()));
+        QHash<quint32, QPainterPath> &glyphs = m_faces[face];
+        auto it = glyphs.constFind(glyph);
+        if (it == glyphs.constEnd()) {
+            it = glyphs.insert(glyph, font.pathForGlyph(glyph));
+            ++m_count;
+        }
+        return *it;
+    }
+
+private:
+    static constexpr int MaxGlyphs = 20000;
+    QHash<QString, QHash<quint32, QPainterPath>> m_faces;
+    int m_count = 0;
+};
+
+GlyphOutlines &outlines()
+{
+    static GlyphOutlines cache;
+    return cache;
+}
+
+// The outlines of `text` shaped in `font`, with its baseline's start at `origin`.
+void addShapedText(QPainterPath &out, const QString &text, const QFont &font, const QPointF &origin)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(1e9);
+    layout.endLayout();
+    const QPointF shift = origin - QPointF(0, line.ascent());
+    for (const QGlyphRun &run : layout.glyphRuns()) {
+        const QRawFont raw = run.rawFont();
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < glyphs.size(); ++i) {
+            const QPointF at = shift + positions[i];
+            out.addPath(outlines().outline(raw, glyphs[i]).translated(at));
+        }
+    }
+}
+// The upper half of the ellipse inscribed in a rectangle, measured by its
+// length: placing a character needs the point and the direction of travel at
+// a fraction of the length, from the right end over the top to the left end.
+class HalfEllipse {
+public:
+    explicit HalfEllipse(const QRectF &r)
+        : m_centre(r.center()), m_a(r.width() / 2), m_b(r.height() / 2)
+    {
+        m_lengths.resize(Steps + 1);
+        m_lengths[0] = 0;
+        QPointF previous = at(0);
+        for (int i = 1; i <= Steps; ++i) {
+            const QPointF p = at(M_PI * i / Steps);
+            m_lengths[i] = m_lengths[i - 1] + QLineF(previous, p).length();
+            previous = p;
+        }
+    }
+
+    double length() const { return m_lengths.last(); }
+
+    // Point at fraction t of the length; `angle` gets the direction of travel
+    // in degrees, counter-clockwise from the x axis as the screen shows it.
+    QPointF pointAt(double t, double *angle) const
+    {
+        const double target = qBound(0.0, t, 1.0) * length();
+        const auto next = std::upper_bound(m_lengths.cbegin(), m_lengths.cend(), target);
+        const int i = qBound(1, int(next - m_lengths.cbegin()), Steps);
+        const double span = m_lengths[i] - m_lengths[i - 1];
+        const double within = span > 0 ? (target - m_lengths[i - 1]) / span : 0.0;
+        const double theta = M_PI * (i - 1 + within) / Steps;
+        *angle = QLineF(0, 0, -m_a * std::sin(theta), -m_b * std::cos(theta)).angle();
+        return at(theta);
+    }
+
+private:
+    static constexpr int Steps = 2048;
+    QPointF at(double theta) const
+    {
+        return QPointF(m_centre.x() + m_a * std::cos(theta), m_centre.y() - m_b * std::sin(theta));
+    }
+
+    QPointF m_centre;
+    double m_a, m_b;
+    QVector<double> m_lengths;
+};
+
+QRectF arcRect(const QRect &field)
+{
+    return QRectF(field.left(), field.top(), field.right() + 1 - field.left(),
+                  2 * (field.bottom() - field.top()) + 2);
+}
+} // namespace
+
+QStringList breakLines(const QString &text, const QFont &font, int fieldWidth)
+{
+    const QFontMetrics metrics(font);
+    QStringList lines;
+    QString line;
+    bool open = true; // an empty current line still counts (start, after a line feed)
+    const int n = int(text.size());
+    for (int i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\n')) {
+            lines << line;
+            line.clear();
+            open = true;
+            continue;
+        }
+        if (c == QLatin1Char('\r') && (i + 1 == n || text.at(i + 1) == QLatin1Char('\n')))
+            continue;
+        // A surrogate pair is one character.
+        QString glyph(c);
+        if (c.isHighSurrogate() && i + 1 < n && text.at(i + 1).isLowSurrogate())
+            glyph += text.at(++i);
+        if (metrics.horizontalAdvance(line + glyph) <= fieldWidth) {
+            line += glyph;
+            open = true;
+            continue;
+        }
+        if (!line.isEmpty()) {
+            lines << line;
+            line.clear();
+        }
+        if (metrics.horizontalAdvance(glyph) > fieldWidth) {
+            lines << glyph; // wider than the field: a line of its own
+            open = false;
+        } else {
+            line = glyph;
+            open = true;
+        }
+    }
+    if (open || !line.isEmpty())
+        lines << line;
+    return lines;
+}
+
+QPainterPath fieldGlyphs(const QStringList &lines, const QFont &font, int left, int top)
+{
+    const QFontMetrics metrics(font);
+    QPainterPath glyphs;
+    for (int k = 0; k < lines.size(); ++k) {
+        if (!lines[k].isEmpty())
+            addShapedText(glyphs, lines[k], font,
+                          QPointF(left, top + k * metrics.height() + metrics.overlinePos()));
+    }
+    return glyphs;
+}
+
+QPainterPath arcOf(const QRect &field)
+{
+    const QRectF r = arcRect(field);
+    QPainterPath arc;
+    arc.arcMoveTo(r, 0);
+    arc.arcTo(r, 0, 180);
+    return arc;
+}
+
+int arcFitCount(const QString &text, const QFont &font, double arcLength)
+{
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    int n = 0;
+    for (; n < text.size(); ++n) {
+        widest = qMax(widest, metrics.horizontalAdvance(text.at(n)));
+        if (double(widest) * (n + 1) > arcLength)
+            break;
+    }
+    return n;
+}
+
+QPainterPath arcGlyphs(const QString &text, const QFont &font, const QRect &field, bool rotate)
+{
+    const QFontMetrics metrics(font);
+    QPainterPath glyphs;
+    if (metrics.horizontalAdvance(text) < 1)
+        return glyphs;
+    const HalfEllipse arc(arcRect(field));
+    const int count = arcFitCount(text, font, arc.length());
+    const int halfHeight = metrics.height() / 2;
+    for (int k = 0; k < count; ++k) {
+        double angle = 0;
+        const QPointF at = arc.pointAt(arcFraction(k, count), &angle);
+        QPainterPath glyph;
+        addShapedText(glyph, QString(text.at(k)), font, QPointF(0, 0));
+        QTransform place = QTransform::fromTranslate(at.x(), at.y());
+        if (rotate)
+            place.rotate(180.0 - angle);
+        const QTransform centre =
+            QTransform::fromTranslate(-(metrics.horizontalAdvance(text.at(k)) / 2), halfHeight);
+        glyphs.addPath((centre * place).map(glyph));
+    }
+    return glyphs;
+}
+
+} // namespace LMTextLayout
