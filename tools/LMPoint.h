@@ -18,6 +18,15 @@ public:
         MidEdge = 16,
         LineStart = 32,
         LineEnd = 64,
+        // The eight handles of a selection frame.
+        TopLeft = Top | Left,
+        TopRight = Top | Right,
+        BottomLeft = Bottom | Left,
+        BottomRight = Bottom | Right,
+        TopMid = Top | MidEdge,
+        RightMid = Right | MidEdge,
+        BottomMid = Bottom | MidEdge,
+        LeftMid = Left | MidEdge,
     };
     static constexpr int HitRadius = 6;
 

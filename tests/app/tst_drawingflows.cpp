@@ -331,7 +331,8 @@ void TestDrawingFlows::typingIntoATextField()
     auto *item = dynamic_cast<LMGraphFuncText *>(canvas()->lastLiveItem());
     QVERIFY(item);
     QCOMPARE(item->text, QStringLiteral("Hi\r\n   there"));
-    QVERIFY(item->handlePos(10)->y() - item->handlePos(5)->y() + 1 >=
+    QVERIFY(item->handlePos(LMPoint::BottomRight)->y() - item->handlePos(LMPoint::TopLeft)->y() +
+                1 >=
             2 * QFontMetrics(item->font).height());
     QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(700, 560)); // outside: applied
     QCOMPARE(canvas()->history().count(), 1);

@@ -37,7 +37,9 @@ private:
     }
     QPoint widgetPosOf(quint16 role) const
     {
-        return frame()->GetMatrix(2).map(*frame()->handlePos(role));
+        return frame()
+            ->GetMatrix(LMGraphFuncDashedLineRectangle::FrameToWidget)
+            .map(*frame()->handlePos(role));
     }
 
     LMGraphView *m_view = nullptr;
@@ -163,10 +165,10 @@ void TestSelectionFrame::rotationBand()
 void TestSelectionFrame::recentreMakesTheMiddleTheCentre()
 {
     drag(QPoint(10, 10), QPoint(30, 20), 1);
-    QCOMPARE(frame()->handlePos(5), std::optional<QPoint>(QPoint(-10, -5)));
-    QCOMPARE(frame()->handlePos(10), std::optional<QPoint>(QPoint(10, 5)));
-    QCOMPARE(frame()->handlePos(6), std::optional<QPoint>(QPoint(10, -5)));
-    QCOMPARE(frame()->handlePos(9), std::optional<QPoint>(QPoint(-10, 5)));
+    QCOMPARE(frame()->handlePos(LMPoint::TopLeft), std::optional<QPoint>(QPoint(-10, -5)));
+    QCOMPARE(frame()->handlePos(LMPoint::BottomRight), std::optional<QPoint>(QPoint(10, 5)));
+    QCOMPARE(frame()->handlePos(LMPoint::TopRight), std::optional<QPoint>(QPoint(10, -5)));
+    QCOMPARE(frame()->handlePos(LMPoint::BottomLeft), std::optional<QPoint>(QPoint(-10, 5)));
     QCOMPARE(QPoint(frame()->centreX, frame()->centreY), QPoint(20, 15));
 }
 
@@ -192,9 +194,9 @@ void TestSelectionFrame::setFrameRectAtHalfZoom()
 {
     m_view->setPage(837, 648, 0.5);
     m_tool->setFrameRect(QRect(100, 100, 200, 100));
-    QCOMPARE(frame()->handlePos(5), std::optional<QPoint>(QPoint(-50, -25)));
-    QCOMPARE(frame()->handlePos(10), std::optional<QPoint>(QPoint(50, 25)));
-    QCOMPARE(frame()->handlePos(20), std::optional<QPoint>(QPoint(0, -25)));
+    QCOMPARE(frame()->handlePos(LMPoint::TopLeft), std::optional<QPoint>(QPoint(-50, -25)));
+    QCOMPARE(frame()->handlePos(LMPoint::BottomRight), std::optional<QPoint>(QPoint(50, 25)));
+    QCOMPARE(frame()->handlePos(LMPoint::TopMid), std::optional<QPoint>(QPoint(0, -25)));
     QCOMPARE(frame()->angle, 0);
     // Centre: document (199, 149) shown at half size after the (20, 25) margin.
     QCOMPARE(QPoint(frame()->centreX, frame()->centreY), QPoint(110, 87));
@@ -206,7 +208,8 @@ void TestSelectionFrame::pressInBandAfterSetFrameRectRotates()
     press(QPoint(229, 149));                        // 10 pixels right of the frame
     move(QPoint(169, 209));
     QCOMPARE(frame()->angle, 90);
-    QCOMPARE(frame()->handlePos(10), std::optional<QPoint>(QPoint(50, 25))); // not dragged
+    QCOMPARE(frame()->handlePos(LMPoint::BottomRight),
+             std::optional<QPoint>(QPoint(50, 25))); // not dragged
     release(QPoint(169, 209));
 }
 

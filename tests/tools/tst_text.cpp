@@ -139,20 +139,21 @@ void TestText::fieldGrowsAndNeverShrinks()
     QVERIFY(item);
     auto *tool = m_view->findChild<LMScreenMsgHandlerText *>(QStringLiteral("text"));
     const int lineHeight = QFontMetrics(item->font).height();
-    const int top = item->handlePos(5)->y();
-    QCOMPARE(item->handlePos(10)->y() - top + 1, 31); // shorter than one line
+    const int top = item->handlePos(LMPoint::TopLeft)->y();
+    QCOMPARE(item->handlePos(LMPoint::BottomRight)->y() - top + 1, 31); // shorter than one line
     for (QChar c : QStringLiteral("abcdefghijklmnopqrstuvwxyz"))
         tool->onKeyPress(0, QString(c));
     const int lines = int(LMTextLayout::breakLines(item->text, item->font, 301).size());
     QVERIFY(lines >= 2);
-    QCOMPARE(item->handlePos(10)->y(), top + lines * lineHeight - 1);
-    QCOMPARE(item->handlePos(9)->y(), item->handlePos(10)->y());
-    QCOMPARE(item->handlePos(24)->y(), item->handlePos(10)->y());
-    QCOMPARE(item->handlePos(18)->y(), qRound(0.5 * (top + item->handlePos(10)->y())));
-    const int grown = item->handlePos(10)->y();
+    QCOMPARE(item->handlePos(LMPoint::BottomRight)->y(), top + lines * lineHeight - 1);
+    QCOMPARE(item->handlePos(LMPoint::BottomLeft)->y(), item->handlePos(LMPoint::BottomRight)->y());
+    QCOMPARE(item->handlePos(LMPoint::BottomMid)->y(), item->handlePos(LMPoint::BottomRight)->y());
+    QCOMPARE(item->handlePos(LMPoint::RightMid)->y(),
+             qRound(0.5 * (top + item->handlePos(LMPoint::BottomRight)->y())));
+    const int grown = item->handlePos(LMPoint::BottomRight)->y();
     for (int i = 0; i < 20; ++i)
         tool->onKeyPress(Qt::Key_Backspace, QString());
-    QCOMPARE(item->handlePos(10)->y(), grown);
+    QCOMPARE(item->handlePos(LMPoint::BottomRight)->y(), grown);
     QVERIFY(!item->glyphs.isEmpty());
     QVERIFY(item->glyphs.boundingRect().top() >= top);
 }

@@ -25,7 +25,7 @@ void LMGraphFuncDashedLineRectangle::createHandles(const std::array<QPoint, 8> &
     invalidateMatrices();
 }
 
-const QTransform &LMGraphFuncDashedLineRectangle::GetMatrix(int index)
+const QTransform &LMGraphFuncDashedLineRectangle::GetMatrix(FrameMatrix index)
 {
     static const QTransform identity;
     if (index < 0 || index > 3)
@@ -34,21 +34,21 @@ const QTransform &LMGraphFuncDashedLineRectangle::GetMatrix(int index)
         return matrices[index];
     QTransform m;
     switch (index) {
-    case 0:
+    case Rotation:
         m.rotate(angle);
         break;
-    case 1:
-        m = GetMatrix(0).inverted();
+    case RotationInverse:
+        m = GetMatrix(Rotation).inverted();
         break;
-    case 2:
-        if (handle(5) && handle(10)) {
-            m = GetMatrix(0) * QTransform::fromTranslate(centreX, centreY);
+    case FrameToWidget:
+        if (handle(LMPoint::TopLeft) && handle(LMPoint::BottomRight)) {
+            m = GetMatrix(Rotation) * QTransform::fromTranslate(centreX, centreY);
         } else {
             qCDebug(lcTools) << "LMGraphFuncDashedLineRectangle GetMatrix Error";
         }
         break;
-    case 3:
-        m = GetMatrix(2).inverted();
+    case WidgetToFrame:
+        m = GetMatrix(FrameToWidget).inverted();
         break;
     }
     matrices[index] = m;
@@ -109,7 +109,8 @@ bool LMGraphFuncDashedLineRectangle::contains(const QPoint &p) const
 
 bool LMGraphFuncDashedLineRectangle::withinBand(const QPoint &p, int band) const
 {
-    const std::optional<QPoint> tl = handlePos(5), br = handlePos(10);
+    const std::optional<QPoint> tl = handlePos(LMPoint::TopLeft),
+                                br = handlePos(LMPoint::BottomRight);
     if (!tl || !br)
         return false;
     return tl->x() - band <= p.x() && p.x() <= br->x() + band && tl->y() - band <= p.y() &&
@@ -118,11 +119,12 @@ bool LMGraphFuncDashedLineRectangle::withinBand(const QPoint &p, int band) const
 
 void LMGraphFuncDashedLineRectangle::paintPreview(QPainter *painter, LMToolCanvas *)
 {
-    const std::optional<QPoint> tl = handlePos(5), br = handlePos(10);
+    const std::optional<QPoint> tl = handlePos(LMPoint::TopLeft),
+                                br = handlePos(LMPoint::BottomRight);
     if (!tl || !br)
         return;
     painter->save();
-    painter->setTransform(GetMatrix(2));
+    painter->setTransform(GetMatrix(FrameToWidget));
     QPen dashes(Qt::white);
     dashes.setStyle(Qt::DashLine);
     painter->setPen(dashes);
@@ -135,7 +137,7 @@ void LMGraphFuncDashedLineRectangle::paintPreview(QPainter *painter, LMToolCanva
     painter->save();
     painter->setBrush(QBrush(Qt::white, Qt::SolidPattern));
     painter->setRenderHint(QPainter::Antialiasing, false);
-    const QTransform &toWidget = GetMatrix(2);
+    const QTransform &toWidget = GetMatrix(FrameToWidget);
     for (const LMPoint *h : std::as_const(handles)) {
         const QPoint w = toWidget.map(h->pos());
         painter->drawRect(QRect(QPoint(w.x() - 3, w.y() - 3), QPoint(w.x() + 2, w.y() + 2)));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tools/LMGraphFuncInf.h"
+#include "tools/LMPoint.h"
 
 #include <QColor>
 #include <QTransform>
@@ -8,8 +9,6 @@
 
 #include <array>
 #include <optional>
-
-class LMPoint;
 
 // The selection frame item: eight handles around a centre, turned by a whole
 // angle. Handle positions are frame coordinates: widget pixels relative to the
@@ -27,15 +26,19 @@ public:
         BottomLeft,
         LeftMid
     };
-    static constexpr quint16 RestRoles[8] = {5, 20, 6, 18, 10, 24, 9, 17};
+    static constexpr quint16 RestRoles[8] = {
+        LMPoint::TopLeft,     LMPoint::TopMid,    LMPoint::TopRight,   LMPoint::RightMid,
+        LMPoint::BottomRight, LMPoint::BottomMid, LMPoint::BottomLeft, LMPoint::LeftMid};
+    // The frame's own matrices; frame coordinates are widget pixels about the
+    // centre, before rotation.
+    enum FrameMatrix { Rotation, RotationInverse, FrameToWidget, WidgetToFrame };
 
     ~LMGraphFuncDashedLineRectangle() override;
 
     void paintPreview(QPainter *painter, LMToolCanvas *view) override;
     bool commit(QPainter *painter, LMToolCanvas *view) override;
 
-    // 0 rotation, 1 its inverse, 2 frame to widget, 3 widget to frame.
-    const QTransform &GetMatrix(int index);
+    const QTransform &GetMatrix(FrameMatrix index);
     void invalidateMatrices() { matrixValid = 0; }
 
     std::optional<QPoint> handlePos(quint16 role) const;

@@ -7,7 +7,7 @@
 void LMGraphFuncShape::paintPreview(QPainter *painter, LMToolCanvas *view)
 {
     painter->save();
-    painter->setTransform(GetMatrix(2));
+    painter->setTransform(GetMatrix(FrameToWidget));
     drawBody(painter, view);
     painter->restore();
     LMGraphFuncDashedLineRectangle::paintPreview(painter, view);
@@ -17,7 +17,7 @@ bool LMGraphFuncShape::commit(QPainter *painter, LMToolCanvas *view)
 {
     painter->save();
     // Frame to widget, then widget to document.
-    painter->setTransform(GetMatrix(2) * view->transform(Matrix::WidgetToDoc));
+    painter->setTransform(GetMatrix(FrameToWidget) * view->transform(Matrix::WidgetToDoc));
     const bool drew = drawBody(painter, view);
     painter->restore();
     return drew;
@@ -25,7 +25,8 @@ bool LMGraphFuncShape::commit(QPainter *painter, LMToolCanvas *view)
 
 bool LMGraphFuncShape::drawBody(QPainter *painter, LMToolCanvas *view)
 {
-    const std::optional<QPoint> tl = handlePos(5), br = handlePos(10);
+    const std::optional<QPoint> tl = handlePos(LMPoint::TopLeft),
+                                br = handlePos(LMPoint::BottomRight);
     if (!tl || !br || *tl == *br)
         return false;
     painter->save();

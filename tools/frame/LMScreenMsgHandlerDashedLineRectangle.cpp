@@ -70,7 +70,7 @@ void LMScreenMsgHandlerDashedLineRectangle::onMouseMove(const QPoint &pos, const
     if (!m_pressed) {
         // Hover: the cursor tells what a press here would do.
         LMGraphFuncDashedLineRectangle *item = currentItem();
-        const QPoint p = item->GetMatrix(3).map(pos);
+        const QPoint p = item->GetMatrix(LMGraphFuncDashedLineRectangle::WidgetToFrame).map(pos);
         for (const LMPoint *h : std::as_const(item->handles)) {
             if (h->hitTest(p)) {
                 view()->setCursor(LMToolGeometry::cursorForHandle(h->id, item->angle));
@@ -91,7 +91,8 @@ void LMScreenMsgHandlerDashedLineRectangle::onMouseMove(const QPoint &pos, const
     LMGraphFuncDashedLineRectangle *item = itemForPress(pos);
     QPoint delta;
     dragDelta(pos, item, &delta);
-    QPoint d = item->GetMatrix(1).map(delta); // the offset in the frame's own axes
+    QPoint d = item->GetMatrix(LMGraphFuncDashedLineRectangle::RotationInverse)
+                   .map(delta); // the offset in the frame's own axes
 
     if (!item->grabbed && !m_rotating) {
         item->centreX += delta.x();
@@ -138,7 +139,7 @@ void LMScreenMsgHandlerDashedLineRectangle::onMouseMove(const QPoint &pos, const
 void LMScreenMsgHandlerDashedLineRectangle::onMousePress(const QPoint &pos, const QPoint &)
 {
     LMGraphFuncDashedLineRectangle *item = itemForPress(pos);
-    const QPoint p = item->GetMatrix(3).map(pos);
+    const QPoint p = item->GetMatrix(LMGraphFuncDashedLineRectangle::WidgetToFrame).map(pos);
     m_last = pos;
     LMPoint *hit = nullptr;
     for (LMPoint *h : std::as_const(item->handles)) {
@@ -209,13 +210,14 @@ void LMScreenMsgHandlerDashedLineRectangle::relabelHandles(LMGraphFuncDashedLine
 
 void LMScreenMsgHandlerDashedLineRectangle::recentre(LMGraphFuncDashedLineRectangle *item)
 {
-    const std::optional<QPoint> tl = item->handlePos(5), br = item->handlePos(10);
+    const std::optional<QPoint> tl = item->handlePos(LMPoint::TopLeft),
+                                br = item->handlePos(LMPoint::BottomRight);
     if (!tl || !br)
         return;
     const QPoint mid(qRound(0.5 * (tl->x() + br->x())), qRound(0.5 * (tl->y() + br->y())));
     for (LMPoint *h : std::as_const(item->handles))
         h->moveBy(-mid);
-    const QPoint shift = item->GetMatrix(0).map(mid);
+    const QPoint shift = item->GetMatrix(LMGraphFuncDashedLineRectangle::Rotation).map(mid);
     item->centreX += shift.x();
     item->centreY += shift.y();
     item->invalidateMatrices();
@@ -244,8 +246,8 @@ void LMScreenMsgHandlerDashedLineRectangle::setFrameRect(const QRect &r)
 void LMScreenMsgHandlerDashedLineRectangle::setFrameSize(const QPoint &size,
                                                          LMGraphFuncDashedLineRectangle *item)
 {
-    LMPoint *tl = item->handle(5), *br = item->handle(10), *bl = item->handle(9),
-            *tr = item->handle(6);
+    LMPoint *tl = item->handle(LMPoint::TopLeft), *br = item->handle(LMPoint::BottomRight),
+            *bl = item->handle(LMPoint::BottomLeft), *tr = item->handle(LMPoint::TopRight);
     if (!tl || !br || !bl || !tr)
         return;
     br->setPos(tl->pos() + size);
@@ -258,7 +260,7 @@ void LMScreenMsgHandlerDashedLineRectangle::setFrameSize(const QPoint &size,
 void LMScreenMsgHandlerDashedLineRectangle::placeBlock(int w, int h,
                                                        LMGraphFuncDashedLineRectangle *item)
 {
-    LMPoint *tl = item->handle(5);
+    LMPoint *tl = item->handle(LMPoint::TopLeft);
     if (w <= 0 || h <= 0 || !tl || !item->hasHandles())
         return;
     const int pageW = view()->pageRect().width(), pageH = view()->pageRect().height();
@@ -267,7 +269,9 @@ void LMScreenMsgHandlerDashedLineRectangle::placeBlock(int w, int h,
     QPoint topLeft, bottomRight;
     if (w <= pageW && h <= pageH) {
         QPoint corner =
-            view()->transform(Matrix::WidgetToDoc).map(item->GetMatrix(2).map(tl->pos()));
+            view()
+                ->transform(Matrix::WidgetToDoc)
+                .map(item->GetMatrix(LMGraphFuncDashedLineRectangle::FrameToWidget).map(tl->pos()));
         // The whole picture stays on the page: held on every side, not only the
         // right and bottom, so nothing of it is cut off when it is applied.
         corner.setX(qBound(0, corner.x(), pageW - w));
@@ -290,9 +294,9 @@ void LMScreenMsgHandlerDashedLineRectangle::placeBlock(int w, int h,
         bottomRight = topLeft + QPoint(nw, nh);
     }
     tl->setPos(topLeft);
-    item->handle(10)->setPos(bottomRight);
-    item->handle(9)->setPos(QPoint(topLeft.x(), bottomRight.y()));
-    item->handle(6)->setPos(QPoint(bottomRight.x(), topLeft.y()));
+    item->handle(LMPoint::BottomRight)->setPos(bottomRight);
+    item->handle(LMPoint::BottomLeft)->setPos(QPoint(topLeft.x(), bottomRight.y()));
+    item->handle(LMPoint::TopRight)->setPos(QPoint(bottomRight.x(), topLeft.y()));
     item->updateMidHandles();
     // The centre at the frame's middle, so it turns about it right away.
     recentre(item);

@@ -19,7 +19,8 @@ void LMGraphFuncText::drawItem(QPainter *painter, const QRect &, LMToolCanvas *)
     painter->setPen(edge);
     painter->setBrush(QBrush(fillColour, Qt::SolidPattern));
     painter->setFont(font);
-    const std::optional<QPoint> tl = handlePos(5), br = handlePos(10);
+    const std::optional<QPoint> tl = handlePos(LMPoint::TopLeft),
+                                br = handlePos(LMPoint::BottomRight);
     if (clipsToField() && tl && br)
         painter->setClipRect(QRect(*tl, *br), Qt::ReplaceClip);
     painter->drawPath(glyphs);
@@ -30,7 +31,8 @@ void LMGraphFuncText::drawItem(QPainter *painter, const QRect &, LMToolCanvas *)
 void LMGraphFuncText::layoutText(bool grow)
 {
     glyphs = QPainterPath();
-    const std::optional<QPoint> tl = handlePos(5), br = handlePos(10);
+    const std::optional<QPoint> tl = handlePos(LMPoint::TopLeft),
+                                br = handlePos(LMPoint::BottomRight);
     if (!tl || !br)
         return;
     const int left = tl->x(), top = tl->y(), right = br->x();
@@ -39,14 +41,14 @@ void LMGraphFuncText::layoutText(bool grow)
     const int needed = int(lines.size()) * lineHeight;
     if (grow && needed > br->y() + 1 - top) {
         const int bottom = top + needed - 1;
-        handle(10)->y = bottom;
-        handle(9)->y = bottom;
-        handle(6)->x = right;
+        handle(LMPoint::BottomRight)->y = bottom;
+        handle(LMPoint::BottomLeft)->y = bottom;
+        handle(LMPoint::TopRight)->x = right;
         const auto mid = [](int a, int b) { return qRound(0.5 * (a + b)); };
-        handle(17)->setPos(QPoint(left, mid(top, bottom)));
-        handle(20)->setPos(QPoint(mid(left, right), top));
-        handle(18)->setPos(QPoint(right, mid(top, bottom)));
-        handle(24)->setPos(QPoint(mid(left, right), bottom));
+        handle(LMPoint::LeftMid)->setPos(QPoint(left, mid(top, bottom)));
+        handle(LMPoint::TopMid)->setPos(QPoint(mid(left, right), top));
+        handle(LMPoint::RightMid)->setPos(QPoint(right, mid(top, bottom)));
+        handle(LMPoint::BottomMid)->setPos(QPoint(mid(left, right), bottom));
         invalidateMatrices();
     }
     glyphs = LMTextLayout::fieldGlyphs(lines, font, left, top);

@@ -5,7 +5,8 @@
 void LMGraphFuncTextAlongArc::layoutText(bool)
 {
     glyphs = QPainterPath();
-    const std::optional<QPoint> tl = handlePos(5), br = handlePos(10);
+    const std::optional<QPoint> tl = handlePos(LMPoint::TopLeft),
+                                br = handlePos(LMPoint::BottomRight);
     if (!tl || !br)
         return;
     glyphs = LMTextLayout::arcGlyphs(text, font, QRect(*tl, *br), rotate);
