@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QSlider>
 #include <QTest>
 #include <QToolBox>
@@ -35,6 +36,7 @@ private Q_SLOTS:
     void copyFrameContent();
     void clipToOutline();
     void newDocumentTakesTheFirstOutline();
+    void modelChangesReachTheWindow();
 
 private:
     LMScreenMsgHandlerArtFrameSetting *openPanel();
@@ -250,6 +252,44 @@ void TestOutlineTool::newDocumentTakesTheFirstOutline()
     QCOMPARE(catalogue()->currentConfig(), 0);
     QCOMPARE(canvas()->outlineOffset(), QPoint(418, 323));
     QVERIFY(!canvas()->flags().modified());
+}
+
+// Changes made in the canvas and the catalogue, not through the window's own
+// controls, still show in the title, the tool buttons and the open panel.
+void TestOutlineTool::modelChangesReachTheWindow()
+{
+    LMScreenMsgHandlerArtFrameSetting *panel = openPanel();
+    QVERIFY(panel);
+    canvas()->setModifiedFlag(false);
+    QVERIFY(!m_window->windowTitle().contains(QLatin1Char('*')));
+
+    catalogue()->selectOutline(3, 1);
+    panel->toolBox()->setCurrentIndex(3);
+    auto *page = qobject_cast<ArtFramePan *>(panel->toolBox()->widget(3));
+    QTRY_COMPARE(page->buttons().size(), 3);
+    QVERIFY(page->buttons()[1]->isChecked());
+    QVERIFY(m_window->windowTitle().contains(QLatin1Char('*')));
+    catalogue()->selectOutline(3, 2);
+    QVERIFY(page->buttons()[2]->isChecked());
+
+    canvas()->setClipToOutline(true);
+    QVERIFY(panel->clipCheckBox()->isChecked());
+    canvas()->setClipToOutline(false);
+    QVERIFY(!panel->clipCheckBox()->isChecked());
+
+    canvas()->setStripMode(true);
+    QVERIFY(m_window->form()->lab_print_tip->isHidden());
+    canvas()->setStripMode(false);
+    QVERIFY(!m_window->form()->lab_print_tip->isHidden());
+
+    QPointer<QWidget> outlinePanel = panel;
+    canvas()->setHandlerByName(QStringLiteral("line"));
+    QVERIFY(m_window->form()->d00->isChecked());
+    QVERIFY(m_window->settingsPanel() && m_window->settingsPanel() != outlinePanel);
+    QTRY_VERIFY(!outlinePanel);
+
+    canvas()->setModifiedFlag(false);
+    QVERIFY(!m_window->windowTitle().contains(QLatin1Char('*')));
 }
 
 QTEST_MAIN(TestOutlineTool)
