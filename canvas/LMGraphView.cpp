@@ -173,6 +173,11 @@ void LMGraphView::setCatalogue(LMArtFrameFactory *catalogue)
     setFrameStage(0);
 }
 
+LMArtFrameFactory *LMGraphView::catalogue() const
+{
+    return m_catalogue;
+}
+
 const QPainterPath &LMGraphView::outlinePath() const
 {
     static const QPainterPath none;

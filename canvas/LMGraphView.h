@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QList>
 #include <QPainterPath>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -79,7 +80,7 @@ public:
     // The catalogue whose current outline the page shows; the canvas follows
     // its announcements from then on.
     void setCatalogue(LMArtFrameFactory *catalogue);
-    LMArtFrameFactory *catalogue() const { return m_catalogue; }
+    LMArtFrameFactory *catalogue() const;
     const QPainterPath &outlinePath() const;
     QPoint outlineOffset() const { return m_outlineOffset; }
     void setOutlineOffset(const QPoint &offset);
@@ -190,7 +191,7 @@ private:
     QColor m_frameColor = QColor::fromRgba(LMDocument::DefaultFrameColor);
     QColor m_sideColor = QColor::fromRgba(LMDocument::DefaultSideColor);
     LMToolCanvas *m_toolCanvas = nullptr;
-    LMArtFrameFactory *m_catalogue = nullptr;
+    QPointer<LMArtFrameFactory> m_catalogue; // not owned; may go first
     LMScreenMsgHandlerInf *m_currentHandler = nullptr;
     QList<LMGraphFuncInf *> m_liveItems;
     QImage m_raster;
