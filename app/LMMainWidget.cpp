@@ -1,7 +1,7 @@
 #include "app/LMMainWidget.h"
-#include "app/LMLogging.h"
 
 #include "app/LMLeftController.h"
+#include "app/LMLogging.h"
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMGraphView.h"
 #include "outlines/LMArtFrameFactory.h"

@@ -1,8 +1,8 @@
 // Saving, loading, exporting and importing: the canvas only gathers and
 // applies its state; the bytes are the document file's business.
-#include "app/LMLogging.h"
 #include "canvas/LMGraphView.h"
 
+#include "app/LMLogging.h"
 #include "canvas/LMDocumentFile.h"
 #include "canvas/LMFiles.h"
 #include "canvas/LMPageRenderer.h"

@@ -1,4 +1,5 @@
 #include "outlines/LMArtFrameFactory.h"
+
 #include "app/LMLogging.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "outlines/LMScreenMsgHandlerArtFrameSetting.h"
-#include "app/LMLogging.h"
 
+#include "app/LMLogging.h"
 #include "outlines/ArtFrameButton.h"
 #include "outlines/ArtFramePan.h"
 #include "outlines/LMArtFrameFactory.h"
