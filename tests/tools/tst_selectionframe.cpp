@@ -19,6 +19,8 @@ private Q_SLOTS:
     void midHandlesMoveAlongOneAxis_data();
     void midHandlesMoveAlongOneAxis();
     void dragInsideMovesByThePointerOffset();
+    void turnedFrameResizesAlikeInAnySteps_data();
+    void turnedFrameResizesAlikeInAnySteps();
     void rotationBand_data();
     void rotationBand();
     void recentreMakesTheMiddleTheCentre();
@@ -84,12 +86,14 @@ void TestSelectionFrame::openInEachDirection()
     const QPoint topLeft(qMin(from.x(), to.x()), qMin(from.y(), to.y()));
     const QPoint bottomRight(qMax(from.x(), to.x()), qMax(from.y(), to.y()));
     // Whatever the direction, role 5 ends upper left and 10 lower right.
-    QCOMPARE(widgetPosOf(5), topLeft);
-    QCOMPARE(widgetPosOf(10), bottomRight);
-    QCOMPARE(widgetPosOf(6), QPoint(bottomRight.x(), topLeft.y()));
-    QCOMPARE(widgetPosOf(9), QPoint(topLeft.x(), bottomRight.y()));
-    QCOMPARE(widgetPosOf(20), QPoint((topLeft.x() + bottomRight.x()) / 2, topLeft.y()));
-    QCOMPARE(widgetPosOf(18), QPoint(bottomRight.x(), (topLeft.y() + bottomRight.y()) / 2));
+    QCOMPARE(widgetPosOf(LMPoint::TopLeft), topLeft);
+    QCOMPARE(widgetPosOf(LMPoint::BottomRight), bottomRight);
+    QCOMPARE(widgetPosOf(LMPoint::TopRight), QPoint(bottomRight.x(), topLeft.y()));
+    QCOMPARE(widgetPosOf(LMPoint::BottomLeft), QPoint(topLeft.x(), bottomRight.y()));
+    QCOMPARE(widgetPosOf(LMPoint::TopMid),
+             QPoint((topLeft.x() + bottomRight.x()) / 2, topLeft.y()));
+    QCOMPARE(widgetPosOf(LMPoint::RightMid),
+             QPoint(bottomRight.x(), (topLeft.y() + bottomRight.y()) / 2));
     QCOMPARE(QPoint(frame()->centreX, frame()->centreY), (topLeft + bottomRight) / 2);
 }
 
@@ -118,8 +122,8 @@ void TestSelectionFrame::midHandlesMoveAlongOneAxis()
     drag(QPoint(100, 100), QPoint(160, 140));
     const QPoint at = widgetPosOf(role);
     drag(at, at + pull);
-    QCOMPARE(widgetPosOf(5), topLeft);
-    QCOMPARE(widgetPosOf(10), bottomRight);
+    QCOMPARE(widgetPosOf(LMPoint::TopLeft), topLeft);
+    QCOMPARE(widgetPosOf(LMPoint::BottomRight), bottomRight);
 }
 
 void TestSelectionFrame::dragInsideMovesByThePointerOffset()
@@ -132,6 +136,31 @@ void TestSelectionFrame::dragInsideMovesByThePointerOffset()
     QCOMPARE(QPoint(frame()->centreX, frame()->centreY), QPoint(130 + 13, 120 - 9));
     for (int i = 0; i < 8; ++i)
         QCOMPARE(frame()->handles[i]->pos(), before[i]);
+}
+
+void TestSelectionFrame::turnedFrameResizesAlikeInAnySteps_data()
+{
+    QTest::addColumn<int>("steps");
+    QTest::newRow("1-pixel steps") << 100;
+    QTest::newRow("5-pixel steps") << 20;
+    QTest::newRow("10-pixel steps") << 10;
+    QTest::newRow("one jump") << 1;
+}
+
+void TestSelectionFrame::turnedFrameResizesAlikeInAnySteps()
+{
+    QFETCH(int, steps);
+    drag(QPoint(300, 300), QPoint(400, 360));
+    frame()->angle = 45;
+    frame()->invalidateMatrices();
+    const int width =
+        frame()->handlePos(LMPoint::BottomRight)->x() - frame()->handlePos(LMPoint::TopLeft)->x();
+    // 100 pixels to the right pull the turned right side out by 100 cos 45.
+    const QPoint grip = widgetPosOf(LMPoint::RightMid);
+    drag(grip, grip + QPoint(100, 0), steps);
+    const int grown = frame()->handlePos(LMPoint::BottomRight)->x() -
+                      frame()->handlePos(LMPoint::TopLeft)->x() - width;
+    QVERIFY2(qAbs(grown - 70.7) <= 1.0, qPrintable(QString::number(grown)));
 }
 
 void TestSelectionFrame::rotationBand_data()

@@ -15,7 +15,6 @@ private Q_SLOTS:
     void degenerateFrames_data();
     void degenerateFrames();
     void rotatedTriangleKeepsItsApexOnTheTopEdge();
-    void widthIsInWidgetPixels();
     void deleteDropsALiveShape();
 
 private:
@@ -138,21 +137,6 @@ void TestShapes::rotatedTriangleKeepsItsApexOnTheTopEdge()
     QVERIFY(qGray(at(198, 150).rgb()) < 100);  // the apex
     QCOMPARE(at(100, 150), QColor(Qt::black)); // the base, now upright on the left
     QCOMPARE(at(150, 103), QColor(Qt::white)); // where the apex was
-}
-
-void TestShapes::widthIsInWidgetPixels()
-{
-    m_view->setPage(837, 648, 0.5);
-    LMScreenMsgHandlerShape *t = tool("rectangle");
-    m_view->setHandler(t);
-    t->slot_widthChanged(8);
-    frameOn(t, QPoint(60, 62), QPoint(110, 112)); // document (100, 99) to (200, 199)
-    m_view->apply();
-    // 8 widget pixels are 16 document pixels: from 92 to 108 across the left side.
-    QCOMPARE(at(93, 150), QColor(Qt::black));
-    QCOMPARE(at(107, 150), QColor(Qt::black));
-    QCOMPARE(at(90, 150), QColor(Qt::white));
-    QCOMPARE(at(110, 150), QColor(Qt::white));
 }
 
 void TestShapes::deleteDropsALiveShape()

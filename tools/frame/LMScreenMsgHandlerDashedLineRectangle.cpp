@@ -50,8 +50,33 @@ void LMScreenMsgHandlerDashedLineRectangle::dragDelta(const QPoint &pos,
                                                       LMGraphFuncDashedLineRectangle *,
                                                       QPoint *delta)
 {
-    *delta = pos - m_last;
-    m_last = pos;
+    *delta = pos - m_pressPos;
+}
+
+void LMScreenMsgHandlerDashedLineRectangle::rememberFrame(
+    const LMGraphFuncDashedLineRectangle *item)
+{
+    m_atPress.taken = item->hasHandles();
+    if (!m_atPress.taken)
+        return;
+    for (int i = 0; i < 8; ++i) {
+        m_atPress.positions[size_t(i)] = item->handles[i]->pos();
+        m_atPress.roles[size_t(i)] = item->handles[i]->id;
+    }
+    m_atPress.centre = QPoint(item->centreX, item->centreY);
+}
+
+void LMScreenMsgHandlerDashedLineRectangle::restoreFrame(LMGraphFuncDashedLineRectangle *item) const
+{
+    if (!m_atPress.taken || !item->hasHandles())
+        return;
+    for (int i = 0; i < 8; ++i) {
+        item->handles[i]->setPos(m_atPress.positions[size_t(i)]);
+        item->handles[i]->id = m_atPress.roles[size_t(i)];
+    }
+    item->centreX = m_atPress.centre.x();
+    item->centreY = m_atPress.centre.y();
+    item->invalidateMatrices();
 }
 
 void LMScreenMsgHandlerDashedLineRectangle::onActivate()
@@ -88,16 +113,20 @@ void LMScreenMsgHandlerDashedLineRectangle::onMouseMove(const QPoint &pos, const
         return;
     }
 
-    LMGraphFuncDashedLineRectangle *item = itemForPress(pos);
+    // A new frame starts where the button went down, not where the pointer
+    // first moved to.
+    LMGraphFuncDashedLineRectangle *item = itemForPress(m_pressPos);
+    if (!m_atPress.taken)
+        rememberFrame(item);
+    restoreFrame(item);
     QPoint delta;
     dragDelta(pos, item, &delta);
     QPoint d = item->GetMatrix(LMGraphFuncDashedLineRectangle::RotationInverse)
-                   .map(delta); // the offset in the frame's own axes
+                   .map(delta); // the offset in the frame's own axes, rounded once
 
     if (!item->grabbed && !m_rotating) {
         item->centreX += delta.x();
         item->centreY += delta.y();
-        m_last = pos;
     } else if (!item->grabbed && m_rotating) {
         const double vx = pos.x() - item->centreX, vy = pos.y() - item->centreY;
         double diff =
@@ -138,9 +167,10 @@ void LMScreenMsgHandlerDashedLineRectangle::onMouseMove(const QPoint &pos, const
 
 void LMScreenMsgHandlerDashedLineRectangle::onMousePress(const QPoint &pos, const QPoint &)
 {
+    m_pressPos = pos;
+    m_atPress.taken = false;
     LMGraphFuncDashedLineRectangle *item = itemForPress(pos);
     const QPoint p = item->GetMatrix(LMGraphFuncDashedLineRectangle::WidgetToFrame).map(pos);
-    m_last = pos;
     LMPoint *hit = nullptr;
     for (LMPoint *h : std::as_const(item->handles)) {
         if (h->hitTest(p)) {
@@ -167,6 +197,7 @@ void LMScreenMsgHandlerDashedLineRectangle::onMousePress(const QPoint &pos, cons
         view()->update();
         return;
     }
+    rememberFrame(item);
     item->invalidateMatrices();
     view()->update();
 }

@@ -5,6 +5,8 @@
 #include <QColor>
 #include <QCursor>
 
+#include <array>
+
 class LMGraphFuncDashedLineRectangle;
 
 // Turns pointer events into changes of a selection frame: drag to open it,
@@ -27,6 +29,8 @@ public:
     // The current item; with no handles yet it gets its eight at `pos`.
     virtual LMGraphFuncDashedLineRectangle *itemForPress(const QPoint &pos);
     virtual LMGraphFuncDashedLineRectangle *currentItem();
+    // The pointer's offset since the press: every drag works from the frame as
+    // it was then, so the result depends only on where the pointer is.
     virtual void dragDelta(const QPoint &pos, LMGraphFuncDashedLineRectangle *item, QPoint *delta);
     // Gives the side bits back to the handles by where they are now.
     virtual void relabelHandles(LMGraphFuncDashedLineRectangle *item);
@@ -56,11 +60,22 @@ protected:
     QCursor m_defaultCursor = QCursor(Qt::CrossCursor);
 
 private:
+    // The frame as it was when the drag started.
+    struct FrameAtPress {
+        std::array<QPoint, 8> positions;
+        std::array<quint16, 8> roles;
+        QPoint centre;
+        bool taken = false;
+    };
+    void rememberFrame(const LMGraphFuncDashedLineRectangle *item);
+    void restoreFrame(LMGraphFuncDashedLineRectangle *item) const;
+
+    FrameAtPress m_atPress;
+    QPoint m_pressPos;
     bool m_pressed = false;
     bool m_allowRotate;
     bool m_applyOnOutsideClick = true;
     bool m_rotating = false;
     QPoint m_pressVector;
     int m_pressAngle = 0;
-    QPoint m_last;
 };

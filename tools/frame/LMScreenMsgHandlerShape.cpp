@@ -41,7 +41,7 @@ LMGraphFuncShape *LMScreenMsgHandlerShape::shapeItem()
         shape->fillColour = m_fillColour;
         shape->filled = m_fill;
         shape->colour = m_colour;
-        shape->width = m_width; // widget pixels: the same on screen at any zoom
+        shape->width = m_width * view()->zoom(); // the panel's width in page pixels
         return shape;
     });
 }
@@ -94,7 +94,7 @@ void LMScreenMsgHandlerShape::slot_fillcolorChanged(const QColor &colour)
 void LMScreenMsgHandlerShape::slot_widthChanged(int width)
 {
     m_width = width;
-    shapeItem()->width = width;
+    shapeItem()->width = width * view()->zoom();
     view()->update();
 }
 

@@ -67,9 +67,11 @@ void LMScreenMsgHandlerLine::onMousePress(const QPoint &pos, const QPoint &)
         line->grabbed = nullptr;
         m_moveWhole = true;
     } else {
-        // A press away from the line finishes it; the drag starts the next one.
+        // A press away from the line finishes it; the next one starts right
+        // here, where the button went down.
         m_moveWhole = false;
         view()->apply();
+        ensureEndpoints(pos);
     }
     view()->update();
 }

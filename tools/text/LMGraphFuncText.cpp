@@ -12,7 +12,7 @@ void LMGraphFuncText::drawItem(QPainter *painter, const QRect &, LMToolCanvas *)
 {
     QElapsedTimer timer;
     timer.start();
-    QPen edge(colour, int(width));
+    QPen edge(colour, width); // fractional below 100 %: the page gets the chosen width
     if (!stroke)
         edge.setStyle(Qt::NoPen);
     painter->save();
