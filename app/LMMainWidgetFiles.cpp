@@ -34,7 +34,7 @@ bool LMMainWidget::validateFile(const QString &path)
 bool LMMainWidget::settleUnsavedChanges()
 {
     // Work still being edited counts as unsaved work too.
-    m_graphView->commitLiveItems();
+    m_graphView->apply();
     if (!m_graphView->flags().modified())
         return true;
     switch (LMSaveDialog::ask(nullptr, m_currentPath)) {

@@ -52,11 +52,9 @@ public:
     }
 
     // --- history
-    // Commits the live items into the page; a step is recorded when any drew.
-    void apply();
-    // The same, but the document counts as changed only when something was
-    // drawn: used before New, Open and closing ask about unsaved work.
-    bool commitLiveItems();
+    // Commits the live items into the page; when any drew, a step is
+    // recorded and the design is modified. True when something was drawn.
+    bool apply();
     void undo();
     // Leaves no tool current: the current one is deactivated first.
     void redo();

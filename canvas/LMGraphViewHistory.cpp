@@ -29,15 +29,11 @@ bool LMGraphView::paintLiveItemsIntoPage()
     return drew;
 }
 
-void LMGraphView::apply()
+bool LMGraphView::apply()
 {
     qCDebug(lcCanvas) << "LMGraphView::apply()";
-    paintLiveItemsIntoPage();
-    markModified(); // also when nothing was drawn
-}
-
-bool LMGraphView::commitLiveItems()
-{
+    // Only what reaches the page is a change: an empty field or a tool
+    // button clicked without drawing leaves the design unmodified.
     const bool drew = paintLiveItemsIntoPage();
     if (drew)
         markModified();

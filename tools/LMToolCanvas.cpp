@@ -34,9 +34,9 @@ LMGraphFuncInf *LMToolCanvas::lastLiveItem() const
     return m_canvas->lastLiveItem();
 }
 
-void LMToolCanvas::apply()
+bool LMToolCanvas::apply()
 {
-    m_canvas->apply();
+    return m_canvas->apply();
 }
 
 double LMToolCanvas::zoom() const

@@ -29,7 +29,7 @@ public:
     // --- items drawn but not yet committed
     void addLiveItem(LMGraphFuncInf *item);
     LMGraphFuncInf *lastLiveItem() const;
-    void apply();
+    bool apply();
 
     // --- page and view
     double zoom() const;

@@ -29,6 +29,8 @@ private Q_SLOTS:
     void lineLandsOnDocumentPixels();
     void itemsInARowLandWhereDrawn_data();
     void itemsInARowLandWhereDrawn();
+    void emptyItemsAreNoChange_data();
+    void emptyItemsAreNoChange();
     void deleteDropsALiveLine();
     void lineEndsAndWholeLineMove();
     void pencilStrokeIsOneStep();
@@ -188,6 +190,35 @@ void TestDrawingFlows::itemsInARowLandWhereDrawn()
                                 .arg(ink.right())
                                 .arg(ink.bottom())));
     }
+}
+
+void TestDrawingFlows::emptyItemsAreNoChange_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("an empty text field") << "d13" << QString();
+    QTest::newRow("a field of spaces") << "d13"
+                                       << "   ";
+    QTest::newRow("a shape tool only clicked") << "d02" << QString();
+}
+
+// Nothing reaches the page: no undo step, and the design stays unmodified.
+void TestDrawingFlows::emptyItemsAreNoChange()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, typed);
+    canvas()->setModifiedFlag(false);
+    const QImage before = canvas()->rasterImage().copy();
+    click(m_window->findChild<QPushButton *>(button));
+    if (button == QLatin1String("d13")) {
+        drag(QPoint(100, 100), QPoint(300, 160));
+        QTest::keyClicks(canvas(), typed);
+    }
+    click(ui->d01);
+    QCOMPARE(canvas()->history().count(), 0);
+    QCOMPARE(canvas()->rasterImage(), before);
+    QVERIFY(!canvas()->flags().modified());
+    QVERIFY(!m_window->windowTitle().contains(QLatin1Char('*')));
 }
 
 void TestDrawingFlows::deleteDropsALiveLine()

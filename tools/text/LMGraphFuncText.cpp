@@ -8,6 +8,11 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+bool LMGraphFuncText::commit(QPainter *painter, LMToolCanvas *view)
+{
+    return !glyphs.isEmpty() && LMGraphFuncShape::commit(painter, view);
+}
+
 void LMGraphFuncText::drawItem(QPainter *painter, const QRect &, LMToolCanvas *)
 {
     QElapsedTimer timer;

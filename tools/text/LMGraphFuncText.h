@@ -9,6 +9,8 @@
 // with an optional edge in the frame's pen colour, clipped to the field.
 class LMGraphFuncText : public LMGraphFuncShape {
 public:
+    // A field without visible lettering draws nothing, so it is no step.
+    bool commit(QPainter *painter, LMToolCanvas *view) override;
     void drawItem(QPainter *painter, const QRect &rect, LMToolCanvas *view) override;
     // Rebuilds the glyphs from the text; with `grow` the field grows downwards
     // (never shrinks) until every line fits.
