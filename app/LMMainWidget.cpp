@@ -218,6 +218,8 @@ void LMMainWidget::on_btn_return_clicked()
 
 void LMMainWidget::on_btn_redo_clicked()
 {
+    if (!m_graphView->history().canRedo())
+        return; // nothing to redo: the tool and its button stay
     m_blankToolButton->setChecked(true);
     m_graphView->setStripMode(false);
     m_graphView->redo();

@@ -56,6 +56,9 @@ void LMGraphView::undo()
 
 void LMGraphView::redo()
 {
+    // With nothing to redo, nothing happens at all: the tool stays.
+    if (!m_history.canRedo())
+        return;
     // Leave the tool as a tool change would: its work is committed and the
     // canvas flags it set are cleared. Committing may drop the redo branch.
     dropCurrentHandler();

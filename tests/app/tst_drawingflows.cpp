@@ -305,6 +305,18 @@ void TestDrawingFlows::redoLeavesNoToolAndNoButton()
     click(ui->d00);
     drag(QPoint(100, 200), QPoint(300, 200)); // a live line
     QPointer<QWidget> panel = m_window->settingsPanel();
+    // Nothing to redo: nothing happens, the line stays live with its tool.
+    click(ui->btn_redo);
+    QCOMPARE(canvas()->history().count(), 1);
+    QCOMPARE(canvas()->liveItems().size(), 1);
+    QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("line"));
+    QVERIFY(ui->d00->isChecked());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(panel);
+    // Undo commits the line first and steps back over it; Redo brings it
+    // back and leaves no tool current.
+    click(ui->btn_return);
+    QCOMPARE(at(180, 175), QColor(Qt::white));
     click(ui->btn_redo);
     QCOMPARE(at(180, 175), QColor(Qt::black));
     QCOMPARE(canvas()->history().count(), 2);
