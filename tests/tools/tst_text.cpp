@@ -53,6 +53,8 @@ private Q_SLOTS:
     void arcPlacement_data();
     void arcPlacement();
     void plainTextIsClippedToItsField();
+    void italicAndUprightStayApart_data();
+    void italicAndUprightStayApart();
 
 private:
     LMGraphFuncText *typeInField(const char *tool, const QPoint &from, const QPoint &to);
@@ -281,6 +283,39 @@ void TestText::plainTextIsClippedToItsField()
     QCOMPARE(page.pixelColor(119, 300), QColor(Qt::black));
     for (int y = 0; y < page.height(); ++y)
         QCOMPARE(page.pixelColor(125, y), QColor(Qt::white)); // right of the field
+}
+
+void TestText::italicAndUprightStayApart_data()
+{
+    QTest::addColumn<bool>("italicFirst");
+    QTest::addColumn<int>("pixels"); // a size of its own per row: nothing cached yet
+    QTest::newRow("upright first") << false << 40;
+    QTest::newRow("italic first") << true << 41;
+}
+
+// A family with one upright face: its italic is made by slanting, and the
+// outlines remembered for one must never be reused for the other.
+void TestText::italicAndUprightStayApart()
+{
+    QFETCH(bool, italicFirst);
+    QFETCH(int, pixels);
+    QFont upright(QStringLiteral("Droid Sans Fallback"));
+    upright.setPixelSize(pixels);
+    if (QFontInfo(upright).family() != upright.family())
+        QSKIP("the single-face font of the test packages is not installed");
+    QFont italic = upright;
+    italic.setItalic(true);
+    const QStringList text{QStringLiteral("日本")};
+    QPainterPath first, second;
+    if (italicFirst) {
+        first = LMTextLayout::fieldGlyphs(text, italic, 0, 0);
+        second = LMTextLayout::fieldGlyphs(text, upright, 0, 0);
+    } else {
+        first = LMTextLayout::fieldGlyphs(text, upright, 0, 0);
+        second = LMTextLayout::fieldGlyphs(text, italic, 0, 0);
+    }
+    QVERIFY(!first.isEmpty());
+    QVERIFY(first != second);
 }
 
 QTEST_MAIN(TestText)

@@ -13,19 +13,24 @@
 namespace LMTextLayout {
 
 namespace {
-// Outlines of the glyphs already drawn, per font face and size. Layout runs on
-// every key press; shaping is cheap, reading outlines from the font is not.
+// Outlines of the glyphs already drawn, per font as asked for and face as
+// found. Layout runs on every key press; shaping is cheap, reading outlines
+// from the font is not. The font asked for is part of the key because one
+// face serves several requests: a family without an italic face is slanted,
+// one without bold is thickened, and those outlines differ.
 class GlyphOutlines {
 public:
-    const QPainterPath &outline(const QRawFont &font, quint32 glyph)
+    const QPainterPath &outline(const QFont &requested, const QRawFont &font, quint32 glyph)
     {
         if (m_count > MaxGlyphs) {
             m_faces.clear();
             m_count = 0;
         }
-        const QString face = font.familyName() + QLatin1Char('/') + font.styleName() +
-                             QLatin1Char('/') + QString::number(font.pixelSize()) +
-                             QLatin1Char('/') + QString::number(int(font.weight()));
+        const QString face = requested.key() + QLatin1Char('|') + font.familyName() +
+                             QLatin1Char('/') + font.styleName() + QLatin1Char('/') +
+                             QString::number(font.pixelSize(), 'g', 17) + QLatin1Char('/') +
+                             QString::number(int(font.weight())) + QLatin1Char('/') +
+                             QString::number(int(font.style()));
         QHash<quint32, QPainterPath> &glyphs = m_faces[face];
         auto it = glyphs.constFind(glyph);
         if (it == glyphs.constEnd()) {
@@ -62,7 +67,7 @@ void addShapedText(QPainterPath &out, const QString &text, const QFont &font, co
         const QList<QPointF> positions = run.positions();
         for (qsizetype i = 0; i < glyphs.size(); ++i) {
             const QPointF at = shift + positions[i];
-            out.addPath(outlines().outline(raw, glyphs[i]).translated(at));
+            out.addPath(outlines().outline(font, raw, glyphs[i]).translated(at));
         }
     }
 }
