@@ -213,6 +213,17 @@ void TestText::arcFitCount_data()
     QTest::newRow("narrow letters first") << "iiii" << 4.0 * narrow << 4;
     QTest::newRow("not even one") << "W" << wide - 1.0 << 0;
     QTest::newRow("empty text") << "" << 100.0 << 0;
+    // A character outside the basic plane is one character, not two halves.
+    const int emoji = m.horizontalAdvance(QStringLiteral("\U0001F600"));
+    QTest::newRow("two emoji") << QStringLiteral("\U0001F600\U0001F600") << 2.0 * emoji << 2;
+    QTest::newRow("rare CJK and a letter")
+        << QStringLiteral("\U00020BB7a")
+        << 2.0 * qMax(m.horizontalAdvance(QStringLiteral("\U00020BB7")),
+                      m.horizontalAdvance(QLatin1Char('a')))
+        << 2;
+    QTest::newRow("e with a combining accent")
+        << QStringLiteral("e\u0301e\u0301") << 2.0 * m.horizontalAdvance(QStringLiteral("e\u0301"))
+        << 2;
 }
 
 void TestText::arcFitCount()

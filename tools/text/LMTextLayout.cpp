@@ -4,6 +4,7 @@
 #include <QGlyphRun>
 #include <QHash>
 #include <QRawFont>
+#include <QTextBoundaryFinder>
 #include <QTextLayout>
 #include <QTransform>
 
@@ -188,13 +189,26 @@ QPainterPath arcOf(const QRect &field)
     return arc;
 }
 
+QStringList characters(const QString &text)
+{
+    QStringList clusters;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    qsizetype start = 0;
+    while (finder.toNextBoundary() != -1) {
+        clusters << text.mid(start, finder.position() - start);
+        start = finder.position();
+    }
+    return clusters;
+}
+
 int arcFitCount(const QString &text, const QFont &font, double arcLength)
 {
     const QFontMetrics metrics(font);
+    const QStringList clusters = characters(text);
     int widest = 0;
     int n = 0;
-    for (; n < text.size(); ++n) {
-        widest = qMax(widest, metrics.horizontalAdvance(text.at(n)));
+    for (; n < clusters.size(); ++n) {
+        widest = qMax(widest, metrics.horizontalAdvance(clusters[n]));
         if (double(widest) * (n + 1) > arcLength)
             break;
     }
@@ -208,18 +222,19 @@ QPainterPath arcGlyphs(const QString &text, const QFont &font, const QRect &fiel
     if (metrics.horizontalAdvance(text) < 1)
         return glyphs;
     const HalfEllipse arc(arcRect(field));
+    const QStringList clusters = characters(text);
     const int count = arcFitCount(text, font, arc.length());
     const int halfHeight = metrics.height() / 2;
     for (int k = 0; k < count; ++k) {
         double angle = 0;
         const QPointF at = arc.pointAt(arcFraction(k, count), &angle);
         QPainterPath glyph;
-        addShapedText(glyph, QString(text.at(k)), font, QPointF(0, 0));
+        addShapedText(glyph, clusters[k], font, QPointF(0, 0));
         QTransform place = QTransform::fromTranslate(at.x(), at.y());
         if (rotate)
             place.rotate(180.0 - angle);
         const QTransform centre =
-            QTransform::fromTranslate(-(metrics.horizontalAdvance(text.at(k)) / 2), halfHeight);
+            QTransform::fromTranslate(-(metrics.horizontalAdvance(clusters[k]) / 2), halfHeight);
         glyphs.addPath((centre * place).map(glyph));
     }
     return glyphs;

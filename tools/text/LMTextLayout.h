@@ -22,6 +22,10 @@ QPainterPath fieldGlyphs(const QStringList &lines, const QFont &font, int left, 
 // height: it touches the field's top and ends just below its bottom.
 QPainterPath arcOf(const QRect &field);
 
+// The characters of `text` as a reader counts them: a surrogate pair, a letter
+// with its accents or an emoji sequence is one.
+QStringList characters(const QString &text);
+
 // How many leading characters fit along an arc of `arcLength`: as many as the
 // widest of them, repeated, still fits.
 int arcFitCount(const QString &text, const QFont &font, double arcLength);
