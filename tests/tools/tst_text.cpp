@@ -44,6 +44,8 @@ private Q_SLOTS:
     void lineBreaking_data();
     void lineBreaking();
     void everyLineIsAsFullAsItCanBe();
+    void caretPlace_data();
+    void caretPlace();
     void fieldGrowsAndNeverShrinks();
     void keySequences_data();
     void keySequences();
@@ -96,7 +98,15 @@ void TestText::lineBreaking_data()
     QTest::newRow("trailing Return opens a last empty line") << "ab\r\n"
                                                              << w << QStringList{"ab", ""};
     QTest::newRow("a half-deleted Return draws nothing") << "ab\r" << w << QStringList{"ab"};
-    QTest::newRow("no word wrapping") << "abc abc" << w << QStringList{"abc", " ab", "c"};
+    QTest::newRow("breaks after a space") << "abc abc" << w << QStringList{"abc ", "abc"};
+    QTest::newRow("a word moves whole to the next line")
+        << "ab abc" << w << QStringList{"ab ", "abc"};
+    QTest::newRow("a word longer than the field breaks inside")
+        << "a abcabc" << w << QStringList{"a ", "abc", "abc"};
+    const int han = m.horizontalAdvance(QStringLiteral("我们一"));
+    QTest::newRow("Chinese breaks between characters")
+        << QStringLiteral("我们一起去学校") << han
+        << QStringList{QStringLiteral("我们一"), QStringLiteral("起去学"), QStringLiteral("校")};
     QTest::newRow("a letter wider than the field has a line of its own")
         << "WiW" << m.horizontalAdvance(QLatin1Char('i')) << QStringList{"W", "i", "W"};
     QTest::newRow("nothing fits at all") << "ab" << 0 << QStringList{"a", "b"};
@@ -110,6 +120,8 @@ void TestText::lineBreaking()
     QCOMPARE(LMTextLayout::breakLines(text, testFont(), width), lines);
 }
 
+// Lines break between words, and each is as full as whole words allow:
+// "Happy Birthday" never becomes "Happy Birthd" / "ay".
 void TestText::everyLineIsAsFullAsItCanBe()
 {
     const QFont font = testFont(48);
@@ -119,10 +131,39 @@ void TestText::everyLineIsAsFullAsItCanBe()
     const QStringList lines = LMTextLayout::breakLines(text, font, 300);
     QCOMPARE(lines.join(QString()), text);
     for (int i = 0; i < lines.size(); ++i) {
-        QVERIFY(m.horizontalAdvance(lines[i]) <= 300);
-        if (i + 1 < lines.size())
-            QVERIFY(m.horizontalAdvance(lines[i] + lines[i + 1].at(0)) > 300);
+        QVERIFY(m.horizontalAdvance(lines[i].trimmed()) <= 300);
+        QVERIFY2(lines[i].endsWith(QLatin1Char(' ')), qPrintable(lines[i])); // whole words
+        if (i + 1 < lines.size()) {
+            const QString nextWord = lines[i + 1].section(QLatin1Char(' '), 0, 0);
+            QVERIFY(m.horizontalAdvance(lines[i] + nextWord) > 300);
+        }
     }
+}
+
+void TestText::caretPlace_data()
+{
+    const QFontMetrics m(testFont());
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QPoint>("place"); // x from the line's start, line number
+    QTest::newRow("empty") << "" << 0 << QPoint(0, 0);
+    QTest::newRow("after two letters") << "ab" << 2 << QPoint(m.horizontalAdvance("ab"), 0);
+    QTest::newRow("between letters") << "ab" << 1 << QPoint(m.horizontalAdvance("a"), 0);
+    QTest::newRow("after a Return") << "ab\r\ncd" << 4 << QPoint(0, 1);
+    QTest::newRow("before a Return") << "ab\r\ncd" << 2 << QPoint(m.horizontalAdvance("ab"), 0);
+    QTest::newRow("start of a wrapped line") << "abc abc" << 4 << QPoint(0, 1);
+    QTest::newRow("inside a wrapped line") << "abc abc" << 5 << QPoint(m.horizontalAdvance("a"), 1);
+}
+
+void TestText::caretPlace()
+{
+    QFETCH(QString, text);
+    QFETCH(int, index);
+    QFETCH(QPoint, place);
+    const int width = QFontMetrics(testFont()).horizontalAdvance(QStringLiteral("abc"));
+    const QPoint at = LMTextLayout::caretPlace(text, testFont(), width, index);
+    QCOMPARE(at.y(), place.y());
+    QVERIFY2(qAbs(at.x() - place.x()) <= 1, qPrintable(QString::number(at.x())));
 }
 
 LMGraphFuncText *TestText::typeInField(const char *toolName, const QPoint &from, const QPoint &to)
@@ -162,18 +203,31 @@ void TestText::fieldGrowsAndNeverShrinks()
 
 void TestText::keySequences_data()
 {
-    QTest::addColumn<QList<int>>("keys"); // 0 types "x"
+    // Key 0 types "x", 1 "y", 2 an Escape character, 3 a tab character.
+    QTest::addColumn<QList<int>>("keys");
     QTest::addColumn<QString>("text");
     QTest::newRow("Return") << QList<int>{0, Qt::Key_Return, 0} << "x\r\nx";
     QTest::newRow("two Returns") << QList<int>{0, Qt::Key_Return, Qt::Key_Return} << "x\r\n\r\n";
     QTest::newRow("Tab is three blanks") << QList<int>{Qt::Key_Tab, 0} << "   x";
     QTest::newRow("Backspace removes the last character")
         << QList<int>{0, 0, Qt::Key_Backspace} << "x";
-    QTest::newRow("Delete removes at the end too") << QList<int>{0, 0, Qt::Key_Delete} << "x";
-    QTest::newRow("undoing a Return takes two")
-        << QList<int>{0, Qt::Key_Return, Qt::Key_Backspace} << "x\r";
+    QTest::newRow("Delete at the end removes nothing") << QList<int>{0, 0, Qt::Key_Delete} << "xx";
+    QTest::newRow("one Backspace undoes a Return")
+        << QList<int>{0, Qt::Key_Return, Qt::Key_Backspace} << "x";
     QTest::newRow("Backspace on empty text") << QList<int>{Qt::Key_Backspace, Qt::Key_Delete} << "";
     QTest::newRow("keys without text add nothing") << QList<int>{Qt::Key_Shift, 0} << "x";
+    QTest::newRow("control characters never enter") << QList<int>{0, 2, 3, 0} << "xx";
+    QTest::newRow("typing at the caret") << QList<int>{0, 0, Qt::Key_Left, 1} << "xyx";
+    QTest::newRow("Home") << QList<int>{0, 0, Qt::Key_Home, 1} << "yxx";
+    QTest::newRow("End after Home") << QList<int>{0, Qt::Key_Home, Qt::Key_End, 1} << "xy";
+    QTest::newRow("Right stops at the end") << QList<int>{0, Qt::Key_Right, 1} << "xy";
+    QTest::newRow("Backspace at the caret")
+        << QList<int>{0, 1, Qt::Key_Left, Qt::Key_Backspace} << "y";
+    QTest::newRow("Delete at the caret") << QList<int>{0, 1, Qt::Key_Left, Qt::Key_Delete} << "x";
+    QTest::newRow("a line end is one step")
+        << QList<int>{0, Qt::Key_Return, 0, Qt::Key_Left, Qt::Key_Left, 1} << "xy\r\nx";
+    QTest::newRow("Home and End on the second line")
+        << QList<int>{0, Qt::Key_Return, 0, Qt::Key_Home, 1, Qt::Key_End, 1} << "x\r\nyxy";
 }
 
 void TestText::keySequences()
@@ -182,8 +236,14 @@ void TestText::keySequences()
     QFETCH(QString, text);
     LMGraphFuncText *item = typeInField("text", QPoint(100, 100), QPoint(400, 200));
     auto *tool = m_view->findChild<LMScreenMsgHandlerText *>(QStringLiteral("text"));
-    for (int key : keys)
-        tool->onKeyPress(key, key == 0 ? QStringLiteral("x") : QString());
+    const QStringList typed{QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("\x1b"),
+                            QStringLiteral("\t")};
+    for (int key : keys) {
+        if (key < typed.size())
+            tool->onKeyPress(0, typed[key]);
+        else
+            tool->onKeyPress(key, QString());
+    }
     QCOMPARE(item->text, text);
 }
 

@@ -11,3 +11,12 @@ void LMGraphFuncTextAlongArc::layoutText(bool)
         return;
     glyphs = LMTextLayout::arcGlyphs(text, font, QRect(*tl, *br), rotate);
 }
+
+QLineF LMGraphFuncTextAlongArc::caretLine() const
+{
+    const std::optional<QPoint> tl = handlePos(LMPoint::TopLeft),
+                                br = handlePos(LMPoint::BottomRight);
+    if (!tl || !br)
+        return QLineF();
+    return LMTextLayout::arcCaret(text, font, QRect(*tl, *br), rotate, caretIndex());
+}

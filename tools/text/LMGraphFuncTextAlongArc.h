@@ -10,4 +10,5 @@ public:
 
 protected:
     bool clipsToField() const override { return false; }
+    QLineF caretLine() const override;
 };

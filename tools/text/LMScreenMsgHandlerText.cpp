@@ -50,33 +50,55 @@ void LMScreenMsgHandlerText::onMouseRelease(const QPoint &widgetPos, const QPoin
 
 void LMScreenMsgHandlerText::onKeyPress(int key, const QString &text)
 {
-    // There is no caret: keys edit at the end of the text.
-    if (LMGraphFuncText *item = lastTextItem()) {
-        switch (key) {
-        case Qt::Key_Backspace:
-        case Qt::Key_Delete:
-            if (!item->text.isEmpty())
-                item->text.chop(1);
-            break;
-        case Qt::Key_Return:
-            item->text += QStringLiteral("\r\n");
-            break;
-        case Qt::Key_Tab:
-            item->text += QStringLiteral("   ");
-            break;
-        default:
-            item->text += text;
-            break;
-        }
-        item->layoutText(true);
+    LMGraphFuncText *item = lastTextItem();
+    if (!item) {
+        view()->update();
+        return;
     }
+    using T = LMGraphFuncText;
+    switch (key) {
+    case Qt::Key_Escape:
+        // Editing ends; what was typed stays, committed to the page.
+        view()->apply();
+        view()->update();
+        return;
+    case Qt::Key_Left:
+        item->moveCaret(T::PreviousCharacter);
+        break;
+    case Qt::Key_Right:
+        item->moveCaret(T::NextCharacter);
+        break;
+    case Qt::Key_Home:
+        item->moveCaret(T::LineStart);
+        break;
+    case Qt::Key_End:
+        item->moveCaret(T::LineEnd);
+        break;
+    case Qt::Key_Backspace:
+        item->eraseAtCaret(false);
+        break;
+    case Qt::Key_Delete:
+        item->eraseAtCaret(true);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        item->breakLine();
+        break;
+    case Qt::Key_Tab:
+        item->insertAtCaret(QStringLiteral("   "));
+        break;
+    default:
+        item->insertAtCaret(text); // control characters never enter the text
+        break;
+    }
+    item->layoutText(true);
     view()->update();
 }
 
 void LMScreenMsgHandlerText::onInputMethod(const QString &commitString)
 {
     if (LMGraphFuncText *item = lastTextItem()) {
-        item->text += commitString;
+        item->insertAtCaret(commitString);
         item->layoutText(true);
     }
     view()->update();

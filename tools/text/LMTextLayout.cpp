@@ -125,47 +125,61 @@ QRectF arcRect(const QRect &field)
 }
 } // namespace
 
+QList<Line> layoutLines(const QString &text, const QFont &font, int fieldWidth)
+{
+    QList<Line> lines;
+    QTextOption option;
+    // Between words where the line has a break opportunity (spaces, and the
+    // rules of scripts without them), between characters inside a word
+    // longer than the field.
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    const int n = int(text.size());
+    int start = 0;
+    while (true) {
+        const int feed = int(text.indexOf(QLatin1Char('\n'), start));
+        int end = feed < 0 ? n : feed;
+        // A carriage return before a line feed, or left at the end, is not drawn.
+        if (end > start && text.at(end - 1) == QLatin1Char('\r'))
+            --end;
+        if (end == start) {
+            lines << Line{start, 0};
+        } else {
+            QTextLayout layout(text.mid(start, end - start), font);
+            layout.setTextOption(option);
+            layout.beginLayout();
+            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+                line.setLineWidth(qMax(0, fieldWidth));
+                lines << Line{start + line.textStart(), line.textLength()};
+            }
+            layout.endLayout();
+        }
+        if (feed < 0)
+            break;
+        start = feed + 1;
+    }
+    return lines;
+}
+
 QStringList breakLines(const QString &text, const QFont &font, int fieldWidth)
 {
-    const QFontMetrics metrics(font);
-    QStringList lines;
-    QString line;
-    bool open = true; // an empty current line still counts (start, after a line feed)
-    const int n = int(text.size());
-    for (int i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('\n')) {
-            lines << line;
-            line.clear();
-            open = true;
-            continue;
-        }
-        if (c == QLatin1Char('\r') && (i + 1 == n || text.at(i + 1) == QLatin1Char('\n')))
-            continue;
-        // A surrogate pair is one character.
-        QString glyph(c);
-        if (c.isHighSurrogate() && i + 1 < n && text.at(i + 1).isLowSurrogate())
-            glyph += text.at(++i);
-        if (metrics.horizontalAdvance(line + glyph) <= fieldWidth) {
-            line += glyph;
-            open = true;
-            continue;
-        }
-        if (!line.isEmpty()) {
-            lines << line;
-            line.clear();
-        }
-        if (metrics.horizontalAdvance(glyph) > fieldWidth) {
-            lines << glyph; // wider than the field: a line of its own
-            open = false;
-        } else {
-            line = glyph;
-            open = true;
-        }
+    QStringList texts;
+    for (const Line &line : layoutLines(text, font, fieldWidth))
+        texts << text.mid(line.start, line.length);
+    return texts;
+}
+
+QPoint caretPlace(const QString &text, const QFont &font, int fieldWidth, int index)
+{
+    const QList<Line> lines = layoutLines(text, font, fieldWidth);
+    int row = 0;
+    // The last line starting at or before the caret holds it.
+    for (int k = 0; k < lines.size(); ++k) {
+        if (lines[k].start <= index)
+            row = k;
     }
-    if (open || !line.isEmpty())
-        lines << line;
-    return lines;
+    const Line &line = lines[row];
+    const int column = qBound(0, index - line.start, line.length);
+    return QPoint(qRound(QFontMetricsF(font).horizontalAdvance(text.mid(line.start, column))), row);
 }
 
 QPainterPath fieldGlyphs(const QStringList &lines, const QFont &font, int left, int top)
@@ -238,6 +252,22 @@ QPainterPath arcGlyphs(const QString &text, const QFont &font, const QRect &fiel
         glyphs.addPath((centre * place).map(glyph));
     }
     return glyphs;
+}
+
+QLineF arcCaret(const QString &text, const QFont &font, const QRect &field, bool rotate, int index)
+{
+    const QFontMetrics metrics(font);
+    const HalfEllipse arc(arcRect(field));
+    const int count = arcFitCount(text, font, arc.length());
+    const int before = qMin(count, int(characters(text.left(index)).size()));
+    // Halfway between the characters on either side, spaced as they are.
+    double angle = 0;
+    const QPointF at = arc.pointAt(1.0 - (before + 0.5) / (count + 1.0), &angle);
+    QTransform place = QTransform::fromTranslate(at.x(), at.y());
+    if (rotate)
+        place.rotate(180.0 - angle);
+    const int top = metrics.height() / 2; // where a character's line box starts
+    return place.map(QLineF(0, top, 0, top + metrics.height() - 1));
 }
 
 } // namespace LMTextLayout

@@ -1,19 +1,34 @@
 #pragma once
 
 #include <QFont>
+#include <QLineF>
 #include <QPainterPath>
 #include <QRect>
 #include <QStringList>
 
-// Lays out lettering as glyph outlines: in a field, broken into lines between
-// any two characters, or spaced evenly along an arc.
+// Lays out lettering as glyph outlines: in a field, broken into lines at word
+// boundaries, or spaced evenly along an arc.
 namespace LMTextLayout {
 
+// One line of a field: where it starts in the text, and how many of the
+// text's characters (QChar units, without the line's end) it shows.
+struct Line {
+    int start;
+    int length;
+};
+
 // The lines of `text` in a field `fieldWidth` pixels wide. A line feed ends a
-// line; a carriage return before a line feed or at the end is not drawn; a
-// character that does not fit starts the next line, and a character wider
-// than the whole field takes a line of its own.
+// line; a carriage return before a line feed or at the end is not drawn.
+// Lines break where the script allows (after a space, between Chinese or
+// Japanese characters); a word longer than the field breaks between its
+// characters, and a character wider than the whole field takes a line of its
+// own. Spaces at a line's end stay with it and take no room.
+QList<Line> layoutLines(const QString &text, const QFont &font, int fieldWidth);
 QStringList breakLines(const QString &text, const QFont &font, int fieldWidth);
+
+// Where a caret before character `index` stands: x in pixels from the line's
+// left end, y the line's number.
+QPoint caretPlace(const QString &text, const QFont &font, int fieldWidth, int index);
 
 // The glyphs of `lines`, left-aligned from (left, top), one font height apart.
 QPainterPath fieldGlyphs(const QStringList &lines, const QFont &font, int left, int top);
@@ -40,5 +55,9 @@ inline double arcFraction(int k, int n)
 // The glyphs of the first fitting characters along the arc of `field`, each
 // centred on its point; turned to follow the curve when `rotate` is set.
 QPainterPath arcGlyphs(const QString &text, const QFont &font, const QRect &field, bool rotate);
+
+// A caret before character `index` of the lettering along the arc of `field`,
+// as tall as a line and placed and turned as the characters are.
+QLineF arcCaret(const QString &text, const QFont &font, const QRect &field, bool rotate, int index);
 
 } // namespace LMTextLayout
