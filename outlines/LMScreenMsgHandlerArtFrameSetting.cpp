@@ -139,7 +139,15 @@ void LMScreenMsgHandlerArtFrameSetting::on_slider_rotation_valueChanged(int degr
 void LMScreenMsgHandlerArtFrameSetting::on_edt_rotation_textChanged(const QString &text)
 {
     startDelay();
-    const int degrees = text.toInt(); // not a number: 0
+    // Not a number (a lone "-" on the way to "-45"): 0, and the field keeps
+    // what is being typed.
+    const int typed = text.toInt();
+    const int degrees = qBound(m_slider->minimum(), typed, m_slider->maximum());
+    if (degrees != typed) {
+        const QSignalBlocker quiet(m_edit);
+        m_edit->setText(QString::number(degrees)); // shown as it is applied
+    }
+    const QSignalBlocker quiet(m_slider); // the slider must not rewrite the field
     m_slider->setValue(degrees);
     m_rotation = degrees;
 }

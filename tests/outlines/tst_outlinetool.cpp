@@ -31,6 +31,8 @@ private Q_SLOTS:
     void pageLayout();
     void pressingAnOutlineSelectsIt();
     void rotationWaitsAndTakesTheLatest();
+    void rotationFieldTakesEveryAngle_data();
+    void rotationFieldTakesEveryAngle();
     void dragOnlyInsideTheTurnedOutline();
     void contextMenu();
     void copyFrameContent();
@@ -160,6 +162,33 @@ void TestOutlineTool::rotationWaitsAndTakesTheLatest()
     QTRY_COMPARE_WITH_TIMEOUT(canvas()->flags().outlineRotation(), -45, 1000);
     panel->rotationEdit()->setText(QStringLiteral("-"));
     QTRY_COMPARE_WITH_TIMEOUT(canvas()->flags().outlineRotation(), 0, 1000); // not a number: 0
+}
+
+void TestOutlineTool::rotationFieldTakesEveryAngle_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("degrees");
+    QTest::newRow("negative") << "-45" << -45;
+    QTest::newRow("the lowest") << "-180" << -180;
+    QTest::newRow("the highest") << "180" << 180;
+    QTest::newRow("above the range: clamped") << "200" << 180;
+}
+
+// Typed key by key, as a user types: field, slider and outline agree.
+void TestOutlineTool::rotationFieldTakesEveryAngle()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, degrees);
+    LMScreenMsgHandlerArtFrameSetting *panel = openPanel();
+    panel->rotationSlider()->setValue(30); // a turned outline to start from
+    QLineEdit *field = panel->rotationEdit();
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, typed);
+    QCOMPARE(field->text(), QString::number(degrees));
+    QCOMPARE(panel->rotationSlider()->value(), degrees);
+    QTRY_COMPARE_WITH_TIMEOUT(canvas()->flags().outlineRotation(), degrees, 1000);
 }
 
 void TestOutlineTool::dragOnlyInsideTheTurnedOutline()
