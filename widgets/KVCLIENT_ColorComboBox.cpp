@@ -49,7 +49,9 @@ void KVCLIENT_ColorComboBox::on_lineEdit_editingFinished()
     if (m_color.isValid() && m_lineEdit->text() == m_color.name())
         return;
     const QColor typed = QColor::fromString(m_lineEdit->text().trimmed());
-    if (typed.isValid()) {
+    // Only opaque colours: a see-through pen would draw nothing while the
+    // field showed a colour.
+    if (typed.isValid() && typed.alpha() == 255) {
         setColor(typed);
         return;
     }

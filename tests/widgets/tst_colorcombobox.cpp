@@ -69,6 +69,15 @@ void TestColorComboBox::typing_data()
                               << "#008000" << 0;
     QTest::newRow("empty") << ""
                            << "#008000" << 0;
+    // A see-through colour would draw nothing: refused like nonsense.
+    QTest::newRow("transparent") << "transparent"
+                                 << "#008000" << 0;
+    QTest::newRow("code with alpha 0") << "#00ff0000"
+                                       << "#008000" << 0;
+    QTest::newRow("code with half alpha") << "#80ff0000"
+                                          << "#008000" << 0;
+    QTest::newRow("code with full alpha") << "#ffff0000"
+                                          << "#ff0000" << 1;
 }
 
 void TestColorComboBox::typing()
