@@ -37,6 +37,8 @@ void LMGraphFuncEraser::addPiece(const QPolygon &piece)
         std::reverse(oriented.begin(), oriented.end());
     region.addPolygon(QPolygonF(oriented));
     region.closeSubpath();
+    m_pieces << oriented;
+    m_bounds |= oriented.boundingRect();
 }
 
 void LMGraphFuncEraser::pressAt(const QPoint &p)
@@ -47,6 +49,10 @@ void LMGraphFuncEraser::pressAt(const QPoint &p)
     start = p;
     region = QPainterPath();
     region.setFillRule(Qt::WindingFill);
+    m_pieces.clear();
+    m_bounds = QRect();
+    m_preview = QImage();
+    m_previewPieces = 0;
     addPiece(squareAt(p, h, side));
 }
 
@@ -69,13 +75,40 @@ void LMGraphFuncEraser::sweepTo(const QPoint &p)
     last = p;
 }
 
+void LMGraphFuncEraser::updatePreview()
+{
+    const QRect covered(m_previewOrigin, m_preview.size());
+    if (m_preview.isNull() || !covered.contains(m_bounds)) {
+        // Grown by half again on every side, so growing stays rare.
+        const int pad = qMax(128, qMax(m_bounds.width(), m_bounds.height()) / 2);
+        QRect area = m_bounds.adjusted(-pad, -pad, pad, pad);
+        if (!m_preview.isNull())
+            area |= covered;
+        QImage grown(area.size(), QImage::Format_ARGB32_Premultiplied);
+        grown.fill(Qt::transparent);
+        QPainter copy(&grown);
+        copy.drawImage(m_previewOrigin - area.topLeft(), m_preview);
+        copy.end();
+        m_preview = grown;
+        m_previewOrigin = area.topLeft();
+    }
+    if (m_previewPieces == m_pieces.size())
+        return;
+    QPainter painter(&m_preview);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.translate(-m_previewOrigin);
+    // Opaque and not smoothed: overlapping pieces add up to their exact union.
+    for (; m_previewPieces < m_pieces.size(); ++m_previewPieces)
+        painter.drawPolygon(m_pieces[m_previewPieces]);
+}
+
 void LMGraphFuncEraser::paintPreview(QPainter *painter, LMToolCanvas *)
 {
-    painter->save();
-    painter->setPen(Qt::NoPen);
-    painter->setBrush(QBrush(Qt::white, Qt::SolidPattern));
-    painter->drawPath(region);
-    painter->restore();
+    if (m_pieces.isEmpty())
+        return;
+    updatePreview();
+    painter->drawImage(m_previewOrigin, m_preview);
 }
 
 bool LMGraphFuncEraser::commit(QPainter *painter, LMToolCanvas *view)

@@ -3,8 +3,11 @@
 #include "tools/LMGraphFuncInf.h"
 
 #include <QColor>
+#include <QImage>
 #include <QPainterPath>
 #include <QPoint>
+#include <QPolygon>
+#include <QVector>
 
 // An eraser stroke: the area swept by a square of side `width`, in widget
 // pixels. Erasing paints it white into the page.
@@ -29,4 +32,14 @@ public:
 
 private:
     void addPiece(const QPolygon &piece);
+    void updatePreview();
+
+    // The screen shows the stroke from a picture of it that only the new
+    // pieces are added to, so a repaint costs the same however long the
+    // stroke; the page gets the exact union, once, on commit.
+    QVector<QPolygon> m_pieces;
+    QRect m_bounds;
+    QImage m_preview;
+    QPoint m_previewOrigin;
+    int m_previewPieces = 0;
 };
