@@ -55,6 +55,8 @@ private Q_SLOTS:
     void arcPlacement_data();
     void arcPlacement();
     void plainTextIsClippedToItsField();
+    void edgeKeepsItsWidthAtAnyZoom_data();
+    void edgeKeepsItsWidthAtAnyZoom();
     void italicAndUprightStayApart_data();
     void italicAndUprightStayApart();
 
@@ -354,6 +356,41 @@ void TestText::plainTextIsClippedToItsField()
     QCOMPARE(page.pixelColor(119, 300), QColor(Qt::black));
     for (int y = 0; y < page.height(); ++y)
         QCOMPARE(page.pixelColor(125, y), QColor(Qt::white)); // right of the field
+}
+
+void TestText::edgeKeepsItsWidthAtAnyZoom_data()
+{
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<int>("width");
+    QTest::newRow("width 1 at 50 %") << 0.5 << 1;
+    QTest::newRow("width 3 at 60 %") << 0.6 << 3;
+    QTest::newRow("width 4 at 20 %") << 0.2 << 4;
+    QTest::newRow("width 2 at 100 %") << 1.0 << 2;
+}
+
+// An "I" with a black edge and a white inside: a row across its stem crosses
+// the edge twice, so it holds twice the edge's width in ink.
+void TestText::edgeKeepsItsWidthAtAnyZoom()
+{
+    QFETCH(double, zoom);
+    QFETCH(int, width);
+    m_view->setPage(837, 648, zoom);
+    LMGraphFuncText *item = typeInField("text", QPoint(30, 30), QPoint(130, 130));
+    auto *tool = m_view->findChild<LMScreenMsgHandlerText *>(QStringLiteral("text"));
+    tool->slot_fillcolorChanged(Qt::white);
+    tool->slot_colorChanged(Qt::black);
+    tool->slot_strokeCheckboxChanged(Qt::Checked);
+    tool->slot_widthChanged(width);
+    tool->onKeyPress(0, QStringLiteral("I"));
+    const QRectF glyph = item->glyphs.boundingRect();
+    const QTransform toPage = item->GetMatrix(LMGraphFuncDashedLineRectangle::FrameToWidget) *
+                              m_view->transform(Matrix::WidgetToDoc);
+    const int row = qRound(toPage.map(glyph.center()).y());
+    m_view->apply();
+    double ink = 0;
+    for (int x = 0; x < m_view->rasterImage().width(); ++x)
+        ink += (255 - qGray(m_view->rasterImage().pixel(x, row))) / 255.0;
+    QVERIFY2(qAbs(ink / 2 - width) < 0.6, qPrintable(QString::number(ink / 2)));
 }
 
 void TestText::italicAndUprightStayApart_data()
