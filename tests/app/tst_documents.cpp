@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtEndian>
 
 namespace {
 // Closes the next warning box and remembers what it said.
@@ -85,7 +84,9 @@ private:
     LMGraphView *canvas() const { return m_window->graphView(); }
     Ui::LMMainWidget *ui() const { return m_window->form(); }
     QString path(const QString &name) const { return m_dir->filePath(name); }
+    bool writeFile(const QString &name, const QByteArray &bytes) const;
     void scribble(QColor colour = Qt::red);
+    void toggleLandscape();
 
     QTemporaryDir *m_dir = nullptr;
     LMMainWidget *m_window = nullptr;
@@ -122,6 +123,19 @@ void TestDocuments::scribble(QColor colour)
     m_window->setModified();
 }
 
+bool TestDocuments::writeFile(const QString &name, const QByteArray &bytes) const
+{
+    QFile file(path(name));
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
+void TestDocuments::toggleLandscape()
+{
+    QTest::mouseClick(ui()->chk_horizonal, Qt::LeftButton, {},
+                      QPoint(8, ui()->chk_horizonal->height() / 2));
+}
+
 void TestDocuments::saveNewOpen_data()
 {
     QTest::addColumn<bool>("landscape");
@@ -137,13 +151,12 @@ void TestDocuments::saveNewOpen()
     QFETCH(int, paperRow);
     ui()->cob_pasesetting->setCurrentIndex(paperRow);
     if (ui()->chk_horizonal->isChecked() != landscape)
-        QTest::mouseClick(ui()->chk_horizonal, Qt::LeftButton, {},
-                          QPoint(8, ui()->chk_horizonal->height() / 2));
+        toggleLandscape();
     scribble();
     m_window->artFrameFactory()->selectOutline(2, 4);
     canvas()->setOutlineOffset(QPoint(200, 150));
     canvas()->setOutlineRotation(30);
-    canvas()->frameTextSettings().text = QStringLiteral("Emma");
+    canvas()->frameTextSettings().text = QStringLiteral("Grüße");
     const QSize page = canvas()->rasterImage().size();
     const QString file = path(QStringLiteral("card.lmx"));
 
@@ -157,8 +170,7 @@ void TestDocuments::saveNewOpen()
     QCOMPARE(canvas()->rasterImage().pixelColor(150, 120), QColor(Qt::white));
     QCOMPARE(m_window->artFrameFactory()->currentGroup(), 0);
     // The page for the reopening starts from the other orientation.
-    QTest::mouseClick(ui()->chk_horizonal, Qt::LeftButton, {},
-                      QPoint(8, ui()->chk_horizonal->height() / 2));
+    toggleLandscape();
     ui()->cob_pasesetting->setCurrentIndex(3);
     canvas()->setModifiedFlag(false);
 
@@ -173,7 +185,7 @@ void TestDocuments::saveNewOpen()
     QCOMPARE(m_window->artFrameFactory()->currentConfig(), 4);
     QCOMPARE(canvas()->outlineOffset(), QPoint(200, 150));
     QCOMPARE(canvas()->flags().outlineRotation(), 30);
-    QCOMPARE(canvas()->frameTextSettings().text, QStringLiteral("Emma"));
+    QCOMPARE(canvas()->frameTextSettings().text, QStringLiteral("Grüße"));
     QVERIFY(!canvas()->flags().modified());
 }
 
@@ -182,12 +194,9 @@ void TestDocuments::paperNotInTheTable()
     ui()->cob_pasesetting->setCurrentIndex(7); // A4
     LMDocument doc = canvas()->document();
     doc.flags.setPaperId(77);
-    QFile file(path(QStringLiteral("odd.lmx")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(LMDocumentFile::write(doc));
-    file.close();
+    QVERIFY(writeFile(QStringLiteral("odd.lmx"), LMDocumentFile::write(doc)));
     canvas()->setModifiedFlag(false);
-    QVERIFY(m_window->openFile(file.fileName()));
+    QVERIFY(m_window->openFile(path(QStringLiteral("odd.lmx"))));
     QCOMPARE(ui()->cob_pasesetting->currentIndex(), 7); // the choice stays
     QCOMPARE(canvas()->flags().paperId(), qint16(0));   // and the page is A4's
 }
@@ -210,14 +219,11 @@ void TestDocuments::failedLoadChangesNothing()
     };
     const QByteArray flags = state();
     for (int cut : {4, 95, 96, 200, int(whole.size()) - 1}) {
-        QFile broken(path(QStringLiteral("broken.lmx")));
-        QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        broken.write(whole.left(cut));
-        broken.close();
+        QVERIFY(writeFile(QStringLiteral("broken.lmx"), whole.left(cut)));
         QString said;
         noteWarning(&said);
         answerPrompt(QStringLiteral("dont"));
-        QVERIFY(!m_window->openFile(broken.fileName()));
+        QVERIFY(!m_window->openFile(path(QStringLiteral("broken.lmx"))));
         QTRY_VERIFY(!said.isEmpty());
         QCOMPARE(said, QStringLiteral("Lumetra|Lmx file internal error!"));
         QCOMPARE(canvas()->rasterImage().pixelColor(150, 120), QColor(Qt::green));
@@ -229,9 +235,7 @@ void TestDocuments::failedLoadChangesNothing()
 void TestDocuments::saveFailuresKeepTheMark()
 {
     scribble();
-    QFile blocker(path(QStringLiteral("plain")));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    QVERIFY(writeFile(QStringLiteral("plain"), QByteArray()));
     // A folder that cannot be written to (its "folder" is a file), under the current name.
     const QString blocked = path(QStringLiteral("plain/inside.lmx"));
     m_window->setCurrentPath(blocked);
@@ -252,10 +256,7 @@ void TestDocuments::saveFailuresKeepTheMark()
     QVERIFY(!QFile::exists(path(QStringLiteral("page.xyz"))));
     // Saving over an existing design replaces it whole.
     const QString file = path(QStringLiteral("over.lmx"));
-    QFile old(file);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write(QByteArray(100000, 'x'));
-    old.close();
+    QVERIFY(writeFile(QStringLiteral("over.lmx"), QByteArray(100000, 'x')));
     QVERIFY(canvas()->save(file));
     QVERIFY(QFile(file).size() < 100000);
     QFile reread(file);
@@ -273,17 +274,12 @@ void TestDocuments::saveAsImageKeepsTheDocumentUnnamed()
     QVERIFY(m_window->currentPath().isEmpty());
     QCOMPARE(m_window->windowTitle(), QStringLiteral("*   Lumetra"));
     // A typed name without an ending takes the chosen type's: a design by default.
-    QCOMPARE(LMMainWidget::withChosenEnding(QStringLiteral("/a/named"),
-                                            QStringLiteral("Lumetra File (*.lmx)")),
-             QStringLiteral("/a/named.lmx"));
-    QCOMPARE(LMMainWidget::withChosenEnding(QStringLiteral("/a/named"),
-                                            QStringLiteral("JPEG(*.jpeg *.jpg *.jpe)")),
-             QStringLiteral("/a/named.jpeg"));
-    QCOMPARE(LMMainWidget::withChosenEnding(QStringLiteral("/a/named"), QString()),
-             QStringLiteral("/a/named.lmx"));
-    QCOMPARE(LMMainWidget::withChosenEnding(QStringLiteral("/a/n.png"),
-                                            QStringLiteral("Lumetra File (*.lmx)")),
-             QStringLiteral("/a/n.png"));
+    const auto named = [](const char *filter) {
+        return LMMainWidget::withChosenEnding(QStringLiteral("/a/named"), QLatin1String(filter));
+    };
+    QCOMPARE(named("Lumetra File (*.lmx)"), QStringLiteral("/a/named.lmx"));
+    QCOMPARE(named("JPEG(*.jpeg *.jpg *.jpe)"), QStringLiteral("/a/named.jpeg"));
+    QCOMPARE(named(""), QStringLiteral("/a/named.lmx"));
 }
 
 void TestDocuments::prompt_data()
@@ -315,7 +311,8 @@ void TestDocuments::prompt()
     const QString target = path(QStringLiteral("answer.lmx"));
     const QString other = path(QStringLiteral("other.png"));
     QImage(40, 30, QImage::Format_RGB32).save(other);
-    answerPrompt(answer);
+    QString question;
+    answerPrompt(answer, &question);
     if (answer == QLatin1String("save")) {
         if (fileDialogAccepted)
             chooseFile(target);
@@ -333,15 +330,14 @@ void TestDocuments::prompt()
         QCOMPARE(m_window->isVisible(), !goesOn);
     }
     QCOMPARE(QFile::exists(target), saved);
+    QCOMPARE(question, QStringLiteral("Save File ?"));
 }
 
+// A named design's prompt names its file.
 void TestDocuments::promptQuestion()
 {
     scribble();
     QString question;
-    answerPrompt(QStringLiteral("cancel"), &question);
-    m_window->findChild<QPushButton *>(QStringLiteral("btn_new"))->click();
-    QCOMPARE(question, QStringLiteral("Save File ?"));
     m_window->setCurrentPath(QStringLiteral("/home/me/card.lmx"));
     answerPrompt(QStringLiteral("cancel"), &question);
     m_window->findChild<QPushButton *>(QStringLiteral("btn_new"))->click();
@@ -422,11 +418,8 @@ void TestDocuments::validation()
     const QString file = path(name);
     if (content == "dir")
         QVERIFY(QDir().mkpath(file));
-    else if (!content.isEmpty()) {
-        QFile out(file);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(content);
-    }
+    else if (!content.isEmpty())
+        QVERIFY(writeFile(name, content));
     scribble();
     QString said;
     noteWarning(&said);

@@ -28,12 +28,9 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void startState();
-    void windowTitle_data();
-    void windowTitle();
     void pageControls_data();
     void pageControls();
-    void spanishRetranslatesEverything();
-    void firstToolClickRemovesTheHint();
+    void languageChoiceRetranslates();
     void toolButtonsAreExclusive();
     void styleSheetImagesExist();
 
@@ -62,45 +59,15 @@ void TestMainWidget::cleanup()
 
 void TestMainWidget::startState()
 {
-    QCOMPARE(ui->cob_pasesetting->count(), 30);
-    QCOMPARE(ui->cob_pasesetting->currentIndex(), 0);
-    QCOMPARE(ui->cob_pasesetting->itemData(2).toInt(), 28);
-    QVERIFY(ui->chk_horizonal->isChecked());
     LMGraphView *view = m_window->graphView();
+    QCOMPARE(ui->cob_pasesetting->currentIndex(), 0); // Letter
+    QVERIFY(ui->chk_horizonal->isChecked());
     QCOMPARE(view->rasterImage().size(), QSize(837, 648));
-    QCOMPARE(view->zoom(), 1.0);
     QCOMPARE(view->flags().paperId(), qint16(2));
     QVERIFY(view->flags().landscape());
     QVERIFY(!view->flags().modified());
-    QVERIFY(ui->d01->isChecked()); // the hand tool is current at start
-    QCOMPARE(ui->cob_lan->count(), 2);
-    QCOMPARE(ui->cob_lan->itemText(1), QStringLiteral("Español"));
-}
-
-
-void TestMainWidget::windowTitle_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("modified");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("unnamed, unchanged") << QString() << false << "   Lumetra";
-    QTest::newRow("unnamed, modified") << QString() << true << "*   Lumetra";
-    QTest::newRow("named, modified")
-        << QStringLiteral("/home/me/cards/card.lmx") << true << "card.lmx*   Lumetra";
-    QTest::newRow("named, unchanged")
-        << QStringLiteral("/home/me/cards/card.lmx") << false << "card.lmx   Lumetra";
-}
-
-void TestMainWidget::windowTitle()
-{
-    QFETCH(QString, path);
-    QFETCH(bool, modified);
-    QFETCH(QString, title);
     QCOMPARE(m_window->windowTitle(), QStringLiteral("   Lumetra"));
-    m_window->setCurrentPath(path);
-    if (modified)
-        m_window->setModified();
-    QCOMPARE(m_window->windowTitle(), title);
+    QVERIFY(ui->d01->isChecked()); // the hand tool is current at start
 }
 
 void TestMainWidget::pageControls_data()
@@ -148,51 +115,37 @@ void TestMainWidget::pageControls()
     QVERIFY(m_window->windowTitle().startsWith(QStringLiteral("*")));
 }
 
-
-void TestMainWidget::spanishRetranslatesEverything()
+// The language combo retranslates the window; the start hint, once the first
+// tool click removed it, is skipped by later retranslations.
+void TestMainWidget::languageChoiceRetranslates()
 {
     const QStringList es = tableOf(QStringLiteral("esp"));
-    QCOMPARE(es.size(), 100);
     ui->cob_lan->setCurrentIndex(1);
     QCOMPARE(m_window->languageManager()->language(), 6);
-    QCOMPARE(ui->l1->text(), es[26]);
     QCOMPARE(ui->l2->text(), es[27]);
-    QCOMPARE(ui->ll0->text(), es[16]);
-    QCOMPARE(ui->ll1->text(), es[17]);
     QCOMPARE(ui->chk_horizonal->text(), es[18]);
     QCOMPARE(ui->btn_padding->text(), es[67]);
     QCOMPARE(ui->lab_print_tip->text(), es[96]);
     QCOMPARE(ui->label_comment->text(), es[95]);
     QCOMPARE(ui->btn_new->toolTip(), es[1]);
-    QCOMPARE(ui->btn_print->toolTip(), es[0]);
-    QCOMPARE(ui->btn_return->toolTip(), es[92]);
-    QCOMPARE(ui->d04->toolTip(), es[55]);
     QCOMPARE(ui->d16->toolTip(), es[75]);
-    QCOMPARE(ui->b2->toolTip(), es[4]);
     QVERIFY(ui->update->text().contains(QStringLiteral(">%1</span>").arg(es[77])));
     QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
 
-    ui->cob_lan->setCurrentIndex(0);
-    QCOMPARE(ui->l2->text(), QStringLiteral("Draw/Add Text/Edit"));
-    QCOMPARE(ui->btn_saveas->toolTip(), QStringLiteral("Save As"));
-    QCOMPARE(ui->update->text(),
-             QStringLiteral("<p><a href=\"update\"><span style=\" font-size:12pt; text-decoration: "
-                            "underline; color:#0000ff;\">Update</span></a></p>"));
-}
-
-
-void TestMainWidget::firstToolClickRemovesTheHint()
-{
     QPointer<QLabel> hint = ui->label_comment;
-    QVERIFY(hint);
     m_window->show();
     QTest::mouseClick(ui->d02, Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!hint);
     QVERIFY(!ui->label_comment);
-    m_window->languageManager()->setLanguage(6); // later retranslations skip it
+
+    ui->cob_lan->setCurrentIndex(0);
     QVERIFY(!ui->label_comment);
-    QCOMPARE(ui->l2->text(), tableOf(QStringLiteral("esp"))[27]);
+    QCOMPARE(ui->l2->text(), QStringLiteral("Draw/Add Text/Edit"));
+    QCOMPARE(ui->btn_saveas->toolTip(), QStringLiteral("Save As"));
+    QCOMPARE(ui->update->text(),
+             QStringLiteral("<p><a href=\"update\"><span style=\" font-size:12pt; text-decoration: "
+                            "underline; color:#0000ff;\">Update</span></a></p>"));
 }
 
 void TestMainWidget::toolButtonsAreExclusive()
@@ -204,11 +157,6 @@ void TestMainWidget::toolButtonsAreExclusive()
     m_window->checkToolButton(QStringLiteral("line"));
     QVERIFY(ui->d00->isChecked());
     QVERIFY(!ui->btn_padding->isChecked());
-    m_window->checkToolButton(QStringLiteral("padding")); // outside the top band
-    QVERIFY(ui->d00->isChecked());
-    m_window->blankToolButton()->setChecked(true);
-    for (QPushButton *b : ui->title->findChildren<QPushButton *>())
-        QVERIFY(!b->isChecked());
 }
 
 void TestMainWidget::styleSheetImagesExist()
@@ -220,12 +168,8 @@ void TestMainWidget::styleSheetImagesExist()
         images.insert(m.captured(1));
     // Three states for 16 tool buttons, two for 7 command buttons, and the panel.
     QCOMPARE(images.size(), 16 * 3 + 7 * 2 + 1);
-    for (const QString &image : std::as_const(images)) {
-        const QImage loaded(image);
-        QVERIFY2(!loaded.isNull(), qPrintable(image));
-    }
-    for (const char *name : {"d00_checked", "adjust_hovered", "t01_normal", "redo_hovered"})
-        QVERIFY(images.contains(QStringLiteral(":/%1.png").arg(QLatin1String(name))));
+    for (const QString &image : std::as_const(images))
+        QVERIFY2(!QImage(image).isNull(), qPrintable(image));
     QVERIFY(!QIcon(QStringLiteral(":/ico.svg")).pixmap(32, 32).isNull());
     QVERIFY(!QImage(QStringLiteral(":/background.png")).isNull());
 }
