@@ -76,7 +76,11 @@ std::optional<LMDocument> readDesign(const QString &path, LMArtFrameFactory &cat
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return LMDocumentFile::read(file);
+    std::optional<LMDocument> design = LMDocumentFile::read(file);
+    // An outline the catalogue does not have makes the file a damaged one.
+    if (design && !catalogue.outlineOf(design->outlineGroup, design->outlineIndex))
+        return std::nullopt;
+    return design;
 }
 } // namespace
 

@@ -18,7 +18,6 @@
 #include <QPainter>
 #include <QPalette>
 #include <QShortcut>
-#include <QTimer>
 
 LMMainWidget::LMMainWidget(const QStringList &arguments)
     : QWidget(nullptr), Singleton<LMMainWidget>(this), m_baseTitle(QStringLiteral("Lumetra")),
@@ -44,7 +43,9 @@ LMMainWidget::LMMainWidget(const QStringList &arguments)
     groupToolButtons();
     m_colorCompleter = new KVCLIENT_ColorCompleter(this);
 
-    // A new window holds no changes yet; filling the paper combo marked it.
+    // The page has its size now: the first outline goes to its middle.
+    m_graphView->slot_ToCenter();
+    // A new window holds no changes yet.
     m_graphView->setModifiedFlag(false);
     updateWindowTitle();
 
@@ -80,6 +81,7 @@ void LMMainWidget::connectModels()
     connect(canvas, &LMGraphView::signal_handlerChanged, this, &LMMainWidget::slot_handlerChanged);
     connect(canvas, &LMGraphView::signal_toolChosen, this, &LMMainWidget::checkToolButton);
     connect(canvas, &LMGraphView::signal_printTipVisible, this, &LMMainWidget::setPrintTipVisible);
+    setPrintTipVisible(false); // nothing is red on a new page
     connect(canvas, &LMGraphView::signal_paperLoaded, this, &LMMainWidget::showPage);
     // The hand tool became current before anyone listened.
     if (LMScreenMsgHandlerInf *tool = canvas->currentHandler()) {
@@ -87,8 +89,6 @@ void LMMainWidget::connectModels()
         checkToolButton(tool->objectName());
     }
     canvas->setCatalogue(m_artFrameFactory);
-    // Centred again once the page has its final size.
-    QTimer::singleShot(200, canvas, &LMGraphView::slot_ToCenter);
 }
 
 void LMMainWidget::reportCatalogueFailure()
@@ -197,14 +197,19 @@ void LMMainWidget::setPrintTipVisible(bool visible)
     ui->lab_print_tip->setVisible(visible);
 }
 
-void LMMainWidget::showPage(bool landscape, int paperId, bool stripMode)
+void LMMainWidget::showPage(bool landscape, int paperId, bool)
 {
-    setPrintTipVisible(!stripMode);
-    ui->chk_horizonal->setChecked(landscape);
-    // A paper the table does not know leaves the choice as it is.
-    const int row = ui->cob_pasesetting->findData(paperId, Qt::UserRole);
-    if (row >= 0)
-        ui->cob_pasesetting->setCurrentIndex(row);
+    {
+        // Both controls first, then one page change: never a page for the
+        // new orientation on the old paper in between.
+        const QSignalBlocker quietOrientation(ui->chk_horizonal);
+        const QSignalBlocker quietPaper(ui->cob_pasesetting);
+        ui->chk_horizonal->setChecked(landscape);
+        // A paper the table does not know leaves the choice as it is.
+        const int row = ui->cob_pasesetting->findData(paperId, Qt::UserRole);
+        if (row >= 0)
+            ui->cob_pasesetting->setCurrentIndex(row);
+    }
     slot_updatePaper();
 }
 
@@ -256,12 +261,11 @@ void LMMainWidget::slot_updatePaper()
         return;
     const double zoom = ui->spin_size->value() / 100.0;
 
-    m_graphView->setPaperId(ui->cob_pasesetting->itemData(index, Qt::UserRole).toInt());
     m_graphView->setTextureScale(100);
-    m_graphView->setLandscape(landscape);
-    m_graphView->setPage(size.width(), size.height(), zoom);
-    setModified();
-    m_graphView->update();
+    // Marks the design only when the paper or orientation changed: a zoom
+    // is no change to the design.
+    m_graphView->setPaper(ui->cob_pasesetting->itemData(index, Qt::UserRole).toInt(), landscape,
+                          size, zoom);
     Q_EMIT signal_Resized();
 }
 

@@ -86,25 +86,53 @@ void LMGraphView::addLiveItem(LMGraphFuncInf *item)
 
 void LMGraphView::setPage(int width, int height, double zoom)
 {
-    if (m_raster.width() != width || m_raster.height() != height) {
+    setPaper(m_flags.paperId(), m_flags.landscape(), QSize(width, height), zoom);
+}
+
+void LMGraphView::setPaper(int paperId, bool landscape, const QSize &size, double zoom)
+{
+    // What the tool still holds lands on the page as it is now.
+    refreshHandler();
+    const bool first = m_raster.isNull();
+    const bool resized = m_raster.size() != size;
+    m_flags.setPaperId(paperId);
+    m_flags.setLandscape(landscape);
+    if (resized) {
         // Keep what is drawn: the old page is cropped or extended with white.
-        QImage page(width, height, QImage::Format_RGB32);
+        QImage page(size, QImage::Format_RGB32);
         page.fill(Qt::white);
         QPainter painter(&page);
         painter.drawImage(0, 0, m_raster);
         painter.end();
         m_raster = page;
+    }
+    if (first) {
+        m_history.restart(m_raster, currentPaper());
+    } else if (resized || currentPaper() != m_history.paper(m_history.index())) {
+        // Another paper is a step of its own: Undo brings the old one back whole.
+        m_history.push(m_raster, currentPaper());
         markModified();
     }
-    refreshHandler();
+    showZoom(zoom);
+}
+
+void LMGraphView::showZoom(double zoom)
+{
     m_zoom = zoom;
-    setFixedSize(int(zoom * (width + 40)), int(zoom * (height + 50)));
-    m_paperRect = QRectF(zoom * LMTransformCache::DocMargin[0],
-                         zoom * LMTransformCache::DocMargin[1], zoom * width, zoom * height);
+    const QSize size = m_raster.size();
+    setFixedSize(int(zoom * (size.width() + 40)), int(zoom * (size.height() + 50)));
+    m_paperRect =
+        QRectF(zoom * LMTransformCache::DocMargin[0], zoom * LMTransformCache::DocMargin[1],
+               zoom * size.width(), zoom * size.height());
     checkPrintable();
     invalidateTransforms();
     update();
     Q_EMIT signal_zoomChanged();
+}
+
+LMHistory::Paper LMGraphView::currentPaper() const
+{
+    return {m_flags.paperId(), m_flags.landscape()};
 }
 
 QPoint LMGraphView::toDocument(const QPoint &widgetPos) const
@@ -154,6 +182,7 @@ void LMGraphView::checkPrintable()
         m_flags.setOutsidePrintable(outside);
         m_flags.setFrameStage(0);
         update();
+        Q_EMIT signal_printTipVisible(outside && !m_flags.stripMode());
     }
 }
 
@@ -293,7 +322,8 @@ void LMGraphView::setStripMode(bool on)
     m_flags.setStripMode(on);
     m_flags.setFrameStage(0);
     update();
-    Q_EMIT signal_printTipVisible(!on);
+    // The tip explains the red area, which strip mode does not show.
+    Q_EMIT signal_printTipVisible(!on && m_flags.outsidePrintable());
 }
 
 void LMGraphView::setOutlineEditing(bool on)
@@ -355,6 +385,8 @@ void LMGraphView::clearDocument()
     // on the new white one.
     setHandlerByName(QStringLiteral("basic"));
     m_raster.fill(Qt::white);
+    // The history goes on: Undo brings the page before New back.
+    m_history.push(m_raster, currentPaper());
     update();
     // The page itself stays: New keeps the paper and its orientation.
     const bool editingOutline = m_flags.outlineEditing();
@@ -365,5 +397,6 @@ void LMGraphView::clearDocument()
     m_flags = fresh;
     selectOutline(0, 0);
     checkPrintable();
+    Q_EMIT signal_printTipVisible(m_flags.outsidePrintable() && !m_flags.stripMode());
     setModifiedFlag(false);
 }

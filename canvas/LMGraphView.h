@@ -63,7 +63,11 @@ public:
     // --- page
     QImage &rasterImage() { return m_raster; }
     const QImage &rasterImage() const { return m_raster; }
+    // The page's size at the current paper; a zoom alone changes no step.
     void setPage(int width, int height, double zoom);
+    // Another paper or orientation: the page is cropped or extended and the
+    // change is one undo step.
+    void setPaper(int paperId, bool landscape, const QSize &size, double zoom);
     double zoom() const { return m_zoom; }
     QRectF paperRect() const { return m_paperRect; }
     QPoint toDocument(const QPoint &widgetPos) const;
@@ -174,7 +178,9 @@ private:
     bool paintLiveItemsIntoPage();
     void createTools();
     void dropCurrentHandler();
-    void showPage(const QImage &page);
+    void showStep(int k);
+    void showZoom(double zoom);
+    LMHistory::Paper currentPaper() const;
     LMTransformInputs transformInputs() const;
     LMOutlineShapes outlineShapes() const;
     void paintMarginGuide(QPainter &painter);

@@ -60,6 +60,8 @@ bool LMGraphView::load(const QString &path)
         if (picture.isNull())
             return false;
         clearDocument();
+        // A new design: Undo never reaches the page that was open before.
+        m_history.restart(m_raster, currentPaper());
         setHandlerByName(QStringLiteral("img")); // also checks its button
         if (auto *images = qobject_cast<LMScreenMsgHandlerImg *>(m_currentHandler))
             images->setImage(picture);
@@ -69,9 +71,12 @@ bool LMGraphView::load(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return false;
     const std::optional<LMDocument> doc = LMDocumentFile::read(file);
-    if (!doc)
+    // An outline the catalogue does not have makes the file a damaged one.
+    if (!doc || (m_catalogue && !m_catalogue->outlineOf(doc->outlineGroup, doc->outlineIndex)))
         return false;
     applyDocument(*doc);
+    // The opened page is where Undo stops: never another document's page.
+    m_history.restart(m_raster, currentPaper());
     return true;
 }
 
@@ -101,6 +106,7 @@ void LMGraphView::applyDocument(const LMDocument &doc)
 
     // The window shows the document's paper; applying it sizes the page.
     Q_EMIT signal_paperLoaded(m_flags.landscape(), m_flags.paperId(), m_flags.stripMode());
+    Q_EMIT signal_printTipVisible(m_flags.outsidePrintable() && !m_flags.stripMode());
     setModifiedFlag(false);
     m_flags.setFrameStage(0);
     m_flags.setOutputRendering(false);

@@ -22,7 +22,7 @@ bool LMGraphView::paintLiveItemsIntoPage()
     }
     qDeleteAll(std::exchange(m_liveItems, {}));
     if (drew) {
-        m_history.push(m_raster);
+        m_history.push(m_raster, currentPaper());
         qCDebug(lcCanvas) << "when Apply" << m_history.index();
     }
     update();
@@ -45,10 +45,7 @@ void LMGraphView::undo()
     apply();
     if (!m_history.stepBack())
         return;
-    if (m_history.index() < 0)
-        m_raster.fill(Qt::white);
-    else
-        showPage(m_history.snapshot(m_history.index()));
+    showStep(m_history.index());
     markModified();
     qCDebug(lcCanvas) << "do Return" << m_history.index();
     update();
@@ -65,7 +62,7 @@ void LMGraphView::redo()
     if (!m_history.stepForward())
         return;
     qCDebug(lcCanvas) << "do Redo" << m_history.index();
-    showPage(m_history.snapshot(m_history.index()));
+    showStep(m_history.index());
     update();
     markModified();
 }
@@ -81,15 +78,21 @@ void LMGraphView::dropCurrentHandler()
     Q_EMIT signal_handlerChanged(nullptr);
 }
 
-void LMGraphView::showPage(const QImage &page)
+void LMGraphView::showStep(int k)
 {
-    if (page.size() == m_raster.size()) {
-        m_raster = page;
+    const QImage page = m_history.snapshot(k);
+    if (page.isNull()) {
+        m_raster.fill(Qt::white); // the page before anything was recorded
         return;
     }
-    // A step recorded on another paper: keep the page as it is now and show
-    // the step on it, cropped or extended with white.
-    m_raster.fill(Qt::white);
-    QPainter painter(&m_raster);
-    painter.drawImage(0, 0, page);
+    const LMHistory::Paper paper = m_history.paper(k);
+    const bool resized = page.size() != m_raster.size();
+    m_raster = page;
+    if (paper.paperId < 0 || (paper == currentPaper() && !resized))
+        return;
+    // A step on another paper brings that paper back, and the controls follow.
+    m_flags.setPaperId(paper.paperId);
+    m_flags.setLandscape(paper.landscape);
+    showZoom(m_zoom);
+    Q_EMIT signal_paperLoaded(paper.landscape, paper.paperId, m_flags.stripMode());
 }

@@ -35,13 +35,34 @@ bool allWhite(const QImage &page, const QRect &area)
 void LMHistory::clear()
 {
     m_steps.clear();
+    m_start = Step();
     m_index = -1;
 }
 
-void LMHistory::push(const QImage &page)
+void LMHistory::restart(const QImage &page, const Paper &paper)
 {
-    const Step *previous = (m_index >= 0 && m_index < count()) ? &m_steps[m_index] : nullptr;
-    Step step = makeStep(page, previous);
+    clear();
+    m_start = makeStep(page, nullptr);
+    m_start.paper = paper;
+}
+
+const LMHistory::Step *LMHistory::stepAt(int k) const
+{
+    if (k == -1)
+        return m_start.size.isEmpty() ? nullptr : &m_start;
+    return k >= 0 && k < count() ? &m_steps[k] : nullptr;
+}
+
+LMHistory::Paper LMHistory::paper(int k) const
+{
+    const Step *step = stepAt(k);
+    return step ? step->paper : Paper();
+}
+
+void LMHistory::push(const QImage &page, const Paper &paper)
+{
+    Step step = makeStep(page, stepAt(m_index));
+    step.paper = paper;
     ++m_index;
     m_steps.resize(m_index); // the redo branch is lost
     m_steps.append(std::move(step));
@@ -96,9 +117,10 @@ bool LMHistory::stepForward()
 
 QImage LMHistory::snapshot(int k) const
 {
-    if (k < 0 || k >= count())
+    const Step *at = stepAt(k);
+    if (!at)
         return QImage();
-    const Step &step = m_steps[k];
+    const Step &step = *at;
     QImage page(step.size, QImage::Format_RGB32);
     page.fill(White);
     for (int i = 0; i < step.tiles.size(); ++i) {
@@ -118,7 +140,9 @@ qint64 LMHistory::storedBytes() const
 {
     QSet<qint64> seen;
     qint64 bytes = 0;
-    for (const Step &step : m_steps) {
+    QVector<Step> all = m_steps;
+    all << m_start;
+    for (const Step &step : std::as_const(all)) {
         for (const QImage &tile : step.tiles) {
             if (tile.isNull() || seen.contains(tile.cacheKey()))
                 continue;

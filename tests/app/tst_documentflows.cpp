@@ -1,0 +1,216 @@
+#include "../common/ModalAnswer.h"
+#include "app/LMMainWidget.h"
+#include "app/LMResources.h"
+#include "canvas/LMDocumentFile.h"
+#include "canvas/LMGraphView.h"
+#include "ui_LMMainWidget.h"
+
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+// What happens between documents: the history after opening and New, the
+// placement of an opened outline, the modified mark, and paper changes.
+class TestDocumentFlows : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void undoStaysWithinTheOpenedDocument();
+    void undoAfterNewBringsThePageBackUnnamed();
+    void commandLineOpenKeepsThePlacement();
+    void unchangedDesignStaysUnmarked_data();
+    void unchangedDesignStaysUnmarked();
+    void paperChangeIsOneUndoStep();
+    void outlineOutsideTheCatalogueIsADamagedFile();
+
+private:
+    LMGraphView *canvas() const { return m_window->graphView(); }
+    Ui::LMMainWidget *ui() const { return m_window->form(); }
+    QColor at(int x, int y) const { return canvas()->rasterImage().pixelColor(x, y); }
+    void line(const QPoint &from, const QPoint &to);
+    // A design with a line across row 75, saved and left open unchanged.
+    QString savedDesign();
+
+    QTemporaryDir m_dir;
+    LMMainWidget *m_window = nullptr;
+};
+
+void TestDocumentFlows::initTestCase()
+{
+    lmInitResources();
+    QVERIFY(m_dir.isValid());
+}
+
+void TestDocumentFlows::init()
+{
+    m_window = new LMMainWidget;
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestDocumentFlows::cleanup()
+{
+    canvas()->setModifiedFlag(false); // nothing to ask about
+    delete m_window;
+}
+
+void TestDocumentFlows::line(const QPoint &from, const QPoint &to)
+{
+    if (!ui()->d00->isChecked())
+        QTest::mouseClick(ui()->d00, Qt::LeftButton);
+    QTest::mousePress(canvas(), Qt::LeftButton, {}, from);
+    for (int i = 1; i <= 4; ++i)
+        QTest::mouseMove(canvas(), from + (to - from) * i / 4);
+    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, to);
+    QTest::mouseClick(ui()->d01, Qt::LeftButton); // applied
+}
+
+QString TestDocumentFlows::savedDesign()
+{
+    const QString path = m_dir.filePath(QStringLiteral("design.lmx"));
+    line(QPoint(100, 100), QPoint(300, 100));
+    m_window->setCurrentPath(path);
+    if (!m_window->saveDocument(false))
+        return QString();
+    return path;
+}
+
+// Undo never shows another document's page under the opened file's name.
+void TestDocumentFlows::undoStaysWithinTheOpenedDocument()
+{
+    const QString path = savedDesign();
+    QVERIFY(!path.isEmpty());
+    QTest::mouseClick(ui()->btn_new, Qt::LeftButton);
+    line(QPoint(100, 200), QPoint(300, 200)); // another drawing, unsaved
+    canvas()->setModifiedFlag(false);
+    QVERIFY(m_window->openFile(path));
+    const QImage opened = canvas()->rasterImage().copy();
+    QTest::mouseClick(ui()->btn_return, Qt::LeftButton);
+    QCOMPARE(canvas()->rasterImage(), opened);
+    QTest::mouseClick(ui()->btn_redo, Qt::LeftButton);
+    QCOMPARE(canvas()->rasterImage(), opened);
+    QCOMPARE(at(180, 75), QColor(Qt::black));
+    QCOMPARE(at(180, 175), QColor(Qt::white));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("design.lmx   Lumetra"));
+}
+
+// New keeps the history: Undo brings the page before it back, as a new,
+// unnamed design.
+void TestDocumentFlows::undoAfterNewBringsThePageBackUnnamed()
+{
+    QVERIFY(!savedDesign().isEmpty());
+    QTest::mouseClick(ui()->btn_new, Qt::LeftButton);
+    QCOMPARE(at(180, 75), QColor(Qt::white));
+    QTest::mouseClick(ui()->btn_return, Qt::LeftButton);
+    QCOMPARE(at(180, 75), QColor(Qt::black));
+    QVERIFY(m_window->currentPath().isEmpty());
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("*   Lumetra"));
+}
+
+// The start-up centring never moves the outline of a design opened from the
+// command line.
+void TestDocumentFlows::commandLineOpenKeepsThePlacement()
+{
+    canvas()->setOutlineOffset(canvas()->outlineOffset() + QPoint(40, -30));
+    const QPoint placed = canvas()->outlineOffset();
+    const QString path = savedDesign();
+    QVERIFY(!path.isEmpty());
+    delete m_window;
+    m_window = new LMMainWidget({QStringLiteral("lumetra"), path});
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QTest::qWait(400);
+    QCOMPARE(canvas()->outlineOffset(), placed);
+    QVERIFY(!canvas()->flags().modified());
+}
+
+void TestDocumentFlows::unchangedDesignStaysUnmarked_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::newRow("zoom") << "zoom";
+    QTest::newRow("a tool button") << "tool";
+    QTest::newRow("Undo with nothing to undo") << "undo";
+    QTest::newRow("Redo with nothing to redo") << "redo";
+    QTest::newRow("open, then nothing") << "open";
+}
+
+// Only what is saved marks the design: closing then asks nothing.
+void TestDocumentFlows::unchangedDesignStaysUnmarked()
+{
+    QFETCH(QString, action);
+    if (action == QLatin1String("open")) {
+        const QString path = savedDesign();
+        QTest::mouseClick(ui()->btn_new, Qt::LeftButton);
+        QVERIFY(m_window->openFile(path));
+    }
+    if (action == QLatin1String("zoom"))
+        ui()->spin_size->setValue(60);
+    if (action == QLatin1String("tool")) {
+        QTest::mouseClick(ui()->d02, Qt::LeftButton);
+        QTest::mouseClick(ui()->d01, Qt::LeftButton);
+    }
+    if (action == QLatin1String("undo"))
+        QTest::mouseClick(ui()->btn_return, Qt::LeftButton);
+    if (action == QLatin1String("redo"))
+        QTest::mouseClick(ui()->btn_redo, Qt::LeftButton);
+    QVERIFY(!canvas()->flags().modified());
+    QVERIFY(!m_window->windowTitle().startsWith(QLatin1Char('*')));
+    QVERIFY(m_window->close()); // no prompt: it would hold the close until answered
+}
+
+// Portrait and back cuts the page; each change is a step, and Undo brings
+// the earlier paper back whole, with its controls.
+void TestDocumentFlows::paperChangeIsOneUndoStep()
+{
+    line(QPoint(700, 100), QPoint(820, 100)); // right of where portrait ends
+    QCOMPARE(at(750, 75), QColor(Qt::black));
+    QTest::mouseClick(ui()->chk_horizonal, Qt::LeftButton, {},
+                      QPoint(8, ui()->chk_horizonal->height() / 2));
+    QCOMPARE(canvas()->rasterImage().size(), QSize(648, 837));
+    QTest::mouseClick(ui()->chk_horizonal, Qt::LeftButton, {},
+                      QPoint(8, ui()->chk_horizonal->height() / 2));
+    QCOMPARE(at(750, 75), QColor(Qt::white)); // cut by portrait
+    QTest::mouseClick(ui()->btn_return, Qt::LeftButton);
+    QCOMPARE(canvas()->rasterImage().size(), QSize(648, 837));
+    QVERIFY(!ui()->chk_horizonal->isChecked());
+    QVERIFY(!canvas()->flags().landscape());
+    QTest::mouseClick(ui()->btn_return, Qt::LeftButton);
+    QCOMPARE(canvas()->rasterImage().size(), QSize(837, 648));
+    QVERIFY(ui()->chk_horizonal->isChecked());
+    QCOMPARE(at(750, 75), QColor(Qt::black));
+    QCOMPARE(canvas()->size(), QSize(877, 698));
+    QTest::mouseClick(ui()->btn_redo, Qt::LeftButton);
+    QCOMPARE(canvas()->rasterImage().size(), QSize(648, 837));
+    QVERIFY(!ui()->chk_horizonal->isChecked());
+}
+
+void TestDocumentFlows::outlineOutsideTheCatalogueIsADamagedFile()
+{
+    LMDocument doc;
+    doc.flags = LMViewFlags::atStart();
+    doc.page = QImage(837, 648, QImage::Format_RGB32);
+    doc.page.fill(Qt::red);
+    doc.outlineIndex = 99;
+    const QString path = m_dir.filePath(QStringLiteral("index99.lmx"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(LMDocumentFile::write(doc));
+    file.close();
+    line(QPoint(100, 100), QPoint(300, 100));
+    canvas()->setModifiedFlag(false); // no prompt before the open
+    const QImage before = canvas()->rasterImage().copy();
+    QString said;
+    answerNextModal<QMessageBox>([&said](QMessageBox *box) {
+        said = box->text();
+        box->accept();
+    });
+    QVERIFY(!m_window->openFile(path));
+    QCOMPARE(said, QStringLiteral("Lmx file internal error!"));
+    QCOMPARE(canvas()->rasterImage(), before);
+    QVERIFY(m_window->currentPath().isEmpty());
+}
+
+QTEST_MAIN(TestDocumentFlows)
+#include "tst_documentflows.moc"
