@@ -5,6 +5,7 @@
 #include "outlines/ArtFramePan.h"
 #include "outlines/LMArtFrameFactory.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QEvent>
@@ -23,7 +24,9 @@ LMScreenMsgHandlerArtFrameSetting::LMScreenMsgHandlerArtFrameSetting(LMArtFrameF
     : LMSettingPanel(parent), m_catalogue(catalogue)
 {
     setObjectName(QStringLiteral("LMScreenMsgHandlerArtFrameSetting"));
-    setMaximumWidth(240);
+    // The settings column's inner width: long captions are shortened (and
+    // shown whole as tips) rather than pushing the column wider.
+    setMaximumWidth(254);
     m_title = new QLabel(this);
     m_title->setObjectName(QStringLiteral("lab_title"));
     m_title->setWordWrap(true);
@@ -90,13 +93,24 @@ void LMScreenMsgHandlerArtFrameSetting::rebuildPages()
         m_toolBox->addItem(new ArtFramePan(m_catalogue, i, m_outlineButtons), QString());
     if (m_catalogue)
         m_toolBox->setCurrentIndex(qBound(0, m_catalogue->currentGroup(), groups - 1));
+    // Captions a point smaller, so the long ones fit the column. Set on the
+    // tab buttons themselves: they shorten what does not fit by their own font.
+    QFont caption = font();
+    caption.setPointSizeF(caption.pointSizeF() - 1);
+    for (QAbstractButton *tab : m_toolBox->findChildren<QAbstractButton *>(
+             QStringLiteral("qt_toolbox_toolboxbutton"), Qt::FindDirectChildrenOnly))
+        tab->setFont(caption);
 }
 
 void LMScreenMsgHandlerArtFrameSetting::retranslate()
 {
     m_clip->setText(lmText(39));
-    for (int i = 0; i < m_toolBox->count() && i < 6; ++i)
+    m_clip->setToolTip(lmText(39));
+    // The whole caption also as a tip, for languages whose captions run long.
+    for (int i = 0; i < m_toolBox->count() && i < 6; ++i) {
         m_toolBox->setItemText(i, lmText(CaptionLines[i]));
+        m_toolBox->setItemToolTip(i, lmText(CaptionLines[i]));
+    }
     m_title->setText(lmText(97));
 }
 

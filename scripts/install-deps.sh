@@ -7,7 +7,7 @@ set -euo pipefail
 build_packages=(
     g++ cmake make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-    fonts-liberation fonts-dejavu-core fonts-droid-fallback fonts-symbola
+    fonts-liberation fonts-dejavu-core fonts-droid-fallback fonts-wqy-microhei fonts-symbola
 )
 test_packages=(
     python3 xvfb xauth

@@ -15,7 +15,10 @@ FOLDERS = ["enu", "deu", "sve", "fra", "nld", "ita", "esp", "dan", "fin", "nor",
            "rus", "plk", "hun", "csy", "slv", "sky", "rom", "chs", "kor", "jpn", "ara", "tur"]
 ROOT = pathlib.Path(__file__).resolve().parents[2] / "resources" / "i18n"
 TOKENS = re.compile(r"%\d|<br>|\\n")
-CODES = re.compile(r"[A-Z]+\d\d～[A-Z]+\d\d")
+CODES = re.compile(r"[A-Z]+\d\d[～–][A-Z]+\d\d")
+# Scripts written with full-width forms keep them in the outline group
+# captions; the others use plain brackets and a dash, which every font has.
+FULL_WIDTH = {"chs", "jpn"}
 
 
 def read(folder):
@@ -46,10 +49,15 @@ def check(folder, english):
             problems.append(f"line {n} is empty")
         if sorted(TOKENS.findall(line)) != sorted(TOKENS.findall(eng)):
             problems.append(f"line {n} does not keep the placeholders of {eng!r}")
-        if 84 <= n <= 91 and CODES.findall(line) != CODES.findall(eng):
+        plain = [c.replace("～", "–") for c in CODES.findall(line)]
+        if 84 <= n <= 91 and plain != [c.replace("～", "–") for c in CODES.findall(eng)]:
             problems.append(f"line {n} must end in the model codes of {eng!r}")
-        if 84 <= n <= 91 and not (line.endswith("）") and "（" in line):
-            problems.append(f"line {n} needs the full-width parentheses")
+        if 84 <= n <= 91 and line:
+            if folder in FULL_WIDTH and not (line.endswith("）") and "（" in line):
+                problems.append(f"line {n} needs the full-width parentheses")
+            if folder not in FULL_WIDTH and not (line.endswith(")") and " (" in line
+                                                 and not re.search("[（）～]", line)):
+                problems.append(f"line {n} needs plain brackets and a dash")
     return problems
 
 

@@ -130,7 +130,7 @@ void TestCatalogueData::group()
         QFile table(LMLanguageTable::resourcePath(QStringLiteral("enu")));
         QVERIFY(table.open(QIODevice::ReadOnly));
         const QString caption = LMLanguageTable::parse(table.readAll()).at(g.captionLine);
-        const QString codes = QStringLiteral("（%1%2～%1%3）")
+        const QString codes = QStringLiteral(" (%1%2–%1%3)")
                                   .arg(QLatin1String(g.id), QStringLiteral("01"))
                                   .arg(g.count, 2, 10, QLatin1Char('0'));
         QVERIFY2(caption.endsWith(codes), qPrintable(caption));

@@ -94,11 +94,12 @@ void TestOutlineTool::panelPages()
     QVERIFY(m_window->form()->b0->isChecked());
     QToolBox *pages = panel->toolBox();
     QCOMPARE(pages->count(), 6);
-    QCOMPARE(pages->itemText(0), QStringLiteral("Letter（LS01～LS15）"));
-    QCOMPARE(pages->itemText(5), QStringLiteral("Pocket（POCKET01～POCKET04）"));
+    QCOMPARE(pages->itemText(0), QStringLiteral("Letter (LS01–LS15)"));
+    QCOMPARE(pages->itemText(5), QStringLiteral("Pocket (POCKET01–POCKET04)"));
     QTRY_COMPARE(qobject_cast<ArtFramePan *>(pages->widget(0))->buttons().size(), 15);
     QVERIFY(qobject_cast<ArtFramePan *>(pages->widget(0))->buttons().first()->isChecked());
-    QVERIFY(panel->width() <= 240);
+    // Inside the settings column, however long the captions.
+    QVERIFY(panel->geometry().right() < m_window->form()->left->width());
     QTest::mouseClick(m_window->form()->d01, Qt::LeftButton);
     QVERIFY(!canvas()->flags().outlineEditing());
 }
