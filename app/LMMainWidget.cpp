@@ -17,7 +17,6 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPalette>
-#include <QShortcut>
 
 LMMainWidget::LMMainWidget(const QStringList &arguments)
     : QWidget(nullptr), Singleton<LMMainWidget>(this), m_baseTitle(QStringLiteral("Lumetra")),
@@ -61,11 +60,13 @@ LMMainWidget::LMMainWidget(const QStringList &arguments)
     for (const QString &a : arguments)
         quoted << QLatin1Char('"') + a + QLatin1Char('"');
     qCDebug(lcApp).noquote() << "(" + quoted.join(QStringLiteral(", ")) + ")";
+    restoreSettings();
+    installShortcuts();
+    ui->btn_open->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ui->btn_open, &QWidget::customContextMenuRequested, this,
+            &LMMainWidget::showRecentFiles);
     if (arguments.size() >= 2)
         openFile(arguments.last());
-
-    new QShortcut(QKeySequence::Undo, this, this, &LMMainWidget::on_btn_return_clicked);
-    new QShortcut(QKeySequence::Redo, this, this, &LMMainWidget::on_btn_redo_clicked);
 }
 
 LMMainWidget::~LMMainWidget()
@@ -83,6 +84,7 @@ void LMMainWidget::connectModels()
     connect(canvas, &LMGraphView::signal_printTipVisible, this, &LMMainWidget::setPrintTipVisible);
     setPrintTipVisible(false); // nothing is red on a new page
     connect(canvas, &LMGraphView::signal_paperLoaded, this, &LMMainWidget::showPage);
+    connect(canvas, &LMGraphView::signal_zoomWheel, this, &LMMainWidget::slot_zoomWheel);
     // The hand tool became current before anyone listened.
     if (LMScreenMsgHandlerInf *tool = canvas->currentHandler()) {
         slot_handlerChanged(tool);
@@ -309,15 +311,25 @@ void LMMainWidget::retranslate()
         QWidget *widget;
         int line;
     } tooltips[] = {
-        {ui->b0, 3},          {ui->b1, 5},          {ui->b2, 4},        {ui->d00, 7},
-        {ui->d01, 8},         {ui->d02, 9},         {ui->d03, 10},      {ui->d04, 55},
-        {ui->d05, 62},        {ui->d10, 11},        {ui->d11, 12},      {ui->d12, 14},
-        {ui->d13, 15},        {ui->d14, 56},        {ui->d15, 63},      {ui->d16, 75},
-        {ui->btn_new, 1},     {ui->btn_open, 6},    {ui->btn_print, 0}, {ui->btn_save, 2},
-        {ui->btn_saveas, 46}, {ui->btn_return, 92}, {ui->btn_redo, 93},
+        {ui->b0, 3},   {ui->b1, 5},        {ui->b2, 4},   {ui->d00, 7},  {ui->d01, 8},
+        {ui->d02, 9},  {ui->d03, 10},      {ui->d04, 55}, {ui->d05, 62}, {ui->d10, 11},
+        {ui->d11, 12}, {ui->d12, 14},      {ui->d13, 15}, {ui->d14, 56}, {ui->d15, 63},
+        {ui->d16, 75}, {ui->btn_print, 0},
     };
     for (const auto &t : tooltips)
         t.widget->setToolTip(lan->text(t.line));
+    // The command buttons name their keys.
+    const struct {
+        QWidget *widget;
+        int line;
+        QKeySequence::StandardKey key;
+    } commands[] = {
+        {ui->btn_new, 1, QKeySequence::New},      {ui->btn_open, 6, QKeySequence::Open},
+        {ui->btn_save, 2, QKeySequence::Save},    {ui->btn_saveas, 46, QKeySequence::SaveAs},
+        {ui->btn_return, 92, QKeySequence::Undo}, {ui->btn_redo, 93, QKeySequence::Redo},
+    };
+    for (const auto &c : commands)
+        c.widget->setToolTip(withShortcut(lan->text(c.line), c.key));
 
     ui->l1->setText(lan->text(26));
     ui->l2->setText(lan->text(27));

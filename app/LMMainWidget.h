@@ -3,7 +3,9 @@
 #include "app/Singleton.h"
 
 #include <QHash>
+#include <QKeySequence>
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
 class KVCLIENT_ColorCompleter;
@@ -63,6 +65,14 @@ public:
     // Moves the page controls to a loaded design's paper and applies them.
     void showPage(bool landscape, int paperId, bool stripMode);
 
+    // Zooms to `percent`, keeping the page point under `anchor` (a point of
+    // the view around the page) where it is.
+    void zoomTo(int percent, const QPoint &anchor);
+    // The designs opened or saved last, newest first.
+    const QStringList &recentFiles() const { return m_recentFiles; }
+    void openRecentFile(const QString &path);
+    void saveSettings() const;
+
 Q_SIGNALS:
     void signal_Resized();
 
@@ -78,6 +88,12 @@ public Q_SLOTS:
     void on_btn_redo_clicked();
     void on_btn_return_clicked();
     void on_btn_new_clicked();
+    void slot_zoomIn();
+    void slot_zoomOut();
+    // The whole page in the view.
+    void slot_zoomToFit();
+    // Ctrl and the wheel over the canvas, at `canvasPos`.
+    void slot_zoomWheel(int steps, const QPoint &canvasPos);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -90,6 +106,13 @@ private:
     QString askSaveName();
     void groupToolButtons();
     void connectModels();
+    void installShortcuts();
+    static QString withShortcut(const QString &tip, QKeySequence::StandardKey key);
+    QPoint viewCentre() const;
+    void restoreSettings();
+    void fitToScreen();
+    void rememberFile(const QString &path);
+    void showRecentFiles(const QPoint &at);
     void reportCatalogueFailure();
     void applyStyleSheet();
     void selectStartLanguage();
@@ -105,5 +128,7 @@ private:
     QButtonGroup *m_toolButtons = nullptr;
     QPushButton *m_blankToolButton = nullptr;
     QPointer<QWidget> m_settingsPanel;
+    QString m_lastFolder;
+    QStringList m_recentFiles;
     Ui::LMMainWidget *ui;
 };

@@ -15,7 +15,10 @@
 
 namespace {
 const char *const ImageFilters = "JPEG(*.jpeg *.jpg *.jpe);;GIF(*.gif);;Bitmap(*.bmp *.pbm *.xbm "
-                                 "*xpm);;TIFF(*.tiff);;PNG(*.png)";
+                                 "*.xpm);;TIFF(*.tiff);;PNG(*.png)";
+// Everything Open takes, offered first.
+const char *const EverythingFilter = "Lumetra File and pictures (*.lmx *.jpeg *.jpg *.jpe *.gif "
+                                     "*.bmp *.pbm *.xbm *.xpm *.tiff *.tif *.png)";
 } // namespace
 
 void LMMainWidget::warn(int line)
@@ -51,7 +54,7 @@ QString LMMainWidget::askSaveName()
 {
     QString filter;
     const QString name = QFileDialog::getSaveFileName(
-        this, lmText(2), QString(), tr("Lumetra File (*.lmx);;") + QLatin1String(ImageFilters),
+        this, lmText(2), m_lastFolder, tr("Lumetra File (*.lmx);;") + QLatin1String(ImageFilters),
         &filter, QFileDialog::HideNameFilterDetails);
     return withChosenEnding(name, filter);
 }
@@ -75,6 +78,8 @@ bool LMMainWidget::saveDocument(bool askForName)
     bool saved = false;
     if (!target.isEmpty()) {
         saved = m_graphView->save(target);
+        if (saved)
+            rememberFile(target);
         if (saved && LMFiles::isDocumentName(target))
             m_currentPath = target;
         else if (!saved)
@@ -96,9 +101,10 @@ void LMMainWidget::on_btn_saveas_clicked()
 
 void LMMainWidget::on_btn_open_clicked()
 {
-    const QString filters = QLatin1String(ImageFilters) + QLatin1String(";;") +
+    const QString filters = tr(EverythingFilter) + QLatin1String(";;") +
+                            QLatin1String(ImageFilters) + QLatin1String(";;") +
                             tr("Lumetra File (*.lmx)") + QLatin1String(";;All(*.*)");
-    const QString path = QFileDialog::getOpenFileName(this, lmText(13), QString(), filters);
+    const QString path = QFileDialog::getOpenFileName(this, lmText(13), m_lastFolder, filters);
     if (!path.isEmpty())
         openFile(path);
 }
@@ -114,6 +120,7 @@ bool LMMainWidget::openFile(const QString &path)
     // A design keeps its name; an imported picture is a new, unnamed design,
     // so that Save never writes it over the design that was open before.
     m_currentPath = LMFiles::isDocumentName(path) ? path : QString();
+    rememberFile(path);
     updateWindowTitle();
     return true;
 }
@@ -129,8 +136,10 @@ void LMMainWidget::on_btn_new_clicked()
 
 void LMMainWidget::closeEvent(QCloseEvent *event)
 {
-    if (settleUnsavedChanges())
+    if (settleUnsavedChanges()) {
+        saveSettings();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }

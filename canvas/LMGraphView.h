@@ -153,6 +153,8 @@ Q_SIGNALS:
     // The page's size or zoom changed.
     void signal_zoomChanged();
     void signal_clipToOutlineChanged(bool on);
+    // Ctrl and the wheel: zoom by `steps` about `widgetPos`.
+    void signal_zoomWheel(int steps, const QPoint &widgetPos);
 
 public Q_SLOTS:
     void slot_ChangeHandler();

@@ -42,6 +42,13 @@ void LMGraphView::mouseMoveEvent(QMouseEvent *event)
 
 void LMGraphView::wheelEvent(QWheelEvent *event)
 {
+    if (event->modifiers() & Qt::ControlModifier) {
+        const int steps = event->angleDelta().y() / 120;
+        if (steps != 0)
+            Q_EMIT signal_zoomWheel(steps, event->position().toPoint());
+        event->accept();
+        return;
+    }
     if (m_currentHandler)
         m_currentHandler->onWheel(event->angleDelta().y());
     // Unhandled, so the scroll area around the canvas still scrolls.

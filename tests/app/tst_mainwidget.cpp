@@ -129,7 +129,9 @@ void TestMainWidget::languageChoiceRetranslates()
     QCOMPARE(ui->btn_padding->text(), es[67]);
     QCOMPARE(ui->lab_print_tip->text(), es[96]);
     QCOMPARE(ui->label_comment->text(), es[95]);
-    QCOMPARE(ui->btn_new->toolTip(), es[1]);
+    QCOMPARE(ui->btn_new->toolTip(),
+             es[1] + QStringLiteral(" (") +
+                 QKeySequence(QKeySequence::New).toString(QKeySequence::NativeText) + ")");
     QCOMPARE(ui->d16->toolTip(), es[75]);
     QVERIFY(ui->update->text().contains(QStringLiteral(">%1</span>").arg(es[77])));
     QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
