@@ -138,6 +138,9 @@ public:
 
     LMFrameTextSettings &frameTextSettings() { return m_frameText; }
 
+    // The modifiers held with the key being handed to the tool.
+    Qt::KeyboardModifiers keyModifiers() const { return m_keyModifiers; }
+
     // The right-click menu's entries for a click at `widgetPos`.
     void fillContextMenu(QMenu *menu, const QPoint &widgetPos);
 
@@ -213,4 +216,5 @@ private:
     LMFrameLayer::Image m_frameImage;
     LMFrameLayer::Image m_frameWork;
     QTimer m_stageTimer;
+    Qt::KeyboardModifiers m_keyModifiers;
 };

@@ -57,6 +57,7 @@ void LMGraphView::wheelEvent(QWheelEvent *event)
 
 void LMGraphView::keyPressEvent(QKeyEvent *event)
 {
+    m_keyModifiers = event->modifiers();
     if (m_currentHandler)
         m_currentHandler->onKeyPress(event->key(), event->text());
 }

@@ -24,6 +24,11 @@ void LMToolCanvas::setCursor(const QCursor &cursor)
     m_canvas->setCursor(cursor);
 }
 
+Qt::KeyboardModifiers LMToolCanvas::keyModifiers() const
+{
+    return m_canvas->keyModifiers();
+}
+
 void LMToolCanvas::addLiveItem(LMGraphFuncInf *item)
 {
     m_canvas->addLiveItem(item);

@@ -25,6 +25,8 @@ public:
     QWidget *widget() const;
     void update();
     void setCursor(const QCursor &cursor);
+    // The modifier keys held with the key the tool is handling.
+    Qt::KeyboardModifiers keyModifiers() const;
 
     // --- items drawn but not yet committed
     void addLiveItem(LMGraphFuncInf *item);

@@ -1,11 +1,14 @@
 #include "../common/ModalAnswer.h"
 #include "app/LMMainWidget.h"
 #include "app/LMResources.h"
+#include "app/QVTLanguageManager.h"
 #include "canvas/LMDocumentFile.h"
 #include "canvas/LMGraphView.h"
 #include "ui_LMMainWidget.h"
 
 #include <QMessageBox>
+#include <QScrollArea>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,6 +27,10 @@ private Q_SLOTS:
     void unchangedDesignStaysUnmarked();
     void paperChangeIsOneUndoStep();
     void outlineOutsideTheCatalogueIsADamagedFile();
+    void keyboardCommands();
+    void arrowsMoveALiveFrame_data();
+    void arrowsMoveALiveFrame();
+    void settingsComeBack();
 
 private:
     LMGraphView *canvas() const { return m_window->graphView(); }
@@ -41,6 +48,7 @@ void TestDocumentFlows::initTestCase()
 {
     lmInitResources();
     QVERIFY(m_dir.isValid());
+    QSettings(QStringLiteral("Lumetra"), QStringLiteral("Lumetra")).clear();
 }
 
 void TestDocumentFlows::init()
@@ -210,6 +218,90 @@ void TestDocumentFlows::outlineOutsideTheCatalogueIsADamagedFile()
     QCOMPARE(said, QStringLiteral("Lmx file internal error!"));
     QCOMPARE(canvas()->rasterImage(), before);
     QVERIFY(m_window->currentPath().isEmpty());
+}
+
+// New, Undo and Redo from the keyboard, and the zoom keys.
+void TestDocumentFlows::keyboardCommands()
+{
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    line(QPoint(100, 100), QPoint(300, 100));
+    canvas()->setModifiedFlag(false);
+    QTest::keyClick(m_window, Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(at(180, 75), QColor(Qt::white));
+    QTest::keyClick(m_window, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(at(180, 75), QColor(Qt::black));
+    QTest::keyClick(m_window, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(at(180, 75), QColor(Qt::white));
+    QTest::keyClick(m_window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(at(180, 75), QColor(Qt::white)); // nothing more to redo
+    QTest::keyClick(m_window, Qt::Key_Equal, Qt::ControlModifier);
+    QCOMPARE(ui()->spin_size->value(), 120);
+    QTest::keyClick(m_window, Qt::Key_Minus, Qt::ControlModifier);
+    QTest::keyClick(m_window, Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(ui()->spin_size->value(), 80);
+    ui()->spin_size->setValue(400);
+    QTest::keyClick(m_window, Qt::Key_0, Qt::ControlModifier);
+    const QSize view =
+        m_window->findChild<QScrollArea *>(QStringLiteral("scroll_graph"))->viewport()->size();
+    QVERIFY(canvas()->width() <= view.width() && canvas()->height() <= view.height());
+    QVERIFY(ui()->spin_size->value() < 400);
+}
+
+void TestDocumentFlows::arrowsMoveALiveFrame_data()
+{
+    QTest::addColumn<int>("zoom");
+    QTest::newRow("100%") << 100;
+    QTest::newRow("200%") << 200;
+}
+
+// Three steps right and one long step down, in page pixels.
+void TestDocumentFlows::arrowsMoveALiveFrame()
+{
+    QFETCH(int, zoom);
+    ui()->spin_size->setValue(zoom);
+    QTest::mouseClick(ui()->d02, Qt::LeftButton);
+    const QTransform toWidget = canvas()->transform(Matrix::DocToWidget);
+    const QPoint from = toWidget.map(QPoint(100, 100)), to = toWidget.map(QPoint(200, 160));
+    QTest::mousePress(canvas(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(canvas(), to);
+    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, to);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(canvas(), Qt::Key_Right);
+    QTest::keyClick(canvas(), Qt::Key_Down, Qt::ShiftModifier);
+    QTest::mouseClick(ui()->d01, Qt::LeftButton);
+    QCOMPARE(at(103, 130), QColor(Qt::black)); // the left side, moved
+    QCOMPARE(at(100, 130), QColor(Qt::white));
+    QCOMPARE(at(150, 110), QColor(Qt::black)); // the top side, moved
+    QCOMPARE(at(150, 100), QColor(Qt::white));
+}
+
+// The window's place, the language, the last folder and the recent designs
+// come back in the next window; a recent design that is gone is dropped.
+void TestDocumentFlows::settingsComeBack()
+{
+    const QString path = savedDesign();
+    QVERIFY(!path.isEmpty());
+    ui()->cob_lan->setCurrentIndex(1); // Spanish
+    m_window->resize(1400, 600);
+    const QRect placed = m_window->geometry();
+    QVERIFY(m_window->close());
+    delete m_window;
+    m_window = new LMMainWidget;
+    QCOMPARE(m_window->languageManager()->language(), 6);
+    QCOMPARE(m_window->geometry().size(), placed.size());
+    QCOMPARE(m_window->recentFiles(), QStringList{path});
+    QVERIFY(QFile::remove(path));
+    QString said;
+    answerNextModal<QMessageBox>([&said](QMessageBox *box) {
+        said = box->text();
+        box->accept();
+    });
+    m_window->openRecentFile(path);
+    QCOMPARE(said, QStringLiteral("¡No se ha encontrado el archivo!"));
+    QVERIFY(m_window->recentFiles().isEmpty());
+    ui()->cob_lan->setCurrentIndex(0);
+    m_window->saveSettings();
 }
 
 QTEST_MAIN(TestDocumentFlows)

@@ -91,7 +91,7 @@ void TestDrawingFlows::lineLandsOnDocumentPixels_data()
 {
     QTest::addColumn<int>("zoom");
     QTest::addColumn<QString>("button");
-    for (int zoom : {100, 60, 20}) {
+    for (int zoom : {400, 200, 100, 60, 20}) {
         QTest::addRow("line at %d%%", zoom) << zoom << "d00";
         QTest::addRow("rectangle at %d%%", zoom) << zoom << "d02";
     }

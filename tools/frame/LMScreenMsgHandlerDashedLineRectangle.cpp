@@ -90,6 +90,37 @@ void LMScreenMsgHandlerDashedLineRectangle::onDeactivate()
     view()->update();
 }
 
+void LMScreenMsgHandlerDashedLineRectangle::onKeyPress(int key, const QString &)
+{
+    QPoint step;
+    switch (key) {
+    case Qt::Key_Left:
+        step = QPoint(-1, 0);
+        break;
+    case Qt::Key_Right:
+        step = QPoint(1, 0);
+        break;
+    case Qt::Key_Up:
+        step = QPoint(0, -1);
+        break;
+    case Qt::Key_Down:
+        step = QPoint(0, 1);
+        break;
+    default:
+        return;
+    }
+    LMGraphFuncDashedLineRectangle *item = currentItem();
+    if (!item->hasHandles())
+        return;
+    const int pixels = (view()->keyModifiers() & Qt::ShiftModifier) ? 10 : 1;
+    // Frames live in widget pixels: at a zoom below 100 % a step is one of those.
+    const int distance = qMax(1, qRound(pixels * view()->zoom()));
+    item->centreX += step.x() * distance;
+    item->centreY += step.y() * distance;
+    item->invalidateMatrices();
+    view()->update();
+}
+
 void LMScreenMsgHandlerDashedLineRectangle::onMouseMove(const QPoint &pos, const QPoint &)
 {
     if (!m_pressed) {

@@ -24,6 +24,8 @@ public:
     void onMouseMove(const QPoint &widgetPos, const QPoint &docPos) override;
     void onActivate() override;
     void onDeactivate() override;
+    // The arrow keys move a live frame a page pixel at a time, ten with Shift.
+    void onKeyPress(int key, const QString &text) override;
     QWidget *createSettingWidget(QWidget *parent) override;
 
     // The current item; with no handles yet it gets its eight at `pos`.

@@ -51,10 +51,12 @@ LMGraphFuncDashedLineRectangle *LMScreenMsgHandlerShape::currentItem()
     return shapeItem();
 }
 
-void LMScreenMsgHandlerShape::onKeyPress(int key, const QString &)
+void LMScreenMsgHandlerShape::onKeyPress(int key, const QString &text)
 {
-    if (key != Qt::Key_Backspace && key != Qt::Key_Delete)
+    if (key != Qt::Key_Backspace && key != Qt::Key_Delete) {
+        LMScreenMsgHandlerDashedLineRectangle::onKeyPress(key, text);
         return;
+    }
     // A collapsed shape draws nothing: it goes without a step.
     LMGraphFuncDashedLineRectangle *item = itemForPress(QPoint(0, 0));
     setFrameSize(QPoint(0, 0), item);
