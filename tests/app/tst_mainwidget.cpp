@@ -146,7 +146,7 @@ void TestMainWidget::languageChoiceRetranslates()
     ui->cob_lan->setCurrentIndex(0);
     QVERIFY(!ui->label_comment);
     QCOMPARE(ui->l2->text(), QStringLiteral("Draw/Add Text/Edit"));
-    QCOMPARE(ui->btn_saveas->toolTip(), QStringLiteral("Save As"));
+    QCOMPARE(ui->btn_saveas->toolTip(), QStringLiteral("Save As (Ctrl+Shift+S)"));
     QCOMPARE(ui->update->text(),
              QStringLiteral("<p><a href=\"update\"><span style=\" font-size:12pt; text-decoration: "
                             "underline; color:#0000ff;\">Update</span></a></p>"));
