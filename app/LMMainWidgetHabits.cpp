@@ -110,7 +110,7 @@ void LMMainWidget::slot_zoomToFit()
 
 void LMMainWidget::slot_zoomWheel(int steps, const QPoint &canvasPos)
 {
-    const QPoint anchor = ui->scroll_graph->viewport()->mapFrom(m_graphView, canvasPos);
+    const QPoint anchor = m_graphView->mapTo(ui->scroll_graph->viewport(), canvasPos);
     zoomTo(ui->spin_size->value() + steps * ui->spin_size->singleStep(), anchor);
 }
 

@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 // What happens between documents: the history after opening and New, the
 // placement of an opened outline, the modified mark, and paper changes.
@@ -240,6 +241,18 @@ void TestDocumentFlows::keyboardCommands()
     QTest::keyClick(m_window, Qt::Key_Minus, Qt::ControlModifier);
     QTest::keyClick(m_window, Qt::Key_Minus, Qt::ControlModifier);
     QCOMPARE(ui()->spin_size->value(), 80);
+    // Ctrl and the wheel zoom about the pointer: the page point under it stays.
+    QWidget *viewport =
+        m_window->findChild<QScrollArea *>(QStringLiteral("scroll_graph"))->viewport();
+    const QPoint pointer = canvas()->transform(Matrix::DocToWidget).map(QPoint(300, 200));
+    const QPoint onView = canvas()->mapTo(viewport, pointer);
+    QWheelEvent wheel(pointer, canvas()->mapToGlobal(pointer), QPoint(), QPoint(0, 240),
+                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(canvas(), &wheel);
+    QCOMPARE(ui()->spin_size->value(), 120);
+    const QPoint under = canvas()->toDocument(canvas()->mapFrom(viewport, onView));
+    QVERIFY2((under - QPoint(300, 200)).manhattanLength() <= 3,
+             qPrintable(QStringLiteral("%1,%2").arg(under.x()).arg(under.y())));
     ui()->spin_size->setValue(400);
     QTest::keyClick(m_window, Qt::Key_0, Qt::ControlModifier);
     const QSize view =
