@@ -43,13 +43,11 @@ private Q_SLOTS:
     void cleanup();
     void lineBreaking_data();
     void lineBreaking();
-    void everyLineIsAsFullAsItCanBe();
     void caretPlace_data();
     void caretPlace();
     void fieldGrowsAndNeverShrinks();
     void keySequences_data();
     void keySequences();
-    void inputMethodText();
     void arcFitCount_data();
     void arcFitCount();
     void arcPlacement_data();
@@ -61,9 +59,11 @@ private Q_SLOTS:
     void italicAndUprightStayApart();
 
 private:
-    LMGraphFuncText *typeInField(const char *tool, const QPoint &from, const QPoint &to);
+    // Opens a field with the text tool by a drag; m_tool is that tool.
+    LMGraphFuncText *typeInField(const QPoint &from, const QPoint &to);
 
     LMGraphView *m_view = nullptr;
+    LMScreenMsgHandlerText *m_tool = nullptr;
 };
 
 void TestText::initTestCase()
@@ -103,6 +103,7 @@ void TestText::lineBreaking_data()
     QTest::newRow("breaks after a space") << "abc abc" << w << QStringList{"abc ", "abc"};
     QTest::newRow("a word moves whole to the next line")
         << "ab abc" << w << QStringList{"ab ", "abc"};
+    QTest::newRow("as many words as fit") << "a b c" << w << QStringList{"a b ", "c"};
     QTest::newRow("a word longer than the field breaks inside")
         << "a abcabc" << w << QStringList{"a ", "abc", "abc"};
     const int han = m.horizontalAdvance(QStringLiteral("我们一"));
@@ -120,26 +121,6 @@ void TestText::lineBreaking()
     QFETCH(int, width);
     QFETCH(QStringList, lines);
     QCOMPARE(LMTextLayout::breakLines(text, testFont(), width), lines);
-}
-
-// Lines break between words, and each is as full as whole words allow:
-// "Happy Birthday" never becomes "Happy Birthd" / "ay".
-void TestText::everyLineIsAsFullAsItCanBe()
-{
-    const QFont font = testFont(48);
-    const QFontMetrics m(font);
-    const QString text =
-        QStringLiteral("The quick brown fox jumps over the lazy dog. ").repeated(6);
-    const QStringList lines = LMTextLayout::breakLines(text, font, 300);
-    QCOMPARE(lines.join(QString()), text);
-    for (int i = 0; i < lines.size(); ++i) {
-        QVERIFY(m.horizontalAdvance(lines[i].trimmed()) <= 300);
-        QVERIFY2(lines[i].endsWith(QLatin1Char(' ')), qPrintable(lines[i])); // whole words
-        if (i + 1 < lines.size()) {
-            const QString nextWord = lines[i + 1].section(QLatin1Char(' '), 0, 0);
-            QVERIFY(m.horizontalAdvance(lines[i] + nextWord) > 300);
-        }
-    }
 }
 
 void TestText::caretPlace_data()
@@ -168,26 +149,25 @@ void TestText::caretPlace()
     QVERIFY2(qAbs(at.x() - place.x()) <= 1, qPrintable(QString::number(at.x())));
 }
 
-LMGraphFuncText *TestText::typeInField(const char *toolName, const QPoint &from, const QPoint &to)
+LMGraphFuncText *TestText::typeInField(const QPoint &from, const QPoint &to)
 {
-    auto *tool = m_view->findChild<LMScreenMsgHandlerText *>(QLatin1String(toolName));
-    m_view->setHandler(tool);
-    tool->onMousePress(from, m_view->toDocument(from));
-    tool->onMouseMove(to, m_view->toDocument(to));
-    tool->onMouseRelease(to, m_view->toDocument(to));
+    m_tool = m_view->findChild<LMScreenMsgHandlerText *>(QStringLiteral("text"));
+    m_view->setHandler(m_tool);
+    m_tool->onMousePress(from, m_view->toDocument(from));
+    m_tool->onMouseMove(to, m_view->toDocument(to));
+    m_tool->onMouseRelease(to, m_view->toDocument(to));
     return dynamic_cast<LMGraphFuncText *>(m_view->lastLiveItem());
 }
 
 void TestText::fieldGrowsAndNeverShrinks()
 {
-    LMGraphFuncText *item = typeInField("text", QPoint(100, 100), QPoint(400, 130));
+    LMGraphFuncText *item = typeInField(QPoint(100, 100), QPoint(400, 130));
     QVERIFY(item);
-    auto *tool = m_view->findChild<LMScreenMsgHandlerText *>(QStringLiteral("text"));
     const int lineHeight = QFontMetrics(item->font).height();
     const int top = item->handlePos(LMPoint::TopLeft)->y();
     QCOMPARE(item->handlePos(LMPoint::BottomRight)->y() - top + 1, 31); // shorter than one line
     for (QChar c : QStringLiteral("abcdefghijklmnopqrstuvwxyz"))
-        tool->onKeyPress(0, QString(c));
+        m_tool->onKeyPress(0, QString(c));
     const int lines = int(LMTextLayout::breakLines(item->text, item->font, 301).size());
     QVERIFY(lines >= 2);
     QCOMPARE(item->handlePos(LMPoint::BottomRight)->y(), top + lines * lineHeight - 1);
@@ -197,15 +177,19 @@ void TestText::fieldGrowsAndNeverShrinks()
              qRound(0.5 * (top + item->handlePos(LMPoint::BottomRight)->y())));
     const int grown = item->handlePos(LMPoint::BottomRight)->y();
     for (int i = 0; i < 20; ++i)
-        tool->onKeyPress(Qt::Key_Backspace, QString());
+        m_tool->onKeyPress(Qt::Key_Backspace, QString());
     QCOMPARE(item->handlePos(LMPoint::BottomRight)->y(), grown);
     QVERIFY(!item->glyphs.isEmpty());
     QVERIFY(item->glyphs.boundingRect().top() >= top);
+    m_view->apply(); // no live item: typing only repaints
+    m_tool->onKeyPress(0, QStringLiteral("x"));
+    QVERIFY(m_view->liveItems().isEmpty());
 }
 
 void TestText::keySequences_data()
 {
-    // Key 0 types "x", 1 "y", 2 an Escape character, 3 a tab character.
+    // Key 0 types "x", 1 "y", 2 an Escape character, 3 a tab character; 4
+    // comes from an input method.
     QTest::addColumn<QList<int>>("keys");
     QTest::addColumn<QString>("text");
     QTest::newRow("Return") << QList<int>{0, Qt::Key_Return, 0} << "x\r\nx";
@@ -228,6 +212,7 @@ void TestText::keySequences_data()
     QTest::newRow("Delete at the caret") << QList<int>{0, 1, Qt::Key_Left, Qt::Key_Delete} << "x";
     QTest::newRow("a line end is one step")
         << QList<int>{0, Qt::Key_Return, 0, Qt::Key_Left, Qt::Key_Left, 1} << "xy\r\nx";
+    QTest::newRow("input method text") << QList<int>{4, 0} << QStringLiteral("日本x");
     QTest::newRow("Home and End on the second line")
         << QList<int>{0, Qt::Key_Return, 0, Qt::Key_Home, 1, Qt::Key_End, 1} << "x\r\nyxy";
 }
@@ -236,29 +221,18 @@ void TestText::keySequences()
 {
     QFETCH(QList<int>, keys);
     QFETCH(QString, text);
-    LMGraphFuncText *item = typeInField("text", QPoint(100, 100), QPoint(400, 200));
-    auto *tool = m_view->findChild<LMScreenMsgHandlerText *>(QStringLiteral("text"));
+    LMGraphFuncText *item = typeInField(QPoint(100, 100), QPoint(400, 200));
     const QStringList typed{QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("\x1b"),
                             QStringLiteral("\t")};
     for (int key : keys) {
-        if (key < typed.size())
-            tool->onKeyPress(0, typed[key]);
+        if (key == 4)
+            m_tool->onInputMethod(QStringLiteral("日本"));
+        else if (key < typed.size())
+            m_tool->onKeyPress(0, typed[key]);
         else
-            tool->onKeyPress(key, QString());
+            m_tool->onKeyPress(key, QString());
     }
     QCOMPARE(item->text, text);
-}
-
-void TestText::inputMethodText()
-{
-    LMGraphFuncText *item = typeInField("text", QPoint(100, 100), QPoint(400, 200));
-    auto *tool = m_view->findChild<LMScreenMsgHandlerText *>(QStringLiteral("text"));
-    tool->onInputMethod(QStringLiteral("日本"));
-    tool->onKeyPress(0, QStringLiteral("!"));
-    QCOMPARE(item->text, QStringLiteral("日本!"));
-    m_view->apply(); // no live item: typing only repaints
-    tool->onKeyPress(0, QStringLiteral("x"));
-    QVERIFY(m_view->liveItems().isEmpty());
 }
 
 void TestText::arcFitCount_data()
@@ -344,7 +318,7 @@ void TestText::arcPlacement()
 
 void TestText::plainTextIsClippedToItsField()
 {
-    LMGraphFuncText *item = typeInField("text", QPoint(100, 100), QPoint(140, 500));
+    LMGraphFuncText *item = typeInField(QPoint(100, 100), QPoint(140, 500));
     item->fillColour = Qt::black;
     item->text = QStringLiteral("\u2588"); // a full block fills its whole cell
     item->font = testFont(200);            // far wider than the 41-pixel field
@@ -375,13 +349,12 @@ void TestText::edgeKeepsItsWidthAtAnyZoom()
     QFETCH(double, zoom);
     QFETCH(int, width);
     m_view->setPage(837, 648, zoom);
-    LMGraphFuncText *item = typeInField("text", QPoint(30, 30), QPoint(130, 130));
-    auto *tool = m_view->findChild<LMScreenMsgHandlerText *>(QStringLiteral("text"));
-    tool->slot_fillcolorChanged(Qt::white);
-    tool->slot_colorChanged(Qt::black);
-    tool->slot_strokeCheckboxChanged(Qt::Checked);
-    tool->slot_widthChanged(width);
-    tool->onKeyPress(0, QStringLiteral("I"));
+    LMGraphFuncText *item = typeInField(QPoint(30, 30), QPoint(130, 130));
+    m_tool->slot_fillcolorChanged(Qt::white);
+    m_tool->slot_colorChanged(Qt::black);
+    m_tool->slot_strokeCheckboxChanged(Qt::Checked);
+    m_tool->slot_widthChanged(width);
+    m_tool->onKeyPress(0, QStringLiteral("I"));
     const QRectF glyph = item->glyphs.boundingRect();
     const QTransform toPage = item->GetMatrix(LMGraphFuncDashedLineRectangle::FrameToWidget) *
                               m_view->transform(Matrix::WidgetToDoc);

@@ -19,8 +19,7 @@ private Q_SLOTS:
     void cleanup();
     void typing_data();
     void typing();
-    void leavingTheFieldRestoresNonsense();
-    void focusSelectsAll();
+    void focusSelectsAllAndLeavingRestoresNonsense();
     void completesColourNames();
     void dialog_data();
     void dialog();
@@ -55,29 +54,21 @@ void TestColorComboBox::typing_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("emitted");
-    QTest::newRow("a colour name") << "red"
-                                   << "#ff0000" << 1;
-    QTest::newRow("three-digit code") << "#0af"
-                                      << "#00aaff" << 1;
-    QTest::newRow("six-digit code") << "#123456"
-                                    << "#123456" << 1;
-    QTest::newRow("name in capitals") << "NAVY"
-                                      << "#000080" << 1;
-    QTest::newRow("no colour") << "reddish"
-                               << "#008000" << 0;
-    QTest::newRow("bad code") << "#12"
-                              << "#008000" << 0;
-    QTest::newRow("empty") << ""
-                           << "#008000" << 0;
+    const auto row = [](const char *name, const char *typed, const char *shown, int emitted) {
+        QTest::newRow(name) << QString::fromUtf8(typed) << QString::fromUtf8(shown) << emitted;
+    };
+    row("a colour name", "red", "#ff0000", 1);
+    row("three-digit code", "#0af", "#00aaff", 1);
+    row("six-digit code", "#123456", "#123456", 1);
+    row("name in capitals", "NAVY", "#000080", 1);
+    row("no colour", "reddish", "#008000", 0);
+    row("bad code", "#12", "#008000", 0);
+    row("empty", "", "#008000", 0);
     // A see-through colour would draw nothing: refused like nonsense.
-    QTest::newRow("transparent") << "transparent"
-                                 << "#008000" << 0;
-    QTest::newRow("code with alpha 0") << "#00ff0000"
-                                       << "#008000" << 0;
-    QTest::newRow("code with half alpha") << "#80ff0000"
-                                          << "#008000" << 0;
-    QTest::newRow("code with full alpha") << "#ffff0000"
-                                          << "#ff0000" << 1;
+    row("transparent", "transparent", "#008000", 0);
+    row("code with alpha 0", "#00ff0000", "#008000", 0);
+    row("code with half alpha", "#80ff0000", "#008000", 0);
+    row("code with full alpha", "#ffff0000", "#ff0000", 1);
 }
 
 void TestColorComboBox::typing()
@@ -102,27 +93,19 @@ void TestColorComboBox::typing()
         QCOMPARE(spy.first().first().value<QColor>().name(), shown);
 }
 
-void TestColorComboBox::leavingTheFieldRestoresNonsense()
-{
-    QLineEdit other(m_window);
-    other.show();
-    QSignalSpy spy(m_field, &KVCLIENT_ColorComboBox::signal_colorChanged);
-    QLineEdit *edit = m_field->lineEdit();
-    edit->setFocus();
-    edit->setText(QString());
-    QTest::keyClicks(edit, "no such colour");
-    other.setFocus(); // leaving the field finishes the edit
-    QTRY_COMPARE(edit->text(), QStringLiteral("#008000"));
-    QCOMPARE(spy.count(), 0);
-}
-
-void TestColorComboBox::focusSelectsAll()
+void TestColorComboBox::focusSelectsAllAndLeavingRestoresNonsense()
 {
     QLineEdit other(m_window);
     other.show();
     other.setFocus();
-    QTest::mouseClick(m_field->lineEdit(), Qt::LeftButton);
-    QTRY_COMPARE(m_field->lineEdit()->selectedText(), QStringLiteral("#008000"));
+    QSignalSpy spy(m_field, &KVCLIENT_ColorComboBox::signal_colorChanged);
+    QLineEdit *edit = m_field->lineEdit();
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTRY_COMPARE(edit->selectedText(), QStringLiteral("#008000"));
+    QTest::keyClicks(edit, "no such colour"); // replaces the selection
+    other.setFocus();                         // leaving the field finishes the edit
+    QTRY_COMPARE(edit->text(), QStringLiteral("#008000"));
+    QCOMPARE(spy.count(), 0);
 }
 
 void TestColorComboBox::completesColourNames()
