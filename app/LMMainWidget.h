@@ -88,6 +88,8 @@ public Q_SLOTS:
     void on_btn_redo_clicked();
     void on_btn_return_clicked();
     void on_btn_new_clicked();
+    // The clipboard's picture into the image tool's frame.
+    void slot_paste();
     void slot_zoomIn();
     void slot_zoomOut();
     // The whole page in the view.

@@ -6,6 +6,7 @@
 #include "canvas/LMGraphView.h"
 #include "ui_LMMainWidget.h"
 
+#include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
@@ -58,6 +59,7 @@ void LMMainWidget::installShortcuts()
         &LMMainWidget::slot_zoomIn);
     add(standard(QKeySequence::ZoomOut), &LMMainWidget::slot_zoomOut);
     add({QKeySequence(Qt::CTRL | Qt::Key_0)}, &LMMainWidget::slot_zoomToFit);
+    add(standard(QKeySequence::Paste), &LMMainWidget::slot_paste);
 }
 
 QString LMMainWidget::withShortcut(const QString &tip, QKeySequence::StandardKey key)
@@ -69,6 +71,11 @@ QString LMMainWidget::withShortcut(const QString &tip, QKeySequence::StandardKey
         return tip;
     return tip + QStringLiteral(" (") + keys.first().toString(QKeySequence::NativeText) +
            QLatin1Char(')');
+}
+
+void LMMainWidget::slot_paste()
+{
+    m_graphView->placePicture(QGuiApplication::clipboard()->image());
 }
 
 // ---------------------------------------------------------------- zoom

@@ -130,6 +130,9 @@ public:
     // A ".lmx" name reads a design, any other name imports a picture as a new
     // design. Nothing changes unless the whole file was read and checked.
     bool load(const QString &path);
+    // The picture in the image tool's frame, to move and scale before it is
+    // applied; the image tool becomes current. False for a null picture.
+    bool placePicture(const QImage &picture);
     // The design as a file holds it, and the design from a file.
     LMDocument document() const;
     void applyDocument(const LMDocument &document);

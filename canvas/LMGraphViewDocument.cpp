@@ -51,6 +51,19 @@ bool LMGraphView::save(const QString &path)
     return true;
 }
 
+bool LMGraphView::placePicture(const QImage &picture)
+{
+    if (picture.isNull())
+        return false;
+    apply();
+    setHandlerByName(QStringLiteral("img")); // also checks its button
+    auto *images = qobject_cast<LMScreenMsgHandlerImg *>(m_currentHandler);
+    if (!images)
+        return false;
+    images->setImage(picture);
+    return true;
+}
+
 bool LMGraphView::load(const QString &path)
 {
     if (!isDocumentName(path)) {

@@ -5,6 +5,8 @@
 #include "app/QVTLanguageManager.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -112,5 +114,11 @@ void LMGraphView::fillContextMenu(QMenu *menu, const QPoint &widgetPos)
     if (outlineContainsWidgetPoint(widgetPos)) {
         QAction *copy = menu->addAction(lmText(74));
         connect(copy, &QAction::triggered, this, &LMGraphView::copyFrameContent);
+    }
+
+    if (!QGuiApplication::clipboard()->image().isNull()) {
+        QAction *paste = menu->addAction(lmText(52));
+        connect(paste, &QAction::triggered, this,
+                [this] { placePicture(QGuiApplication::clipboard()->image()); });
     }
 }

@@ -4,9 +4,14 @@
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMDocumentFile.h"
 #include "canvas/LMGraphView.h"
+#include "tools/LMScreenMsgHandlerInf.h"
 #include "ui_LMMainWidget.h"
 
+#include <QClipboard>
+#include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -32,6 +37,11 @@ private Q_SLOTS:
     void arrowsMoveALiveFrame_data();
     void arrowsMoveALiveFrame();
     void settingsComeBack();
+    void pictureKeepsItsPixels_data();
+    void pictureKeepsItsPixels();
+    void pasteWhereAUserExpectsIt();
+    void imagePanelLoadsAPicture_data();
+    void imagePanelLoadsAPicture();
 
 private:
     LMGraphView *canvas() const { return m_window->graphView(); }
@@ -315,6 +325,137 @@ void TestDocumentFlows::settingsComeBack()
     QVERIFY(m_window->recentFiles().isEmpty());
     ui()->cob_lan->setCurrentIndex(0);
     m_window->saveSettings();
+}
+
+namespace {
+// A picture whose every pixel differs from its neighbours: any resampling shows.
+QImage checkerboard(const QSize &size)
+{
+    QImage picture(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            picture.setPixel(x, y, (x + y) % 2 ? qRgb(20, 40, 200) : qRgb(250, 220, 10));
+    return picture;
+}
+} // namespace
+
+void TestDocumentFlows::pictureKeepsItsPixels_data()
+{
+    QTest::addColumn<int>("zoom");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("paste"); // else opened as a picture file
+    QTest::newRow("opened, 200 x 100 at 100%") << 100 << QSize(200, 100) << false;
+    QTest::newRow("opened, 201 x 99 at 40%") << 40 << QSize(201, 99) << false;
+    QTest::newRow("pasted, 200 x 100 at 100%") << 100 << QSize(200, 100) << true;
+    QTest::newRow("pasted, 77 x 31 at 60%") << 60 << QSize(77, 31) << true;
+}
+
+// A picture placed at its own size, unturned, lands pixel for pixel.
+void TestDocumentFlows::pictureKeepsItsPixels()
+{
+    QFETCH(int, zoom);
+    QFETCH(QSize, size);
+    QFETCH(bool, paste);
+    ui()->spin_size->setValue(zoom);
+    const QImage picture = checkerboard(size);
+    if (paste) {
+        QGuiApplication::clipboard()->setImage(picture);
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        QTest::keyClick(m_window, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        const QString path = m_dir.filePath(QStringLiteral("checker.png"));
+        QVERIFY(picture.save(path));
+        QVERIFY(m_window->openFile(path));
+    }
+    QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("img"));
+    QVERIFY(ui()->d10->isChecked());
+    QTest::mouseClick(ui()->d01, Qt::LeftButton); // applied
+    QCOMPARE(canvas()->rasterImage().copy(QRect(QPoint(0, 0), size)), picture);
+    QCOMPARE(at(size.width(), 0), QColor(Qt::white)); // and not a pixel more
+    QCOMPARE(at(0, size.height()), QColor(Qt::white));
+}
+
+// Ctrl+V and the canvas's menu paste a picture, and only when there is one.
+void TestDocumentFlows::pasteWhereAUserExpectsIt()
+{
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QGuiApplication::clipboard()->setText(QStringLiteral("words, not a picture"));
+    QTest::keyClick(m_window, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("basic"));
+    QMenu empty;
+    canvas()->fillContextMenu(&empty, QPoint(30, 30));
+    QCOMPARE(empty.actions().size(), 2);
+
+    QGuiApplication::clipboard()->setImage(checkerboard(QSize(40, 30)));
+    QMenu menu;
+    canvas()->fillContextMenu(&menu, QPoint(30, 30));
+    QCOMPARE(menu.actions().last()->text(), QStringLiteral("Paste"));
+    menu.actions().last()->trigger();
+    QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("img"));
+    QVERIFY(ui()->d10->isChecked());
+    QCOMPARE(canvas()->liveItems().size(), 1);
+}
+
+void TestDocumentFlows::imagePanelLoadsAPicture_data()
+{
+    QTest::addColumn<QString>("file"); // "" cancels the dialog
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<QSize>("placed"); // empty: nothing placed
+    QTest::newRow("a picture that fits") << "small.png"
+                                         << "" << QSize(120, 80);
+    QTest::newRow("a larger one, scaled with its proportions") << "large.png"
+                                                               << "" << QSize(837, 419);
+    QTest::newRow("not a picture") << "notes.png"
+                                   << "Not a valid image file!" << QSize();
+    QTest::newRow("the dialog cancelled") << ""
+                                          << "" << QSize();
+}
+
+void TestDocumentFlows::imagePanelLoadsAPicture()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, said);
+    QFETCH(QSize, placed);
+    checkerboard(QSize(120, 80)).save(m_dir.filePath(QStringLiteral("small.png")));
+    checkerboard(QSize(1674, 838)).save(m_dir.filePath(QStringLiteral("large.png")));
+    QFile notes(m_dir.filePath(QStringLiteral("notes.png")));
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.write("shopping list");
+    notes.close();
+
+    QTest::mouseClick(ui()->d10, Qt::LeftButton);
+    QWidget *panel = m_window->settingsPanel();
+    QVERIFY(panel);
+    const QString path = file.isEmpty() ? QString() : m_dir.filePath(file);
+    answerNextModal<QFileDialog>([path](QFileDialog *dialog) {
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        if (QWidget *focused = dialog->focusWidget())
+            focused->clearFocus();
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    QString warning;
+    if (!said.isEmpty())
+        answerNextModal<QMessageBox>([&warning](QMessageBox *box) {
+            warning = box->text();
+            box->accept();
+        });
+    QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("loadImgButton")),
+                      Qt::LeftButton);
+    QCOMPARE(warning, said);
+    QTest::mouseClick(ui()->d01, Qt::LeftButton); // applied
+    QRect ink;
+    const QImage &page = canvas()->rasterImage();
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (page.pixel(x, y) != qRgb(255, 255, 255))
+                ink |= QRect(x, y, 1, 1);
+    QCOMPARE(ink.size(), placed.isValid() ? placed : QSize(0, 0));
 }
 
 QTEST_MAIN(TestDocumentFlows)

@@ -319,16 +319,15 @@ void LMScreenMsgHandlerDashedLineRectangle::setFrameSize(const QPoint &size,
     item->invalidateMatrices();
 }
 
-void LMScreenMsgHandlerDashedLineRectangle::placeBlock(int w, int h,
-                                                       LMGraphFuncDashedLineRectangle *item)
+QRect LMScreenMsgHandlerDashedLineRectangle::placeBlock(int w, int h,
+                                                        LMGraphFuncDashedLineRectangle *item)
 {
     LMPoint *tl = item->handle(LMPoint::TopLeft);
     if (w <= 0 || h <= 0 || !tl || !item->hasHandles())
-        return;
+        return QRect();
     const int pageW = view()->pageRect().width(), pageH = view()->pageRect().height();
-    const double zoom = view()->zoom();
     const QTransform &docToWidget = view()->transform(Matrix::DocToWidget);
-    QPoint topLeft, bottomRight;
+    QRect onPage;
     if (w <= pageW && h <= pageH) {
         QPoint corner =
             view()
@@ -338,23 +337,21 @@ void LMScreenMsgHandlerDashedLineRectangle::placeBlock(int w, int h,
         // right and bottom, so nothing of it is cut off when it is applied.
         corner.setX(qBound(0, corner.x(), pageW - w));
         corner.setY(qBound(0, corner.y(), pageH - h));
-        item->angle = 0;
-        item->invalidateMatrices();
-        const QPoint centre = docToWidget.map(QPoint(corner.x() + w / 2, corner.y() + h / 2));
-        item->centreX = centre.x();
-        item->centreY = centre.y();
-        const int hw = int(zoom * (w / 2)), hh = int(zoom * (h / 2));
-        topLeft = QPoint(-hw, -hh);
-        bottomRight = QPoint(hw, hh);
+        onPage = QRect(corner, QSize(w, h));
     } else {
-        item->angle = 0;
-        item->invalidateMatrices();
-        item->centreX = item->centreY = 0;
         const double s = std::min(double(pageW) / w, double(pageH) / h);
-        const int nh = qRound(zoom * qRound(h * s)), nw = qRound(zoom * qRound(w * s));
-        topLeft = docToWidget.map(QPoint(0, 0));
-        bottomRight = topLeft + QPoint(nw, nh);
+        onPage = QRect(0, 0, qRound(w * s), qRound(h * s));
     }
+    item->angle = 0;
+    item->invalidateMatrices();
+    // The frame covers exactly the picture's pixels: its corners are the
+    // first and the last pixel, inclusive.
+    const QPoint first = docToWidget.map(onPage.topLeft());
+    const QPoint last = docToWidget.map(onPage.bottomRight() + QPoint(1, 1)) - QPoint(1, 1);
+    const QPoint centre = docToWidget.map(onPage.center());
+    item->centreX = centre.x();
+    item->centreY = centre.y();
+    const QPoint topLeft = first - centre, bottomRight = last - centre;
     tl->setPos(topLeft);
     item->handle(LMPoint::BottomRight)->setPos(bottomRight);
     item->handle(LMPoint::BottomLeft)->setPos(QPoint(topLeft.x(), bottomRight.y()));
@@ -363,6 +360,7 @@ void LMScreenMsgHandlerDashedLineRectangle::placeBlock(int w, int h,
     // The centre at the frame's middle, so it turns about it right away.
     recentre(item);
     item->invalidateMatrices();
+    return onPage;
 }
 
 QWidget *LMScreenMsgHandlerDashedLineRectangle::createSettingWidget(QWidget *parent)

@@ -44,7 +44,8 @@ public:
     void setFrameSize(const QPoint &size, LMGraphFuncDashedLineRectangle *item);
     // Frames a w x h picture (document pixels): upright, inside the page at
     // the frame's corner when it fits, else scaled down to the page's corner.
-    void placeBlock(int w, int h, LMGraphFuncDashedLineRectangle *item);
+    // Gives the page pixels the frame now covers.
+    QRect placeBlock(int w, int h, LMGraphFuncDashedLineRectangle *item);
 
     bool allowRotate() const { return m_allowRotate; }
     void setApplyOnOutsideClick(bool on) { m_applyOnOutsideClick = on; }

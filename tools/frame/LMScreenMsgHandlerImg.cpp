@@ -1,6 +1,11 @@
 #include "tools/frame/LMScreenMsgHandlerImg.h"
 
 #include "tools/frame/LMGraphFuncImg.h"
+#include "tools/frame/LMScreenMsgHandlerImgSetting.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImageReader>
 
 #include <QWidget>
 
@@ -26,9 +31,32 @@ LMGraphFuncDashedLineRectangle *LMScreenMsgHandlerImg::currentItem()
     return imageItem();
 }
 
-QWidget *LMScreenMsgHandlerImg::createSettingWidget(QWidget *)
+QWidget *LMScreenMsgHandlerImg::createSettingWidget(QWidget *parent)
 {
-    return nullptr;
+    auto *panel = new LMScreenMsgHandlerImgSetting(parent);
+    connect(panel, &LMScreenMsgHandlerImgSetting::signal_loadImag, this,
+            &LMScreenMsgHandlerImg::slot_loadImag);
+    connect(panel, &LMScreenMsgHandlerImgSetting::signal_pasteImag, this,
+            &LMScreenMsgHandlerImg::slot_pasteImag);
+    return panel;
+}
+
+void LMScreenMsgHandlerImg::slot_loadImag(const QString &fileName)
+{
+    if (fileName.isEmpty())
+        return;
+    QImageReader reader(fileName);
+    reader.setDecideFormatFromContent(true);
+    const QImage picture = reader.read();
+    if (picture.isNull())
+        return;
+    m_fileName = fileName;
+    setImage(picture);
+}
+
+void LMScreenMsgHandlerImg::slot_pasteImag()
+{
+    setImage(QGuiApplication::clipboard()->image());
 }
 
 void LMScreenMsgHandlerImg::setImage(const QImage &image)
@@ -37,7 +65,7 @@ void LMScreenMsgHandlerImg::setImage(const QImage &image)
         return;
     auto *item = static_cast<LMGraphFuncImg *>(itemForPress(QPoint(0, 0)));
     item->image = image;
-    placeBlock(image.width(), image.height(), item);
+    item->keepPixels(placeBlock(image.width(), image.height(), item));
     view()->widget()->setFocus(Qt::OtherFocusReason);
     view()->update();
 }

@@ -14,12 +14,17 @@ public:
     explicit LMScreenMsgHandlerImg(LMToolCanvas *view);
 
     LMGraphFuncDashedLineRectangle *currentItem() override;
-    // The panel (load, paste, capture) is not offered yet.
     QWidget *createSettingWidget(QWidget *parent) override;
 
     // Places `image` in the frame: at the frame's corner when it fits the
     // page, otherwise scaled down to the page.
     void setImage(const QImage &image);
+
+public Q_SLOTS:
+    // The picture in `fileName`; an empty name changes nothing.
+    void slot_loadImag(const QString &fileName);
+    // The clipboard's picture, if it holds one.
+    void slot_pasteImag();
 
 private:
     LMGraphFuncImg *imageItem();
