@@ -90,6 +90,9 @@ public Q_SLOTS:
     void on_btn_new_clicked();
     // The clipboard's picture into the image tool's frame.
     void slot_paste();
+    // Copy and Cut of what the select tool lifted.
+    void slot_copy();
+    void slot_cut();
     void slot_zoomIn();
     void slot_zoomOut();
     // The whole page in the view.

@@ -4,6 +4,7 @@
 
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMGraphView.h"
+#include "tools/frame/LMScreenMsgHandlerClip.h"
 #include "ui_LMMainWidget.h"
 
 #include <QClipboard>
@@ -60,6 +61,8 @@ void LMMainWidget::installShortcuts()
     add(standard(QKeySequence::ZoomOut), &LMMainWidget::slot_zoomOut);
     add({QKeySequence(Qt::CTRL | Qt::Key_0)}, &LMMainWidget::slot_zoomToFit);
     add(standard(QKeySequence::Paste), &LMMainWidget::slot_paste);
+    add(standard(QKeySequence::Copy), &LMMainWidget::slot_copy);
+    add(standard(QKeySequence::Cut), &LMMainWidget::slot_cut);
 }
 
 QString LMMainWidget::withShortcut(const QString &tip, QKeySequence::StandardKey key)
@@ -76,6 +79,18 @@ QString LMMainWidget::withShortcut(const QString &tip, QKeySequence::StandardKey
 void LMMainWidget::slot_paste()
 {
     m_graphView->placePicture(QGuiApplication::clipboard()->image());
+}
+
+void LMMainWidget::slot_copy()
+{
+    if (auto *select = qobject_cast<LMScreenMsgHandlerClip *>(m_graphView->currentHandler()))
+        select->slot_copy();
+}
+
+void LMMainWidget::slot_cut()
+{
+    if (auto *select = qobject_cast<LMScreenMsgHandlerClip *>(m_graphView->currentHandler()))
+        select->slot_clip();
 }
 
 // ---------------------------------------------------------------- zoom

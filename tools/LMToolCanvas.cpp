@@ -59,6 +59,11 @@ QRect LMToolCanvas::pageRect() const
     return m_canvas->rasterImage().rect();
 }
 
+QImage LMToolCanvas::pageImage() const
+{
+    return m_canvas->rasterImage();
+}
+
 LMArtFrameFactory *LMToolCanvas::catalogue() const
 {
     return m_canvas->catalogue();

@@ -2,6 +2,7 @@
 
 #include "canvas/LMTransformCache.h"
 
+#include <QImage>
 #include <QObject>
 #include <QPoint>
 #include <QRect>
@@ -37,6 +38,8 @@ public:
     double zoom() const;
     const QTransform &transform(Matrix::Id matrix);
     QRect pageRect() const;
+    // The page as it is now (shared, not copied).
+    QImage pageImage() const;
 
     // --- the pouch outline
     LMArtFrameFactory *catalogue() const;

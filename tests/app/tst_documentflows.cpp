@@ -42,6 +42,9 @@ private Q_SLOTS:
     void pasteWhereAUserExpectsIt();
     void imagePanelLoadsAPicture_data();
     void imagePanelLoadsAPicture();
+    void selectToolLiftsAndUndoes();
+    void selectToolCopyAndClip_data();
+    void selectToolCopyAndClip();
 
 private:
     LMGraphView *canvas() const { return m_window->graphView(); }
@@ -456,6 +459,61 @@ void TestDocumentFlows::imagePanelLoadsAPicture()
             if (page.pixel(x, y) != qRgb(255, 255, 255))
                 ink |= QRect(x, y, 1, 1);
     QCOMPARE(ink.size(), placed.isValid() ? placed : QSize(0, 0));
+}
+
+// A region lifted, moved and applied is one step; Undo brings the page from
+// before the lift back, not a page with a white hole.
+void TestDocumentFlows::selectToolLiftsAndUndoes()
+{
+    line(QPoint(100, 100), QPoint(300, 100)); // page row 75, x 80 to 280
+    const QImage before = canvas()->rasterImage().copy();
+    QTest::mouseClick(ui()->d04, Qt::LeftButton);
+    QTest::mousePress(canvas(), Qt::LeftButton, {}, QPoint(90, 80));
+    QTest::mouseMove(canvas(), QPoint(200, 120));
+    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, QPoint(200, 120));
+    QCOMPARE(canvas()->rasterImage(), before); // lifted, but the page is untouched yet
+    QTest::mousePress(canvas(), Qt::LeftButton, {}, QPoint(150, 100)); // inside: move it
+    QTest::mouseMove(canvas(), QPoint(150, 300));
+    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, QPoint(150, 300));
+    QTest::mouseClick(ui()->d01, Qt::LeftButton);
+    QCOMPARE(at(130, 75), QColor(Qt::white));  // lifted from here
+    QCOMPARE(at(130, 275), QColor(Qt::black)); // to here
+    QCOMPARE(at(250, 75), QColor(Qt::black));  // the rest of the line stays
+    QCOMPARE(canvas()->history().count(), 2);
+    QTest::mouseClick(ui()->btn_return, Qt::LeftButton);
+    QCOMPARE(canvas()->rasterImage(), before);
+}
+
+void TestDocumentFlows::selectToolCopyAndClip_data()
+{
+    QTest::addColumn<bool>("clip");
+    QTest::newRow("Copy") << false;
+    QTest::newRow("Clip") << true;
+}
+
+// Copy gives the frame's size as it is now; Clip also leaves white behind.
+void TestDocumentFlows::selectToolCopyAndClip()
+{
+    QFETCH(bool, clip);
+    line(QPoint(100, 100), QPoint(300, 100));
+    QGuiApplication::clipboard()->clear();
+    QTest::mouseClick(ui()->d04, Qt::LeftButton);
+    QTest::mousePress(canvas(), Qt::LeftButton, {}, QPoint(120, 90));
+    QTest::mouseMove(canvas(), QPoint(180, 110));
+    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, QPoint(180, 110));
+    // Its right side pulled out: the frame is now twice as wide.
+    QTest::mousePress(canvas(), Qt::LeftButton, {}, QPoint(180, 100));
+    QTest::mouseMove(canvas(), QPoint(240, 100));
+    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, QPoint(240, 100));
+    QWidget *panel = m_window->settingsPanel();
+    QVERIFY(panel);
+    QTest::mouseClick(panel->findChild<QPushButton *>(clip ? QStringLiteral("clipButton")
+                                                           : QStringLiteral("copyButton")),
+                      Qt::LeftButton);
+    const QImage copied = QGuiApplication::clipboard()->image();
+    QCOMPARE(copied.size(), QSize(121, 21));
+    QTest::mouseClick(ui()->d01, Qt::LeftButton);
+    QCOMPARE(at(130, 75), clip ? QColor(Qt::white) : QColor(Qt::black));
 }
 
 QTEST_MAIN(TestDocumentFlows)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tools/LMToolCanvas.h"
 #include "tools/frame/LMGraphFuncShape.h"
 
 #include <QImage>
@@ -27,10 +28,27 @@ public:
         m_frameThen = frameState();
     }
 
+    void paintPreview(QPainter *painter, LMToolCanvas *view) override
+    {
+        // Where a lifted picture came from shows white until it is applied.
+        if (liftedFrom.isValid())
+            painter->fillRect(view->transform(Matrix::DocToWidget).mapRect(QRectF(liftedFrom)),
+                              Qt::white);
+        LMGraphFuncShape::paintPreview(painter, view);
+    }
+
     bool commit(QPainter *painter, LMToolCanvas *view) override
     {
+        bool drew = false;
+        if (liftedFrom.isValid()) {
+            painter->save();
+            painter->resetTransform();
+            painter->fillRect(liftedFrom, Qt::white);
+            painter->restore();
+            drew = true;
+        }
         if (image.isNull() || m_pixelsAt.size() != image.size() || frameState() != m_frameThen)
-            return LMGraphFuncShape::commit(painter, view);
+            return LMGraphFuncShape::commit(painter, view) || drew;
         painter->save();
         painter->resetTransform();
         painter->drawImage(m_pixelsAt.topLeft(), image);
@@ -39,6 +57,9 @@ public:
     }
 
     QImage image;
+    // The page pixels a picture was lifted from; they turn white on commit,
+    // in the same step as the picture lands.
+    QRect liftedFrom;
 
 private:
     QVector<int> frameState() const
