@@ -384,9 +384,13 @@ void LMGraphView::clearDocument()
     // The tool is left first: what it still holds lands on the old page, not
     // on the new white one.
     setHandlerByName(QStringLiteral("basic"));
-    m_raster.fill(Qt::white);
-    // The history goes on: Undo brings the page before New back.
-    m_history.push(m_raster, currentPaper());
+    QImage white(m_raster.size(), m_raster.format());
+    white.fill(Qt::white);
+    // The history goes on: Undo brings the page before New back. A page that
+    // was white already gives nothing to bring back.
+    if (m_raster != white)
+        m_history.push(white, currentPaper());
+    m_raster = white;
     update();
     // The page itself stays: New keeps the paper and its orientation.
     const bool editingOutline = m_flags.outlineEditing();

@@ -156,6 +156,7 @@ void TestDocumentFlows::unchangedDesignStaysUnmarked_data()
     QTest::newRow("Undo with nothing to undo") << "undo";
     QTest::newRow("Redo with nothing to redo") << "redo";
     QTest::newRow("open, then nothing") << "open";
+    QTest::newRow("New on a new page, then Undo") << "new";
 }
 
 // Only what is saved marks the design: closing then asks nothing.
@@ -177,6 +178,10 @@ void TestDocumentFlows::unchangedDesignStaysUnmarked()
         QTest::mouseClick(ui()->btn_return, Qt::LeftButton);
     if (action == QLatin1String("redo"))
         QTest::mouseClick(ui()->btn_redo, Qt::LeftButton);
+    if (action == QLatin1String("new")) {
+        QTest::mouseClick(ui()->btn_new, Qt::LeftButton);
+        QTest::mouseClick(ui()->btn_return, Qt::LeftButton);
+    }
     QVERIFY(!canvas()->flags().modified());
     QVERIFY(!m_window->windowTitle().startsWith(QLatin1Char('*')));
     QVERIFY(m_window->close()); // no prompt: it would hold the close until answered
