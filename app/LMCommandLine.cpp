@@ -8,7 +8,6 @@
 #include "outlines/LMArtFrameFactory.h"
 
 #include <QFile>
-#include <QImageReader>
 
 #include <cstdio>
 
@@ -65,9 +64,7 @@ int fail(const QString &file, const QString &what)
 std::optional<LMDocument> readDesign(const QString &path, LMArtFrameFactory &catalogue)
 {
     if (!LMFiles::isDocumentName(path)) {
-        QImageReader reader(path);
-        reader.setDecideFormatFromContent(true);
-        const QImage picture = reader.read();
+        const QImage picture = LMFiles::readPicture(path).image;
         const QPainterPath *first = catalogue.outlineOf(0, 0);
         if (picture.isNull() || !first)
             return std::nullopt;
@@ -90,8 +87,10 @@ int runExport(const QString &in, const QString &out)
     LMArtFrameFactory catalogue;
     if (!catalogue.failedFile().isEmpty())
         return fail(catalogue.failedFile(), language.text(59));
-    if (const int problem = LMFiles::openProblem(in))
-        return fail(in, language.text(problem));
+    QString reason;
+    if (const int problem = LMFiles::openProblem(in, &reason))
+        return fail(in, reason.isEmpty() ? language.text(problem)
+                                         : language.text(problem) + QLatin1Char(' ') + reason);
     const std::optional<LMDocument> design = readDesign(in, catalogue);
     if (!design)
         return fail(in, language.text(LMFiles::isDocumentName(in) ? 60 : 61));

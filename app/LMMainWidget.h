@@ -38,7 +38,7 @@ public:
     bool openFile(const QString &path);
     // The four checks before loading; a failed one is shown and gives false.
     bool validateFile(const QString &path);
-    static void warn(int line);
+    static void warn(int line, const QString &reason = QString());
     // `name` with the first ending of the file-dialog filter chosen, when it has none.
     static QString withChosenEnding(const QString &name, const QString &filter);
     // Marks the document modified and shows it in the title.

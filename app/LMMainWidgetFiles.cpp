@@ -21,16 +21,19 @@ const char *const EverythingFilter = "Lumetra File and pictures (*.lmx *.jpeg *.
                                      "*.bmp *.pbm *.xbm *.xpm *.tiff *.tif *.png)";
 } // namespace
 
-void LMMainWidget::warn(int line)
+void LMMainWidget::warn(int line, const QString &reason)
 {
-    QMessageBox::warning(nullptr, QStringLiteral("Lumetra"), lmText(line), QMessageBox::Ok);
+    const QString text =
+        reason.isEmpty() ? lmText(line) : lmText(line) + QLatin1Char('\n') + reason;
+    QMessageBox::warning(nullptr, QStringLiteral("Lumetra"), text, QMessageBox::Ok);
 }
 
 bool LMMainWidget::validateFile(const QString &path)
 {
-    const int problem = LMFiles::openProblem(path);
+    QString reason;
+    const int problem = LMFiles::openProblem(path, &reason);
     if (problem)
-        warn(problem);
+        warn(problem, reason);
     return problem == 0;
 }
 

@@ -23,7 +23,28 @@ bool isDocumentName(const QString &path)
     return path.endsWith(QLatin1String(".lmx"));
 }
 
-int openProblem(const QString &path)
+Picture readPicture(const QString &path)
+{
+    // A limit of our own rather than Qt's default, which may change or be lifted.
+    QImageReader::setAllocationLimit(int(MaxPictureBytes >> 20));
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const QSize size = reader.size();
+    if (size.isValid()) {
+        const qint64 pixels = qint64(size.width()) * size.height();
+        const int depth = QImage::toPixelFormat(reader.imageFormat()).bitsPerPixel();
+        const qint64 bytes = pixels * qMax(depth, 32) / 8;
+        if (pixels > MaxPicturePixels || bytes > MaxPictureBytes)
+            return {QImage(), QStringLiteral("The picture is %1 x %2 pixels; Lumetra opens "
+                                             "pictures of up to %3 megapixels.")
+                                  .arg(size.width())
+                                  .arg(size.height())
+                                  .arg(MaxPicturePixels / 1'000'000)};
+    }
+    return {reader.read(), QString()};
+}
+
+int openProblem(const QString &path, QString *reason)
 {
     if (!QFileInfo::exists(path))
         return 58; // "File not found!"
@@ -35,9 +56,13 @@ int openProblem(const QString &path)
         return version && *version == LMDocument::Version ? 0 : 60; // "Lmx file internal error!"
     }
     file.close();
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    return reader.read().isNull() ? 61 : 0; // "Not a valid image file!"
+    const Picture picture = readPicture(path);
+    if (!picture.tooLarge.isEmpty()) {
+        if (reason)
+            *reason = picture.tooLarge;
+        return 59; // "Can not open file!"
+    }
+    return picture.image.isNull() ? 61 : 0; // "Not a valid image file!"
 }
 
 bool isImageName(const QString &path)

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 
-class QImage;
 struct LMDocument;
 
 // What the window, the canvas and the command line share about files on
@@ -14,8 +14,22 @@ namespace LMFiles {
 bool isDocumentName(const QString &path);
 
 // The language line of what keeps `path` from being opened, or 0: not found,
-// cannot be opened, not a design of this version, not a picture.
-int openProblem(const QString &path);
+// cannot be opened, not a design of this version, not a picture. Where the
+// line alone would not tell the user why (a picture too large to open), the
+// reason is added to `reason` for a second line.
+int openProblem(const QString &path, QString *reason = nullptr);
+
+// Pictures larger than this are refused before they are decoded: a page
+// never needs one, and decoding one could take all the memory there is.
+constexpr qint64 MaxPicturePixels = 100'000'000;
+constexpr qint64 MaxPictureBytes = qint64(1) << 30;
+
+struct Picture {
+    QImage image;     // null when it could not be read
+    QString tooLarge; // why it was refused unread, or empty
+};
+// The picture in `path`, its format told by its content.
+Picture readPicture(const QString &path);
 
 // Whether the name's ending names an image format Lumetra writes.
 bool isImageName(const QString &path);

@@ -10,7 +10,6 @@
 #include "tools/frame/LMScreenMsgHandlerImg.h"
 
 #include <QFile>
-#include <QImageReader>
 
 using LMFiles::isDocumentName;
 
@@ -67,9 +66,7 @@ bool LMGraphView::placePicture(const QImage &picture)
 bool LMGraphView::load(const QString &path)
 {
     if (!isDocumentName(path)) {
-        QImageReader reader(path);
-        reader.setDecideFormatFromContent(true);
-        const QImage picture = reader.read();
+        const QImage picture = LMFiles::readPicture(path).image;
         if (picture.isNull())
             return false;
         clearDocument();

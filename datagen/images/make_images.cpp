@@ -4,7 +4,9 @@
 //   resources/buttons/<button>_<state>.png plus buttons.qrc listing them,
 //   resources/background.png (tiled window background),
 //   resources/floating.png   (9-slice panel behind the button groups),
-//   resources/images/arrow_rotate.png (the cursor over a frame's turning band).
+//   resources/images/arrow_rotate.png (the cursor over a frame's turning band),
+//   resources/buttons/{tick,cross}_{normal,hovered,pressed}.png (the screen
+//   capture's confirm and cancel buttons, drawn over any picture).
 // Usage: make_images <resources folder>
 #include <QDir>
 #include <QFile>
@@ -167,6 +169,27 @@ QImage renderLittleButton(State state)
     return image;
 }
 
+// The capture's buttons float over whatever the screen shows, so they are
+// solid plates; the glyph's colour says which is which. Drawn at the size the
+// picker shows them, so nothing is stretched.
+QImage renderCaptureButton(const QByteArray &svg, const QColor &accent, const char *state)
+{
+    const QSize size(75, 23);
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QByteArray look(state);
+    const bool pressed = look == "pressed", hovered = look == "hovered";
+    p.setPen(QPen(pressed ? accent.lighter(130) : QColor(255, 255, 255, hovered ? 120 : 60), 1.0));
+    p.setBrush(pressed ? accent.darker(115) : hovered ? QColor("#465161") : QColor("#2c323c"));
+    p.drawRoundedRect(QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+    QByteArray coloured = svg;
+    coloured.replace("#GLYPH", (pressed ? QColor(Qt::white) : accent).name().toLatin1());
+    QSvgRenderer(coloured).render(&p, QRectF((size.width() - 17) / 2.0, 3, 17, 17));
+    return image;
+}
+
 bool save(const QImage &image, const QString &path)
 {
     if (!image.save(path, "PNG")) {
@@ -205,6 +228,27 @@ int main(int argc, char *argv[])
             const QString name = QStringLiteral("%1_%2.png")
                                      .arg(QLatin1String(b.image), QLatin1String(suffixOf(state)));
             if (!save(renderButton(b, state, svg),
+                      resources.filePath(QStringLiteral("buttons/") + name)))
+                return 1;
+            written << name;
+        }
+    }
+    const struct {
+        const char *name;
+        QColor accent;
+    } captureButtons[] = {{"tick", QColor("#4cc38a")}, {"cross", QColor("#f0625f")}};
+    for (const auto &c : captureButtons) {
+        QFile source(
+            resources.filePath(QStringLiteral("icons/%1.svg").arg(QLatin1String(c.name))));
+        if (!source.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "missing %s\n", qPrintable(source.fileName()));
+            return 1;
+        }
+        const QByteArray svg = source.readAll();
+        for (const char *state : {"normal", "hovered", "pressed"}) {
+            const QString name = QStringLiteral("%1_%2.png")
+                                     .arg(QLatin1String(c.name), QLatin1String(state));
+            if (!save(renderCaptureButton(svg, c.accent, state),
                       resources.filePath(QStringLiteral("buttons/") + name)))
                 return 1;
             written << name;

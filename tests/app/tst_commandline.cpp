@@ -49,6 +49,10 @@ void TestCommandLine::init()
     QFile notes(path(QStringLiteral("notes.png")));
     QVERIFY(notes.open(QIODevice::WriteOnly));
     notes.write("not a picture\n");
+    // Its header states 300 megapixels; it is refused before decoding.
+    QFile huge(path(QStringLiteral("huge.ppm")));
+    QVERIFY(huge.open(QIODevice::WriteOnly));
+    huge.write("P6\n20000 15000\n255\n" + QByteArray(3000, '\x7f'));
     QFile old(path(QStringLiteral("old.lmx")));
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write(QByteArray(100, '\x01'));
@@ -76,6 +80,10 @@ void TestCommandLine::answers_data()
                                   << "old.lmx: Lmx file internal error!";
     QTest::newRow("not a picture") << QStringList{"--export", "@/notes.png", "@/out.lmx"} << 1
                                    << "notes.png: Not a valid image file!";
+    QTest::newRow("a picture too large") << QStringList{"--export", "@/huge.ppm", "@/out.png"} << 1
+                                         << "huge.ppm: Can not open file! The picture is 20000 x "
+                                            "15000 pixels; Lumetra opens pictures of up to 100 "
+                                            "megapixels.";
     QTest::newRow("unknown output type") << QStringList{"--export", "@/photo.png", "@/out.xyz"} << 1
                                          << "out.xyz: not a file type Lumetra writes";
     QTest::newRow("output folder missing")

@@ -417,6 +417,11 @@ void TestDocumentFlows::imagePanelLoadsAPicture_data()
                                                                << "" << QSize(837, 419);
     QTest::newRow("not a picture") << "notes.png"
                                    << "Not a valid image file!" << QSize();
+    QTest::newRow("too large to open")
+        << "huge.ppm"
+        << "Can not open file!\nThe picture is 12000 x 9000 pixels; Lumetra opens pictures of up "
+           "to 100 megapixels."
+        << QSize();
     QTest::newRow("the dialog cancelled") << ""
                                           << "" << QSize();
 }
@@ -432,6 +437,10 @@ void TestDocumentFlows::imagePanelLoadsAPicture()
     QVERIFY(notes.open(QIODevice::WriteOnly));
     notes.write("shopping list");
     notes.close();
+    QFile huge(m_dir.filePath(QStringLiteral("huge.ppm")));
+    QVERIFY(huge.open(QIODevice::WriteOnly));
+    huge.write("P6\n12000 9000\n255\n" + QByteArray(3000, '\x7f'));
+    huge.close();
 
     QTest::mouseClick(ui()->d10, Qt::LeftButton);
     QWidget *panel = m_window->settingsPanel();

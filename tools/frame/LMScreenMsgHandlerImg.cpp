@@ -1,11 +1,12 @@
 #include "tools/frame/LMScreenMsgHandlerImg.h"
 
+#include "canvas/LMFiles.h"
+#include "capture/LMScreenshotHelper.h"
 #include "tools/frame/LMGraphFuncImg.h"
 #include "tools/frame/LMScreenMsgHandlerImgSetting.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QImageReader>
 
 #include <QWidget>
 
@@ -20,8 +21,7 @@ LMGraphFuncImg *LMScreenMsgHandlerImg::imageItem()
         auto *item = new LMGraphFuncImg;
         item->width = m_width * view()->zoom();
         item->colour = m_colour;
-        if (!m_fileName.isEmpty())
-            item->image.load(m_fileName);
+        item->image = m_lastPicture;
         return item;
     });
 }
@@ -38,6 +38,8 @@ QWidget *LMScreenMsgHandlerImg::createSettingWidget(QWidget *parent)
             &LMScreenMsgHandlerImg::slot_loadImag);
     connect(panel, &LMScreenMsgHandlerImgSetting::signal_pasteImag, this,
             &LMScreenMsgHandlerImg::slot_pasteImag);
+    connect(panel, &LMScreenMsgHandlerImgSetting::signal_captureImag, this,
+            &LMScreenMsgHandlerImg::slot_captureImag);
     return panel;
 }
 
@@ -45,13 +47,21 @@ void LMScreenMsgHandlerImg::slot_loadImag(const QString &fileName)
 {
     if (fileName.isEmpty())
         return;
-    QImageReader reader(fileName);
-    reader.setDecideFormatFromContent(true);
-    const QImage picture = reader.read();
+    const QImage picture = LMFiles::readPicture(fileName).image;
     if (picture.isNull())
         return;
     m_fileName = fileName;
+    m_lastPicture = picture;
     setImage(picture);
+}
+
+void LMScreenMsgHandlerImg::slot_captureImag()
+{
+    LMScreenshotHelper helper;
+    QPixmap captured;
+    // The capture leaves its picture on the clipboard, where paste finds it.
+    if (helper.capture(captured))
+        slot_pasteImag();
 }
 
 void LMScreenMsgHandlerImg::slot_pasteImag()

@@ -25,9 +25,12 @@ public Q_SLOTS:
     void slot_loadImag(const QString &fileName);
     // The clipboard's picture, if it holds one.
     void slot_pasteImag();
+    // A part of the screen the user picks, by way of the clipboard.
+    void slot_captureImag();
 
 private:
     LMGraphFuncImg *imageItem();
 
-    QString m_fileName; // the last file loaded; new frames repeat it
+    QString m_fileName; // the last file loaded
+    QImage m_lastPicture; // its picture, which new frames repeat
 };

@@ -29,8 +29,6 @@ LMScreenMsgHandlerImgSetting::LMScreenMsgHandlerImgSetting(QWidget *parent) : LM
     grid->addWidget(m_load, 1, 1);
     grid->addWidget(m_capture, 2, 1);
     grid->addItem(new QSpacerItem(10, 10, QSizePolicy::Expanding), 1, 2);
-    // Screen capture is not part of the program yet: its button stays hidden.
-    m_capture->hide();
     QMetaObject::connectSlotsByName(this);
     retranslate();
 }
@@ -52,8 +50,11 @@ void LMScreenMsgHandlerImgSetting::on_loadImgButton_clicked()
     if (m_fileName.isEmpty())
         return; // cancelled: nothing changes
     // A file that cannot be read is said so, rather than leaving an empty frame.
-    if (const int problem = LMFiles::openProblem(m_fileName)) {
-        QMessageBox::warning(nullptr, QStringLiteral("Lumetra"), lmText(problem), QMessageBox::Ok);
+    QString reason;
+    if (const int problem = LMFiles::openProblem(m_fileName, &reason)) {
+        const QString text =
+            reason.isEmpty() ? lmText(problem) : lmText(problem) + QLatin1Char('\n') + reason;
+        QMessageBox::warning(nullptr, QStringLiteral("Lumetra"), text, QMessageBox::Ok);
         return;
     }
     Q_EMIT signal_loadImag(m_fileName);

@@ -4,8 +4,8 @@
 
 class QPushButton;
 
-// Where the image tool's picture comes from: a file, the clipboard, or (once
-// screen capture exists) the screen.
+// Where the image tool's picture comes from: a file, the clipboard, or a part
+// of the screen.
 class LMScreenMsgHandlerImgSetting : public LMSettingPanel {
     Q_OBJECT
 public:
