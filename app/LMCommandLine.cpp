@@ -22,13 +22,20 @@ Request parse(const QStringList &arguments)
     } else if (args.contains(QLatin1String("--version"))) {
         request.mode = Mode::Version;
     } else if (!args.isEmpty() && args.first() == QLatin1String("--export")) {
-        if (args.size() != 3) {
+        QStringList names = args.mid(1);
+        const bool strips = names.removeAll(QStringLiteral("--strips")) > 0;
+        if (names.size() != 2) {
             request.mode = Mode::Mistake;
             request.mistake = QStringLiteral("--export needs two file names: IN and OUT");
+        } else if (strips && LMFiles::isDocumentName(names[1])) {
+            request.mode = Mode::Mistake;
+            request.mistake = QStringLiteral("--strips writes a picture of the strip sheet: end "
+                                             "OUT in .png, .jpg, .bmp, .tiff ...");
         } else {
             request.mode = Mode::Export;
-            request.in = args[1];
-            request.out = args[2];
+            request.in = names[0];
+            request.out = names[1];
+            request.strips = strips;
         }
     } else if (!args.isEmpty() && args.last().startsWith(QLatin1String("--"))) {
         request.mode = Mode::Mistake;
@@ -41,7 +48,7 @@ QString usage()
 {
     return QStringLiteral(
         "Usage: lumetra [FILE]\n"
-        "       lumetra --export IN OUT\n"
+        "       lumetra --export IN OUT [--strips]\n"
         "\n"
         "Lumetra designs printed pouch inserts.\n"
         "\n"
@@ -49,6 +56,8 @@ QString usage()
         "  --export IN OUT    open IN (a design or a picture) and save it as OUT, without\n"
         "                     a window: a design when OUT ends in .lmx, otherwise an image\n"
         "                     in the format its ending names (png, jpg, bmp, tiff, ...)\n"
+        "  --strips           with --export: the design's strip-pattern sheet, as it\n"
+        "                     prints on self-adhesive paper\n"
         "  --help             show this text\n"
         "  --version          show the version\n");
 }
@@ -81,7 +90,7 @@ std::optional<LMDocument> readDesign(const QString &path, LMArtFrameFactory &cat
 }
 } // namespace
 
-int runExport(const QString &in, const QString &out)
+int runExport(const QString &in, const QString &out, bool strips)
 {
     QVTLanguageManager language;
     LMArtFrameFactory catalogue;
@@ -101,6 +110,8 @@ int runExport(const QString &in, const QString &out)
     bool saved = false;
     if (asDesign) {
         saved = LMFiles::saveDesign(out, *design);
+    } else if (strips) {
+        saved = LMFiles::saveImage(out, LMPageRenderer::renderStripSheet(*design));
     } else {
         const LMOutlineShapes shapes = catalogue.shapesOf(
             design->outlineGroup, design->outlineIndex, design->flags.frameIndex());

@@ -13,7 +13,8 @@ struct Request {
     Mode mode = Mode::Window;
     QString in;
     QString out;
-    QString mistake; // what was wrong with the arguments
+    QString mistake;     // what was wrong with the arguments
+    bool strips = false; // export the strip-pattern sheet
 };
 
 Request parse(const QStringList &arguments);
@@ -21,6 +22,7 @@ QString usage();
 
 // Loads `in` as Open does and writes `out` as Save does, with no window shown.
 // Needs a QApplication. Returns the process exit code; failures print one line.
-int runExport(const QString &in, const QString &out);
+// With `strips`, `out` is the design's strip-pattern sheet.
+int runExport(const QString &in, const QString &out, bool strips = false);
 
 } // namespace LMCommandLine

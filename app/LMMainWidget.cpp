@@ -263,7 +263,7 @@ void LMMainWidget::slot_updatePaper()
         return;
     const double zoom = ui->spin_size->value() / 100.0;
 
-    m_graphView->setTextureScale(100);
+    // The texture's scale stays: only choosing a texture or colour resets it.
     // Marks the design only when the paper or orientation changed: a zoom
     // is no change to the design.
     m_graphView->setPaper(ui->cob_pasesetting->itemData(index, Qt::UserRole).toInt(), landscape,

@@ -55,7 +55,7 @@ int main(int argc, char *argv[])
         qInstallMessageHandler(quietDiagnostics);
         QApplication app(argc, argv);
         lmInitResources();
-        return runExport(request.in, request.out);
+        return runExport(request.in, request.out, request.strips);
     }
     case Mode::Window:
         break;

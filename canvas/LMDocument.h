@@ -7,6 +7,8 @@
 #include <QRgb>
 #include <QString>
 
+#include <array>
+
 // Everything a design file holds, as a plain value: read from bytes, checked,
 // and only then applied to the canvas; written from the canvas's state.
 struct LMDocument {
@@ -30,4 +32,11 @@ struct LMDocument {
     QString fontDescription;
     QString frameText;
     QRgb textColor = 0;
+
+    // The look of the design that files do not keep, so output matches the
+    // screen: the frame text's edge, and the margins the strip sheet keeps.
+    QRgb textEdgeColor = 0xff0000ff;
+    bool textStroke = false;
+    int textEdgeWidth = 1;
+    std::array<double, 4> margins = {10.0, 10.0, 10.0, 10.0}; // top, left, bottom, right, in mm
 };

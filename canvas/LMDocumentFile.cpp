@@ -173,6 +173,19 @@ std::optional<LMDocument> read(QIODevice &file)
     return doc;
 }
 
+// Too long a text is cut between characters, never inside one.
+static QByteArray encodedWithin(const QString &text, int maxBytes)
+{
+    QByteArray bytes = text.toLocal8Bit();
+    for (qsizetype n = text.size(); bytes.size() > maxBytes && n > 0;) {
+        --n;
+        if (n > 0 && text.at(n).isLowSurrogate())
+            --n;
+        bytes = text.left(n).toLocal8Bit();
+    }
+    return bytes;
+}
+
 QByteArray write(const LMDocument &doc)
 {
     QByteArray header(LMDocument::HeaderSize, '\0');
@@ -188,8 +201,8 @@ QByteArray write(const LMDocument &doc)
     putInt32(header, SideColorAt, qint32(doc.sideColor));
 
     const QByteArray texture = png(doc.texture);
-    const QByteArray font = doc.fontDescription.toLocal8Bit().left(LMDocument::MaxTextBytes);
-    const QByteArray text = doc.frameText.toLocal8Bit().left(LMDocument::MaxTextBytes);
+    const QByteArray font = encodedWithin(doc.fontDescription, LMDocument::MaxTextBytes);
+    const QByteArray text = encodedWithin(doc.frameText, LMDocument::MaxTextBytes);
     const QByteArray textBlock = int32Bytes(qint32(font.size())) + font +
                                  int32Bytes(qint32(text.size())) + text +
                                  int32Bytes(qint32(doc.textColor));

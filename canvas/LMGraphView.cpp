@@ -1,6 +1,7 @@
 #include "canvas/LMGraphView.h"
 
 #include "app/LMLogging.h"
+#include "canvas/LMPageRenderer.h"
 #include "outlines/LMArtFrameFactory.h"
 #include "tools/LMGraphFuncInf.h"
 #include "tools/LMScreenMsgHandlerInf.h"
@@ -159,13 +160,7 @@ void LMGraphView::getMargins(double &left, double &top, double &right, double &b
 
 QRect LMGraphView::printableRect(const QRect &rect) const
 {
-    const double ppm = 3.0; // document pixels per millimetre
-    QRect r = rect;
-    r.setLeft(rect.left() + int(ppm * m_margins[1]));
-    r.setTop(rect.top() + int(ppm * m_margins[0]));
-    r.setRight(rect.right() + int(-ppm * m_margins[3]));
-    r.setBottom(rect.bottom() + int(-ppm * m_margins[2]));
-    return r;
+    return LMPageRenderer::printableRect(rect, m_margins);
 }
 
 void LMGraphView::checkPrintable()
@@ -275,20 +270,6 @@ bool LMGraphView::outlineContainsWidgetPoint(const QPoint &widgetPos)
            outline.contains(transform(Matrix::WidgetToOutline).map(QPointF(widgetPos)));
 }
 
-// ---------------------------------------------------------------- frame texture
-
-void LMGraphView::setTexture(const QString &name)
-{
-    const QImage texture(QStringLiteral(":/texture/%1.jpg").arg(name));
-    if (!texture.isNull()) {
-        m_frameTexture = texture;
-        m_textureName = name;
-        m_flags.setFrameStage(0);
-        m_flags.setTextureScale(100);
-    }
-    update();
-}
-
 // ---------------------------------------------------------------- flags
 
 void LMGraphView::setClipToOutline(bool on)
@@ -317,15 +298,6 @@ void LMGraphView::setModifiedFlag(bool on)
     Q_EMIT signal_modifiedChanged(on);
 }
 
-void LMGraphView::setStripMode(bool on)
-{
-    m_flags.setStripMode(on);
-    m_flags.setFrameStage(0);
-    update();
-    // The tip explains the red area, which strip mode does not show.
-    Q_EMIT signal_printTipVisible(!on && m_flags.outsidePrintable());
-}
-
 void LMGraphView::setOutlineEditing(bool on)
 {
     m_flags.setOutlineEditing(on);
@@ -346,13 +318,6 @@ void LMGraphView::setFrameIndex(int level)
     if (m_catalogue)
         m_catalogue->setFrameLevel(level);
     markModified();
-    update();
-}
-
-void LMGraphView::setTextureScale(int percent)
-{
-    m_flags.setTextureScale(percent);
-    m_flags.setFrameStage(0);
     update();
 }
 

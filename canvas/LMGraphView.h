@@ -7,6 +7,7 @@
 #include "canvas/LMViewFlags.h"
 #include "frameeffect/LMFrameLayer.h"
 #include "frameeffect/LMFrameTextSettings.h"
+#include "frameeffect/LMStripSheet.h"
 
 #include <QColor>
 #include <QImage>
@@ -94,8 +95,15 @@ public:
     // The finished layer last shown on screen; null until one is finished.
     const LMFrameLayer::Image &frameImage() const { return m_frameImage; }
 
-    // --- frame texture and colours
+    // --- frame texture and colours; each restarts the frame layer
+    // A built-in texture by name; a name without a picture changes nothing.
     void setTexture(const QString &name);
+    // One colour over the whole frame.
+    void setFrameColor(const QColor &colour);
+    // A picture of the user's as the frame's texture.
+    void setFramePicture(const QImage &picture);
+    // The strips' sides where the texture does not cover them.
+    void setSideColor(const QColor &colour);
     QString textureName() const { return m_textureName; }
     const QImage &frameTexture() const { return m_frameTexture; }
     QColor frameColor() const { return m_frameColor; }
@@ -110,6 +118,18 @@ public:
     // The design changed: the modified flag is set and announced.
     void markModified();
     void setTextureScale(int percent);
+    void setTextureTiling(bool tiled, int percent);
+    void setFrameEffectOn(bool on);
+    void setFrameTextOn(bool on);
+    void setFrameToolActive(bool on);
+    void setStripCount(int count);
+    void setStripType(bool thin);
+    void setUseHeight(bool on);
+    void setExpandToSides(bool on);
+    // The frame text's look changed: the layer is drawn anew.
+    void frameTextChanged();
+    // Strip mode shows the strip sheet instead of the design; leaving it
+    // brings the frame level back within the outline's levels.
     void setStripMode(bool on);
     void setOutlineEditing(bool on);
     void setFrameStage(int stage);
@@ -154,6 +174,9 @@ Q_SIGNALS:
     // A tool was chosen by name; its palette button shows it.
     void signal_toolChosen(const QString &name);
     void signal_printTipVisible(bool visible);
+    // The frame settings changed other than through the frame panel (a loaded
+    // design, strip mode left): an open frame panel reads them again.
+    void signal_frameSettingsChanged();
     // A loaded design's paper: the window's page controls follow and size the page.
     void signal_paperLoaded(bool landscape, int paperId, bool stripMode);
     // The page's size or zoom changed.
@@ -193,6 +216,7 @@ private:
     LMOutlineShapes outlineShapes() const;
     void paintMarginGuide(QPainter &painter);
     void paintFrameLayer(QPainter &painter);
+    LMStripSheetInputs stripSheetInputs();
     void paintUnprintableArea(QPainter &painter);
     void copyFrameContent();
     void selectOutline(int group, int index);
@@ -218,6 +242,7 @@ private:
     LMFrameTextSettings m_frameText;
     LMFrameLayer::Image m_frameImage;
     LMFrameLayer::Image m_frameWork;
+    LMStripSheet m_stripSheet;
     QTimer m_stageTimer;
     Qt::KeyboardModifiers m_keyModifiers;
 };

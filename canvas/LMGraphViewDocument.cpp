@@ -27,9 +27,13 @@ LMDocument LMGraphView::document() const
     doc.sideColor = m_sideColor.rgba();
     doc.texture = m_frameTexture;
     doc.page = m_raster;
-    doc.fontDescription = m_frameText.font.toString();
-    doc.frameText = m_frameText.text;
-    doc.textColor = m_frameText.fillColor.rgba();
+    doc.fontDescription = m_frameText.font().toString();
+    doc.frameText = m_frameText.text();
+    doc.textColor = m_frameText.fillColor().rgba();
+    doc.textEdgeColor = m_frameText.edgeColor().rgba();
+    doc.textStroke = m_frameText.strokeOn();
+    doc.textEdgeWidth = m_frameText.edgeWidth();
+    doc.margins = m_margins;
     return doc;
 }
 
@@ -109,9 +113,9 @@ void LMGraphView::applyDocument(const LMDocument &doc)
     m_sideColor = QColor::fromRgb(doc.sideColor);
     QFont font;
     if (font.fromString(doc.fontDescription))
-        m_frameText.font = font;
-    m_frameText.text = doc.frameText;
-    m_frameText.fillColor = QColor::fromRgb(doc.textColor);
+        m_frameText.setFont(font);
+    m_frameText.setText(doc.frameText);
+    m_frameText.setColors(m_frameText.edgeColor(), QColor::fromRgb(doc.textColor));
     setOutlineOffset(doc.outlineOffset);
 
     // The window shows the document's paper; applying it sizes the page.
@@ -122,4 +126,5 @@ void LMGraphView::applyDocument(const LMDocument &doc)
     m_flags.setOutputRendering(false);
     invalidateTransforms();
     update();
+    Q_EMIT signal_frameSettingsChanged();
 }

@@ -15,7 +15,7 @@ void LMGraphView::paintFrameLayer(QPainter &painter)
         // The last finished layer stays on screen while the next is built.
         LMFrameLayer::renderStage(
             stage, m_frameWork,
-            LMFrameLayer::inputsFor(m_flags, outlineShapes(), m_frameTexture, false));
+            LMFrameLayer::inputsFor(m_flags, outlineShapes(), m_frameTexture, &m_frameText, false));
         if (stage == LMFrameLayer::StageCount - 1)
             m_frameImage = m_frameWork;
         m_flags.setFrameStage(stage + 1);

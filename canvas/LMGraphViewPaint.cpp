@@ -18,6 +18,15 @@ void LMGraphView::paintEvent(QPaintEvent *)
     painter.drawRect(m_paperRect.adjusted(-1, -1, 1, 1));
     painter.setRenderHint(QPainter::Antialiasing, true);
 
+    if (m_flags.stripMode()) {
+        painter.save();
+        painter.setTransform(transform(Matrix::DocToWidget));
+        m_stripSheet.paint(painter, stripSheetInputs());
+        painter.restore();
+        paintMarginGuide(painter);
+        return;
+    }
+
     // The raster, clipped to the outline when only the pouch's inside is shown.
     painter.save();
     const QPainterPath &outline = outlinePath();

@@ -23,9 +23,12 @@ LMDocument blank(const QPainterPath &firstOutline)
     doc.frameColor = LMDocument::DefaultFrameColor;
     doc.sideColor = LMDocument::DefaultSideColor;
     const LMFrameTextSettings text;
-    doc.fontDescription = text.font.toString();
-    doc.frameText = text.text;
-    doc.textColor = text.fillColor.rgba();
+    doc.fontDescription = text.font().toString();
+    doc.frameText = text.text();
+    doc.textColor = text.fillColor().rgba();
+    // A new design's frame is the first metal, as in the window.
+    doc.textureName = QStringLiteral("metal0");
+    doc.texture = QImage(QStringLiteral(":/texture/metal0.jpg"));
     return doc;
 }
 

@@ -2,6 +2,8 @@
 
 #include "canvas/LMTransformCache.h"
 #include "frameeffect/LMFrameLayer.h"
+#include "frameeffect/LMFrameTextSettings.h"
+#include "frameeffect/LMStripSheet.h"
 
 #include <QPainter>
 
@@ -16,6 +18,53 @@ QTransform outlineToPage(const LMDocument &document, const QPainterPath &outline
     in.rasterHeight = document.page.height();
     LMTransformCache matrices;
     return matrices.get(Matrix::OutlineToDoc, in);
+}
+
+QRect printableRect(const QRect &page, const std::array<double, 4> &margins)
+{
+    const double ppm = 3.0; // document pixels per millimetre
+    QRect r = page;
+    r.setLeft(page.left() + int(ppm * margins[1]));
+    r.setTop(page.top() + int(ppm * margins[0]));
+    r.setRight(page.right() + int(-ppm * margins[3]));
+    r.setBottom(page.bottom() + int(-ppm * margins[2]));
+    return r;
+}
+
+void frameTextOf(const LMDocument &document, LMFrameTextSettings &text)
+{
+    QFont font;
+    if (font.fromString(document.fontDescription))
+        text.setFont(font);
+    text.setText(document.frameText);
+    text.setColors(QColor::fromRgba(document.textEdgeColor), QColor::fromRgb(document.textColor));
+    text.setStroke(document.textStroke);
+    text.setEdgeWidth(document.textEdgeWidth);
+}
+
+QImage renderStripSheet(const LMDocument &document)
+{
+    QImage page(document.page.size(), QImage::Format_RGB32);
+    page.fill(Qt::white);
+    LMFrameTextSettings text;
+    frameTextOf(document, text);
+    const LMViewFlags &flags = document.flags;
+    LMStripSheetInputs in;
+    in.page = page.size();
+    in.landscape = flags.landscape();
+    in.printable = printableRect(page.rect(), document.margins);
+    in.strips.thin = flags.stripType();
+    in.strips.count = flags.stripCount();
+    in.strips.sides = flags.useHeight();
+    in.expandToSides = flags.expandToSides();
+    in.sideColor = QColor::fromRgb(document.sideColor);
+    in.texture = document.texture;
+    in.textureTiled = flags.textureTiled();
+    in.textureScale = flags.textureScale();
+    in.text = flags.frameTextOn() ? &text : nullptr;
+    QPainter painter(&page);
+    LMStripSheet().paint(painter, in);
+    return page;
 }
 
 QImage render(const LMDocument &document, const LMOutlineShapes &shapes, Options options)
@@ -35,8 +84,10 @@ QImage render(const LMDocument &document, const LMOutlineShapes &shapes, Options
         painter.drawImage(0, 0, document.page);
         painter.setClipping(false);
     }
+    LMFrameTextSettings text;
+    frameTextOf(document, text);
     const LMFrameLayer::Image layer = LMFrameLayer::renderAll(
-        LMFrameLayer::inputsFor(document.flags, shapes, document.texture, true));
+        LMFrameLayer::inputsFor(document.flags, shapes, document.texture, &text, true));
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter.setTransform(toPage);

@@ -4,6 +4,11 @@
 #include "canvas/LMOutlineShapes.h"
 
 #include <QImage>
+#include <QRect>
+
+#include <array>
+
+class LMFrameTextSettings;
 #include <QTransform>
 
 // The page as it leaves the program (export, print, preview, PDF, the command
@@ -19,6 +24,16 @@ struct Options {
 };
 
 QImage render(const LMDocument &document, const LMOutlineShapes &shapes, Options options = {});
+
+// The strip-pattern sheet of the design: its texture, text and strip settings
+// on a white page of the design's paper.
+QImage renderStripSheet(const LMDocument &document);
+
+// The page inside margins given in millimetres (top, left, bottom, right).
+QRect printableRect(const QRect &page, const std::array<double, 4> &margins);
+
+// The frame text a design describes, with a glyph cache of its own.
+void frameTextOf(const LMDocument &document, LMFrameTextSettings &text);
 
 // From outline units to page pixels: turned about the outline's centre, then
 // moved to the design's offset.

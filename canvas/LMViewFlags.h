@@ -56,8 +56,8 @@ public:
     // W3
     bool useHeight() const { return bit(m_w3, 0); }
     void setUseHeight(bool on) { setBit(m_w3, 0, on); }
-    bool stripType() const { return bit(m_w3, 1); }
-    void setStripType(bool thick) { setBit(m_w3, 1, thick); }
+    bool stripType() const { return bit(m_w3, 1); } // set: thin strips
+    void setStripType(bool thin) { setBit(m_w3, 1, thin); }
     bool expandToSides() const { return bit(m_w3, 2); }
     void setExpandToSides(bool on) { setBit(m_w3, 2, on); }
     bool textureTiled() const { return bit(m_w3, 3); }

@@ -1,6 +1,7 @@
 #include "frameeffect/LMFrameLayer.h"
 
 #include "canvas/LMViewFlags.h"
+#include "frameeffect/LMFrameTextPainter.h"
 
 #include <QPainter>
 
@@ -42,10 +43,59 @@ void outlineStage(LMFrameLayer::Image &work, const LMFrameLayerInputs &in)
     painter.setPen(dashes);
     painter.drawPath(in.outline);
 }
+// The slider's smallest step: a tiled texture never shrinks to nothing.
+constexpr int SmallestScale = 10;
+
+// The texture over the frame: tiled at its scale, or one picture stretched
+// over the outline's box (from the box's corner, so it is never split).
+QBrush textureBrush(const LMFrameLayerInputs &in)
+{
+    QBrush brush(in.texture);
+    if (in.texture.isNull())
+        return brush;
+    if (in.textureTiled) {
+        const qreal f = (in.textureScale > 0 ? in.textureScale : SmallestScale) / 100.0;
+        brush.setTransform(QTransform::fromScale(f, f));
+    } else {
+        const QRectF box = in.outline.boundingRect();
+        brush.setTransform(QTransform::fromScale(box.width() / in.texture.width(),
+                                                 box.height() / in.texture.height()) *
+                           QTransform::fromTranslate(box.left(), box.top()));
+    }
+    return brush;
+}
+
+void ringStage(LMFrameLayer::Image &work, const LMFrameLayerInputs &in)
+{
+    if (!in.frameEffectOn)
+        return;
+    QPainter painter;
+    begin(painter, work);
+    painter.setPen(QPen(QColor(0, 0, 0, 200), 2));
+    painter.setBrush(textureBrush(in));
+    painter.drawPath(in.frame);
+    if (in.outsidePrintable && !in.output && (in.outlineEditing || in.frameToolActive)) {
+        painter.setPen(QPen(Qt::red, 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(in.outer);
+    }
+}
+
+void textStage(LMFrameLayer::Image &work, const LMFrameLayerInputs &in)
+{
+    if (!in.frameEffectOn || !in.frameTextOn || in.frameIndex <= 2 || !in.text)
+        return;
+    QPainter painter;
+    begin(painter, work);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.setClipPath(in.frame);
+    LMFrameTextPainter::paint(painter, in.outline, *in.text, in.frameIndex, in.thinStrips);
+}
 } // namespace
 
 LMFrameLayerInputs LMFrameLayer::inputsFor(const LMViewFlags &flags, const LMOutlineShapes &shapes,
-                                           const QImage &texture, bool output)
+                                           const QImage &texture, LMFrameTextSettings *text,
+                                           bool output)
 {
     LMFrameLayerInputs in;
     in.outline = shapes.outline;
@@ -61,6 +111,8 @@ LMFrameLayerInputs LMFrameLayer::inputsFor(const LMViewFlags &flags, const LMOut
     in.textureTiled = flags.textureTiled();
     in.textureScale = flags.textureScale();
     in.texture = texture;
+    in.text = text;
+    in.thinStrips = flags.stripType();
     return in;
 }
 
@@ -70,8 +122,13 @@ void LMFrameLayer::renderStage(int stage, Image &work, const LMFrameLayerInputs 
     case 0:
         outlineStage(work, in);
         break;
+    case 1:
+        ringStage(work, in);
+        break;
+    case 2:
+        textStage(work, in);
+        break;
     default:
-        // The frame ring and the text along it come with the frame effect.
         break;
     }
 }

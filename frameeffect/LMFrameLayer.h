@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QPointF>
 
+class LMFrameTextSettings;
 class LMViewFlags;
 
 // What the outline and frame-effect layer is drawn from.
@@ -20,9 +21,11 @@ struct LMFrameLayerInputs {
     bool frameToolActive = false;
     bool frameTextOn = false;
     int frameIndex = 0;
+    bool thinStrips = false;
     bool textureTiled = false;
     int textureScale = 100;
     QImage texture;
+    LMFrameTextSettings *text = nullptr; // the frame text and its glyph cache
 };
 
 // The outline and frame-effect layer, drawn into an image in outline units.
@@ -41,7 +44,8 @@ public:
     // The inputs for a design's flags, paths and texture; `output` for print
     // and export, which never show the editing look.
     static LMFrameLayerInputs inputsFor(const LMViewFlags &flags, const LMOutlineShapes &shapes,
-                                        const QImage &texture, bool output);
+                                        const QImage &texture, LMFrameTextSettings *text,
+                                        bool output);
     // Runs one stage on `work`; stage 0 starts a new image.
     static void renderStage(int stage, Image &work, const LMFrameLayerInputs &in);
     static Image renderAll(const LMFrameLayerInputs &in);

@@ -2,17 +2,58 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
+#include <QImage>
+#include <QSet>
 #include <QString>
 
-// The text written along the frame: its words, font and colours. Documents
-// keep the font, the text and the fill colour.
-struct LMFrameTextSettings {
-    LMFrameTextSettings() : font(QStringLiteral("Arial"), 26) {}
+// The text written along the frame and on the strips: its words, font and
+// colours, and the glyph pictures drawn from them. A glyph is drawn once and
+// kept while the text still uses it; a change of look empties the cache.
+// Documents keep the font, the text and the fill colour.
+class LMFrameTextSettings {
+public:
+    LMFrameTextSettings() : m_font(QStringLiteral("Arial"), 26) {}
 
-    QColor edgeColor = Qt::blue;
-    QColor fillColor = Qt::red;
-    QString text = QStringLiteral("ABC");
-    QFont font;
-    bool strokeOn = false;
-    int edgeWidth = 1;
+    QColor edgeColor() const { return m_edgeColor; }
+    QColor fillColor() const { return m_fillColor; }
+    const QString &text() const { return m_text; }
+    const QFont &font() const { return m_font; }
+    bool strokeOn() const { return m_strokeOn; }
+    int edgeWidth() const { return m_edgeWidth; }
+
+    void setText(const QString &text);
+    void setColors(const QColor &edge, const QColor &fill);
+    void setFont(const QFont &font);
+    void setStroke(bool on);
+    void setEdgeWidth(int width);
+
+    // One walk over the text: glyphs the walk does not use are dropped at its end.
+    void beginTextPass();
+    QImage nextGlyph();
+    QImage previousGlyph();
+    void endTextPass();
+    QImage glyphImage(QChar c);
+    // The character the walk is at: a space outside the text.
+    QChar charAtCursor() const;
+
+    // How many glyph pictures were drawn rather than taken from the cache.
+    int glyphsDrawn() const { return m_glyphsDrawn; }
+    int cachedGlyphs() const { return int(m_glyphCache.size()); }
+
+private:
+    void emptyCache() { m_glyphCache.clear(); }
+
+    QColor m_edgeColor = Qt::blue;
+    QColor m_fillColor = Qt::red;
+    QString m_text = QStringLiteral("ABC");
+    QFont m_font;
+    bool m_strokeOn = false;
+    int m_edgeWidth = 1;
+
+    QHash<QChar, QImage> m_glyphCache;
+    QSet<QChar> m_used;
+    bool m_inPass = false;
+    int m_cursor = 0;
+    int m_glyphsDrawn = 0;
 };

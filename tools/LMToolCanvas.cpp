@@ -7,6 +7,8 @@ LMToolCanvas::LMToolCanvas(LMGraphView *canvas) : QObject(canvas), m_canvas(canv
     connect(canvas, &LMGraphView::signal_zoomChanged, this, &LMToolCanvas::signal_zoomChanged);
     connect(canvas, &LMGraphView::signal_clipToOutlineChanged, this,
             &LMToolCanvas::signal_clipToOutlineChanged);
+    connect(canvas, &LMGraphView::signal_frameSettingsChanged, this,
+            &LMToolCanvas::signal_frameSettingsChanged);
 }
 
 QWidget *LMToolCanvas::widget() const

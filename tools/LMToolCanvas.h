@@ -2,12 +2,16 @@
 
 #include "canvas/LMTransformCache.h"
 
+#include <QColor>
 #include <QImage>
+#include <QPainterPath>
 #include <QObject>
 #include <QPoint>
 #include <QRect>
 
 class LMArtFrameFactory;
+class LMFrameTextSettings;
+class LMViewFlags;
 class LMGraphFuncInf;
 class LMGraphView;
 class QCursor;
@@ -55,9 +59,34 @@ public:
     // The design changed in a way the page raster does not show.
     void markModified();
 
+    // --- the frame effect (the frame tools and their panel)
+    const LMViewFlags &flags() const;
+    // The ring the frame effect fills, in outline units.
+    QPainterPath framePath() const;
+    QString textureName() const;
+    QColor frameColor() const;
+    QColor sideColor() const;
+    void setTexture(const QString &name);
+    void setFrameColor(const QColor &colour);
+    void setFramePicture(const QImage &picture);
+    void setSideColor(const QColor &colour);
+    void setTextureTiling(bool tiled, int percent);
+    void setFrameEffectOn(bool on);
+    void setFrameTextOn(bool on);
+    void setFrameToolActive(bool on);
+    void setFrameIndex(int level);
+    void setStripCount(int count);
+    void setStripType(bool thin);
+    void setUseHeight(bool on);
+    void setExpandToSides(bool on);
+    void setStripMode(bool on);
+    LMFrameTextSettings &frameText();
+    void frameTextChanged();
+
 Q_SIGNALS:
     void signal_zoomChanged();
     void signal_clipToOutlineChanged(bool on);
+    void signal_frameSettingsChanged();
 
 private:
     LMGraphView *m_canvas;

@@ -156,7 +156,7 @@ void TestDocuments::saveNewOpen()
     m_window->artFrameFactory()->selectOutline(2, 4);
     canvas()->setOutlineOffset(QPoint(200, 150));
     canvas()->setOutlineRotation(30);
-    canvas()->frameTextSettings().text = QStringLiteral("Grüße");
+    canvas()->frameTextSettings().setText(QStringLiteral("Grüße"));
     const QSize page = canvas()->rasterImage().size();
     const QString file = path(QStringLiteral("card.lmx"));
 
@@ -185,7 +185,7 @@ void TestDocuments::saveNewOpen()
     QCOMPARE(m_window->artFrameFactory()->currentConfig(), 4);
     QCOMPARE(canvas()->outlineOffset(), QPoint(200, 150));
     QCOMPARE(canvas()->flags().outlineRotation(), 30);
-    QCOMPARE(canvas()->frameTextSettings().text, QStringLiteral("Grüße"));
+    QCOMPARE(canvas()->frameTextSettings().text(), QStringLiteral("Grüße"));
     QVERIFY(!canvas()->flags().modified());
 }
 

@@ -1,0 +1,523 @@
+#include "frameeffect/LMScreenMsgHandlerBorderSetting.h"
+
+#include "canvas/LMFiles.h"
+#include "canvas/LMViewFlags.h"
+#include "capture/LMScreenshotHelper.h"
+#include "frameeffect/LMFrameTextSettings.h"
+#include "frameeffect/_BorderTextHelper.h"
+#include "outlines/LMArtFrameFactory.h"
+#include "tools/LMToolCanvas.h"
+#include "tools/text/LMScreenMsgHandlerTextSetting.h"
+#include "widgets/KVCLIENT_ColorComboBox.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
+
+#include <vector>
+
+namespace {
+const QSize ButtonSize(32, 24);
+// The stored frame text is at most 1024 bytes; no character takes more than
+// three bytes per UTF-16 unit, so this many units always fit.
+constexpr int MaxFrameTextLength = 340;
+
+template <class W> W *named(W *w, const char *name)
+{
+    w->setObjectName(QLatin1String(name));
+    return w;
+}
+
+QPushButton *fillButton(QWidget *parent, const char *name)
+{
+    auto *b = named(new QPushButton(parent), name);
+    b->setFlat(true);
+    b->setCheckable(true);
+    b->setFixedSize(ButtonSize);
+    b->setIconSize(ButtonSize - QSize(6, 6));
+    return b;
+}
+
+QIcon swatch(const QColor &colour)
+{
+    QPixmap p(ButtonSize - QSize(6, 6));
+    p.fill(colour);
+    return QIcon(p);
+}
+} // namespace
+
+const QStringList &LMScreenMsgHandlerBorderSetting::widthNames()
+{
+    static const QStringList names = {"3mm", "6mm", "12mm", "24mm", "36mm", "", ""};
+    return names;
+}
+
+LMScreenMsgHandlerBorderSetting::LMScreenMsgHandlerBorderSetting(LMToolCanvas *view, bool strip,
+                                                                 QWidget *parent)
+    : LMSettingPanel(parent), m_view(view), m_strip(strip),
+      m_textHelper(new _BorderTextHelper(view)), m_fills(new QButtonGroup(this))
+{
+    setObjectName(QStringLiteral("LMScreenMsgHandlerBorderSetting"));
+    buildForm();
+    syncFromCanvas();
+
+    connect(m_btnColor, &QPushButton::clicked, this,
+            &LMScreenMsgHandlerBorderSetting::slot_updateColor);
+    connect(m_colorW, &KVCLIENT_ColorComboBox::signal_colorChanged, this,
+            &LMScreenMsgHandlerBorderSetting::slot_updateColor);
+    connect(m_colorW2, &KVCLIENT_ColorComboBox::signal_colorChanged, this,
+            &LMScreenMsgHandlerBorderSetting::slot_updateHeightColor);
+    connect(m_expand, &QCheckBox::clicked, this,
+            &LMScreenMsgHandlerBorderSetting::slot_updateHeightColor);
+    for (QAbstractButton *b :
+         {static_cast<QAbstractButton *>(m_tiled), static_cast<QAbstractButton *>(m_stretched)})
+        connect(b, &QAbstractButton::clicked, this,
+                &LMScreenMsgHandlerBorderSetting::slot_updateCopyTexture);
+    connect(m_scale, &QSlider::valueChanged, this,
+            &LMScreenMsgHandlerBorderSetting::slot_updateCopyTexture);
+
+    // The sides' colour shows while the texture leaves the sides to it;
+    // the scale while the texture is tiled.
+    connect(m_useHeight, &QCheckBox::clicked, m_sides, &QWidget::setVisible);
+    connect(m_expand, &QCheckBox::clicked, m_wColor2, &QWidget::setHidden);
+    connect(m_scale, &QSlider::valueChanged, m_sizeValue, qOverload<int>(&QLabel::setNum));
+    connect(m_tiled, &QRadioButton::clicked, m_sizeRow, &QWidget::setVisible);
+    connect(m_stretched, &QRadioButton::clicked, m_sizeRow, &QWidget::setHidden);
+
+    if (m_strip) {
+        m_w0->hide();
+        m_widths->hide();
+    } else {
+        m_w1->hide();
+        m_count->hide();
+        m_type->hide();
+    }
+    // An open panel follows a loaded design, and the outline's levels.
+    connect(m_view, &LMToolCanvas::signal_frameSettingsChanged, this,
+            &LMScreenMsgHandlerBorderSetting::syncFromCanvas);
+    if (LMArtFrameFactory *catalogue = m_view->catalogue())
+        connect(catalogue, &LMArtFrameFactory::signal_shapesChanged, this,
+                &LMScreenMsgHandlerBorderSetting::refreshFrameWidths);
+    retranslate();
+
+    connect(m_textEdit, &LMScreenMsgHandlerTextSetting::signal_colorChanged, m_textHelper,
+            &_BorderTextHelper::slot_colorChanged);
+    connect(m_textEdit, &LMScreenMsgHandlerTextSetting::signal_fillcolorChanged, m_textHelper,
+            &_BorderTextHelper::slot_fillcolorChanged);
+    connect(m_textEdit, &LMScreenMsgHandlerTextSetting::signal_sizeIndexChanged, m_textHelper,
+            &_BorderTextHelper::slot_sizeIndexChanged);
+    connect(m_textEdit, &LMScreenMsgHandlerTextSetting::signal_familyIndexChanged, m_textHelper,
+            &_BorderTextHelper::slot_familyIndexChanged);
+    connect(m_textEdit, &LMScreenMsgHandlerTextSetting::signal_boldtextCheckboxChanged,
+            m_textHelper, &_BorderTextHelper::slot_boldtextCheckboxChanged);
+    connect(m_textEdit, &LMScreenMsgHandlerTextSetting::signal_italicizetextCheckboxChanged,
+            m_textHelper, &_BorderTextHelper::slot_italicizetextCheckboxChanged);
+    connect(m_textEdit, &LMScreenMsgHandlerTextSetting::signal_strokeCheckboxChanged, m_textHelper,
+            &_BorderTextHelper::slot_strokeCheckboxChanged);
+    connect(m_textEdit, &LMScreenMsgHandlerTextSetting::signal_widthChanged, m_textHelper,
+            &_BorderTextHelper::slot_widthChanged);
+    connect(m_frameText, &QLineEdit::textChanged, m_textHelper,
+            &_BorderTextHelper::slot_TextChanged);
+}
+
+LMScreenMsgHandlerBorderSetting::~LMScreenMsgHandlerBorderSetting()
+{
+    delete m_textHelper;
+}
+
+QWidget *LMScreenMsgHandlerBorderSetting::textureRow(const char *group, const char *stem)
+{
+    auto *row = named(new QWidget(this), group);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(3);
+    for (int i = 0; i < 8; ++i) {
+        const QString name = QStringLiteral("%1%2").arg(QLatin1String(stem)).arg(i);
+        auto *b = fillButton(row, qPrintable(QStringLiteral("btn_") + name));
+        b->setProperty("texture", name);
+        const QImage texture(QStringLiteral(":/texture/%1.jpg").arg(name));
+        if (!texture.isNull())
+            b->setIcon(QIcon(QPixmap::fromImage(
+                texture.scaled(b->iconSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation))));
+        b->setToolTip(
+            QStringLiteral("<img width=\"200\" height=\"150\" src=\":/texture/%1.jpg\" />")
+                .arg(name));
+        connect(b, &QPushButton::clicked, this,
+                &LMScreenMsgHandlerBorderSetting::slot_ChangeTexture);
+        m_fills->addButton(b);
+        m_textureButtons << b;
+        layout->addWidget(b);
+    }
+    layout->addStretch();
+    return row;
+}
+
+void LMScreenMsgHandlerBorderSetting::buildForm()
+{
+    QGridLayout *grid = makeGrid();
+    int row = 0;
+    const auto add = [&](QWidget *w) { grid->addWidget(w, row++, 0); };
+
+    m_w0 = named(new QWidget(this), "w0");
+    auto *w0Layout = new QHBoxLayout(m_w0);
+    w0Layout->setContentsMargins(0, 0, 0, 0);
+    m_useBorder = named(new QCheckBox(m_w0), "chk_useborder");
+    w0Layout->addWidget(m_useBorder);
+    add(m_w0);
+
+    m_wNum = named(new QWidget(this), "w_num");
+    auto *numLayout = new QGridLayout(m_wNum);
+    numLayout->setContentsMargins(0, 0, 0, 0);
+    m_labNum = named(new QLabel(m_wNum), "lab_num");
+    m_labNum->setWordWrap(true);
+    m_widths = named(new QComboBox(m_wNum), "cob_n");
+    m_count = named(new QSpinBox(m_wNum), "spin_n");
+    m_count->setRange(1, 3);
+    m_type = named(new QComboBox(m_wNum), "cob_type");
+    m_type->addItems({QString(), QString()});
+    numLayout->addWidget(m_labNum, 0, 0, 1, 3);
+    numLayout->addWidget(m_widths, 1, 0);
+    numLayout->addWidget(m_count, 1, 1);
+    numLayout->addWidget(m_type, 1, 2);
+    add(m_wNum);
+
+    m_t3 = named(new QLabel(this), "t3");
+    add(m_t3);
+    auto *colourRow = new QWidget(this);
+    auto *colourLayout = new QHBoxLayout(colourRow);
+    colourLayout->setContentsMargins(0, 0, 0, 0);
+    m_btnColor = fillButton(colourRow, "btn_color");
+    m_btnColor->setProperty("texture", QStringLiteral("color"));
+    m_fills->addButton(m_btnColor);
+    m_colorW = named(new KVCLIENT_ColorComboBox(colourRow), "colorW");
+    colourLayout->addWidget(m_btnColor);
+    colourLayout->addWidget(m_colorW, 1);
+    add(colourRow);
+
+    m_t0 = named(new QLabel(this), "t0");
+    add(m_t0);
+    add(textureRow("metal", "metal"));
+    m_t1 = named(new QLabel(this), "t1");
+    add(m_t1);
+    add(textureRow("wood", "wood"));
+    m_t2 = named(new QLabel(this), "t2");
+    add(m_t2);
+    add(textureRow("interest", "interest"));
+
+    m_labCustom = named(new QLabel(this), "lab_custom");
+    add(m_labCustom);
+    auto *customRow = new QWidget(this);
+    auto *customLayout = new QHBoxLayout(customRow);
+    customLayout->setContentsMargins(0, 0, 0, 0);
+    m_btnLoad = named(new QPushButton(customRow), "btn_load");
+    m_btnScreenshot = named(new QPushButton(customRow), "btn_screenshoot");
+    customLayout->addWidget(m_btnLoad);
+    customLayout->addWidget(m_btnScreenshot);
+    add(customRow);
+
+    auto *tilingRow = new QWidget(this);
+    auto *tilingLayout = new QHBoxLayout(tilingRow);
+    tilingLayout->setContentsMargins(0, 0, 0, 0);
+    m_tiled = named(new QRadioButton(tilingRow), "r_copy");
+    m_stretched = named(new QRadioButton(tilingRow), "r_expand");
+    tilingLayout->addWidget(m_tiled);
+    tilingLayout->addWidget(m_stretched);
+    tilingLayout->addStretch();
+    add(tilingRow);
+    m_sizeRow = named(new QWidget(this), "size_w");
+    auto *sizeLayout = new QHBoxLayout(m_sizeRow);
+    sizeLayout->setContentsMargins(0, 0, 0, 0);
+    m_sizeLabel = named(new QLabel(m_sizeRow), "label");
+    m_scale = named(new QSlider(Qt::Horizontal, m_sizeRow), "slider_size");
+    m_scale->setRange(0, 100);
+    m_scale->setSingleStep(10);
+    m_scale->setPageStep(10);
+    m_sizeValue = named(new QLabel(m_sizeRow), "label_2");
+    m_sizeValue->setMinimumWidth(24);
+    sizeLayout->addWidget(m_sizeLabel);
+    sizeLayout->addWidget(m_scale, 1);
+    sizeLayout->addWidget(m_sizeValue);
+    add(m_sizeRow);
+
+    m_w1 = named(new QWidget(this), "w1");
+    auto *w1Layout = new QVBoxLayout(m_w1);
+    w1Layout->setContentsMargins(0, 0, 0, 0);
+    m_useHeight = named(new QCheckBox(m_w1), "chk_useheight");
+    m_sides = named(new QFrame(m_w1), "frame");
+    auto *sidesLayout = new QVBoxLayout(m_sides);
+    sidesLayout->setContentsMargins(16, 0, 0, 0);
+    m_expand = named(new QCheckBox(m_sides), "chk_expand");
+    m_wColor2 = named(new QWidget(m_sides), "w_color2");
+    auto *color2Layout = new QHBoxLayout(m_wColor2);
+    color2Layout->setContentsMargins(0, 0, 0, 0);
+    m_labColor = named(new QLabel(m_wColor2), "lab_color");
+    m_colorW2 = named(new KVCLIENT_ColorComboBox(m_wColor2), "colorW2");
+    color2Layout->addWidget(m_labColor);
+    color2Layout->addWidget(m_colorW2, 1);
+    sidesLayout->addWidget(m_expand);
+    sidesLayout->addWidget(m_wColor2);
+    w1Layout->addWidget(m_useHeight);
+    w1Layout->addWidget(m_sides);
+    add(m_w1);
+
+    m_useText = named(new QCheckBox(this), "chk_usetext");
+    add(m_useText);
+    m_editText = named(new QWidget(this), "edt_text");
+    auto *textLayout = new QVBoxLayout(m_editText);
+    textLayout->setContentsMargins(0, 0, 0, 0);
+    m_labText = named(new QLabel(m_editText), "lab_text");
+    m_labText->setWordWrap(true);
+    m_frameText = named(new QLineEdit(m_editText), "frameTextEdt");
+    m_frameText->setMaxLength(MaxFrameTextLength);
+    m_textEdit = named(new LMScreenMsgHandlerTextSetting(m_editText), "textEdt");
+    m_textEdit->rotateCheckBox()->hide();
+    textLayout->addWidget(m_labText);
+    textLayout->addWidget(m_frameText);
+    textLayout->addWidget(m_textEdit);
+    add(m_editText);
+    grid->setRowStretch(row, 1);
+
+    // The fill buttons are little plates, lit on hover, blue when chosen.
+    setStyleSheet(QStringLiteral(
+        "QPushButton[texture] { border-image: url(:/images/little_normal.png) 6 6 6 6 stretch "
+        "stretch; border-width: 3px; padding: 0; }"
+        "QPushButton[texture]:hover { border-image: url(:/images/little_hovered.png) 6 6 6 6 "
+        "stretch stretch; }"
+        "QPushButton[texture]:checked { border-image: url(:/images/little_checked.png) 6 6 6 6 "
+        "stretch stretch; }"));
+    m_fills->setExclusive(true);
+    QMetaObject::connectSlotsByName(this);
+}
+
+void LMScreenMsgHandlerBorderSetting::retranslate()
+{
+    m_t3->setText(lmText(34));
+    m_t0->setText(lmText(35));
+    m_t1->setText(lmText(36));
+    m_t2->setText(lmText(37));
+    m_labCustom->setText(lmText(64));
+    m_btnLoad->setText(lmText(13));
+    m_btnScreenshot->setText(lmText(47));
+    m_tiled->setText(lmText(65));
+    m_stretched->setText(lmText(66));
+    m_sizeLabel->setText(lmText(22));
+    m_useBorder->setText(lmText(38));
+    m_useText->setText(lmText(48));
+    m_labNum->setText(lmText(m_strip ? 42 : 43));
+    m_type->setItemText(0, lmText(99));
+    m_type->setItemText(1, lmText(98));
+    m_labText->setText(lmText(15));
+    m_useHeight->setText(lmText(44));
+    m_expand->setText(lmText(45));
+    m_labColor->setText(lmText(20));
+}
+
+void LMScreenMsgHandlerBorderSetting::syncFromCanvas()
+{
+    // Showing the canvas's values is no change of them.
+    const QList<QObject *> quiet = {m_colorW, m_colorW2,   m_useBorder, m_useText, m_count,
+                                    m_type,   m_useHeight, m_expand,    m_tiled,   m_stretched,
+                                    m_scale,  m_frameText, m_textEdit,  m_widths};
+    std::vector<QSignalBlocker> blockers;
+    blockers.reserve(quiet.size());
+    for (QObject *o : quiet)
+        blockers.emplace_back(o);
+
+    const LMViewFlags &flags = m_view->flags();
+    m_colorW->setColor(m_view->frameColor());
+    m_btnColor->setIcon(swatch(m_view->frameColor()));
+    m_colorW2->setColor(m_view->sideColor());
+    m_useBorder->setChecked(flags.frameEffectOn() || m_strip);
+    m_useText->setChecked(flags.frameTextOn());
+    const QString name = m_view->textureName();
+    uncheckFillButtons();
+    for (QAbstractButton *b : m_fills->buttons()) {
+        if (!name.isEmpty() && b->property("texture").toString() == name) {
+            b->setChecked(true);
+            break;
+        }
+    }
+    m_count->setValue(qBound(1, flags.stripCount(), 3));
+    m_type->setCurrentIndex(flags.stripType() ? 1 : 0);
+    m_useHeight->setChecked(flags.useHeight());
+    m_sides->setVisible(flags.useHeight());
+    m_expand->setChecked(flags.expandToSides());
+    m_tiled->setChecked(flags.textureTiled());
+    m_stretched->setChecked(!flags.textureTiled());
+    m_scale->setValue(flags.textureScale());
+    m_sizeValue->setNum(flags.textureScale());
+    m_sizeRow->setVisible(flags.textureTiled());
+    m_wColor2->setVisible(!flags.expandToSides());
+    const LMFrameTextSettings &text = m_view->frameText();
+    m_textEdit->init(text.edgeColor(), text.fillColor(), text.edgeWidth(),
+                     QString::number(text.font().pointSize()), text.font().family(),
+                     text.font().weight() > QFont::Normal,
+                     text.font().style() != QFont::StyleNormal, text.strokeOn());
+    m_frameText->setText(text.text());
+    blockers.clear();
+    enableTextControls();
+    refreshFrameWidths();
+}
+
+void LMScreenMsgHandlerBorderSetting::refreshFrameWidths()
+{
+    if (m_strip)
+        return;
+    const QSignalBlocker quiet(m_widths);
+    LMArtFrameFactory *catalogue = m_view->catalogue();
+    const int levels = catalogue ? catalogue->frameLevelCount() : 0;
+    const int wanted = qMin(levels, int(widthNames().size()));
+    while (m_widths->count() > wanted)
+        m_widths->removeItem(m_widths->count() - 1);
+    while (m_widths->count() < wanted)
+        m_widths->addItem(widthNames().at(m_widths->count()));
+    const int level = m_view->flags().frameIndex();
+    if (level >= 1 && level <= m_widths->count())
+        m_widths->setCurrentIndex(level - 1);
+    const QSignalBlocker quietType(m_type);
+    m_type->setCurrentIndex(m_view->flags().stripType() ? 1 : 0);
+}
+
+void LMScreenMsgHandlerBorderSetting::enableTextControls()
+{
+    const bool on = m_view->flags().frameEffectOn() || m_strip;
+    m_useText->setEnabled(on);
+    m_wNum->setEnabled(on);
+    m_editText->setEnabled(on && m_view->flags().frameTextOn());
+}
+
+void LMScreenMsgHandlerBorderSetting::frameShown()
+{
+    m_view->setFrameEffectOn(true);
+    m_view->markModified();
+    const QSignalBlocker quiet(m_useBorder);
+    m_useBorder->setChecked(true);
+    enableTextControls();
+}
+
+void LMScreenMsgHandlerBorderSetting::uncheckFillButtons()
+{
+    m_fills->setExclusive(false);
+    for (QAbstractButton *b : m_fills->buttons())
+        b->setChecked(false);
+    m_fills->setExclusive(true);
+}
+
+void LMScreenMsgHandlerBorderSetting::slot_ChangeTexture()
+{
+    auto *button = qobject_cast<QAbstractButton *>(sender());
+    if (!button)
+        return;
+    m_view->setTexture(button->property("texture").toString());
+    frameShown();
+    button->setChecked(true);
+    const QSignalBlocker quiet(m_scale);
+    m_scale->setValue(m_view->flags().textureScale());
+    m_sizeValue->setNum(m_scale->value());
+}
+
+void LMScreenMsgHandlerBorderSetting::slot_updateColor()
+{
+    m_view->setFrameColor(m_colorW->color());
+    m_btnColor->setIcon(swatch(m_colorW->color()));
+    frameShown();
+    m_btnColor->setChecked(true);
+    const QSignalBlocker quiet(m_scale);
+    m_scale->setValue(100);
+    m_sizeValue->setNum(100);
+}
+
+void LMScreenMsgHandlerBorderSetting::setCustomPicture(const QPixmap &picture)
+{
+    if (picture.isNull())
+        return;
+    m_view->setFramePicture(picture.toImage());
+    frameShown();
+    uncheckFillButtons();
+    const QSignalBlocker quiet(m_scale);
+    m_scale->setValue(100);
+    m_sizeValue->setNum(100);
+}
+
+void LMScreenMsgHandlerBorderSetting::on_btn_load_clicked()
+{
+    const QString name = QFileDialog::getOpenFileName(
+        this, lmText(32), QStringLiteral("."),
+        QStringLiteral("JPEG(*.jpeg *.jpg *.jpe);;GIF(*.gif);;Bitmap(*.bmp *.pbm *.xbm "
+                       "*.xpm);;TIFF(*.tiff);;PNG(*.png);;All(*.*)"));
+    if (name.isEmpty())
+        return;
+    setCustomPicture(QPixmap::fromImage(LMFiles::readPicture(name).image));
+}
+
+void LMScreenMsgHandlerBorderSetting::on_btn_screenshoot_clicked()
+{
+    LMScreenshotHelper helper;
+    QPixmap captured;
+    if (helper.capture(captured))
+        setCustomPicture(captured);
+}
+
+void LMScreenMsgHandlerBorderSetting::slot_updateHeightColor()
+{
+    m_view->setExpandToSides(m_expand->isChecked());
+    m_view->setSideColor(m_colorW2->color());
+    m_view->markModified();
+}
+
+void LMScreenMsgHandlerBorderSetting::slot_updateCopyTexture()
+{
+    m_view->setTextureTiling(m_tiled->isChecked(), m_scale->value());
+    m_view->markModified();
+}
+
+void LMScreenMsgHandlerBorderSetting::on_chk_useborder_clicked(bool checked)
+{
+    m_view->setFrameEffectOn(checked);
+    m_view->markModified();
+    if (!m_strip)
+        enableTextControls();
+}
+
+void LMScreenMsgHandlerBorderSetting::on_chk_usetext_clicked(bool on)
+{
+    m_view->setFrameTextOn(on);
+    m_view->markModified();
+    enableTextControls();
+}
+
+void LMScreenMsgHandlerBorderSetting::on_cob_n_currentIndexChanged(int index)
+{
+    if (index < 0 || m_view->flags().frameIndex() == index + 1)
+        return;
+    m_view->setFrameIndex(index + 1); // rebuilds the ring and marks the design
+}
+
+void LMScreenMsgHandlerBorderSetting::on_cob_type_currentIndexChanged(int index)
+{
+    m_view->setStripType(index == 1);
+    m_view->markModified();
+}
+
+void LMScreenMsgHandlerBorderSetting::on_spin_n_valueChanged(int count)
+{
+    m_view->setStripCount(count);
+    m_view->markModified();
+}
+
+void LMScreenMsgHandlerBorderSetting::on_chk_useheight_clicked(bool on)
+{
+    m_view->setUseHeight(on);
+    m_view->markModified();
+}

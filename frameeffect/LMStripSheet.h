@@ -1,0 +1,45 @@
+#pragma once
+
+#include "frameeffect/LMStripGeometry.h"
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+#include <QSize>
+
+class LMFrameTextSettings;
+class QPainter;
+
+// What the strip sheet is drawn from, in page pixels.
+struct LMStripSheetInputs {
+    QSize page;
+    bool landscape = false;
+    QRect printable; // the page inside its margins, inclusive
+    LMStripGeometry strips;
+    bool expandToSides = false; // the texture covers the sides too
+    QColor sideColor;
+    QImage texture;
+    bool textureTiled = false;
+    int textureScale = 100;
+    LMFrameTextSettings *text = nullptr; // null: no text on the strips
+};
+
+// The strip-pattern sheet: bands of foam strips printed with the frame's
+// texture and text, with dashed cut lines, for self-adhesive paper. Bands
+// run along the paper's long side. The texture prepared for a sheet is kept
+// until its inputs change.
+class LMStripSheet {
+public:
+    // Paints over `painter`'s current transform, which maps page pixels to
+    // the device (none for output, the zoom for the screen).
+    void paint(QPainter &painter, const LMStripSheetInputs &in);
+
+    // The sheet's area in its own (possibly turned) coordinates.
+    static QRect area(const LMStripSheetInputs &in);
+
+private:
+    const QImage &textureFor(const LMStripSheetInputs &in, const QRect &area);
+
+    QImage m_texture;
+    QString m_textureKey;
+};
