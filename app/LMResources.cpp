@@ -9,6 +9,7 @@ static void initAll()
     Q_INIT_RESOURCE(buttons);
     Q_INIT_RESOURCE(i18n);
     Q_INIT_RESOURCE(path);
+    Q_INIT_RESOURCE(texture);
 }
 
 void lmInitResources()

@@ -1,0 +1,123 @@
+#include "app/LMResources.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QImage>
+#include <QSet>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+const QSize TextureSize(512, 384);
+const char *const Families[] = {"metal", "wood", "interest"};
+
+QStringList textureNames()
+{
+    QStringList names;
+    for (const char *family : Families)
+        for (int i = 0; i < 8; ++i)
+            names << QStringLiteral("%1%2").arg(QLatin1String(family)).arg(i);
+    return names;
+}
+
+double lightness(const QImage &image, int x, int y)
+{
+    return qGray(image.pixel(x, y));
+}
+
+// Mean step in lightness between pixel column (or row) a and b.
+double step(const QImage &image, bool columns, int a, int b)
+{
+    const int length = columns ? image.height() : image.width();
+    double sum = 0;
+    for (int i = 0; i < length; ++i)
+        sum += columns ? std::abs(lightness(image, a, i) - lightness(image, b, i))
+                       : std::abs(lightness(image, i, a) - lightness(image, i, b));
+    return sum / length;
+}
+
+// The step across the wrapped edge against the biggest step inside: a tile
+// that does not repeat shows a seam well above anything within it.
+void verifySeamless(const QImage &image, bool columns)
+{
+    const int n = columns ? image.width() : image.height();
+    double inside = 0;
+    for (int i = 0; i + 1 < n; ++i)
+        inside = std::max(inside, step(image, columns, i, i + 1));
+    const double seam = step(image, columns, n - 1, 0);
+    QVERIFY2(seam < 1.25 * inside + 2, qPrintable(QStringLiteral("%1 seam %2, inside at most %3")
+                                                      .arg(columns ? "vertical" : "horizontal")
+                                                      .arg(seam)
+                                                      .arg(inside)));
+}
+} // namespace
+
+// The shipped frame textures against the rules they are made by.
+class TestTextures : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void texture_data();
+    void texture();
+    void distinctAndLean();
+};
+
+void TestTextures::initTestCase()
+{
+    lmInitResources();
+}
+
+void TestTextures::texture_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const QString &name : textureNames())
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void TestTextures::texture()
+{
+    QFETCH(QString, name);
+    const QImage image(QStringLiteral(":/texture/%1.jpg").arg(name));
+    QVERIFY2(!image.isNull(), "missing or unreadable");
+    QCOMPARE(image.size(), TextureSize);
+
+    double sum = 0, squares = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const double l = lightness(image, x, y);
+            sum += l;
+            squares += l * l;
+        }
+    }
+    const double n = double(image.width()) * image.height();
+    const double deviation = std::sqrt(squares / n - (sum / n) * (sum / n));
+    QVERIFY2(deviation > 4, qPrintable(QString::number(deviation)));
+
+    // The frame paints the texture as a repeating brush.
+    verifySeamless(image, true);
+    verifySeamless(image, false);
+}
+
+void TestTextures::distinctAndLean()
+{
+    const QDir folder(qEnvironmentVariable("LUMETRA_SOURCE_DIR") +
+                      QStringLiteral("/resources/texture"));
+    QSet<QByteArray> pictures;
+    qint64 total = 0;
+    for (const QString &name : textureNames()) {
+        const QImage image(QStringLiteral(":/texture/%1.jpg").arg(name));
+        pictures.insert(QCryptographicHash::hash(
+            QByteArray::fromRawData(reinterpret_cast<const char *>(image.constBits()),
+                                    int(image.sizeInBytes())),
+            QCryptographicHash::Sha1));
+        const QFileInfo file(folder.filePath(name + QStringLiteral(".jpg")));
+        QVERIFY2(file.exists(), qPrintable(file.filePath()));
+        total += file.size();
+    }
+    QCOMPARE(pictures.size(), 24);
+    QVERIFY2(total < 3000000, qPrintable(QString::number(total)));
+}
+
+QTEST_GUILESS_MAIN(TestTextures)
+#include "tst_textures.moc"
