@@ -34,6 +34,8 @@ private Q_SLOTS:
     void languageChoiceRetranslates();
     void everyLanguageFromTheCombo_data();
     void everyLanguageFromTheCombo();
+    void captionsFitTheColumn_data();
+    void captionsFitTheColumn();
     void firstStartFollowsTheSystem_data();
     void firstStartFollowsTheSystem();
     void choiceIsRememberedOverTheSystem();
@@ -220,6 +222,49 @@ void TestMainWidget::everyLanguageFromTheCombo()
     ui->cob_lan->setCurrentIndex(0);
     QCOMPARE(ui->l2->text(), QStringLiteral("Draw/Add Text/Edit"));
     QCOMPARE(m_window->layoutDirection(), Qt::LeftToRight);
+}
+
+void TestMainWidget::captionsFitTheColumn_data()
+{
+    everyLanguageFromTheCombo_data();
+}
+
+// In every language the settings column shows each caption whole, with the
+// text panel and with the outline panel open: nothing wider than its place,
+// nothing past the column's edge.
+void TestMainWidget::captionsFitTheColumn()
+{
+    QFETCH(int, index);
+    m_window->resize(1309, 800);
+    m_window->show();
+    ui->cob_lan->setCurrentIndex(index);
+    QWidget *viewport = ui->scrollArea->viewport();
+    for (QPushButton *tool : {ui->d13, ui->b0}) {
+        QTest::mouseClick(tool, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(m_window->settingsPanel());
+        QCoreApplication::processEvents();
+        QList<QWidget *> captions;
+        for (QLabel *label : ui->left->findChildren<QLabel *>())
+            captions << label;
+        for (QAbstractButton *button : ui->left->findChildren<QAbstractButton *>())
+            captions << button;
+        for (QWidget *w : std::as_const(captions)) {
+            if (!w->isVisibleTo(ui->left) || w->width() == 0)
+                continue;
+            const auto *label = qobject_cast<QLabel *>(w);
+            const QString text = label ? label->text() : qobject_cast<QAbstractButton *>(w)->text();
+            if (text.isEmpty())
+                continue; // swatches and outline buttons draw their own faces
+            const QString what = w->objectName() + QLatin1Char(' ') + text;
+            QVERIFY2(w->sizeHint().width() <= w->width(), qPrintable(QStringLiteral("%1: %2 > %3")
+                                                                         .arg(what)
+                                                                         .arg(w->sizeHint().width())
+                                                                         .arg(w->width())));
+            const int right = w->mapTo(viewport, QPoint(w->width(), 0)).x();
+            QVERIFY2(right <= viewport->width(), qPrintable(what));
+        }
+    }
 }
 
 void TestMainWidget::firstStartFollowsTheSystem_data()
