@@ -1,5 +1,6 @@
 #include "app/LMMainWidget.h"
 
+#include "app/LMLanguageList.h"
 #include "app/LMLeftController.h"
 #include "app/LMLogging.h"
 #include "app/QVTLanguageManager.h"
@@ -49,7 +50,8 @@ LMMainWidget::LMMainWidget(const QStringList &arguments)
     updateWindowTitle();
 
     applyStyleSheet();
-    selectStartLanguage();
+    // QLocale() is the system's unless the program chose another.
+    selectStartLanguage(QLocale());
     ui->scrollArea->viewport()->setStyleSheet(QStringLiteral(
         "#qt_scrollarea_viewport,#qt_scrollarea_viewport > *{background-color:transparent;}"));
     ui->label->setText(QStringLiteral("Lumetra " LUMETRA_VERSION));
@@ -169,13 +171,21 @@ void LMMainWidget::applyStyleSheet()
     setStyleSheet(QString::fromUtf8(bytes));
 }
 
-void LMMainWidget::selectStartLanguage()
+void LMMainWidget::selectStartLanguage(const QLocale &system)
 {
-    m_languageByIndex = {{0, 0}, {1, 6}};
-    const int current = m_languageManager->language();
-    const int comboIndex = m_languageByIndex.key(current, 0);
-    ui->cob_lan->setCurrentIndex(comboIndex);
-    m_languageManager->setLanguage(m_languageByIndex.value(comboIndex));
+    // Every language under its own name, so that a reader finds theirs
+    // whatever the window shows at the moment.
+    m_languageByIndex.clear();
+    const QSignalBlocker quiet(ui->cob_lan);
+    ui->cob_lan->clear();
+    const QList<int> order = LMLanguageList::comboOrder();
+    for (int i = 0; i < order.size(); ++i) {
+        m_languageByIndex.insert(i, order.at(i));
+        ui->cob_lan->addItem(LMLanguageList::nativeName(order.at(i)));
+    }
+    const int language = LMLanguageList::startLanguage(system, rememberedLanguage());
+    ui->cob_lan->setCurrentIndex(m_languageByIndex.key(language, 0));
+    m_languageManager->setLanguage(m_languageByIndex.value(ui->cob_lan->currentIndex()));
 }
 
 QBoxLayout *LMMainWidget::settingsColumn() const
@@ -274,6 +284,8 @@ void LMMainWidget::slot_updatePaper()
 void LMMainWidget::slot_updateLanguage(int index)
 {
     m_languageManager->setLanguage(m_languageByIndex.value(index, 0));
+    // A choice made is a choice kept, also when the program ends abruptly.
+    rememberLanguage();
 }
 
 void LMMainWidget::slot_HideFirstComment()

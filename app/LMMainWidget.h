@@ -17,6 +17,7 @@ class QVTLanguageManager;
 class QBoxLayout;
 class QPushButton;
 class QButtonGroup;
+class QLocale;
 
 namespace Ui {
 class LMMainWidget;
@@ -120,7 +121,11 @@ private:
     void showRecentFiles(const QPoint &at);
     void reportCatalogueFailure();
     void applyStyleSheet();
-    void selectStartLanguage();
+    // The remembered language, else the one of `system` when there is a
+    // table for it, else English.
+    void selectStartLanguage(const QLocale &system);
+    int rememberedLanguage() const;
+    void rememberLanguage() const;
 
     LMLeftController *m_leftController = nullptr;
     LMGraphView *m_graphView = nullptr;

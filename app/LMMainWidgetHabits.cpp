@@ -148,10 +148,6 @@ void LMMainWidget::restoreSettings()
     QSettings stored = settings();
     m_lastFolder = stored.value(QStringLiteral("lastFolder")).toString();
     m_recentFiles = stored.value(QStringLiteral("recentFiles")).toStringList();
-    const int language = stored.value(QStringLiteral("language"), -1).toInt();
-    const int comboIndex = m_languageByIndex.key(language, -1);
-    if (comboIndex >= 0)
-        ui->cob_lan->setCurrentIndex(comboIndex);
     if (!restoreGeometry(stored.value(QStringLiteral("geometry")).toByteArray()))
         fitToScreen();
 }
@@ -165,6 +161,18 @@ void LMMainWidget::saveSettings() const
     stored.setValue(QStringLiteral("recentFiles"), m_recentFiles);
 }
 
+int LMMainWidget::rememberedLanguage() const
+{
+    bool ok = false;
+    const int language = settings().value(QStringLiteral("language")).toInt(&ok);
+    return ok ? language : -1;
+}
+
+void LMMainWidget::rememberLanguage() const
+{
+    settings().setValue(QStringLiteral("language"), m_languageManager->language());
+}
+
 void LMMainWidget::fitToScreen()
 {
     // The whole page at the current zoom, but never larger than the screen
@@ -172,7 +180,7 @@ void LMMainWidget::fitToScreen()
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1309, 512);
     const QSize page = m_graphView->size();
-    const QSize wanted(page.width() + 340, page.height() + 160);
+    const QSize wanted(page.width() + 390, page.height() + 160);
     const QSize size = wanted.expandedTo(QSize(1309, 512)).boundedTo(available.size());
     resize(size);
     move(available.center() - QPoint(size.width() / 2, size.height() / 2));

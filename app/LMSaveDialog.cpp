@@ -1,5 +1,6 @@
 #include "app/LMSaveDialog.h"
 
+#include "app/LMLanguageList.h"
 #include "app/QVTLanguageManager.h"
 
 #include <QGridLayout>
@@ -37,13 +38,26 @@ LMSaveDialog::LMSaveDialog(QWidget *parent) : QDialog(parent)
 int LMSaveDialog::ask(QWidget *parent, const QString &fileName)
 {
     LMSaveDialog dialog(parent);
-    // The table's line has lost its trailing blank: put one back before the name.
-    dialog.m_label->setText(lmText(28) + QLatin1Char(' ') + fileName + QLatin1Char('?'));
+    dialog.m_label->setText(question(fileName));
     dialog.m_save->setText(lmText(29));
     dialog.m_dont->setText(lmText(30));
     dialog.m_cancel->setText(lmText(31));
     dialog.exec();
     return dialog.m_result;
+}
+
+QString LMSaveDialog::question(const QString &fileName)
+{
+    QVTLanguageManager *lan = QVTLanguageManager::instance();
+    const int language = lan ? lan->language() : 0;
+    // The table's line has lost its trailing blank: put one back before the
+    // name. The path is isolated left to right, so that a right-to-left
+    // sentence neither reverses its parts nor pulls its slashes to the other
+    // end.
+    QString name;
+    if (!fileName.isEmpty())
+        name = QChar(0x2066) + fileName + QChar(0x2069); // LRI ... PDI
+    return lmText(28) + QLatin1Char(' ') + name + LMLanguageList::questionMark(language);
 }
 
 void LMSaveDialog::on_btn_save_clicked()

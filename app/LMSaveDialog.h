@@ -15,6 +15,8 @@ public:
 
     // Save, Don't or Cancel; closing the dialog any other way is Cancel.
     static int ask(QWidget *parent, const QString &fileName);
+    // "Save File <path>?" in the current language, with its own question mark.
+    static QString question(const QString &fileName);
 
     int result() const { return m_result; }
     QLabel *question() const { return m_label; }

@@ -24,9 +24,9 @@ LMScreenMsgHandlerArtFrameSetting::LMScreenMsgHandlerArtFrameSetting(LMArtFrameF
     : LMSettingPanel(parent), m_catalogue(catalogue)
 {
     setObjectName(QStringLiteral("LMScreenMsgHandlerArtFrameSetting"));
-    // The settings column's inner width: long captions are shortened (and
-    // shown whole as tips) rather than pushing the column wider.
-    setMaximumWidth(254);
+    // The settings column's inner width: a long caption must not push the
+    // column wider.
+    setMaximumWidth(ColumnWidth);
     m_title = new QLabel(this);
     m_title->setObjectName(QStringLiteral("lab_title"));
     m_title->setWordWrap(true);
@@ -104,8 +104,7 @@ void LMScreenMsgHandlerArtFrameSetting::rebuildPages()
 
 void LMScreenMsgHandlerArtFrameSetting::retranslate()
 {
-    m_clip->setText(lmText(39));
-    m_clip->setToolTip(lmText(39));
+    setWrappedText(m_clip, lmText(39));
     // The whole caption also as a tip, for languages whose captions run long.
     for (int i = 0; i < m_toolBox->count() && i < 6; ++i) {
         m_toolBox->setItemText(i, lmText(CaptionLines[i]));

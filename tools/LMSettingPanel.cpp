@@ -3,10 +3,41 @@
 #include "app/QVTLanguageManager.h"
 #include "widgets/KVCLIENT_ColorComboBox.h"
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QSlider>
+#include <QStyle>
+
+QString LMSettingPanel::wrapped(const QString &text, const QFontMetrics &metrics, int width)
+{
+    const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QStringList lines;
+    QString line;
+    for (const QString &word : words) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (line.isEmpty() || metrics.horizontalAdvance(longer) <= width) {
+            line = longer;
+        } else {
+            lines << line;
+            line = word;
+        }
+    }
+    if (!line.isEmpty())
+        lines << line;
+    return lines.join(QLatin1Char('\n'));
+}
+
+void LMSettingPanel::setWrappedText(QAbstractButton *box, const QString &text)
+{
+    const QStyle *style = box->style();
+    const int indicator = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) +
+                          style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box);
+    // A few pixels spare for the frame the style may draw around the caption.
+    box->setText(wrapped(text, box->fontMetrics(), ColumnWidth - indicator - 6));
+    box->setToolTip(text);
+}
 
 void LMSettingPanel::changeEvent(QEvent *event)
 {

@@ -5,6 +5,8 @@
 #include <QWidget>
 
 class KVCLIENT_ColorComboBox;
+class QAbstractButton;
+class QFontMetrics;
 class QGridLayout;
 class QLabel;
 class QSlider;
@@ -16,7 +18,18 @@ class LMSettingPanel : public QWidget {
 public:
     using QWidget::QWidget;
 
+    // The settings column's inner width, which every panel fits into.
+    static constexpr int ColumnWidth = 304;
+
+    // `text` broken at blanks into lines no wider than `width` in `metrics`;
+    // a word wider than that keeps a line of its own.
+    static QString wrapped(const QString &text, const QFontMetrics &metrics, int width);
+
 protected:
+    // A check box caption on as many lines as the column needs: check boxes
+    // do not wrap their captions themselves. The whole caption is also its tip.
+    static void setWrappedText(QAbstractButton *box, const QString &text);
+
     // Sets every caption; each panel runs it once its widgets exist.
     virtual void retranslate() = 0;
     void changeEvent(QEvent *event) override;

@@ -3,7 +3,8 @@
 
 Every table must be UTF-8 with a byte-order mark, use line feeds only, hold
 exactly 100 lines, keep the placeholders and markup of each English line, and
-leave the lines the program keeps empty (86, 87) empty.
+leave the lines the program keeps empty (86, 87) empty, and give different
+words to lines that name different things side by side.
 
 Usage: datagen/i18n/check_tables.py [folder ...]   (default: all 24)
 """
@@ -19,10 +20,13 @@ CODES = re.compile(r"[A-Z]+\d\d[～–][A-Z]+\d\d")
 # Scripts written with full-width forms keep them in the outline group
 # captions; the others use plain brackets and a dash, which every font has.
 FULL_WIDTH = {"chs", "jpn"}
+# Lines a reader meets together and must tell apart: the line tool and the
+# font, start and end of shape editing, copy and cut, the two fitting buttons.
+DISTINCT = [(7, 33), (40, 41), (53, 54), (72, 73)]
 
 
-def read(folder):
-    raw = (ROOT / folder / "lan.txt").read_bytes()
+def read(folder, root=ROOT):
+    raw = (root / folder / "lan.txt").read_bytes()
     problems = []
     if not raw.startswith(b"\xef\xbb\xbf"):
         problems.append("no byte-order mark")
@@ -35,8 +39,8 @@ def read(folder):
     return lines, problems
 
 
-def check(folder, english):
-    lines, problems = read(folder)
+def check(folder, english, root=ROOT):
+    lines, problems = read(folder, root)
     if len(lines) != 100:
         return problems + [f"{len(lines)} lines instead of 100"]
     for n, (line, eng) in enumerate(zip(lines, english)):
@@ -58,6 +62,9 @@ def check(folder, english):
             if folder not in FULL_WIDTH and not (line.endswith(")") and " (" in line
                                                  and not re.search("[（）～]", line)):
                 problems.append(f"line {n} needs plain brackets and a dash")
+    for a, b in DISTINCT:
+        if lines[a].strip() == lines[b].strip():
+            problems.append(f"lines {a} and {b} read the same")
     return problems
 
 

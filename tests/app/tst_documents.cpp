@@ -1,4 +1,5 @@
 #include "../common/ModalAnswer.h"
+#include "app/LMLanguageTable.h"
 #include "app/LMMainWidget.h"
 #include "app/LMResources.h"
 #include "app/LMSaveDialog.h"
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextLayout>
 
 namespace {
 // Closes the next warning box and remembers what it said.
@@ -71,6 +73,7 @@ private Q_SLOTS:
     void saveAsImageKeepsTheDocumentUnnamed();
     void prompt_data();
     void prompt();
+    void promptQuestion_data();
     void promptQuestion();
     void workStillBeingEditedIsAskedAbout_data();
     void workStillBeingEditedIsAskedAbout();
@@ -110,7 +113,8 @@ void TestDocuments::init()
 
 void TestDocuments::cleanup()
 {
-    canvas()->setModifiedFlag(false); // no prompt on the way out
+    canvas()->setModifiedFlag(false);  // no prompt on the way out
+    ui()->cob_lan->setCurrentIndex(0); // the next window starts in English again
     delete m_window;
     delete m_dir;
 }
@@ -333,15 +337,85 @@ void TestDocuments::prompt()
     QCOMPARE(question, QStringLiteral("Save File ?"));
 }
 
-// A named design's prompt names its file.
+void TestDocuments::promptQuestion_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("mark");
+    const QString card = QStringLiteral("/home/me/card.lmx");
+    QTest::newRow("English, named") << "English"
+                                    << "enu" << card << "?";
+    QTest::newRow("Arabic, named")
+        << QStringLiteral("العربية") << "ara" << card << QStringLiteral("؟");
+    QTest::newRow("Arabic, Arabic folder name")
+        << QStringLiteral("العربية") << "ara" << QStringLiteral("/home/me/بطاقات/card 2.lmx")
+        << QStringLiteral("؟");
+    QTest::newRow("Arabic, unnamed") << QStringLiteral("العربية") << "ara"
+                                     << "" << QStringLiteral("؟");
+    QTest::newRow("Greek, named") << QStringLiteral("Ελληνικά") << "ell" << card << ";";
+    QTest::newRow("Japanese, named")
+        << QStringLiteral("日本語") << "jpn" << card << QStringLiteral("？");
+}
+
+// The prompt names a named design's full path, kept left to right as one
+// piece inside the sentence, and ends with the language's own question mark.
 void TestDocuments::promptQuestion()
 {
+    QFETCH(QString, language);
+    QFETCH(QString, folder);
+    QFETCH(QString, file);
+    QFETCH(QString, mark);
+    ui()->cob_lan->setCurrentIndex(ui()->cob_lan->findText(language));
     scribble();
+    m_window->setCurrentPath(file);
     QString question;
-    m_window->setCurrentPath(QStringLiteral("/home/me/card.lmx"));
-    answerPrompt(QStringLiteral("cancel"), &question);
+    Qt::LayoutDirection direction = Qt::LeftToRight;
+    QFont font;
+    answerNextModal<LMSaveDialog>([&](LMSaveDialog *prompt) {
+        question = prompt->question()->text();
+        direction = prompt->question()->layoutDirection();
+        font = prompt->question()->font();
+        QTest::mouseClick(prompt->findChild<QPushButton *>(QStringLiteral("btn_cancel")),
+                          Qt::LeftButton);
+    });
     m_window->findChild<QPushButton *>(QStringLiteral("btn_new"))->click();
-    QCOMPARE(question, QStringLiteral("Save File /home/me/card.lmx?"));
+
+    QFile table(LMLanguageTable::resourcePath(folder));
+    QVERIFY(table.open(QIODevice::ReadOnly));
+    const QString saveFile = LMLanguageTable::parse(table.readAll()).at(28);
+    const QString isolated =
+        file.isEmpty() ? QString() : QChar(0x2066) + file + QChar(0x2069); // LRI, PDI
+    QCOMPARE(question, saveFile + QLatin1Char(' ') + isolated + mark);
+    const bool mirrored = folder == QLatin1String("ara");
+    QCOMPARE(direction, mirrored ? Qt::RightToLeft : Qt::LeftToRight);
+
+    // As laid out: the cursor steps right through the path, and in a
+    // right-to-left sentence the question mark stands at its left end. Only
+    // places between two left-to-right characters count: at a change of
+    // direction a cursor has two places.
+    QTextLayout layout(question, font);
+    QTextOption option;
+    option.setTextDirection(direction);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(100000);
+    layout.endLayout();
+    const auto rightToLeft = [](QChar c) {
+        return c.direction() == QChar::DirAL || c.direction() == QChar::DirR;
+    };
+    const int start = saveFile.size() + 2; // past the blank and the isolate
+    qreal previous = -1;
+    for (int i = 1; i < file.size(); ++i) {
+        if (rightToLeft(file.at(i - 1)) || rightToLeft(file.at(i)))
+            continue;
+        const qreal x = line.cursorToX(start + i);
+        QVERIFY2(x > previous, qPrintable(QStringLiteral("%1 at %2").arg(file).arg(i)));
+        previous = x;
+    }
+    if (mirrored && !file.isEmpty())
+        QVERIFY(line.cursorToX(question.size() - 1) < line.cursorToX(start + 1));
 }
 
 void TestDocuments::workStillBeingEditedIsAskedAbout_data()

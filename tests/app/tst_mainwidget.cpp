@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -31,6 +32,13 @@ private Q_SLOTS:
     void pageControls_data();
     void pageControls();
     void languageChoiceRetranslates();
+    void everyLanguageFromTheCombo_data();
+    void everyLanguageFromTheCombo();
+    void captionsFitTheColumn_data();
+    void captionsFitTheColumn();
+    void firstStartFollowsTheSystem_data();
+    void firstStartFollowsTheSystem();
+    void choiceIsRememberedOverTheSystem();
     void toolButtonsAreExclusive();
     void styleSheetImagesExist();
 
@@ -46,6 +54,9 @@ void TestMainWidget::initTestCase()
 
 void TestMainWidget::init()
 {
+    // Every case is a first start unless it remembers a language itself.
+    QSettings(QStringLiteral("Lumetra"), QStringLiteral("Lumetra"))
+        .remove(QStringLiteral("language"));
     m_window = new LMMainWidget;
     ui = m_window->form();
 }
@@ -55,6 +66,7 @@ void TestMainWidget::cleanup()
     delete m_window;
     m_window = nullptr;
     QApplication::setLayoutDirection(Qt::LeftToRight);
+    QLocale::setDefault(QLocale::c());
 }
 
 void TestMainWidget::startState()
@@ -150,6 +162,159 @@ void TestMainWidget::languageChoiceRetranslates()
     QCOMPARE(ui->update->text(),
              QStringLiteral("<p><a href=\"update\"><span style=\" font-size:12pt; text-decoration: "
                             "underline; color:#0000ff;\">Update</span></a></p>"));
+}
+
+void TestMainWidget::everyLanguageFromTheCombo_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("folder");
+    const char *const entries[][2] = {
+        {"English", "enu"},     {"Español", "esp"},    {"Deutsch", "deu"},  {"Svenska", "sve"},
+        {"Français", "fra"},    {"Nederlands", "nld"}, {"Italiano", "ita"}, {"Dansk", "dan"},
+        {"Suomi", "fin"},       {"Norsk", "nor"},      {"Ελληνικά", "ell"}, {"Português", "ptb"},
+        {"Русский", "rus"},     {"Polski", "plk"},     {"Magyar", "hun"},   {"Čeština", "csy"},
+        {"Slovenščina", "slv"}, {"Slovenčina", "sky"}, {"Română", "rom"},   {"简体中文", "chs"},
+        {"한국어", "kor"},      {"日本語", "jpn"},     {"العربية", "ara"},  {"Türkçe", "tur"},
+    };
+    int index = 0;
+    for (const auto &e : entries)
+        QTest::newRow(e[1]) << index++ << QString::fromUtf8(e[0]) << QString::fromLatin1(e[1]);
+}
+
+// Each entry of the combo, under its own name and in its place, shows its
+// table in the window and in the open text panel, mirrors the window for
+// Arabic only, and gives way to English again.
+void TestMainWidget::everyLanguageFromTheCombo()
+{
+    QFETCH(int, index);
+    QFETCH(QString, name);
+    QFETCH(QString, folder);
+    QCOMPARE(ui->cob_lan->count(), 24);
+    QCOMPARE(ui->cob_lan->itemText(index), name);
+
+    m_window->show();
+    QTest::mouseClick(ui->d13, Qt::LeftButton); // the text panel is open
+    QWidget *panel = m_window->settingsPanel();
+    QVERIFY(panel);
+    ui->cob_lan->setCurrentIndex(index);
+    QCOMPARE(QVTLanguageManager::folderOf(m_window->languageManager()->language()), folder);
+
+    const QStringList t = tableOf(folder);
+    QCOMPARE(ui->l1->text(), t[26]);
+    QCOMPARE(ui->l2->text(), t[27]);
+    QCOMPARE(ui->ll0->text(), t[16]);
+    QCOMPARE(ui->chk_horizonal->text(), t[18]);
+    QCOMPARE(ui->btn_padding->text(), t[67]);
+    QCOMPARE(ui->d00->toolTip(), t[7]);
+    QCOMPARE(ui->lab_print_tip->text(), t[96]);
+    QStringList panelTexts;
+    for (QAbstractButton *b : panel->findChildren<QAbstractButton *>())
+        panelTexts << b->text();
+    QVERIFY2(panelTexts.contains(t[49]), qPrintable(panelTexts.join(QLatin1Char('|'))));
+
+    const Qt::LayoutDirection mirrored =
+        folder == QLatin1String("ara") ? Qt::RightToLeft : Qt::LeftToRight;
+    QCOMPARE(QApplication::layoutDirection(), mirrored);
+    QCOMPARE(m_window->layoutDirection(), mirrored);
+    QCOMPARE(panel->layoutDirection(), mirrored);
+
+    ui->cob_lan->setCurrentIndex(0);
+    QCOMPARE(ui->l2->text(), QStringLiteral("Draw/Add Text/Edit"));
+    QCOMPARE(m_window->layoutDirection(), Qt::LeftToRight);
+}
+
+void TestMainWidget::captionsFitTheColumn_data()
+{
+    everyLanguageFromTheCombo_data();
+}
+
+// In every language the settings column shows each caption whole, with the
+// text panel and with the outline panel open: nothing wider than its place,
+// nothing past the column's edge.
+void TestMainWidget::captionsFitTheColumn()
+{
+    QFETCH(int, index);
+    m_window->resize(1309, 800);
+    m_window->show();
+    ui->cob_lan->setCurrentIndex(index);
+    QWidget *viewport = ui->scrollArea->viewport();
+    for (QPushButton *tool : {ui->d13, ui->b0}) {
+        QTest::mouseClick(tool, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(m_window->settingsPanel());
+        QCoreApplication::processEvents();
+        QList<QWidget *> captions;
+        for (QLabel *label : ui->left->findChildren<QLabel *>())
+            captions << label;
+        for (QAbstractButton *button : ui->left->findChildren<QAbstractButton *>())
+            captions << button;
+        for (QWidget *w : std::as_const(captions)) {
+            if (!w->isVisibleTo(ui->left) || w->width() == 0)
+                continue;
+            const auto *label = qobject_cast<QLabel *>(w);
+            const QString text = label ? label->text() : qobject_cast<QAbstractButton *>(w)->text();
+            if (text.isEmpty())
+                continue; // swatches and outline buttons draw their own faces
+            const QString what = w->objectName() + QLatin1Char(' ') + text;
+            QVERIFY2(w->sizeHint().width() <= w->width(), qPrintable(QStringLiteral("%1: %2 > %3")
+                                                                         .arg(what)
+                                                                         .arg(w->sizeHint().width())
+                                                                         .arg(w->width())));
+            const int right = w->mapTo(viewport, QPoint(w->width(), 0)).x();
+            QVERIFY2(right <= viewport->width(), qPrintable(what));
+        }
+    }
+}
+
+void TestMainWidget::firstStartFollowsTheSystem_data()
+{
+    QTest::addColumn<QLocale>("system");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("German") << QLocale(QLocale::German, QLocale::Austria) << "Deutsch"
+                            << "deu";
+    QTest::newRow("Breton") << QLocale(QLocale::Breton, QLocale::France) << "English"
+                            << "enu";
+    QTest::newRow("Arabic") << QLocale(QLocale::Arabic, QLocale::Morocco)
+                            << QStringLiteral("العربية") << "ara";
+    QTest::newRow("Japanese") << QLocale(QLocale::Japanese) << QStringLiteral("日本語") << "jpn";
+}
+
+// With nothing remembered the window opens in the system's language when
+// there is a table for it, and in English otherwise.
+void TestMainWidget::firstStartFollowsTheSystem()
+{
+    QFETCH(QLocale, system);
+    QFETCH(QString, shown);
+    QFETCH(QString, folder);
+    delete m_window;
+    QLocale::setDefault(system);
+    m_window = new LMMainWidget;
+    ui = m_window->form();
+    QCOMPARE(ui->cob_lan->currentText(), shown);
+    QCOMPARE(QVTLanguageManager::folderOf(m_window->languageManager()->language()), folder);
+    QCOMPARE(ui->l2->text(), tableOf(folder)[27]);
+    QCOMPARE(QApplication::layoutDirection() == Qt::RightToLeft, folder == QLatin1String("ara"));
+}
+
+// The reader's choice outlives the window and wins over the system language.
+void TestMainWidget::choiceIsRememberedOverTheSystem()
+{
+    ui->cob_lan->setCurrentIndex(ui->cob_lan->findText(QStringLiteral("Türkçe")));
+    delete m_window;
+    QLocale::setDefault(QLocale(QLocale::German));
+    m_window = new LMMainWidget;
+    ui = m_window->form();
+    QCOMPARE(ui->cob_lan->currentText(), QStringLiteral("Türkçe"));
+    QCOMPARE(ui->btn_padding->text(), tableOf(QStringLiteral("tur"))[67]);
+
+    // Back to English is a choice too.
+    ui->cob_lan->setCurrentIndex(0);
+    delete m_window;
+    m_window = new LMMainWidget;
+    ui = m_window->form();
+    QCOMPARE(ui->cob_lan->currentText(), QStringLiteral("English"));
 }
 
 void TestMainWidget::toolButtonsAreExclusive()

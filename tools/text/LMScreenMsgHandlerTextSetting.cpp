@@ -143,7 +143,7 @@ void LMScreenMsgHandlerTextSetting::retranslate()
     m_italic->setText(lmText(24));
     m_fontLabel->setText(lmText(33));
     m_widthLabel->setText(lmText(57));
-    m_stroke->setText(lmText(49));
+    setWrappedText(m_stroke, lmText(49));
     m_sizeLabel->setText(lmText(22));
     m_bold->setText(lmText(23));
     m_fillLabel->setText(lmText(51));
