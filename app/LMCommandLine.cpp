@@ -6,7 +6,10 @@
 #include "canvas/LMNewDesign.h"
 #include "canvas/LMPageRenderer.h"
 #include "outlines/LMArtFrameFactory.h"
+#include "update/LMUpdateTexts.h"
+#include "update/LMUpdater.h"
 
+#include <QEventLoop>
 #include <QFile>
 #include <QImageReader>
 
@@ -22,6 +25,8 @@ Request parse(const QStringList &arguments)
         request.mode = Mode::Help;
     } else if (args.contains(QLatin1String("--version"))) {
         request.mode = Mode::Version;
+    } else if (args == QStringList{QStringLiteral("--check-update")}) {
+        request.mode = Mode::CheckUpdate;
     } else if (!args.isEmpty() && args.first() == QLatin1String("--export")) {
         if (args.size() != 3) {
             request.mode = Mode::Mistake;
@@ -43,6 +48,7 @@ QString usage()
     return QStringLiteral(
         "Usage: lumetra [FILE]\n"
         "       lumetra --export IN OUT\n"
+        "       lumetra --check-update\n"
         "\n"
         "Lumetra designs printed pouch inserts.\n"
         "\n"
@@ -50,6 +56,9 @@ QString usage()
         "  --export IN OUT    open IN (a design or a picture) and save it as OUT, without\n"
         "                     a window: a design when OUT ends in .lmx, otherwise an image\n"
         "                     in the format its ending names (png, jpg, bmp, tiff, ...)\n"
+        "  --check-update     ask the update server whether another release exists;\n"
+        "                     exits 0 (this is the latest), 3 (another is available)\n"
+        "                     or 1 (the check failed)\n"
         "  --help             show this text\n"
         "  --version          show the version\n");
 }
@@ -108,6 +117,41 @@ int runExport(const QString &in, const QString &out)
         saved = LMFiles::saveImage(out, LMPageRenderer::render(*design, shapes));
     }
     return saved ? 0 : fail(out, language.text(59));
+}
+
+int runCheckUpdate()
+{
+    const LMUpdateConfig config = LMUpdateConfig::fromDeployment();
+    LMUpdater updater(config);
+    QEventLoop loop;
+    int code = 1;
+    QObject::connect(
+        &updater, &LMUpdater::signal_checked, &loop, [&](bool newer, const QString &server) {
+            if (newer)
+                std::printf("Lumetra %s is available (this is %s)\n", qPrintable(server),
+                            qPrintable(config.ownVersion));
+            else
+                std::printf("Lumetra %s is the latest version\n", qPrintable(config.ownVersion));
+            code = newer ? 3 : 0;
+            loop.quit();
+        });
+    QObject::connect(&updater, &LMUpdater::signal_failed, &loop,
+                     [&](LMUpdateFailure failure, const QString &detail) {
+                         QString line = LMUpdateTexts::failure(failure, config.versionFile, true);
+                         if (!detail.isEmpty())
+                             line += QStringLiteral(" (%1)").arg(detail);
+                         if (config.address)
+                             line += QStringLiteral(" [%1]").arg(config.address->redacted());
+                         std::fprintf(stderr, "lumetra: update check failed: %s\n",
+                                      qPrintable(line));
+                         code = 1;
+                         loop.quit();
+                     });
+    updater.check();
+    // A failure found before any transfer has already been reported.
+    if (updater.isRunning())
+        loop.exec();
+    return code;
 }
 
 } // namespace LMCommandLine

@@ -10,3 +10,5 @@ Q_DECLARE_LOGGING_CATEGORY(lcCanvas)
 Q_DECLARE_LOGGING_CATEGORY(lcTools)
 Q_DECLARE_LOGGING_CATEGORY(lcOutlines)
 Q_DECLARE_LOGGING_CATEGORY(lcFrame)
+// Defined in update/, the library the update client builds into.
+Q_DECLARE_LOGGING_CATEGORY(lcUpdate)
