@@ -86,6 +86,7 @@ bool LMFtpClient::download(const LMUpdateAddress &address, const QString &remote
     }
     m_sink = sink;
     m_tls = false;
+    m_tlsAccepted = false;
     m_received = 0;
     m_remoteSize = -1;
     m_serverLine.clear();
@@ -224,11 +225,13 @@ int LMFtpClient::onDebug(void *, int type, char *data, size_t size, void *client
 void LMFtpClient::serverSaid(const QByteArray &line)
 {
     qCDebug(lcUpdate).noquote() << "<" << line;
-    if (line.startsWith("234 "))
-        m_tls = true;
-    else if (line.startsWith("230 "))
+    if (line.startsWith("234 ")) {
+        m_tlsAccepted = true;
+    } else if (line.startsWith("230 ")) {
+        // The handshake follows the 234 at once; a login that got this far went over it.
+        m_tls = m_tlsAccepted;
         Q_EMIT signal_loggedIn();
-    else if (line.startsWith("150 ") || line.startsWith("125 "))
+    } else if (line.startsWith("150 ") || line.startsWith("125 "))
         Q_EMIT signal_downloadStarted();
 }
 

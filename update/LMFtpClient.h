@@ -79,6 +79,7 @@ private:
     qint64 m_received = 0;
     QPair<qint64, qint64> m_lastProgress;
     bool m_tls = false;
+    bool m_tlsAccepted = false; // the server answered AUTH TLS with 234
     bool m_inCurl = false;
     bool m_abortPending = false;
 };

@@ -60,10 +60,10 @@ void LMUpdater::start(const QString &file)
 {
     m_client->abort();
     m_fileName = file;
-    if (m_config.addressText.isEmpty())
-        return fail(LMUpdateFailure::NotConfigured, QString());
     if (!m_config.address)
-        return fail(LMUpdateFailure::BadAddress, QString());
+        return fail(m_config.addressText.isEmpty() ? LMUpdateFailure::NotConfigured
+                                                   : LMUpdateFailure::BadAddress,
+                    QString());
     if (!QDir().mkpath(m_config.localFolder))
         return fail(LMUpdateFailure::LocalFile, m_config.localFolder);
     // Written beside the target and renamed over it only when complete, so
