@@ -33,8 +33,10 @@ VersionUpdateDialog::VersionUpdateDialog(QWidget *parent, Qt::WindowFlags flags)
             &VersionUpdateDialog::updateDataTransferProgress);
     connect(m_updater, &LMUpdater::signal_checked, this,
             [this](bool newer, const QString &) { showChecked(newer); });
+    // Queued: the save-changes prompt runs its own event loop, which must not
+    // start inside the transfer's socket handling.
     connect(m_updater, &LMUpdater::signal_installerReady, this,
-            &VersionUpdateDialog::startInstaller);
+            &VersionUpdateDialog::startInstaller, Qt::QueuedConnection);
     connect(m_updater, &LMUpdater::signal_failed, this,
             [this](LMUpdateFailure failure, const QString &) { showFailure(failure); });
     QMetaObject::connectSlotsByName(this);
@@ -161,20 +163,20 @@ void VersionUpdateDialog::showFailure(LMUpdateFailure failure)
 
 void VersionUpdateDialog::startInstaller(const QString &path)
 {
-    endTransfer();
+    m_progress->hide();
     setStatus([path] { return LMUpdateTexts::status(Status::Downloaded, path); });
+    // The controls come back only once it is settled whether the installer runs.
     if (m_beforeInstall && !m_beforeInstall()) {
         setStatus([] { return LMUpdateTexts::status(Status::HeldBack); });
-        m_update->setEnabled(true);
-        return;
-    }
-    if (!QProcess::startDetached(path, {}, QFileInfo(path).absolutePath())) {
+    } else if (!QProcess::startDetached(path, {}, QFileInfo(path).absolutePath())) {
         qCWarning(lcUpdate).noquote() << "the installer could not be started:" << path;
         setStatus([path] { return LMUpdateTexts::status(Status::CannotStart, path); });
-        m_update->setEnabled(true);
+    } else {
+        done(InstallerStarted);
         return;
     }
-    done(InstallerStarted);
+    m_update->setEnabled(true);
+    endTransfer();
 }
 
 void VersionUpdateDialog::endTransfer()
