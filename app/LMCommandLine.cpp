@@ -25,8 +25,10 @@ Request parse(const QStringList &arguments)
         request.mode = Mode::Help;
     } else if (args.contains(QLatin1String("--version"))) {
         request.mode = Mode::Version;
-    } else if (args == QStringList{QStringLiteral("--check-update")}) {
-        request.mode = Mode::CheckUpdate;
+    } else if (args.contains(QLatin1String("--check-update"))) {
+        request.mode = args.size() == 1 ? Mode::CheckUpdate : Mode::Mistake;
+        if (args.size() != 1)
+            request.mistake = QStringLiteral("--check-update takes nothing else");
     } else if (!args.isEmpty() && args.first() == QLatin1String("--export")) {
         if (args.size() != 3) {
             request.mode = Mode::Mistake;
