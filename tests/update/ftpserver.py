@@ -2,7 +2,7 @@
 """A throw-away FTP server on 127.0.0.1 for the update tests.
 
 Listens on a free port, prints "PORT <n>" once it does, and serves ROOT to one
-user until it is killed.
+user until it is killed or its standard input closes.
 
   ftpserver.py ROOT USER PASSWORD [--tls CERT KEY] [--rate BYTES_PER_SECOND]
                [--stall]
@@ -12,7 +12,9 @@ user until it is killed.
 --stall   accepts a download and then sends nothing, never ending it
 """
 import logging
+import os
 import sys
+import threading
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
@@ -79,6 +81,9 @@ def main(argv):
     log.setLevel(logging.WARNING)
     server = FTPServer(("127.0.0.1", 0), handler)
     print("PORT %d" % server.address[1], flush=True)
+    # Ends with the test that started it, even one that crashed: its end
+    # closes our standard input.
+    threading.Thread(target=lambda: (sys.stdin.read(), os._exit(0)), daemon=True).start()
     server.serve_forever(handle_exit=True)
 
 
