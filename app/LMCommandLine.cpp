@@ -6,7 +6,10 @@
 #include "canvas/LMNewDesign.h"
 #include "canvas/LMPageRenderer.h"
 #include "outlines/LMArtFrameFactory.h"
+#include "update/LMUpdateTexts.h"
+#include "update/LMUpdater.h"
 
+#include <QEventLoop>
 #include <QFile>
 
 #include <cstdio>
@@ -21,6 +24,10 @@ Request parse(const QStringList &arguments)
         request.mode = Mode::Help;
     } else if (args.contains(QLatin1String("--version"))) {
         request.mode = Mode::Version;
+    } else if (args.contains(QLatin1String("--check-update"))) {
+        request.mode = args.size() == 1 ? Mode::CheckUpdate : Mode::Mistake;
+        if (args.size() != 1)
+            request.mistake = QStringLiteral("--check-update takes nothing else");
     } else if (!args.isEmpty() && args.first() == QLatin1String("--export")) {
         QStringList names = args.mid(1);
         const bool strips = names.removeAll(QStringLiteral("--strips")) > 0;
@@ -49,6 +56,7 @@ QString usage()
     return QStringLiteral(
         "Usage: lumetra [FILE]\n"
         "       lumetra --export IN OUT [--strips]\n"
+        "       lumetra --check-update\n"
         "\n"
         "Lumetra designs printed pouch inserts.\n"
         "\n"
@@ -58,6 +66,9 @@ QString usage()
         "                     in the format its ending names (png, jpg, bmp, tiff, ...)\n"
         "  --strips           with --export: the design's strip-pattern sheet, as it\n"
         "                     prints on self-adhesive paper\n"
+        "  --check-update     ask the update server whether another release exists;\n"
+        "                     exits 0 (this is the latest), 3 (another is available)\n"
+        "                     or 1 (the check failed)\n"
         "  --help             show this text\n"
         "  --version          show the version\n");
 }
@@ -118,6 +129,41 @@ int runExport(const QString &in, const QString &out, bool strips)
         saved = LMFiles::saveImage(out, LMPageRenderer::render(*design, shapes));
     }
     return saved ? 0 : fail(out, language.text(59));
+}
+
+int runCheckUpdate()
+{
+    const LMUpdateConfig config = LMUpdateConfig::fromDeployment();
+    LMUpdater updater(config);
+    QEventLoop loop;
+    int code = 1;
+    QObject::connect(
+        &updater, &LMUpdater::signal_checked, &loop, [&](bool newer, const QString &server) {
+            if (newer)
+                std::printf("Lumetra %s is available (this is %s)\n", qPrintable(server),
+                            qPrintable(config.ownVersion));
+            else
+                std::printf("Lumetra %s is the latest version\n", qPrintable(config.ownVersion));
+            code = newer ? 3 : 0;
+            loop.quit();
+        });
+    QObject::connect(&updater, &LMUpdater::signal_failed, &loop,
+                     [&](LMUpdateFailure failure, const QString &detail) {
+                         QString line = LMUpdateTexts::failure(failure, config.versionFile, true);
+                         if (!detail.isEmpty())
+                             line += QStringLiteral(" (%1)").arg(detail);
+                         if (config.address)
+                             line += QStringLiteral(" [%1]").arg(config.address->redacted());
+                         std::fprintf(stderr, "lumetra: update check failed: %s\n",
+                                      qPrintable(line));
+                         code = 1;
+                         loop.quit();
+                     });
+    updater.check();
+    // A failure found before any transfer has already been reported.
+    if (updater.isRunning())
+        loop.exec();
+    return code;
 }
 
 } // namespace LMCommandLine

@@ -7,7 +7,7 @@
 // help, the version, or a headless conversion of one file into another.
 namespace LMCommandLine {
 
-enum class Mode { Window, Help, Version, Export, Mistake };
+enum class Mode { Window, Help, Version, Export, CheckUpdate, Mistake };
 
 struct Request {
     Mode mode = Mode::Window;
@@ -24,5 +24,10 @@ QString usage();
 // Needs a QApplication. Returns the process exit code; failures print one line.
 // With `strips`, `out` is the design's strip-pattern sheet.
 int runExport(const QString &in, const QString &out, bool strips = false);
+
+// Asks the update server for the current release, with no window: prints one
+// line and returns 0 (this is the latest), 3 (another release is available)
+// or 1 (the check failed). Needs a QCoreApplication.
+int runCheckUpdate();
 
 } // namespace LMCommandLine

@@ -11,3 +11,5 @@ Q_DECLARE_LOGGING_CATEGORY(lcTools)
 Q_DECLARE_LOGGING_CATEGORY(lcOutlines)
 Q_DECLARE_LOGGING_CATEGORY(lcFrame)
 Q_DECLARE_LOGGING_CATEGORY(lcCapture)
+// Defined in update/, the library the update client builds into.
+Q_DECLARE_LOGGING_CATEGORY(lcUpdate)

@@ -57,6 +57,7 @@ LMMainWidget::LMMainWidget(const QStringList &arguments)
     ui->label->setText(QStringLiteral("Lumetra " LUMETRA_VERSION));
     retranslate();
     connect(ui->cob_lan, &QComboBox::currentIndexChanged, this, &LMMainWidget::slot_updateLanguage);
+    connect(ui->update, &QLabel::linkActivated, this, &LMMainWidget::slot_updateversion);
 
     QStringList quoted;
     for (const QString &a : arguments)

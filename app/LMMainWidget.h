@@ -100,6 +100,8 @@ public Q_SLOTS:
     void slot_zoomToFit();
     // Ctrl and the wheel over the canvas, at `canvasPos`.
     void slot_zoomWheel(int steps, const QPoint &canvasPos);
+    // The update dialog; when it started an installer the window closes.
+    void slot_updateversion(const QString &link);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -140,5 +142,7 @@ private:
     QPointer<QWidget> m_settingsPanel;
     QString m_lastFolder;
     QStringList m_recentFiles;
+    // Set once the save-changes prompt has been answered for a closing that must happen.
+    bool m_changesSettled = false;
     Ui::LMMainWidget *ui;
 };

@@ -1,11 +1,14 @@
 // The main window's file commands: New, Open, Save, Save As, the checks in
-// front of loading, the save-changes prompt and closing.
+// front of loading, the save-changes prompt, closing, and the update that
+// ends with closing.
 #include "app/LMMainWidget.h"
 
+#include "app/LMLogging.h"
 #include "app/LMSaveDialog.h"
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMFiles.h"
 #include "canvas/LMGraphView.h"
+#include "update/VersionUpdateDialog.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -139,10 +142,23 @@ void LMMainWidget::on_btn_new_clicked()
 
 void LMMainWidget::closeEvent(QCloseEvent *event)
 {
-    if (settleUnsavedChanges()) {
+    if (m_changesSettled || settleUnsavedChanges()) {
         saveSettings();
         event->accept();
     } else {
         event->ignore();
+    }
+}
+
+void LMMainWidget::slot_updateversion(const QString &link)
+{
+    VersionUpdateDialog dialog(this, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
+    // Unsaved work goes through the prompt before an installer replaces the program.
+    dialog.setBeforeInstall([this] { return settleUnsavedChanges(); });
+    const int result = dialog.exec();
+    qCDebug(lcApp).noquote() << link;
+    if (result == VersionUpdateDialog::InstallerStarted) {
+        m_changesSettled = true;
+        close();
     }
 }

@@ -57,6 +57,12 @@ int main(int argc, char *argv[])
         lmInitResources();
         return runExport(request.in, request.out, request.strips);
     }
+    case Mode::CheckUpdate: {
+        // Only the network and the settings file: no display, no windows.
+        // Diagnostics stay as they are, so lumetra.update's trace can be switched on.
+        QCoreApplication app(argc, argv);
+        return runCheckUpdate();
+    }
     case Mode::Window:
         break;
     }

@@ -6,11 +6,12 @@ set -euo pipefail
 
 build_packages=(
     g++ cmake make pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libcurl4-openssl-dev
     fonts-liberation fonts-dejavu-core fonts-droid-fallback fonts-wqy-microhei fonts-symbola
 )
 test_packages=(
     python3 xvfb xauth
+    python3-pyftpdlib python3-openssl openssl
 )
 
 wanted=("${build_packages[@]}")

@@ -72,6 +72,8 @@ void TestCommandLine::answers_data()
     QTest::newRow("version") << QStringList{"--version"} << 0 << "Lumetra ";
     QTest::newRow("export without OUT")
         << QStringList{"--export", "a.lmx"} << 2 << "--export needs two file names";
+    QTest::newRow("check-update with more")
+        << QStringList{"--check-update", "a.lmx"} << 2 << "--check-update takes nothing else";
     QTest::newRow("unknown option")
         << QStringList{"--frobnicate"} << 2 << "unknown option --frobnicate";
     QTest::newRow("missing input") << QStringList{"--export", "@/missing.lmx", "@/out.png"} << 1

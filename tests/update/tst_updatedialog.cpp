@@ -1,0 +1,368 @@
+#include "../common/ModalAnswer.h"
+#include "TestFtpServer.h"
+#include "app/LMMainWidget.h"
+#include "app/LMResources.h"
+#include "app/LMSaveDialog.h"
+#include "app/QVTLanguageManager.h"
+#include "canvas/LMGraphView.h"
+#include "ui_LMMainWidget.h"
+#include "update/LMUpdateConfig.h"
+#include "update/LMUpdater.h"
+#include "update/VersionUpdateDialog.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <utility>
+
+// The update dialog as the user meets it, in English and Spanish, and the
+// update run from the main window with unsaved work.
+class TestUpdateDialog : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void statuses_data();
+    void statuses();
+    void cancelDuringDownload();
+    void installerAfterThePrompt_data();
+    void installerAfterThePrompt();
+    void installerThatCannotStart();
+
+private:
+    void serve(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(m_served.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+    void setAddress(const QString &address)
+    {
+        QSettings settings(QStringLiteral("Lumetra"), QStringLiteral("Lumetra"));
+        settings.setValue(QStringLiteral("update/address"), address);
+    }
+    QString downloads() const { return m_tmp->filePath(QStringLiteral("lumetra")); }
+    // Runs `action` once `ready` holds, polling from the event loop while
+    // `dialog` lives.
+    static void when(VersionUpdateDialog *dialog, std::function<bool(VersionUpdateDialog *)> ready,
+                     std::function<void(VersionUpdateDialog *)> action);
+
+    QTemporaryDir m_served;
+    std::unique_ptr<QTemporaryDir> m_tmp;
+    std::unique_ptr<QVTLanguageManager> m_language;
+    QString m_marker;
+};
+
+void TestUpdateDialog::when(VersionUpdateDialog *dialog,
+                            std::function<bool(VersionUpdateDialog *)> ready,
+                            std::function<void(VersionUpdateDialog *)> action)
+{
+    auto *poll = new QTimer(dialog);
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, dialog, [poll, dialog, ready, action] {
+        if (!ready(dialog))
+            return;
+        poll->stop();
+        poll->deleteLater();
+        action(dialog);
+    });
+    poll->start();
+}
+
+void TestUpdateDialog::initTestCase()
+{
+    lmInitResources();
+    qunsetenv("LUMETRA_UPDATE_URL");
+    QApplication::setQuitOnLastWindowClosed(false);
+    QVERIFY(m_served.isValid());
+}
+
+void TestUpdateDialog::init()
+{
+    // Downloads go to the temporary folder: one of this test's own.
+    m_tmp = std::make_unique<QTemporaryDir>();
+    qputenv("TMPDIR", m_tmp->path().toLocal8Bit());
+    QSettings settings(QStringLiteral("Lumetra"), QStringLiteral("Lumetra"));
+    settings.clear();
+    settings.setValue(QStringLiteral("update/stallTimeoutMs"), 1500);
+    for (const QString &name : QDir(m_served.path()).entryList(QDir::Files))
+        QFile::remove(m_served.filePath(name));
+    m_marker = m_tmp->filePath(QStringLiteral("installer-ran"));
+    m_language = std::make_unique<QVTLanguageManager>();
+}
+
+void TestUpdateDialog::cleanup()
+{
+    m_language.reset();
+    qunsetenv("TMPDIR");
+    m_tmp.reset();
+}
+
+void TestUpdateDialog::statuses_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QByteArray>("served"); // empty: no version file
+    QTest::addColumn<QString>("server");    // "up", "wrong password", "stall", "none", "unset"
+    QTest::addColumn<QStringList>("seen");  // the statuses, in order
+    QTest::addColumn<bool>("update");       // Update enabled at the end
+
+    const QString checking = "Checking for updates ...";
+    const QString loggedIn = "Logged onto server.";
+    const QString fetching = "Downloading version_win_enu.txt...";
+    const QString buscando = "Buscando actualizaciones...";
+    const QString conectado = "Conectado al servidor.";
+    const QString descargando = "Descargando version_win_enu.txt...";
+    const QByteArray same = "01.00.00.07\n";
+    QTest::newRow("latest") << 0 << same << "up"
+                            << QStringList{checking, loggedIn, fetching,
+                                           "Your version is already the latest version!"}
+                            << false;
+    QTest::newRow("another release, Spanish")
+        << 6 << QByteArray("01.00.00.08") << "up"
+        << QStringList{buscando, conectado, descargando,
+                       "¡Hay una versión más reciente!<br>Haga clic en el botón «Actualizar» para "
+                       "instalarla."}
+        << true;
+    QTest::newRow("another release")
+        << 0 << QByteArray("01.00.00.08") << "up"
+        << QStringList{checking, loggedIn, fetching,
+                       "There is a latest version!<br>Please click to \"Update\" button for "
+                       "updates!"}
+        << true;
+    QTest::newRow("latest, Spanish")
+        << 6 << same << "up"
+        << QStringList{buscando, conectado, descargando, "¡Ya tiene la versión más reciente!"}
+        << false;
+    QTest::newRow("wrong password")
+        << 0 << same << "wrong password"
+        << QStringList{checking, "The update server refused the login."} << false;
+    QTest::newRow("wrong password, Spanish")
+        << 6 << same << "wrong password"
+        << QStringList{buscando, "El servidor de actualizaciones ha rechazado el inicio de sesión."}
+        << false;
+    QTest::newRow("missing file") << 0 << QByteArray() << "up"
+                                  << QStringList{checking, loggedIn,
+                                                 "version_win_enu.txt is not on the update server."}
+                                  << false;
+    QTest::newRow("missing file, Spanish")
+        << 6 << QByteArray() << "up"
+        << QStringList{buscando, conectado,
+                       "version_win_enu.txt no está en el servidor de actualizaciones."}
+        << false;
+    QTest::newRow("server stalls")
+        << 0 << same << "stall"
+        << QStringList{checking, loggedIn, fetching, "The update server stopped answering."}
+        << false;
+    QTest::newRow("server stalls, Spanish")
+        << 6 << same << "stall"
+        << QStringList{buscando, conectado, descargando,
+                       "El servidor de actualizaciones ha dejado de responder."}
+        << false;
+    QTest::newRow("no server")
+        << 0 << same << "none"
+        << QStringList{checking,
+                       "Unable to connect to a server. Please check that your network is normal."}
+        << false;
+    QTest::newRow("no server, Spanish")
+        << 6 << same << "none"
+        << QStringList{buscando, "No se puede conectar con el servidor. Compruebe que la conexión "
+                                 "de red funciona correctamente."}
+        << false;
+    // Said at once, without trying anything.
+    QTest::newRow("nothing configured")
+        << 0 << same << "unset" << QStringList{"No update server is set up for this installation."}
+        << false;
+    QTest::newRow("nothing configured, Spanish")
+        << 6 << same << "unset"
+        << QStringList{"No hay ningún servidor de actualizaciones configurado en esta instalación."}
+        << false;
+    QTest::newRow("not an ftp address")
+        << 0 << same << "bad address"
+        << QStringList{"The update server's address is not a valid ftp:// address."} << false;
+}
+
+void TestUpdateDialog::statuses()
+{
+    QFETCH(int, language);
+    QFETCH(QByteArray, served);
+    QFETCH(QString, server);
+    QFETCH(QStringList, seen);
+    QFETCH(bool, update);
+    m_language->setLanguage(language);
+    if (!served.isEmpty())
+        serve(QStringLiteral("version_win_enu.txt"), served);
+    TestFtpServer ftp(m_served.path());
+    if (server == QLatin1String("none")) {
+        setAddress(QStringLiteral("ftp://u:p@127.0.0.1:%1/")
+                       .arg(TestFtpServer::freePort(m_served.path())));
+    } else if (server == QLatin1String("bad address")) {
+        setAddress(QStringLiteral("sftp://u:p@127.0.0.1/"));
+    } else if (server != QLatin1String("unset")) {
+        QVERIFY(
+            ftp.start(server == QLatin1String("stall") ? QStringList{"--stall"} : QStringList()));
+        setAddress(server == QLatin1String("wrong password") ? ftp.address("nope") : ftp.address());
+    }
+
+    VersionUpdateDialog dialog;
+    QCOMPARE(dialog.size(), QSize(400, 226));
+    QCOMPARE(dialog.checkButton()->text(), lmText(76));
+    QCOMPARE(dialog.updateButton()->text(), lmText(77));
+    QCOMPARE(dialog.cancelButton()->text(), lmText(31));
+    QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("status")), dialog.statusLabel());
+    QStringList statuses{dialog.statusLabel()->text()};
+    const auto record = [&] { statuses << dialog.statusLabel()->text(); };
+    connect(dialog.updater(), &LMUpdater::signal_loggedIn, this, record);
+    connect(dialog.updater(), &LMUpdater::signal_downloading, this, record);
+    dialog.show();
+    // The check is under way: Check waits for it.
+    QCOMPARE(dialog.checkButton()->isEnabled(), statuses.size() == seen.size());
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.checkButton()->isEnabled(), 15000);
+    record();
+    statuses.removeDuplicates();
+    QCOMPARE(statuses, seen);
+    QCOMPARE(dialog.updateButton()->isEnabled(), update);
+    QVERIFY(dialog.progressBar()->isHidden());
+
+    // Check again in the other language: every status follows the table.
+    if (server == QLatin1String("up") && !served.isEmpty()) {
+        m_language->setLanguage(language == 0 ? 6 : 0);
+        QTest::mouseClick(dialog.checkButton(), Qt::LeftButton);
+        QVERIFY(!dialog.checkButton()->isEnabled());
+        QCOMPARE(dialog.statusLabel()->text(), lmText(82));
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.checkButton()->isEnabled(), 15000);
+        QCOMPARE(dialog.statusLabel()->text(), lmText(update ? 80 : 81));
+        QCOMPARE(dialog.checkButton()->text(), lmText(76));
+    }
+}
+
+void TestUpdateDialog::cancelDuringDownload()
+{
+    const LMUpdateConfig config = LMUpdateConfig::fromDeployment();
+    serve(config.versionFile, "01.00.00.08");
+    serve(config.installerName, QByteArray(2 * 1024 * 1024, 'i'));
+    TestFtpServer ftp(m_served.path());
+    QVERIFY(ftp.start({"--rate", "262144"}));
+    setAddress(ftp.address());
+    VersionUpdateDialog dialog;
+    dialog.show();
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.updateButton()->isEnabled(), 15000);
+    QTest::mouseClick(dialog.updateButton(), Qt::LeftButton);
+    QCOMPARE(dialog.statusLabel()->text(), lmText(83));
+    QVERIFY(!dialog.checkButton()->isEnabled());
+    QVERIFY(!dialog.updateButton()->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.progressBar()->value() > 100000, 15000);
+    QVERIFY(dialog.progressBar()->isVisible());
+    QCOMPARE(dialog.progressBar()->maximum(), 2 * 1024 * 1024);
+    QCOMPARE(dialog.statusLabel()->text(),
+             QStringLiteral("Downloading %1...").arg(config.installerName));
+    QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
+    // Gone at once, the transfer with it, and no part of the installer left.
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QVERIFY(!dialog.updater()->isRunning());
+    QCOMPARE(QDir(downloads()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{config.versionFile});
+}
+
+void TestUpdateDialog::installerAfterThePrompt_data()
+{
+    QTest::addColumn<int>("answer"); // to the save-changes prompt
+    QTest::addColumn<bool>("started");
+    QTest::newRow("Cancel keeps the program and the work") << int(LMSaveDialog::Cancel) << false;
+    QTest::newRow("Don't lets the installer run") << int(LMSaveDialog::Dont) << true;
+}
+
+void TestUpdateDialog::installerAfterThePrompt()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, started);
+    const LMUpdateConfig config = LMUpdateConfig::fromDeployment();
+    serve(config.versionFile, "01.00.00.08\n");
+    // A stand-in installer that only records that it ran.
+    serve(config.installerName, "#!/bin/sh\necho ran > '" + m_marker.toLocal8Bit() + "'\n");
+    TestFtpServer ftp(m_served.path());
+    QVERIFY(ftp.start());
+    setAddress(ftp.address());
+
+    LMMainWidget window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.setModified();
+    bool prompted = false;
+    QString afterPrompt;
+    bool opened = false;
+    answerNextModal<VersionUpdateDialog>([&](VersionUpdateDialog *dialog) {
+        if (std::exchange(opened, true))
+            return;
+        when(
+            dialog, [](auto *d) { return d->updateButton()->isEnabled(); },
+            [](auto *d) { QTest::mouseClick(d->updateButton(), Qt::LeftButton); });
+        // Still here after the prompt: the update was held back.
+        when(
+            dialog, [&prompted](auto *d) { return prompted && d->checkButton()->isEnabled(); },
+            [&afterPrompt](auto *d) {
+                afterPrompt = d->statusLabel()->text();
+                QTest::mouseClick(d->cancelButton(), Qt::LeftButton);
+            });
+    });
+    answerNextModal<LMSaveDialog>([&](LMSaveDialog *prompt) {
+        prompted = true;
+        // Nothing has started before the answer.
+        QVERIFY(!QFile::exists(m_marker));
+        prompt->findChild<QPushButton *>(answer == LMSaveDialog::Cancel ? "btn_cancel" : "btn_dont")
+            ->click();
+    });
+    Q_EMIT window.form()->update->linkActivated(QStringLiteral("update"));
+    QVERIFY(prompted);
+    if (started) {
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(m_marker), 10000);
+        QVERIFY(!window.isVisible());
+    } else {
+        QCOMPARE(afterPrompt, QStringLiteral("The update was cancelled; your work is still open."));
+        QTest::qWait(300);
+        QVERIFY(!QFile::exists(m_marker));
+        QVERIFY(window.isVisible());
+        QVERIFY(window.graphView()->flags().modified());
+    }
+}
+
+void TestUpdateDialog::installerThatCannotStart()
+{
+    const LMUpdateConfig config = LMUpdateConfig::fromDeployment();
+    serve(config.versionFile, "01.00.00.08");
+    serve(config.installerName, QByteArray(4096, '\0')); // no program at all
+    TestFtpServer ftp(m_served.path());
+    QVERIFY(ftp.start());
+    setAddress(ftp.address());
+    LMMainWidget window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QString status;
+    bool opened = false;
+    answerNextModal<VersionUpdateDialog>([&](VersionUpdateDialog *dialog) {
+        if (std::exchange(opened, true))
+            return;
+        when(
+            dialog, [](auto *d) { return d->updateButton()->isEnabled(); },
+            [](auto *d) { QTest::mouseClick(d->updateButton(), Qt::LeftButton); });
+        when(
+            dialog, [](auto *d) { return d->statusLabel()->text().startsWith("The installer"); },
+            [&status](auto *d) {
+                status = d->statusLabel()->text();
+                QTest::mouseClick(d->cancelButton(), Qt::LeftButton);
+            });
+    });
+    Q_EMIT window.form()->update->linkActivated(QStringLiteral("update"));
+    QCOMPARE(status, QStringLiteral("The installer %1 could not be started. Lumetra keeps running.")
+                         .arg(downloads() + QLatin1Char('/') + config.installerName));
+    QVERIFY(window.isVisible());
+}
+
+QTEST_MAIN(TestUpdateDialog)
+#include "tst_updatedialog.moc"

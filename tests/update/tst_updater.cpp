@@ -1,0 +1,314 @@
+#include "TestFtpServer.h"
+#include "update/LMUpdater.h"
+
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(LMUpdateFailure)
+
+// The check and the installer download, run against a real FTP server.
+class TestUpdater : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void check_data();
+    void check();
+    void versionFileIsWrittenFresh();
+    void installerArrivesWhole();
+    void brokenDownloadLeavesNothing();
+    void cancelStopsAtOnce();
+    void tls_data();
+    void tls();
+
+private:
+    // The folder's entries, temporary ones included.
+    QStringList downloads() const
+    {
+        return QDir(m_config.localFolder).entryList(QDir::Files | QDir::Hidden);
+    }
+    void serve(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(m_served.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    // Runs until the updater reports an end; the failure, if it was one.
+    struct Ending {
+        int ends = 0;
+        std::optional<LMUpdateFailure> failure;
+        bool newer = false;
+        QString version, installer;
+    };
+    Ending runToEnd(LMUpdater &updater, void (LMUpdater::*start)());
+
+    QTemporaryDir m_served;
+    std::unique_ptr<QTemporaryDir> m_local;
+    LMUpdateConfig m_config;
+};
+
+void TestUpdater::initTestCase()
+{
+    qRegisterMetaType<LMUpdateFailure>();
+    qunsetenv("LUMETRA_UPDATE_URL");
+    QVERIFY(m_served.isValid());
+}
+
+void TestUpdater::init()
+{
+    m_local = std::make_unique<QTemporaryDir>();
+    m_config = LMUpdateConfig::fromDeployment();
+    m_config.localFolder = m_local->filePath(QStringLiteral("lumetra/"));
+    m_config.stallTimeoutMs = 1500;
+    for (const QString &name : QDir(m_served.path()).entryList(QDir::Files))
+        QFile::remove(m_served.filePath(name));
+}
+
+void TestUpdater::cleanup()
+{
+    m_local.reset();
+}
+
+TestUpdater::Ending TestUpdater::runToEnd(LMUpdater &updater, void (LMUpdater::*start)())
+{
+    auto ending = std::make_shared<Ending>();
+    connect(&updater, &LMUpdater::signal_checked, this, [ending](bool newer, const QString &v) {
+        ++ending->ends;
+        ending->newer = newer;
+        ending->version = v;
+    });
+    connect(&updater, &LMUpdater::signal_installerReady, this, [ending](const QString &path) {
+        ++ending->ends;
+        ending->installer = path;
+    });
+    connect(&updater, &LMUpdater::signal_failed, this, [ending](LMUpdateFailure f) {
+        ++ending->ends;
+        ending->failure = f;
+    });
+    (updater.*start)();
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(ending->ends > 0, 20000); }();
+    QTest::qWait(50); // a second ending would show up now
+    return *ending;
+}
+
+void TestUpdater::check_data()
+{
+    QTest::addColumn<QByteArray>("served"); // the version file; empty: none
+    QTest::addColumn<QString>("server");    // "up", "stall", "none"
+    QTest::addColumn<QString>("password");  // empty: the right one
+    QTest::addColumn<QString>("directory");
+    QTest::addColumn<int>("failure"); // -1: the check completes
+    QTest::addColumn<bool>("newer");
+    const QByteArray same("01.00.00.07");
+    const int ok = -1;
+    QTest::newRow("same version") << same << "up"
+                                  << ""
+                                  << "" << ok << false;
+    QTest::newRow("another version") << QByteArray("01.00.00.08") << "up"
+                                     << ""
+                                     << "" << ok << true;
+    QTest::newRow("trailing line break") << same + "\n"
+                                         << "up"
+                                         << ""
+                                         << "" << ok << false;
+    QTest::newRow("written on Windows, padded") << "  " + same + "\r\n"
+                                                << "up"
+                                                << ""
+                                                << "" << ok << false;
+    QTest::newRow("zero byte ends the text") << same + QByteArray("\0junk", 5) << "up"
+                                             << ""
+                                             << "" << ok << false;
+    QTest::newRow("empty version file") << QByteArray("\n") << "up"
+                                        << ""
+                                        << "" << int(LMUpdateFailure::Broken) << false;
+    QTest::newRow("missing file") << QByteArray() << "up"
+                                  << ""
+                                  << "" << int(LMUpdateFailure::MissingFile) << false;
+    QTest::newRow("missing directory") << same << "up"
+                                       << ""
+                                       << "releases/" << int(LMUpdateFailure::MissingFile) << false;
+    QTest::newRow("wrong password") << same << "up"
+                                    << "Pa55:w@rd/y!"
+                                    << "" << int(LMUpdateFailure::LoginRefused) << false;
+    QTest::newRow("no server listening") << same << "none"
+                                         << ""
+                                         << "" << int(LMUpdateFailure::Unreachable) << false;
+    QTest::newRow("server stalls") << same << "stall"
+                                   << ""
+                                   << "" << int(LMUpdateFailure::Timeout) << false;
+}
+
+void TestUpdater::check()
+{
+    QFETCH(QByteArray, served);
+    QFETCH(QString, server);
+    QFETCH(QString, password);
+    QFETCH(QString, directory);
+    QFETCH(int, failure);
+    QFETCH(bool, newer);
+    if (!served.isEmpty())
+        serve(m_config.versionFile, served);
+    TestFtpServer ftp(m_served.path());
+    if (server == QLatin1String("none")) {
+        m_config.address =
+            LMUpdateAddress::parse(QStringLiteral("ftp://a:b@127.0.0.1:%1/")
+                                       .arg(TestFtpServer::freePort(m_served.path())));
+    } else {
+        QVERIFY(
+            ftp.start(server == QLatin1String("stall") ? QStringList{"--stall"} : QStringList()));
+        m_config.address = LMUpdateAddress::parse(
+            ftp.address(password.isEmpty() ? TestFtpServer::password() : password, directory));
+    }
+    m_config.addressText = QStringLiteral("set");
+    QVERIFY(m_config.address);
+
+    LMUpdater updater(m_config);
+    QSignalSpy loggedIn(&updater, &LMUpdater::signal_loggedIn);
+    const Ending end = runToEnd(updater, &LMUpdater::check);
+    QCOMPARE(end.ends, 1);
+    QCOMPARE(end.failure ? int(*end.failure) : -1, failure);
+    QVERIFY(!updater.isRunning());
+    if (failure < 0) {
+        QCOMPARE(end.newer, newer);
+        QCOMPARE(end.version, LMUpdater::versionFrom(served));
+        QCOMPARE(loggedIn.count(), 1);
+    } else {
+        // A failed check leaves no half-written file behind.
+        for (const QString &name : downloads())
+            QVERIFY2(!name.startsWith(m_config.versionFile + QLatin1Char('.')), qPrintable(name));
+    }
+}
+
+void TestUpdater::versionFileIsWrittenFresh()
+{
+    QVERIFY(QDir().mkpath(m_config.localFolder));
+    QFile old(m_config.localFolder + m_config.versionFile);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("01.00.00.06 and a long tail from some older file");
+    old.close();
+    serve(m_config.versionFile, "01.00.00.07\n");
+    TestFtpServer ftp(m_served.path());
+    QVERIFY(ftp.start());
+    m_config.address = LMUpdateAddress::parse(ftp.address());
+    LMUpdater updater(m_config);
+    const Ending end = runToEnd(updater, &LMUpdater::check);
+    QVERIFY(!end.failure);
+    QVERIFY(!end.newer);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("01.00.00.07\n"));
+    QCOMPARE(downloads(), QStringList{m_config.versionFile});
+}
+
+void TestUpdater::installerArrivesWhole()
+{
+    QByteArray installer = "#!/bin/sh\nexit 0\n";
+    for (int i = 0; installer.size() < 3 * 1024 * 1024; ++i)
+        installer += QByteArray::number(i * 7919) + ' ';
+    serve(m_config.installerName, installer);
+    TestFtpServer ftp(m_served.path());
+    QVERIFY(ftp.start());
+    m_config.address = LMUpdateAddress::parse(ftp.address());
+    LMUpdater updater(m_config);
+    QSignalSpy progress(&updater, &LMUpdater::signal_progress);
+    QSignalSpy downloading(&updater, &LMUpdater::signal_downloading);
+    const Ending end = runToEnd(updater, &LMUpdater::downloadInstaller);
+    QVERIFY(!end.failure);
+    QCOMPARE(end.installer, m_config.localFolder + m_config.installerName);
+    QFile arrived(end.installer);
+    QVERIFY(arrived.open(QIODevice::ReadOnly));
+    QCOMPARE(arrived.readAll(), installer);
+    QVERIFY(arrived.permissions() & QFile::ExeOwner);
+    QCOMPARE(downloads(), QStringList{m_config.installerName});
+    QCOMPARE(downloading.count(), 1);
+    QCOMPARE(downloading.first().first().toString(), m_config.installerName);
+    QVERIFY(!progress.isEmpty());
+    QCOMPARE(progress.last().at(0).toLongLong(), qint64(installer.size()));
+    QCOMPARE(progress.last().at(1).toLongLong(), qint64(installer.size()));
+}
+
+void TestUpdater::brokenDownloadLeavesNothing()
+{
+    serve(m_config.installerName, QByteArray(2 * 1024 * 1024, 'x'));
+    TestFtpServer ftp(m_served.path());
+    QVERIFY(ftp.start({"--rate", "262144"}));
+    m_config.address = LMUpdateAddress::parse(ftp.address());
+    LMUpdater updater(m_config);
+    // The server goes away a part of the way through.
+    connect(&updater, &LMUpdater::signal_progress, this, [&ftp](qint64 received) {
+        if (received > 300000)
+            ftp.stop();
+    });
+    const Ending end = runToEnd(updater, &LMUpdater::downloadInstaller);
+    QVERIFY(end.failure);
+    QVERIFY2(*end.failure == LMUpdateFailure::Broken || *end.failure == LMUpdateFailure::Incomplete,
+             qPrintable(QString::number(int(*end.failure))));
+    QVERIFY(end.installer.isEmpty());
+    QCOMPARE(downloads(), QStringList());
+}
+
+void TestUpdater::cancelStopsAtOnce()
+{
+    serve(m_config.installerName, QByteArray(2 * 1024 * 1024, 'x'));
+    TestFtpServer ftp(m_served.path());
+    QVERIFY(ftp.start({"--rate", "262144"}));
+    m_config.address = LMUpdateAddress::parse(ftp.address());
+    LMUpdater updater(m_config);
+    QSignalSpy failed(&updater, &LMUpdater::signal_failed);
+    QSignalSpy ready(&updater, &LMUpdater::signal_installerReady);
+    updater.downloadInstaller();
+    QSignalSpy progress(&updater, &LMUpdater::signal_progress);
+    QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty() && progress.last().at(0).toLongLong() > 100000,
+                             10000);
+    updater.cancel();
+    // Reported before cancel() returns, with nothing left running or written.
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(failed.first().first().value<LMUpdateFailure>(), LMUpdateFailure::Aborted);
+    QVERIFY(!updater.isRunning());
+    QCOMPARE(downloads(), QStringList());
+    QTest::qWait(500);
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(ready.count(), 0);
+    QCOMPARE(downloads(), QStringList());
+}
+
+void TestUpdater::tls_data()
+{
+    QTest::addColumn<bool>("serverTls");
+    QTest::addColumn<bool>("trusted"); // the test's certificate is set as the CA file
+    QTest::addColumn<int>("failure");
+    QTest::addColumn<bool>("overTls");
+    QTest::newRow("server offers TLS") << true << true << -1 << true;
+    QTest::newRow("certificate not trusted")
+        << true << false << int(LMUpdateFailure::Untrusted) << false;
+    QTest::newRow("server without TLS") << false << true << -1 << false;
+}
+
+void TestUpdater::tls()
+{
+    QFETCH(bool, serverTls);
+    QFETCH(bool, trusted);
+    QFETCH(int, failure);
+    QFETCH(bool, overTls);
+    QTemporaryDir keys;
+    const QString cert = keys.filePath(QStringLiteral("cert.pem"));
+    const QString key = keys.filePath(QStringLiteral("key.pem"));
+    QVERIFY(TestFtpServer::makeCertificate(cert, key));
+    serve(m_config.versionFile, "01.00.00.07");
+    TestFtpServer ftp(m_served.path());
+    // This server refuses a login that is not made over TLS.
+    QVERIFY(ftp.start(serverTls ? QStringList{"--tls", cert, key} : QStringList()));
+    m_config.address = LMUpdateAddress::parse(ftp.address());
+    m_config.caFile = trusted ? cert : QString();
+    LMUpdater updater(m_config);
+    const Ending end = runToEnd(updater, &LMUpdater::check);
+    QCOMPARE(end.failure ? int(*end.failure) : -1, failure);
+    QCOMPARE(updater.usedTls(), overTls);
+}
+
+QTEST_GUILESS_MAIN(TestUpdater)
+#include "tst_updater.moc"
