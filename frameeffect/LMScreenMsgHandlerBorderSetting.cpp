@@ -278,6 +278,9 @@ void LMScreenMsgHandlerBorderSetting::buildForm()
     textLayout->setContentsMargins(0, 0, 0, 0);
     m_labText = named(new QLabel(m_editText), "lab_text");
     m_labText->setWordWrap(true);
+    // Its line explains the text tool's dragging, which this field does not
+    // have; the field says what it is for itself.
+    m_labText->hide();
     m_frameText = named(new QLineEdit(m_editText), "frameTextEdt");
     m_frameText->setMaxLength(MaxFrameTextLength);
     m_textEdit = named(new LMScreenMsgHandlerTextSetting(m_editText), "textEdt");
@@ -312,14 +315,15 @@ void LMScreenMsgHandlerBorderSetting::retranslate()
     m_tiled->setText(lmText(65));
     m_stretched->setText(lmText(66));
     m_sizeLabel->setText(lmText(22));
-    m_useBorder->setText(lmText(38));
-    m_useText->setText(lmText(48));
+    setWrappedText(m_useBorder, lmText(38));
+    setWrappedText(m_useText, lmText(48));
     m_labNum->setText(lmText(m_strip ? 42 : 43));
     m_type->setItemText(0, lmText(99));
     m_type->setItemText(1, lmText(98));
     m_labText->setText(lmText(15));
-    m_useHeight->setText(lmText(44));
-    m_expand->setText(lmText(45));
+    m_frameText->setPlaceholderText(lmText(48));
+    setWrappedText(m_useHeight, lmText(44));
+    setWrappedText(m_expand, lmText(45));
     m_labColor->setText(lmText(20));
 }
 

@@ -86,6 +86,9 @@ void TestCommandLine::answers_data()
                                          << "huge.ppm: Can not open file! The picture is 20000 x "
                                             "15000 pixels; Lumetra opens pictures of up to 100 "
                                             "megapixels.";
+    QTest::newRow("strips into a design")
+        << QStringList{"--export", "@/photo.png", "@/out.lmx", "--strips"} << 2
+        << "--strips writes a picture of the strip sheet";
     QTest::newRow("unknown output type") << QStringList{"--export", "@/photo.png", "@/out.xyz"} << 1
                                          << "out.xyz: not a file type Lumetra writes";
     QTest::newRow("output folder missing")
@@ -124,6 +127,20 @@ void TestCommandLine::exportRoundTrip()
     // The design converts to itself again.
     result = run({QStringLiteral("--export"), design, path(QStringLiteral("again.lmx"))});
     QCOMPARE(result.code, 0);
+    // Its strip sheet: bands of the frame's metal inside the margins, with
+    // crisp black cut lines, on the design's paper.
+    const QString sheet = path(QStringLiteral("sheet.png"));
+    result = run({QStringLiteral("--export"), design, sheet, QStringLiteral("--strips")});
+    QCOMPARE(result.code, 0);
+    const QImage strips(sheet);
+    QCOMPARE(strips.size(), QSize(837, 648));
+    QCOMPARE(strips.pixelColor(10, 10), QColor(Qt::white)); // the margin
+    const QColor metal = strips.pixelColor(400, 50);
+    QVERIFY2(metal != QColor(Qt::white) && metal.saturation() < 60, qPrintable(metal.name()));
+    int black = 0;
+    for (int x = 40; x < 800; ++x)
+        black += strips.pixelColor(x, 33) == QColor(Qt::black);
+    QVERIFY2(black > 300, qPrintable(QString::number(black))); // the band's dashed top edge
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

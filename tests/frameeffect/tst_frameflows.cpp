@@ -1,0 +1,283 @@
+#include "../common/ModalAnswer.h"
+#include "app/LMMainWidget.h"
+#include "app/LMResources.h"
+#include "canvas/LMDocumentFile.h"
+#include "canvas/LMGraphView.h"
+#include "canvas/LMTransformCache.h"
+#include "outlines/LMArtFrameFactory.h"
+#include "tools/LMScreenMsgHandlerInf.h"
+#include "ui_LMMainWidget.h"
+#include "widgets/KVCLIENT_ColorComboBox.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The frame effect as a user works it: the panel, the ring on the design and
+// in exports, the strip sheet, and designs that keep all of it.
+class TestFrameFlows : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void textureOnTheRingAndBackFromAFile_data();
+    void textureOnTheRingAndBackFromAFile();
+    void userPictureAsTexture();
+    void widthListFollowsTheOutline();
+    void panelShowsWhatApplies();
+    void frameToolDragsTheOutlineByItsRing();
+    void stripSheetAndBack();
+
+private:
+    LMGraphView *canvas() const { return m_window->graphView(); }
+    Ui::LMMainWidget *ui() const { return m_window->form(); }
+    QWidget *panel() const { return m_window->settingsPanel(); }
+    template <class T> T *in(const char *name) const
+    {
+        T *w = panel() ? panel()->findChild<T *>(QLatin1String(name)) : nullptr;
+        if (!w)
+            qWarning("no %s in the panel", name);
+        return w;
+    }
+    // A page point in the middle of the frame ring's top edge.
+    QPoint ringPoint();
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    QTemporaryDir m_dir;
+    LMMainWidget *m_window = nullptr;
+};
+
+void TestFrameFlows::initTestCase()
+{
+    lmInitResources();
+    QVERIFY(m_dir.isValid());
+    QSettings(QStringLiteral("Lumetra"), QStringLiteral("Lumetra")).clear();
+}
+
+void TestFrameFlows::init()
+{
+    m_window = new LMMainWidget;
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestFrameFlows::cleanup()
+{
+    canvas()->setModifiedFlag(false);
+    delete m_window;
+}
+
+QPoint TestFrameFlows::ringPoint()
+{
+    const QPainterPath ring = canvas()->catalogue()->currentShapes().frame;
+    const QRectF box = ring.boundingRect();
+    // Straight down from the top edge until inside the ring.
+    QPointF p(box.center().x(), box.top());
+    while (!ring.contains(p + QPointF(0, 2)) && p.y() < box.bottom())
+        p.ry() += 1;
+    return canvas()->transform(Matrix::OutlineToDoc).map(p + QPointF(0, 4)).toPoint();
+}
+
+void TestFrameFlows::textureOnTheRingAndBackFromAFile_data()
+{
+    QTest::addColumn<bool>("tiled");
+    QTest::addColumn<int>("scale");
+    QTest::newRow("stretched") << false << 100;
+    QTest::newRow("tiled at 50 %") << true << 50;
+}
+
+// Choose a texture, tile it, write along the frame; the export shows the
+// ring, and the saved design brings every setting back, the scale too.
+void TestFrameFlows::textureOnTheRingAndBackFromAFile()
+{
+    QFETCH(bool, tiled);
+    QFETCH(int, scale);
+    QTest::mouseClick(ui()->b1, Qt::LeftButton);
+    QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("border"));
+    QVERIFY(canvas()->flags().frameToolActive());
+    QTest::mouseClick(in<QPushButton>("btn_wood1"), Qt::LeftButton);
+    QVERIFY(canvas()->flags().frameEffectOn());
+    QVERIFY(in<QCheckBox>("chk_useborder")->isChecked());
+    QCOMPARE(canvas()->textureName(), QStringLiteral("wood1"));
+    QVERIFY(canvas()->flags().modified());
+    if (tiled) {
+        QTest::mouseClick(in<QRadioButton>("r_copy"), Qt::LeftButton);
+        in<QSlider>("slider_size")->setValue(scale);
+    }
+    in<QComboBox>("cob_n")->setCurrentIndex(3); // 24 mm
+    QCOMPARE(canvas()->flags().frameIndex(), 4);
+    QTest::mouseClick(in<QCheckBox>("chk_usetext"), Qt::LeftButton);
+    in<QLineEdit>("frameTextEdt")->setText(QStringLiteral("EMMA 2026"));
+    QCOMPARE(canvas()->flags().textureTiled(), tiled);
+    QCOMPARE(canvas()->flags().textureScale(), scale);
+
+    // The export shows walnut on the ring and the text on it, not white.
+    const QImage page = canvas()->exportImage();
+    const QColor ring = page.pixelColor(ringPoint());
+    QVERIFY2(ring.lightness() < 200 && ring.red() > ring.blue(), qPrintable(ring.name()));
+    int red = 0;
+    for (int y = 0; y < page.height(); y += 2)
+        for (int x = 0; x < page.width(); x += 2)
+            red += page.pixelColor(x, y).red() > 200 && page.pixelColor(x, y).green() < 60;
+    QVERIFY2(red > 50, qPrintable(QString::number(red)));
+
+    const QString file = path(QStringLiteral("framed.lmx"));
+    m_window->setCurrentPath(file);
+    QVERIFY(m_window->saveDocument(false));
+    QTest::mouseClick(ui()->d01, Qt::LeftButton);
+    canvas()->setModifiedFlag(false);
+    m_window->on_btn_new_clicked();
+    QVERIFY(!canvas()->flags().frameEffectOn());
+    QVERIFY(m_window->openFile(file));
+    QCOMPARE(canvas()->textureName(), QStringLiteral("wood1"));
+    QCOMPARE(canvas()->frameTexture().size(), QSize(512, 384));
+    QVERIFY(canvas()->flags().frameEffectOn());
+    QCOMPARE(canvas()->flags().textureTiled(), tiled);
+    QCOMPARE(canvas()->flags().textureScale(), scale);
+    QCOMPARE(canvas()->flags().frameIndex(), 4);
+    QCOMPARE(canvas()->frameTextSettings().text(), QStringLiteral("EMMA 2026"));
+    QVERIFY(!canvas()->flags().modified());
+    // An open panel reads the loaded design.
+    QTest::mouseClick(ui()->b1, Qt::LeftButton);
+    QCOMPARE(in<QLineEdit>("frameTextEdt")->text(), QStringLiteral("EMMA 2026"));
+    QVERIFY(in<QPushButton>("btn_wood1")->isChecked());
+}
+
+void TestFrameFlows::userPictureAsTexture()
+{
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(QColor(10, 200, 30));
+    const QString file = path(QStringLiteral("grass.png"));
+    QVERIFY(picture.save(file));
+    QTest::mouseClick(ui()->b1, Qt::LeftButton);
+    QTest::mouseClick(in<QPushButton>("btn_metal2"), Qt::LeftButton);
+    answerNextModal<QFileDialog>([file](QFileDialog *dialog) {
+        if (QWidget *focused = dialog->focusWidget())
+            focused->clearFocus();
+        dialog->selectFile(file);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    QTest::mouseClick(in<QPushButton>("btn_load"), Qt::LeftButton);
+    // A picture is no built-in texture: no texture button stays checked.
+    QCOMPARE(canvas()->textureName(), QString());
+    QVERIFY(!in<QPushButton>("btn_metal2")->isChecked());
+    QCOMPARE(canvas()->exportImage().pixelColor(ringPoint()), QColor(10, 200, 30));
+
+    const QString design = path(QStringLiteral("grass.lmx"));
+    QVERIFY(canvas()->save(design));
+    QFile f(design);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const std::optional<LMDocument> read = LMDocumentFile::read(f);
+    QVERIFY(read);
+    QCOMPARE(read->textureName, QString());
+    QCOMPARE(read->texture.convertToFormat(QImage::Format_RGB32), picture);
+    // Choosing a texture afterwards checks its button again.
+    QTest::mouseClick(in<QPushButton>("btn_metal2"), Qt::LeftButton);
+    QVERIFY(in<QPushButton>("btn_metal2")->isChecked());
+}
+
+// Five widths for an outline with five frame levels, three for one with three.
+void TestFrameFlows::widthListFollowsTheOutline()
+{
+    QTest::mouseClick(ui()->b1, Qt::LeftButton);
+    auto *widths = in<QComboBox>("cob_n");
+    QCOMPARE(widths->count(), 5);
+    QCOMPARE(widths->itemText(4), QStringLiteral("36mm"));
+    canvas()->catalogue()->selectOutline(2, 0); // a card
+    QCOMPARE(widths->count(), 3);
+    QCOMPARE(widths->itemText(2), QStringLiteral("12mm"));
+    canvas()->catalogue()->selectOutline(0, 0);
+    QCOMPARE(widths->count(), 5);
+}
+
+void TestFrameFlows::panelShowsWhatApplies()
+{
+    QTest::mouseClick(ui()->b1, Qt::LeftButton);
+    QWidget *p = panel();
+    // Stretched hides the scale, Tiled shows it and its value.
+    QTest::mouseClick(in<QRadioButton>("r_copy"), Qt::LeftButton);
+    QVERIFY(in<QWidget>("size_w")->isVisibleTo(p));
+    in<QSlider>("slider_size")->setValue(30);
+    QCOMPARE(in<QLabel>("label_2")->text(), QStringLiteral("30"));
+    QTest::mouseClick(in<QRadioButton>("r_expand"), Qt::LeftButton);
+    QVERIFY(!in<QWidget>("size_w")->isVisibleTo(p));
+    QVERIFY(!canvas()->flags().textureTiled());
+    // Frame effect off: the text and the width are out of reach.
+    QTest::mouseClick(in<QPushButton>("btn_metal0"), Qt::LeftButton);
+    QVERIFY(in<QCheckBox>("chk_usetext")->isEnabled());
+    QTest::mouseClick(in<QCheckBox>("chk_useborder"), Qt::LeftButton);
+    QVERIFY(!canvas()->flags().frameEffectOn());
+    QVERIFY(!in<QCheckBox>("chk_usetext")->isEnabled());
+    QVERIFY(!in<QWidget>("w_num")->isEnabled());
+    QVERIFY(!in<QWidget>("edt_text")->isEnabled());
+    // One colour: the ring shows it; the strip controls belong to the other mode.
+    in<KVCLIENT_ColorComboBox>("colorW")->setColor(QColor(200, 0, 200));
+    QVERIFY(canvas()->flags().frameEffectOn());
+    QCOMPARE(canvas()->textureName(), QStringLiteral("color"));
+    QVERIFY(in<QPushButton>("btn_color")->isChecked());
+    QCOMPARE(canvas()->exportImage().pixelColor(ringPoint()), QColor(200, 0, 200));
+    QVERIFY(!in<QWidget>("w1")->isVisibleTo(p));
+    QVERIFY(!in<QSpinBox>("spin_n")->isVisibleTo(p));
+}
+
+// The frame tool drags the outline by its ring, never from inside the window;
+// the moved outline is a change to keep.
+void TestFrameFlows::frameToolDragsTheOutlineByItsRing()
+{
+    QTest::mouseClick(ui()->b1, Qt::LeftButton);
+    QTest::mouseClick(in<QPushButton>("btn_metal0"), Qt::LeftButton);
+    canvas()->setModifiedFlag(false);
+    const QPoint start = canvas()->outlineOffset();
+    const QTransform toWidget = canvas()->transform(Matrix::DocToWidget);
+    const QPoint inside = toWidget.map(canvas()->transform(Matrix::OutlineToDoc).map(QPoint(0, 0)));
+    QTest::mousePress(canvas(), Qt::LeftButton, {}, inside);
+    QTest::mouseMove(canvas(), inside + QPoint(30, 20));
+    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, inside + QPoint(30, 20));
+    QCOMPARE(canvas()->outlineOffset(), start);
+    QVERIFY(!canvas()->flags().modified());
+
+    const QPoint ring = toWidget.map(ringPoint());
+    QTest::mousePress(canvas(), Qt::LeftButton, {}, ring);
+    QTest::mouseMove(canvas(), ring + QPoint(15, 10));
+    QTest::mouseMove(canvas(), ring + QPoint(30, 20));
+    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, ring + QPoint(30, 20));
+    QCOMPARE(canvas()->outlineOffset(), start + QPoint(30, 20));
+    QVERIFY(canvas()->flags().modified());
+}
+
+// The strip tool shows the sheet; leaving it shows the design again with a
+// frame level the outline has.
+void TestFrameFlows::stripSheetAndBack()
+{
+    QTest::mouseClick(ui()->b1, Qt::LeftButton);
+    QTest::mouseClick(in<QPushButton>("btn_metal0"), Qt::LeftButton);
+    in<QComboBox>("cob_n")->setCurrentIndex(4); // 36 mm
+    QTest::mouseClick(ui()->b2, Qt::LeftButton);
+    QVERIFY(canvas()->flags().stripMode());
+    QVERIFY(!in<QWidget>("w0")->isVisibleTo(panel()));
+    in<QSpinBox>("spin_n")->setValue(3);
+    QTest::mouseClick(in<QCheckBox>("chk_useheight"), Qt::LeftButton);
+    QCOMPARE(canvas()->flags().stripCount(), 3);
+    QVERIFY(canvas()->flags().useHeight());
+    // What the screen shows: bands of the texture with grey sides.
+    const QImage shown = canvas()->grab().toImage();
+    const QPoint corner = canvas()->transform(Matrix::DocToWidget).map(QPoint(40, 40));
+    QVERIFY(shown.pixelColor(corner) != QColor(Qt::white));
+
+    canvas()->catalogue()->selectOutline(2, 0); // three levels only
+    QTest::mouseClick(ui()->d01, Qt::LeftButton);
+    QVERIFY(!canvas()->flags().stripMode());
+    QCOMPARE(canvas()->flags().frameIndex(), 3);
+}
+
+QTEST_MAIN(TestFrameFlows)
+#include "tst_frameflows.moc"

@@ -1,0 +1,158 @@
+#include "frameeffect/LMFrameTextPainter.h"
+#include "frameeffect/LMFrameTextSettings.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTest>
+
+namespace {
+// A rounded window like a card's, centred on its origin, in outline units.
+QPainterPath window()
+{
+    QPainterPath path;
+    path.addRoundedRect(QRectF(-300, -200, 600, 400), 60, 60);
+    return path;
+}
+
+QString walked(QList<LMFrameTextPainter::Placed> placed, int pass)
+{
+    QString s;
+    for (const auto &p : placed)
+        if (p.pass == pass)
+            s += p.character;
+    return s;
+}
+} // namespace
+
+// The text along the frame and its glyph cache.
+class TestFrameText : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void rowsPerLevel_data();
+    void rowsPerLevel();
+    void passesWalkBothWays();
+    void glyphCache();
+};
+
+void TestFrameText::rowsPerLevel_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<bool>("thin");
+    QTest::addColumn<QList<int>>("rows");
+    QTest::newRow("6 mm: none") << 2 << false << QList<int>{};
+    QTest::newRow("12 mm: one row") << 3 << false << QList<int>{3};
+    QTest::newRow("24 mm: two") << 4 << false << QList<int>{3, 4};
+    QTest::newRow("36 mm: three") << 5 << false << QList<int>{3, 4, 5};
+    QTest::newRow("36 mm, thin strips: three") << 5 << true << QList<int>{3, 4, 5};
+}
+
+void TestFrameText::rowsPerLevel()
+{
+    QFETCH(int, level);
+    QFETCH(bool, thin);
+    QFETCH(QList<int>, rows);
+    LMFrameTextSettings text;
+    text.setText(QStringLiteral("EMMA 2026 "));
+    QImage target(800, 600, QImage::Format_ARGB32_Premultiplied);
+    target.fill(Qt::transparent);
+    QPainter painter(&target);
+    painter.translate(400, 300);
+    const auto placed = LMFrameTextPainter::paint(painter, window(), text, level, thin);
+    painter.end();
+    QList<int> seen;
+    for (const auto &p : placed)
+        if (!seen.contains(p.row))
+            seen << p.row;
+    std::sort(seen.begin(), seen.end());
+    QCOMPARE(seen, rows);
+    if (rows.isEmpty())
+        return;
+    // No glyph's room overlaps another's, in any row or pass.
+    for (int i = 0; i < placed.size(); ++i)
+        for (int j = i + 1; j < placed.size(); ++j)
+            QVERIFY2(!placed[i].probe.intersects(placed[j].probe),
+                     qPrintable(QStringLiteral("%1 and %2").arg(i).arg(j)));
+    // Something was drawn.
+    bool ink = false;
+    for (int y = 0; y < target.height() && !ink; y += 2)
+        for (int x = 0; x < target.width() && !ink; x += 2)
+            ink = qAlpha(target.pixel(x, y)) > 0;
+    QVERIFY(ink);
+}
+
+void TestFrameText::passesWalkBothWays()
+{
+    LMFrameTextSettings text;
+    text.setText(QStringLiteral("ABC"));
+    QImage target(800, 600, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&target);
+    const auto placed = LMFrameTextPainter::paint(painter, window(), text, 3, false);
+    const QString back = walked(placed, 0), forth = walked(placed, 1);
+    // One row, one glyph per 12 mm of outline on each side of it.
+    QVERIFY(back.size() > 20);
+    QVERIFY(forth.size() > 20);
+    // Backwards from the start (A, then the end of the text), then forwards on
+    // from where the first pass stopped.
+    QVERIFY2(back.startsWith(QStringLiteral("ACBACB")), qPrintable(back));
+    const QString cycle = QStringLiteral("ABCABCABC");
+    QVERIFY2(cycle.contains(forth.left(6)), qPrintable(forth));
+}
+
+void TestFrameText::glyphCache()
+{
+    LMFrameTextSettings text;
+    text.setText(QStringLiteral("AB"));
+    text.beginTextPass();
+    text.nextGlyph();
+    text.nextGlyph();
+    text.nextGlyph(); // A again: from the cache
+    text.endTextPass();
+    QCOMPARE(text.glyphsDrawn(), 2);
+    QCOMPARE(text.cachedGlyphs(), 2);
+
+    // A new text keeps the characters still used and drops the rest.
+    text.setText(QStringLiteral("AC"));
+    text.beginTextPass();
+    text.nextGlyph();
+    text.nextGlyph();
+    text.endTextPass();
+    QCOMPARE(text.glyphsDrawn(), 3); // only C is new
+    QCOMPARE(text.cachedGlyphs(), 2);
+
+    // A look that changes the pictures empties the cache; the same look does not.
+    text.setColors(text.edgeColor(), text.fillColor());
+    QCOMPARE(text.cachedGlyphs(), 2);
+    text.setColors(Qt::green, text.fillColor());
+    QCOMPARE(text.cachedGlyphs(), 0);
+    text.nextGlyph();
+    text.setStroke(true);
+    QCOMPARE(text.cachedGlyphs(), 0);
+    text.nextGlyph();
+    text.setEdgeWidth(3);
+    QCOMPARE(text.cachedGlyphs(), 0);
+    text.nextGlyph();
+    QFont font = text.font();
+    font.setPointSize(40);
+    text.setFont(font);
+    QCOMPARE(text.cachedGlyphs(), 0);
+
+    // The glyph is the fill colour on transparency, with room round it.
+    text.setStroke(false);
+    const QImage a = text.glyphImage(QLatin1Char('A'));
+    QCOMPARE(a.pixelColor(0, 0).alpha(), 0);
+    bool filled = false;
+    for (int y = 0; y < a.height() && !filled; ++y)
+        for (int x = 0; x < a.width() && !filled; ++x)
+            filled = a.pixelColor(x, y) == QColor(Qt::red);
+    QVERIFY(filled);
+    // An empty text draws spaces, never past its end.
+    text.setText(QString());
+    text.beginTextPass();
+    QVERIFY(!text.nextGlyph().isNull());
+    QVERIFY(!text.previousGlyph().isNull());
+    text.endTextPass();
+}
+
+QTEST_MAIN(TestFrameText)
+#include "tst_frametext.moc"
