@@ -8,6 +8,38 @@
 
 namespace LMFrameTextPainter {
 
+namespace {
+// Whether two convex quadrilaterals overlap: no axis of either separates
+// them. Far cheaper than a general polygon intersection, which matters with
+// hundreds of glyphs round a large window.
+bool overlaps(const QPolygonF &a, const QRectF &aBox, const QPolygonF &b, const QRectF &bBox)
+{
+    if (!aBox.intersects(bBox))
+        return false;
+    for (const QPolygonF *poly : {&a, &b}) {
+        const int n = int(poly->size());
+        for (int i = 0; i < n; ++i) {
+            const QPointF edge = poly->at((i + 1) % n) - poly->at(i);
+            const QPointF axis(-edge.y(), edge.x());
+            qreal minA = 1e300, maxA = -1e300, minB = 1e300, maxB = -1e300;
+            for (const QPointF &p : a) {
+                const qreal d = QPointF::dotProduct(p, axis);
+                minA = qMin(minA, d);
+                maxA = qMax(maxA, d);
+            }
+            for (const QPointF &p : b) {
+                const qreal d = QPointF::dotProduct(p, axis);
+                minB = qMin(minB, d);
+                maxB = qMax(maxB, d);
+            }
+            if (maxA < minB || maxB < minA)
+                return false;
+        }
+    }
+    return true;
+}
+} // namespace
+
 QList<Placed> paint(QPainter &painter, const QPainterPath &outline, LMFrameTextSettings &text,
                     int frameIndex, bool thinStrips)
 {
@@ -23,6 +55,7 @@ QList<Placed> paint(QPainter &painter, const QPainterPath &outline, LMFrameTextS
     const QPolygonF probe({QPointF(-16, 2 - offset), QPointF(16, 2 - offset),
                            QPointF(10.6, offset - 2), QPointF(-10.6, offset - 2)});
 
+    QList<QRectF> boxes;
     painter.save();
     const QTransform base = painter.transform();
     text.beginTextPass();
@@ -36,13 +69,10 @@ QList<Placed> paint(QPainter &painter, const QPainterPath &outline, LMFrameTextS
                 const QTransform m = shift * QTransform().rotate(pass == 0 ? 180 - a : -a) *
                                      QTransform::fromTranslate(p.x(), p.y());
                 const QPolygonF room = m.map(probe);
+                const QRectF roomBox = room.boundingRect();
                 bool free = true;
-                for (const Placed &other : std::as_const(placed)) {
-                    if (other.probe.intersects(room)) {
-                        free = false;
-                        break;
-                    }
-                }
+                for (int i = 0; i < placed.size() && free; ++i)
+                    free = !overlaps(placed[i].probe, boxes[i], room, roomBox);
                 if (!free)
                     continue;
                 const QChar c = text.charAtCursor();
@@ -51,6 +81,7 @@ QList<Placed> paint(QPainter &painter, const QPainterPath &outline, LMFrameTextS
                 painter.drawImage(QPoint(-(glyph.width() - 1) / 2, -(glyph.height() - 1) / 2),
                                   glyph);
                 placed.append({c, pass, row, room});
+                boxes.append(roomBox);
             }
         }
     }

@@ -9,6 +9,8 @@ void LMFrameTextSettings::setText(const QString &text)
 {
     // Characters still in the new text keep their pictures; the next pass
     // drops the rest.
+    if (text != m_text)
+        ++m_revision;
     m_text = text;
 }
 
@@ -18,6 +20,7 @@ void LMFrameTextSettings::setColors(const QColor &edge, const QColor &fill)
         return;
     m_edgeColor = edge;
     m_fillColor = fill;
+    ++m_revision;
     emptyCache();
 }
 
@@ -26,6 +29,7 @@ void LMFrameTextSettings::setFont(const QFont &font)
     if (font == m_font && font.toString() == m_font.toString())
         return;
     m_font = font;
+    ++m_revision;
     emptyCache();
 }
 
@@ -34,6 +38,7 @@ void LMFrameTextSettings::setStroke(bool on)
     if (on == m_strokeOn)
         return;
     m_strokeOn = on;
+    ++m_revision;
     emptyCache();
 }
 
@@ -42,6 +47,7 @@ void LMFrameTextSettings::setEdgeWidth(int width)
     if (width == m_edgeWidth)
         return;
     m_edgeWidth = width;
+    ++m_revision;
     emptyCache();
 }
 

@@ -37,6 +37,9 @@ public:
     // The character the walk is at: a space outside the text.
     QChar charAtCursor() const;
 
+    // Counts every change of text or look, so pictures made from them know
+    // when they are out of date.
+    int revision() const { return m_revision; }
     // How many glyph pictures were drawn rather than taken from the cache.
     int glyphsDrawn() const { return m_glyphsDrawn; }
     int cachedGlyphs() const { return int(m_glyphCache.size()); }
@@ -56,4 +59,5 @@ private:
     bool m_inPass = false;
     int m_cursor = 0;
     int m_glyphsDrawn = 0;
+    int m_revision = 0;
 };

@@ -31,15 +31,25 @@ struct LMStripSheetInputs {
 class LMStripSheet {
 public:
     // Paints over `painter`'s current transform, which maps page pixels to
-    // the device (none for output, the zoom for the screen).
+    // the device (none for output, the zoom for the screen). On pictures and
+    // the screen the sheet is drawn once into a page-sized picture and kept
+    // until an input changes; printers and PDFs get it drawn afresh.
     void paint(QPainter &painter, const LMStripSheetInputs &in);
+    // The sheet drawn straight onto `painter`: every line and glyph at the
+    // device's own resolution.
+    void paintDirect(QPainter &painter, const LMStripSheetInputs &in);
 
     // The sheet's area in its own (possibly turned) coordinates.
     static QRect area(const LMStripSheetInputs &in);
 
 private:
-    const QImage &textureFor(const LMStripSheetInputs &in, const QRect &area);
+    const QImage &textureFor(const LMStripSheetInputs &in);
+    // `turned`: draws a portrait page's turned sheet in page pixels.
+    void paintBands(QPainter &painter, const LMStripSheetInputs &in, bool turned);
+    static QString keyOf(const LMStripSheetInputs &in);
 
+    QImage m_sheet; // the last sheet drawn, a whole white page
+    QString m_sheetKey;
     QImage m_texture;
     QString m_textureKey;
 };

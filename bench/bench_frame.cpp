@@ -1,0 +1,135 @@
+// Measures the frame effect:
+//   stage     each screen stage of the frame layer on XL03 at frame level 5
+//             (36 mm) with a texture and three rows of text, zoom 100 %
+//   export    a Letter design with frame texture and text, through the
+//             output renderer
+//   sheet     one paint of the strip sheet on A0 with text
+//   glyphs    glyph pictures drawn on the first text stage and on redraws
+//   bench_frame
+#include "app/LMResources.h"
+#include "canvas/LMNewDesign.h"
+#include "canvas/LMPageRenderer.h"
+#include "canvas/LMPaperTable.h"
+#include "frameeffect/LMFrameLayer.h"
+#include "frameeffect/LMFrameTextSettings.h"
+#include "frameeffect/LMStripSheet.h"
+#include "outlines/LMArtFrameFactory.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace {
+double medianMs(int runs, const std::function<void()> &work)
+{
+    QVector<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        ms << timer.nsecsElapsed() / 1e6;
+    }
+    std::sort(ms.begin(), ms.end());
+    return ms[ms.size() / 2];
+}
+
+LMDocument framedDesign(LMArtFrameFactory &catalogue, int group, int index, int level)
+{
+    LMDocument doc = LMNewDesign::blank(*catalogue.outlineOf(0, 0));
+    doc.outlineGroup = group;
+    doc.outlineIndex = index;
+    doc.flags.setFrameEffectOn(true);
+    doc.flags.setFrameTextOn(true);
+    doc.flags.setFrameIndex(level);
+    doc.frameText = QStringLiteral("EMMA 2026 ");
+    return doc;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    lmInitResources();
+    LMArtFrameFactory catalogue;
+    const int xl = 3; // the groups: LS, HLS, CARD, XL, OTHER, POCKET
+    const QImage texture(QStringLiteral(":/texture/metal0.jpg"));
+    LMFrameTextSettings text;
+    text.setText(QStringLiteral("EMMA 2026 "));
+
+    LMViewFlags flags = LMViewFlags::atStart();
+    flags.setFrameEffectOn(true);
+    flags.setFrameTextOn(true);
+    flags.setFrameIndex(5);
+    const LMOutlineShapes shapes = catalogue.shapesOf(xl, 2, 5);
+    const LMFrameLayerInputs in = LMFrameLayer::inputsFor(flags, shapes, texture, &text, false);
+    LMFrameLayer::Image work;
+    double stageMs[LMFrameLayer::StageCount] = {};
+    int firstDrawn = 0;
+    for (int stage = 0; stage < LMFrameLayer::StageCount; ++stage) {
+        const int before = text.glyphsDrawn();
+        stageMs[stage] = medianMs(5, [&] { LMFrameLayer::renderStage(stage, work, in); });
+        if (stage == 2)
+            firstDrawn = text.glyphsDrawn() - before;
+    }
+    const int warm = text.glyphsDrawn();
+    LMFrameLayer::renderStage(2, work, in);
+    std::printf("XL03, 36 mm, texture and three rows of text, %d x %d layer:\n", work.image.width(),
+                work.image.height());
+    for (int stage = 0; stage < LMFrameLayer::StageCount; ++stage)
+        std::printf("  stage %d: %.1f ms\n", stage, stageMs[stage]);
+    std::printf("glyphs drawn: %d over five text stages (the text has 7 distinct characters), "
+                "%d on a further redraw\n",
+                firstDrawn, text.glyphsDrawn() - warm);
+
+    LMDocument letter = framedDesign(catalogue, 0, 0, 5);
+    const LMOutlineShapes letterShapes = catalogue.shapesOf(0, 0, 5);
+    QImage page;
+    const double exportMs =
+        medianMs(7, [&] { page = LMPageRenderer::render(letter, letterShapes); });
+    std::printf("export of a Letter design (%d x %d) with texture and text: %.1f ms\n",
+                page.width(), page.height(), exportMs);
+
+    LMDocument a0 = letter;
+    const int a0Row = LMPaperTable::lastRowWithId(5);
+    a0.page = QImage(LMPaperTable::pixelSize(a0Row, false), QImage::Format_RGB32);
+    a0.page.fill(Qt::white);
+    a0.flags.setLandscape(false);
+    a0.flags.setStripCount(3);
+    a0.flags.setUseHeight(true);
+    LMFrameTextSettings sheetText;
+    LMPageRenderer::frameTextOf(a0, sheetText);
+    LMStripSheetInputs sheet;
+    sheet.page = a0.page.size();
+    sheet.landscape = false;
+    sheet.printable = LMPageRenderer::printableRect(a0.page.rect(), a0.margins);
+    sheet.strips.count = 3;
+    sheet.strips.sides = true;
+    sheet.sideColor = Qt::gray;
+    sheet.texture = texture;
+    sheet.text = &sheetText;
+    QImage target(a0.page.size(), QImage::Format_RGB32);
+    for (const bool tiled : {false, true}) {
+        sheet.textureTiled = tiled;
+        // A fresh sheet each time: the first paint after a change, not a repaint.
+        const double sheetMs = medianMs(7, [&] {
+            LMStripSheet fresh;
+            QPainter p(&target);
+            fresh.paint(p, sheet);
+        });
+        std::printf("strip sheet on A0 (%d x %d, portrait), three strips with sides and text, "
+                    "texture %s: %.1f ms\n",
+                    target.width(), target.height(), tiled ? "tiled" : "stretched", sheetMs);
+    }
+    LMStripSheet kept;
+    const double repaintMs = medianMs(7, [&] {
+        QPainter p(&target);
+        kept.paint(p, sheet);
+    });
+    std::printf("the same sheet painted again, unchanged: %.1f ms\n", repaintMs);
+    return 0;
+}
