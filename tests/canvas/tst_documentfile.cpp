@@ -70,6 +70,7 @@ private Q_SLOTS:
     void readsEveryFieldOfAHandMadeFile();
     void writesTheTablesLayout();
     void longTextureNameIsCut();
+    void longFrameTextIsCutBetweenCharacters();
     void everyTruncationFails();
     void damaged_data();
     void damaged();
@@ -140,6 +141,18 @@ void TestDocumentFile::longTextureNameIsCut()
     const QByteArray bytes = LMDocumentFile::write(doc);
     QCOMPARE(bytes.mid(16, 32), QByteArray(32, 'x')); // no terminating NUL
     QCOMPARE(read(bytes)->textureName, QString(32, QLatin1Char('x')));
+}
+
+// Two-byte characters over 1024 bytes: the text is cut whole, never inside a
+// character, and still reads back.
+void TestDocumentFile::longFrameTextIsCutBetweenCharacters()
+{
+    LMDocument doc;
+    doc.page = tinyPage();
+    doc.frameText = QStringLiteral("x") + QString(600, QChar(0xe9));
+    const std::optional<LMDocument> back = read(LMDocumentFile::write(doc));
+    QVERIFY(back);
+    QCOMPARE(back->frameText, QStringLiteral("x") + QString(511, QChar(0xe9)));
 }
 
 // Cut anywhere, a file must fail cleanly.
