@@ -10,6 +10,7 @@
 #include "canvas/LMNewDesign.h"
 #include "canvas/LMPageRenderer.h"
 #include "canvas/LMPaperTable.h"
+#include "common/Timing.h"
 #include "frameeffect/LMFrameLayer.h"
 #include "frameeffect/LMFrameTextSettings.h"
 #include "frameeffect/LMStripSheet.h"
@@ -24,19 +25,6 @@
 #include <functional>
 
 namespace {
-double medianMs(int runs, const std::function<void()> &work)
-{
-    QVector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        ms << timer.nsecsElapsed() / 1e6;
-    }
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
-}
-
 LMDocument framedDesign(LMArtFrameFactory &catalogue, int group, int index, int level)
 {
     LMDocument doc = LMNewDesign::blank(*catalogue.outlineOf(0, 0));

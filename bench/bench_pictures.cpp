@@ -10,6 +10,7 @@
 #include "canvas/LMGraphView.h"
 #include "canvas/LMPaperTable.h"
 #include "capture/_LMScreenshotDialog.h"
+#include "common/Timing.h"
 #include "tools/frame/LMScreenMsgHandlerImg.h"
 
 #include <QApplication>
@@ -24,19 +25,6 @@
 #include <functional>
 
 namespace {
-double medianMs(int runs, const std::function<void()> &work)
-{
-    QVector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        ms << timer.nsecsElapsed() / 1e6;
-    }
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
-}
-
 // Soft gradients with grain: compresses and decodes like a photograph.
 QImage photograph(const QSize &size)
 {
@@ -106,8 +94,8 @@ int main(int argc, char *argv[])
     }
     for (QVector<double> *v : {&loads, &repaints, &commits})
         std::sort(v->begin(), v->end());
-    std::printf("check, load and place a 6000 x 4000 JPEG on A4 (%d x %d): %.1f ms\n",
-                page.width(), page.height(), loads[runs / 2]);
+    std::printf("check, load and place a 6000 x 4000 JPEG on A4 (%d x %d): %.1f ms\n", page.width(),
+                page.height(), loads[runs / 2]);
     std::printf("first repaint with it live: %.1f ms\n", repaints[runs / 2]);
     std::printf("commit: %.1f ms\n", commits[runs / 2]);
     return 0;

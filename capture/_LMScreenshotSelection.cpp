@@ -108,32 +108,22 @@ bool _LMScreenshotSelection::press(QPoint p)
 bool _LMScreenshotSelection::move(QPoint p)
 {
     bool repaint = false;
-    switch (m_state) {
-    case Selecting:
+    if (m_state == Selecting) {
         m_selection = spanning(m_anchor, p);
         repaint = true;
-        break;
-    case Selected:
+    } else if (m_state == Selected) {
         m_cursor = cursorFor(hitTest(m_selection, p));
-        break;
-    case ResizeTopLeft:
-    case ResizeTop:
-    case ResizeTopRight:
-    case ResizeRight:
-    case ResizeBottomRight:
-    case ResizeBottom:
-    case ResizeBottomLeft:
-    case ResizeLeft:
-    case Moving:
-        if (m_state == ResizeTopLeft || m_state == ResizeTopRight || m_state == ResizeTop)
+    } else if (adjusting()) {
+        const State s = m_state;
+        if (s == ResizeTopLeft || s == ResizeTopRight || s == ResizeTop)
             m_working.setTop(p.y());
-        if (m_state == ResizeBottomLeft || m_state == ResizeBottomRight || m_state == ResizeBottom)
+        if (s == ResizeBottomLeft || s == ResizeBottomRight || s == ResizeBottom)
             m_working.setBottom(p.y());
-        if (m_state == ResizeTopLeft || m_state == ResizeBottomLeft || m_state == ResizeLeft)
+        if (s == ResizeTopLeft || s == ResizeBottomLeft || s == ResizeLeft)
             m_working.setLeft(p.x());
-        if (m_state == ResizeTopRight || m_state == ResizeBottomRight || m_state == ResizeRight)
+        if (s == ResizeTopRight || s == ResizeBottomRight || s == ResizeRight)
             m_working.setRight(p.x());
-        if (m_state == Moving) {
+        if (s == Moving) {
             m_working.translate(p - m_anchor);
             m_anchor = p;
         }
@@ -142,9 +132,6 @@ bool _LMScreenshotSelection::move(QPoint p)
         m_selection = normalised(m_working);
         placeButtons();
         repaint = true;
-        break;
-    default:
-        break;
     }
     for (Button &b : m_buttons) {
         const bool over = b.rect.contains(p);
@@ -157,47 +144,38 @@ bool _LMScreenshotSelection::move(QPoint p)
 _LMScreenshotSelection::Outcome _LMScreenshotSelection::release(QPoint p, bool *repaint)
 {
     *repaint = true;
-    switch (m_state) {
-    case Selecting:
+    if (m_state == Selecting) {
         m_selection = spanning(m_anchor, p);
         placeButtons();
         settle();
         return Stay;
-    case ResizeTopLeft:
-    case ResizeTop:
-    case ResizeTopRight:
-    case ResizeRight:
-    case ResizeBottomRight:
-    case ResizeBottom:
-    case ResizeBottomLeft:
-    case ResizeLeft:
-    case Moving:
+    }
+    if (adjusting()) {
         settle();
         return Stay;
-    case ButtonDown: {
-        bool clicked[2];
-        for (int i = 0; i < 2; ++i) {
-            m_buttons[i].over = m_buttons[i].rect.contains(p);
-            clicked[i] = m_buttons[i].down && m_buttons[i].over;
-            m_buttons[i].down = false;
-        }
-        // Released away from the button it went down on: nothing was clicked,
-        // and the selection can be worked on again.
-        m_state = Selected;
-        if (clicked[Confirm])
-            return Accept;
-        return clicked[Cancel] ? Reject : Stay;
     }
-    default:
+    if (m_state != ButtonDown) {
         *repaint = false;
         return Stay;
     }
+    bool clicked[2];
+    for (int i = 0; i < 2; ++i) {
+        m_buttons[i].over = m_buttons[i].rect.contains(p);
+        clicked[i] = m_buttons[i].down && m_buttons[i].over;
+        m_buttons[i].down = false;
+    }
+    // Released away from the button it went down on: nothing was clicked,
+    // and the selection can be worked on again.
+    m_state = Selected;
+    if (clicked[Confirm])
+        return Accept;
+    return clicked[Cancel] ? Reject : Stay;
 }
 
 _LMScreenshotSelection::Outcome _LMScreenshotSelection::doubleClick(QPoint p) const
 {
     // The double-click's second press has already begun a move or a resize.
-    const bool settled = m_state == Selected || (m_state >= ResizeTopLeft && m_state <= Moving);
+    const bool settled = m_state == Selected || adjusting();
     return settled && hitTest(m_selection, p) != Outside ? Accept : Stay;
 }
 

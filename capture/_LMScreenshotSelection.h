@@ -75,6 +75,8 @@ public:
     QPixmap cutOut(const QPixmap &screen) const;
 
 private:
+    // Resizing by a handle or moving the whole selection.
+    bool adjusting() const { return m_state >= ResizeTopLeft && m_state <= Moving; }
     void placeButtons();
     void settle();
 
