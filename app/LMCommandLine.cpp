@@ -5,6 +5,7 @@
 #include "canvas/LMFiles.h"
 #include "canvas/LMNewDesign.h"
 #include "canvas/LMPageRenderer.h"
+#include "canvas/LMPrinting.h"
 #include "outlines/LMArtFrameFactory.h"
 #include "update/LMUpdateTexts.h"
 #include "update/LMUpdater.h"
@@ -36,8 +37,8 @@ Request parse(const QStringList &arguments)
             request.mistake = QStringLiteral("--export needs two file names: IN and OUT");
         } else if (strips && LMFiles::isDocumentName(names[1])) {
             request.mode = Mode::Mistake;
-            request.mistake = QStringLiteral("--strips writes a picture of the strip sheet: end "
-                                             "OUT in .png, .jpg, .bmp, .tiff ...");
+            request.mistake = QStringLiteral("--strips writes a picture or PDF of the strip sheet: "
+                                             "end OUT in .pdf, .png, .jpg ...");
         } else {
             request.mode = Mode::Export;
             request.in = names[0];
@@ -63,7 +64,8 @@ QString usage()
         "  FILE               a design (.lmx) or a picture to open\n"
         "  --export IN OUT    open IN (a design or a picture) and save it as OUT, without\n"
         "                     a window: a design when OUT ends in .lmx, otherwise an image\n"
-        "                     in the format its ending names (png, jpg, bmp, tiff, ...)\n"
+        "                     in the format its ending names (pdf, png, jpg, bmp, tiff,\n"
+        "                     ...); a PDF is one page of the design's paper\n"
         "  --strips           with --export: the design's strip-pattern sheet, as it\n"
         "                     prints on self-adhesive paper\n"
         "  --check-update     ask the update server whether another release exists;\n"
@@ -115,12 +117,22 @@ int runExport(const QString &in, const QString &out, bool strips)
     if (!design)
         return fail(in, language.text(LMFiles::isDocumentName(in) ? 60 : 61));
     const bool asDesign = LMFiles::isDocumentName(out);
-    if (!asDesign && !LMFiles::isImageName(out))
+    const bool asPdf = LMFiles::isPdfName(out);
+    if (!asDesign && !asPdf && !LMFiles::isImageName(out))
         return fail(out, QStringLiteral("not a file type Lumetra writes: end the name in .lmx, "
-                                        ".png, .jpg, .bmp, .tiff ..."));
+                                        ".pdf, .png, .jpg, .bmp, .tiff ..."));
     bool saved = false;
     if (asDesign) {
         saved = LMFiles::saveDesign(out, *design);
+    } else if (asPdf) {
+        const LMOutlineShapes shapes = catalogue.shapesOf(
+            design->outlineGroup, design->outlineIndex, design->flags.frameIndex());
+        QString error;
+        LMPrinting::Job job;
+        job.strips = strips;
+        if (!LMPrinting::writePdf(out, *design, shapes, job, &error))
+            return fail(out, language.text(59) + QLatin1Char(' ') + error);
+        saved = true;
     } else if (strips) {
         saved = LMFiles::saveImage(out, LMPageRenderer::renderStripSheet(*design));
     } else {

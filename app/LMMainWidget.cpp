@@ -65,6 +65,7 @@ LMMainWidget::LMMainWidget(const QStringList &arguments)
     qCDebug(lcApp).noquote() << "(" + quoted.join(QStringLiteral(", ")) + ")";
     restoreSettings();
     installShortcuts();
+    setUpPrintMenu();
     ui->btn_open->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ui->btn_open, &QWidget::customContextMenuRequested, this,
             &LMMainWidget::showRecentFiles);
@@ -320,6 +321,7 @@ void LMMainWidget::retranslate()
     QVTLanguageManager *lan = m_languageManager;
     if (!lan)
         return;
+    retranslatePrintMenu();
     const struct {
         QWidget *widget;
         int line;

@@ -16,6 +16,7 @@ class LMScreenMsgHandlerInf;
 class QVTLanguageManager;
 class QBoxLayout;
 class QPushButton;
+class QAction;
 class QButtonGroup;
 class QLocale;
 
@@ -89,6 +90,11 @@ public Q_SLOTS:
     void on_btn_redo_clicked();
     void on_btn_return_clicked();
     void on_btn_new_clicked();
+    // The platform's print dialog, then the page (or the strip sheet).
+    void on_btn_print_clicked();
+    // What will print, with the print offset to set.
+    void slot_printPreview();
+    void slot_exportPdf();
     // The clipboard's picture into the image tool's frame.
     void slot_paste();
     // Copy and Cut of what the select tool lifted.
@@ -123,6 +129,8 @@ private:
     void showRecentFiles(const QPoint &at);
     void reportCatalogueFailure();
     void applyStyleSheet();
+    void setUpPrintMenu();
+    void retranslatePrintMenu();
     // The remembered language, else the one of `system` when there is a
     // table for it, else English.
     void selectStartLanguage(const QLocale &system);
@@ -138,6 +146,9 @@ private:
     QString m_baseTitle;
     QHash<int, int> m_languageByIndex;
     QButtonGroup *m_toolButtons = nullptr;
+    QAction *m_printAction = nullptr;
+    QAction *m_previewAction = nullptr;
+    QAction *m_pdfAction = nullptr;
     QPushButton *m_blankToolButton = nullptr;
     QPointer<QWidget> m_settingsPanel;
     QString m_lastFolder;

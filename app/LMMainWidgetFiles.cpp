@@ -60,7 +60,8 @@ QString LMMainWidget::askSaveName()
 {
     QString filter;
     const QString name = QFileDialog::getSaveFileName(
-        this, lmText(2), m_lastFolder, tr("Lumetra File (*.lmx);;") + QLatin1String(ImageFilters),
+        this, lmText(2), m_lastFolder,
+        tr("Lumetra File (*.lmx);;") + QLatin1String(ImageFilters) + QStringLiteral(";;PDF(*.pdf)"),
         &filter, QFileDialog::HideNameFilterDetails);
     return withChosenEnding(name, filter);
 }

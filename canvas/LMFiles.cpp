@@ -65,6 +65,11 @@ int openProblem(const QString &path, QString *reason)
     return picture.image.isNull() ? 61 : 0; // "Not a valid image file!"
 }
 
+bool isPdfName(const QString &path)
+{
+    return formatOf(path) == "pdf";
+}
+
 bool isImageName(const QString &path)
 {
     const QByteArray format = formatOf(path);

@@ -31,6 +31,9 @@ struct Picture {
 // The picture in `path`, its format told by its content.
 Picture readPicture(const QString &path);
 
+// Whether the name ends in ".pdf" (any case): a printout to a file.
+bool isPdfName(const QString &path);
+
 // Whether the name's ending names an image format Lumetra writes.
 bool isImageName(const QString &path);
 

@@ -3,6 +3,7 @@
 #include "app/Singleton.h"
 #include "canvas/LMDocument.h"
 #include "canvas/LMHistory.h"
+#include "canvas/LMPrinting.h"
 #include "canvas/LMTransformCache.h"
 #include "canvas/LMViewFlags.h"
 #include "frameeffect/LMFrameLayer.h"
@@ -20,6 +21,7 @@
 #include <array>
 
 class LMArtFrameFactory;
+class QPrinter;
 class LMGraphFuncInf;
 class LMScreenMsgHandlerInf;
 class LMToolCanvas;
@@ -75,6 +77,9 @@ public:
 
     // --- margins in millimetres and the printable area
     void setMargins(double left, double top, double right, double bottom);
+    // The margins tool is current: the guide is drawn bold, red when the
+    // outline crosses it.
+    void setMarginToolActive(bool on);
     void getMargins(double &left, double &top, double &right, double &bottom) const;
     QRect printableRect(const QRect &rect) const;
     void checkPrintable();
@@ -159,6 +164,16 @@ public:
     // The page as exported and printed: with the outline and frame layer.
     QImage exportImage() const;
 
+    // --- printing
+    // What a printout holds now: the page or, in strip mode, the strip sheet,
+    // moved by the print offset.
+    LMPrinting::Job printJob() const;
+    // Prints onto a set-up printer; false with `error` when the printer fails.
+    bool printTo(QPrinter &printer, QString *error);
+    // Millimetres the whole printout moves, for printers that shift the page.
+    void setPrintOffset(const QPointF &offsetMm);
+    QPointF printOffset() const { return m_printOffset; }
+
     LMFrameTextSettings &frameTextSettings() { return m_frameText; }
 
     // The modifiers held with the key being handed to the tool.
@@ -187,6 +202,8 @@ Q_SIGNALS:
 
 public Q_SLOTS:
     void slot_ChangeHandler();
+    // Draws the printout onto `printer` (the preview asks through this).
+    void slot_PrintPainter(QPrinter *printer);
     // Centres the current outline on the page.
     void slot_ToCenter();
 
@@ -243,6 +260,7 @@ private:
     LMFrameLayer::Image m_frameImage;
     LMFrameLayer::Image m_frameWork;
     LMStripSheet m_stripSheet;
+    QPointF m_printOffset;
     QTimer m_stageTimer;
     Qt::KeyboardModifiers m_keyModifiers;
 };

@@ -46,6 +46,8 @@ bool LMGraphView::save(const QString &path)
 {
     qCDebug(lcCanvas) << "LMGraphView::save";
     refreshHandler();
+    if (LMFiles::isPdfName(path))
+        return LMPrinting::writePdf(path, document(), outlineShapes(), printJob(), nullptr);
     if (!isDocumentName(path))
         return LMFiles::saveImage(path, exportImage());
     if (!LMFiles::saveDesign(path, document()))

@@ -115,6 +115,12 @@ void LMGraphView::setExpandToSides(bool on)
     update();
 }
 
+void LMGraphView::setMarginToolActive(bool on)
+{
+    m_flags.setMarginToolActive(on);
+    update();
+}
+
 void LMGraphView::frameTextChanged()
 {
     m_flags.setFrameStage(0);

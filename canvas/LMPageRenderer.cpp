@@ -42,17 +42,15 @@ void frameTextOf(const LMDocument &document, LMFrameTextSettings &text)
     text.setEdgeWidth(document.textEdgeWidth);
 }
 
-QImage renderStripSheet(const LMDocument &document)
+namespace {
+LMStripSheetInputs stripSheetOf(const LMDocument &document, LMFrameTextSettings &text)
 {
-    QImage page(document.page.size(), QImage::Format_RGB32);
-    page.fill(Qt::white);
-    LMFrameTextSettings text;
     frameTextOf(document, text);
     const LMViewFlags &flags = document.flags;
     LMStripSheetInputs in;
-    in.page = page.size();
+    in.page = document.page.size();
     in.landscape = flags.landscape();
-    in.printable = printableRect(page.rect(), document.margins);
+    in.printable = printableRect(document.page.rect(), document.margins);
     in.strips.thin = flags.stripType();
     in.strips.count = flags.stripCount();
     in.strips.sides = flags.useHeight();
@@ -62,9 +60,68 @@ QImage renderStripSheet(const LMDocument &document)
     in.textureTiled = flags.textureTiled();
     in.textureScale = flags.textureScale();
     in.text = flags.frameTextOn() ? &text : nullptr;
+    return in;
+}
+
+// Page pixels spread over `target`.
+QTransform pageToTarget(const QSize &page, const QRectF &target)
+{
+    return QTransform::fromScale(target.width() / page.width(), target.height() / page.height()) *
+           QTransform::fromTranslate(target.left(), target.top());
+}
+} // namespace
+
+QImage renderStripSheet(const LMDocument &document)
+{
+    QImage page(document.page.size(), QImage::Format_RGB32);
+    page.fill(Qt::white);
+    LMFrameTextSettings text;
     QPainter painter(&page);
-    LMStripSheet().paint(painter, in);
+    LMStripSheet().paint(painter, stripSheetOf(document, text));
     return page;
+}
+
+void paintStripSheet(QPainter &painter, const QRectF &target, const LMDocument &document)
+{
+    if (document.page.isNull())
+        return;
+    LMFrameTextSettings text;
+    painter.save();
+    painter.setTransform(pageToTarget(document.page.size(), target), true);
+    painter.fillRect(QRect(QPoint(0, 0), document.page.size()), Qt::white);
+    LMStripSheet().paintDirect(painter, stripSheetOf(document, text));
+    painter.restore();
+}
+
+void paintPage(QPainter &painter, const QRectF &target, const LMDocument &document,
+               const LMOutlineShapes &shapes, Options options)
+{
+    if (document.page.isNull())
+        return;
+    painter.save();
+    painter.setTransform(pageToTarget(document.page.size(), target), true);
+    const QTransform base = painter.transform();
+    const QRect pageRect(QPoint(0, 0), document.page.size());
+    painter.fillRect(pageRect, Qt::white);
+    const bool clip = options.clipToOutline && !shapes.outline.isEmpty();
+    const QTransform toPage =
+        clip || !shapes.outline.isEmpty() ? outlineToPage(document, shapes.outline) * base : base;
+    if (clip) {
+        painter.setTransform(toPage);
+        painter.setClipPath(shapes.outline);
+        painter.setTransform(base);
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawImage(QRectF(pageRect), document.page);
+    painter.setClipping(false);
+    if (!shapes.outline.isEmpty()) {
+        LMFrameTextSettings text;
+        frameTextOf(document, text);
+        painter.setTransform(toPage);
+        LMFrameLayer::paintVector(painter, LMFrameLayer::inputsFor(document.flags, shapes,
+                                                                   document.texture, &text, true));
+    }
+    painter.restore();
 }
 
 QImage render(const LMDocument &document, const LMOutlineShapes &shapes, Options options)

@@ -9,6 +9,7 @@
 #include <array>
 
 class LMFrameTextSettings;
+class QPainter;
 #include <QTransform>
 
 // The page as it leaves the program (export, print, preview, PDF, the command
@@ -28,6 +29,14 @@ QImage render(const LMDocument &document, const LMOutlineShapes &shapes, Options
 // The strip-pattern sheet of the design: its texture, text and strip settings
 // on a white page of the design's paper.
 QImage renderStripSheet(const LMDocument &document);
+
+// The same two onto any device (a printer, a PDF, a preview), with the page
+// spread over `target` in the painter's coordinates: the page picture
+// smoothly scaled, and the cutting line, the frame ring, its letters and
+// the strip sheet drawn as shapes at the device's resolution.
+void paintPage(QPainter &painter, const QRectF &target, const LMDocument &document,
+               const LMOutlineShapes &shapes, Options options = {});
+void paintStripSheet(QPainter &painter, const QRectF &target, const LMDocument &document);
 
 // The page inside margins given in millimetres (top, left, bottom, right).
 QRect printableRect(const QRect &page, const std::array<double, 4> &margins);

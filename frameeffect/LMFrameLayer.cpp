@@ -16,6 +16,8 @@ QPainter *begin(QPainter &painter, LMFrameLayer::Image &work)
     return &painter;
 }
 
+void drawOutline(QPainter &painter, const LMFrameLayerInputs &in);
+
 void outlineStage(LMFrameLayer::Image &work, const LMFrameLayerInputs &in)
 {
     const QRectF box = in.outline.boundingRect();
@@ -28,6 +30,11 @@ void outlineStage(LMFrameLayer::Image &work, const LMFrameLayerInputs &in)
                           LMFrameLayer::Margin - std::floor(box.top()));
     QPainter painter;
     begin(painter, work);
+    drawOutline(painter, in);
+}
+
+void drawOutline(QPainter &painter, const LMFrameLayerInputs &in)
+{
     if (in.outlineEditing && !in.output) {
         painter.setPen(QPen(in.outsidePrintable ? Qt::red : Qt::gray, 2, Qt::SolidLine));
         painter.setBrush(QColor(120, 120, 120, 140));
@@ -65,12 +72,19 @@ QBrush textureBrush(const LMFrameLayerInputs &in)
     return brush;
 }
 
+void drawRing(QPainter &painter, const LMFrameLayerInputs &in);
+
 void ringStage(LMFrameLayer::Image &work, const LMFrameLayerInputs &in)
 {
     if (!in.frameEffectOn)
         return;
     QPainter painter;
     begin(painter, work);
+    drawRing(painter, in);
+}
+
+void drawRing(QPainter &painter, const LMFrameLayerInputs &in)
+{
     painter.setPen(QPen(QColor(0, 0, 0, 200), 2));
     painter.setBrush(textureBrush(in));
     painter.drawPath(in.frame);
@@ -150,6 +164,24 @@ void LMFrameLayer::renderStage(int stage, Image &work, const LMFrameLayerInputs 
     default:
         break;
     }
+}
+
+void LMFrameLayer::paintVector(QPainter &painter, const LMFrameLayerInputs &in)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    drawOutline(painter, in);
+    if (in.frameEffectOn) {
+        drawRing(painter, in);
+        if (in.frameTextOn && in.frameIndex > 2 && in.text) {
+            painter.save();
+            painter.setClipPath(in.frame, Qt::IntersectClip);
+            LMFrameTextPainter::paint(painter, in.outline, *in.text, in.frameIndex, in.thinStrips,
+                                      true);
+            painter.restore();
+        }
+    }
+    painter.restore();
 }
 
 LMFrameLayer::Image LMFrameLayer::renderAll(const LMFrameLayerInputs &in)

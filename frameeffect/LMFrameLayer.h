@@ -7,6 +7,7 @@
 #include <QPointF>
 
 class LMFrameTextSettings;
+class QPainter;
 class LMViewFlags;
 
 // What the outline and frame-effect layer is drawn from.
@@ -49,4 +50,8 @@ public:
     // Runs one stage on `work`; stage 0 starts a new image.
     static void renderStage(int stage, Image &work, const LMFrameLayerInputs &in);
     static Image renderAll(const LMFrameLayerInputs &in);
+    // The whole layer drawn as shapes onto `painter`, whose transform maps
+    // outline units to the device: the cutting line, the ring and the
+    // letters stay sharp at any printer's resolution and vectors in a PDF.
+    static void paintVector(QPainter &painter, const LMFrameLayerInputs &in);
 };

@@ -41,7 +41,7 @@ bool overlaps(const QPolygonF &a, const QRectF &aBox, const QPolygonF &b, const 
 } // namespace
 
 QList<Placed> paint(QPainter &painter, const QPainterPath &outline, LMFrameTextSettings &text,
-                    int frameIndex, bool thinStrips)
+                    int frameIndex, bool thinStrips, bool asShapes)
 {
     QList<Placed> placed;
     const float length = float(outline.length());
@@ -78,8 +78,11 @@ QList<Placed> paint(QPainter &painter, const QPainterPath &outline, LMFrameTextS
                 const QChar c = text.charAtCursor();
                 const QImage glyph = pass == 0 ? text.previousGlyph() : text.nextGlyph();
                 painter.setTransform(m * base);
-                painter.drawImage(QPoint(-(glyph.width() - 1) / 2, -(glyph.height() - 1) / 2),
-                                  glyph);
+                if (asShapes)
+                    text.drawGlyphPath(painter, text.glyphPathCentred(c));
+                else
+                    painter.drawImage(QPoint(-(glyph.width() - 1) / 2, -(glyph.height() - 1) / 2),
+                                      glyph);
                 placed.append({c, pass, row, room});
                 boxes.append(roomBox);
             }

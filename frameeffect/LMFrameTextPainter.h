@@ -22,7 +22,8 @@ struct Placed {
     QPolygonF probe; // the room it takes, in outline units
 };
 
+// `asShapes` draws the letters as vectors (printers, PDFs) instead of pictures.
 QList<Placed> paint(QPainter &painter, const QPainterPath &outline, LMFrameTextSettings &text,
-                    int frameIndex, bool thinStrips);
+                    int frameIndex, bool thinStrips, bool asShapes = false);
 
 } // namespace LMFrameTextPainter

@@ -88,6 +88,31 @@ void LMFrameTextSettings::endTextPass()
     }
 }
 
+QPainterPath LMFrameTextSettings::glyphPathCentred(QChar c) const
+{
+    QPainterPath path;
+    path.addText(0, 0, m_font, QString(c));
+    const QRectF box = path.boundingRect();
+    const int w = int(std::lround(box.width())) + 16, h = int(std::lround(box.height())) + 16;
+    // As in the picture: the shape 8 pixels in from its corner, the picture
+    // drawn at minus half its size.
+    path.translate(8 - box.left() - (w - 1) / 2, 8 - box.top() - (h - 1) / 2);
+    return path;
+}
+
+void LMFrameTextSettings::drawGlyphPath(QPainter &painter, const QPainterPath &path) const
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setBrush(m_fillColor);
+    if (m_strokeOn)
+        painter.setPen(QPen(m_edgeColor, m_edgeWidth, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    else
+        painter.setPen(Qt::NoPen);
+    painter.drawPath(path);
+    painter.restore();
+}
+
 QImage LMFrameTextSettings::glyphImage(QChar c)
 {
     m_used.insert(c);

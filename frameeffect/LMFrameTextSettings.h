@@ -5,7 +5,10 @@
 #include <QHash>
 #include <QImage>
 #include <QSet>
+#include <QPainterPath>
 #include <QString>
+
+class QPainter;
 
 // The text written along the frame and on the strips: its words, font and
 // colours, and the glyph pictures drawn from them. A glyph is drawn once and
@@ -34,6 +37,11 @@ public:
     QImage previousGlyph();
     void endTextPass();
     QImage glyphImage(QChar c);
+    // The glyph as a shape, placed where its picture lands when drawn
+    // centred on the origin: printers and PDFs get the letters as vectors.
+    QPainterPath glyphPathCentred(QChar c) const;
+    // Fills and edges a glyph shape with the text's look.
+    void drawGlyphPath(QPainter &painter, const QPainterPath &path) const;
     // The character the walk is at: a space outside the text.
     QChar charAtCursor() const;
 

@@ -66,7 +66,7 @@ void LMStripSheet::paint(QPainter &painter, const LMStripSheetInputs &in)
         QImage sheet(in.page, QImage::Format_RGB32);
         sheet.fill(Qt::white);
         QPainter p(&sheet);
-        paintBands(p, in, !in.landscape);
+        paintBands(p, in, !in.landscape, false);
         p.end();
         m_sheet = sheet;
         m_sheetKey = key;
@@ -86,7 +86,7 @@ void LMStripSheet::paintDirect(QPainter &painter, const LMStripSheetInputs &in)
             QTransform().rotate(-90) * QTransform::fromTranslate(0, in.page.height());
         painter.setTransform(turn * painter.transform());
     }
-    paintBands(painter, in, false);
+    paintBands(painter, in, false, true);
     painter.restore();
 }
 
@@ -121,7 +121,8 @@ struct Turn {
 };
 } // namespace
 
-void LMStripSheet::paintBands(QPainter &painter, const LMStripSheetInputs &in, bool turned)
+void LMStripSheet::paintBands(QPainter &painter, const LMStripSheetInputs &in, bool turned,
+                              bool asShapes)
 {
     painter.save();
     Turn turn;
@@ -169,7 +170,14 @@ void LMStripSheet::paintBands(QPainter &painter, const LMStripSheetInputs &in, b
             in.text->beginTextPass();
             const QList<int> centres = g.stripCentres(top);
             for (const int x : LMStripGeometry::textColumns(sheet)) {
+                const QChar c = in.text->charAtCursor();
                 const QImage glyph = in.text->nextGlyph();
+                if (asShapes) {
+                    const QPainterPath shape = in.text->glyphPathCentred(c);
+                    for (const int y : centres)
+                        in.text->drawGlyphPath(painter, shape.translated(x, y));
+                    continue;
+                }
                 QImage &shown = turnedGlyphs[glyph.cacheKey()];
                 if (shown.isNull())
                     shown = turn.image(glyph);

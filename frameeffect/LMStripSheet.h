@@ -44,8 +44,9 @@ public:
 
 private:
     const QImage &textureFor(const LMStripSheetInputs &in);
-    // `turned`: draws a portrait page's turned sheet in page pixels.
-    void paintBands(QPainter &painter, const LMStripSheetInputs &in, bool turned);
+    // `turned`: draws a portrait page's turned sheet in page pixels;
+    // `asShapes`: letters as vectors.
+    void paintBands(QPainter &painter, const LMStripSheetInputs &in, bool turned, bool asShapes);
     static QString keyOf(const LMStripSheetInputs &in);
 
     QImage m_sheet; // the last sheet drawn, a whole white page

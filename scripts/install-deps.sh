@@ -12,6 +12,7 @@ build_packages=(
 test_packages=(
     python3 xvfb xauth
     python3-pyftpdlib python3-openssl openssl
+    poppler-utils
 )
 
 wanted=("${build_packages[@]}")

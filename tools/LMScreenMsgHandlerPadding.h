@@ -2,8 +2,14 @@
 
 #include "tools/LMScreenMsgHandlerInf.h"
 
-// The margins tool ("padding").
+// The margins tool ("padding"): while it is current the margin guide is
+// drawn bold, and its panel edits the four margins.
 class LMScreenMsgHandlerPadding : public LMScreenMsgHandlerInf {
+    Q_OBJECT
 public:
     explicit LMScreenMsgHandlerPadding(LMToolCanvas *view) : LMScreenMsgHandlerInf(view) {}
+
+    void onActivate() override { view()->setMarginToolActive(true); }
+    void onDeactivate() override { view()->setMarginToolActive(false); }
+    QWidget *createSettingWidget(QWidget *parent) override;
 };

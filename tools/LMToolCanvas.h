@@ -59,6 +59,11 @@ public:
     // The design changed in a way the page raster does not show.
     void markModified();
 
+    // --- margins, in millimetres
+    void margins(double &left, double &top, double &right, double &bottom) const;
+    void setMargins(double left, double top, double right, double bottom);
+    void setMarginToolActive(bool on);
+
     // --- the frame effect (the frame tools and their panel)
     const LMViewFlags &flags() const;
     // The ring the frame effect fills, in outline units.

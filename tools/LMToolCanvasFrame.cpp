@@ -1,8 +1,24 @@
-// What the frame tools and their panel reach of the canvas.
+// What the page-level tools (margins, frame effect, strips) reach of the canvas.
 #include "tools/LMToolCanvas.h"
 
 #include "canvas/LMGraphView.h"
 #include "outlines/LMArtFrameFactory.h"
+
+void LMToolCanvas::margins(double &left, double &top, double &right, double &bottom) const
+{
+    m_canvas->getMargins(left, top, right, bottom);
+}
+
+void LMToolCanvas::setMargins(double left, double top, double right, double bottom)
+{
+    m_canvas->setMargins(left, top, right, bottom);
+    m_canvas->update();
+}
+
+void LMToolCanvas::setMarginToolActive(bool on)
+{
+    m_canvas->setMarginToolActive(on);
+}
 
 const LMViewFlags &LMToolCanvas::flags() const
 {

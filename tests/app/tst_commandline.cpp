@@ -88,7 +88,7 @@ void TestCommandLine::answers_data()
                                             "megapixels.";
     QTest::newRow("strips into a design")
         << QStringList{"--export", "@/photo.png", "@/out.lmx", "--strips"} << 2
-        << "--strips writes a picture of the strip sheet";
+        << "--strips writes a picture or PDF of the strip sheet";
     QTest::newRow("unknown output type") << QStringList{"--export", "@/photo.png", "@/out.xyz"} << 1
                                          << "out.xyz: not a file type Lumetra writes";
     QTest::newRow("output folder missing")

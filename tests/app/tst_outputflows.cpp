@@ -1,0 +1,218 @@
+#include "../common/ModalAnswer.h"
+#include "app/LMMainWidget.h"
+#include "app/LMResources.h"
+#include "canvas/LMGraphView.h"
+#include "canvas/LMTransformCache.h"
+#include "outlines/LMArtFrameFactory.h"
+#include "tools/LMScreenMsgHandlerInf.h"
+#include "ui_LMMainWidget.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The page on its way out: margins, fitting the design, and printing.
+class TestOutputFlows : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void marginsInInches();
+    void fittingLiftsAndLandsAsOneStep_data();
+    void fittingLiftsAndLandsAsOneStep();
+    void printDialog_data();
+    void printDialog();
+
+private:
+    LMGraphView *canvas() const { return m_window->graphView(); }
+    Ui::LMMainWidget *ui() const { return m_window->form(); }
+    QWidget *panel() const { return m_window->settingsPanel(); }
+    template <class T> T *in(const char *name) const
+    {
+        return panel() ? panel()->findChild<T *>(QLatin1String(name)) : nullptr;
+    }
+    void drawLine();
+    QRect ink() const;
+
+    QTemporaryDir m_dir;
+    LMMainWidget *m_window = nullptr;
+};
+
+void TestOutputFlows::initTestCase()
+{
+    lmInitResources();
+    QVERIFY(m_dir.isValid());
+    QSettings(QStringLiteral("Lumetra"), QStringLiteral("Lumetra")).clear();
+}
+
+void TestOutputFlows::init()
+{
+    m_window = new LMMainWidget;
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestOutputFlows::cleanup()
+{
+    canvas()->setModifiedFlag(false);
+    delete m_window;
+}
+
+void TestOutputFlows::drawLine()
+{
+    QTest::mouseClick(ui()->d00, Qt::LeftButton);
+    QTest::mousePress(canvas(), Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(canvas(), QPoint(300, 200));
+    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, QPoint(500, 300));
+    QTest::mouseClick(ui()->d01, Qt::LeftButton);
+}
+
+QRect TestOutputFlows::ink() const
+{
+    QRect r;
+    const QImage &page = canvas()->rasterImage();
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, y)) < 128)
+                r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+// 10 mm shows as 0.39 inch; one box edited writes all four; a smaller paper
+// refreshes the boxes and keeps facing margins from meeting.
+void TestOutputFlows::marginsInInches()
+{
+    QTest::mouseClick(ui()->btn_padding, Qt::LeftButton);
+    QVERIFY(canvas()->flags().marginToolActive());
+    auto *left = in<QDoubleSpinBox>("sp_left");
+    QVERIFY(left);
+    for (const char *name : {"sp_left", "sp_top", "sp_right", "sp_bottom"})
+        QCOMPARE(in<QDoubleSpinBox>(name)->text(), QStringLiteral("0.39 Inch"));
+    left->setValue(0.8);
+    Q_EMIT left->editingFinished();
+    double l, t, r, b;
+    canvas()->getMargins(l, t, r, b);
+    QCOMPARE(l, 0.8 * 25.4);
+    QCOMPARE(t, 0.39 * 25.4);
+    QCOMPARE(r, 0.39 * 25.4);
+    // B10 is 32 mm wide: left and right together must leave room.
+    canvas()->setMargins(10, 10, 10, 10);
+    const int b10 = ui()->cob_pasesetting->findText(QStringLiteral("B10"));
+    QVERIFY(b10 >= 0);
+    ui()->chk_horizonal->setChecked(false);
+    ui()->cob_pasesetting->setCurrentIndex(b10);
+    QCOMPARE(left->text(), QStringLiteral("0.39 Inch"));
+    QVERIFY(left->maximum() < 32 / 25.4 - 0.39);
+    left->setValue(1.0);
+    QVERIFY(left->value() + in<QDoubleSpinBox>("sp_right")->value() < 32 / 25.4);
+    QTest::mouseClick(ui()->d01, Qt::LeftButton);
+    QVERIFY(!canvas()->flags().marginToolActive());
+}
+
+void TestOutputFlows::fittingLiftsAndLandsAsOneStep_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("left at once") << "";
+    QTest::newRow("to the frame") << "frame";
+    QTest::newRow("to the frame at 50 %") << "frame50";
+}
+
+void TestOutputFlows::fittingLiftsAndLandsAsOneStep()
+{
+    QFETCH(QString, how);
+    if (how == QLatin1String("frame50"))
+        ui()->spin_size->setValue(50);
+    drawLine();
+    const QImage before = canvas()->rasterImage();
+    const QRect drawn = ink();
+    QTest::mouseClick(ui()->d16, Qt::LeftButton);
+    QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("screenadj"));
+    QCOMPARE(canvas()->liveItems().size(), 1);
+    if (!how.isEmpty())
+        QTest::mousePress(in<QPushButton>("btn_toframe"), Qt::LeftButton);
+    // A click beside the frame lands nothing.
+    QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(3, 3));
+    QCOMPARE(canvas()->liveItems().size(), 1);
+    QTest::mouseClick(ui()->d01, Qt::LeftButton); // landed
+    QVERIFY(canvas()->liveItems().isEmpty());
+    if (how.isEmpty()) {
+        QCOMPARE(canvas()->rasterImage(), before);
+    } else {
+        const QRect box = canvas()
+                              ->transform(Matrix::OutlineToDoc)
+                              .map(canvas()->outlinePath())
+                              .boundingRect()
+                              .toAlignedRect();
+        const QRect now = ink();
+        QVERIFY2(box.adjusted(-2, -2, 2, 2).contains(now), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                          .arg(now.x())
+                                                                          .arg(now.y())
+                                                                          .arg(now.width())
+                                                                          .arg(now.height())));
+        QVERIFY(now != drawn);
+        // One Undo brings the page from before the lift, whole.
+        QTest::mouseClick(ui()->btn_return, Qt::LeftButton);
+        QCOMPARE(canvas()->rasterImage(), before);
+    }
+}
+
+void TestOutputFlows::printDialog_data()
+{
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("printed to a PDF file") << true;
+    QTest::newRow("cancelled") << false;
+}
+
+// Printing through the real dialog: what is being edited is committed; a
+// cancelled dialog prints nothing and leaves the mark as it was.
+void TestOutputFlows::printDialog()
+{
+    QFETCH(bool, accept);
+    drawLine();
+    canvas()->setModifiedFlag(false);
+    QTest::mouseClick(ui()->d00, Qt::LeftButton);
+    QTest::mousePress(canvas(), Qt::LeftButton, {}, QPoint(120, 400));
+    QTest::mouseMove(canvas(), QPoint(300, 400));
+    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, QPoint(400, 400));
+    QCOMPARE(canvas()->liveItems().size(), 1);
+    const QString file =
+        m_dir.filePath(accept ? QStringLiteral("printed.pdf") : QStringLiteral("never.pdf"));
+    answerNextModal<QPrintDialog>([accept, file](QPrintDialog *dialog) {
+        if (!accept) {
+            dialog->reject();
+            return;
+        }
+        // As a user does it: the dialog's "print to file" and a name.
+        if (auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers")))
+            printers->setCurrentIndex(printers->findText(QStringLiteral("PDF"), Qt::MatchContains));
+        if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("filename")))
+            name->setText(file);
+        dialog->accept();
+    });
+    QString warned;
+    answerNextModal<QMessageBox>([&warned](QMessageBox *box) {
+        warned = box->text();
+        box->accept();
+    });
+    QMenu *menu = ui()->btn_print->menu();
+    QVERIFY(menu);
+    menu->actions().first()->trigger();
+    QVERIFY(canvas()->liveItems().isEmpty()); // the second line was committed
+    QVERIFY(canvas()->flags().modified());    // by that commit
+    QCOMPARE(warned, QString());
+    QCOMPARE(QFile::exists(file), accept);
+    if (accept)
+        QVERIFY(QFile(file).size() > 1000);
+}
+
+QTEST_MAIN(TestOutputFlows)
+#include "tst_outputflows.moc"
