@@ -1,9 +1,10 @@
+#include "../common/RunLumetra.h"
+
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
-// The program itself, started the way a script starts it: no display.
+// The program's own command line: answers, exit codes and exports.
 class TestCommandLine : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -14,31 +15,10 @@ private Q_SLOTS:
     void exportRoundTrip();
 
 private:
-    struct Run {
-        int code;
-        QString out, err;
-    };
-    Run run(const QStringList &arguments);
     QString path(const QString &name) const { return m_dir->filePath(name); }
 
     QTemporaryDir *m_dir = nullptr;
 };
-
-TestCommandLine::Run TestCommandLine::run(const QStringList &arguments)
-{
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("DISPLAY"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(LUMETRA_BINARY), arguments);
-    if (!process.waitForFinished(60000))
-        return {-1, QString(), QStringLiteral("did not finish")};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2,
-            QString::fromLocal8Bit(process.readAllStandardOutput()),
-            QString::fromLocal8Bit(process.readAllStandardError())};
-}
 
 void TestCommandLine::init()
 {
@@ -103,7 +83,7 @@ void TestCommandLine::answers()
     QFETCH(QString, says);
     for (QString &a : arguments)
         a.replace(QLatin1Char('@'), m_dir->path());
-    const Run result = run(arguments);
+    const LumetraRun result = runLumetra(arguments);
     QCOMPARE(result.code, code);
     const QString text = code == 0 ? result.out : result.err;
     QVERIFY2(text.contains(says), qPrintable(text));
@@ -115,22 +95,23 @@ void TestCommandLine::exportRoundTrip()
 {
     const QString design = path(QStringLiteral("photo.lmx"));
     const QString page = path(QStringLiteral("page.png"));
-    Run result = run({QStringLiteral("--export"), path(QStringLiteral("photo.png")), design});
+    LumetraRun result =
+        runLumetra({QStringLiteral("--export"), path(QStringLiteral("photo.png")), design});
     QCOMPARE(result.code, 0);
     QVERIFY2(result.err.isEmpty(), qPrintable(result.err));
-    result = run({QStringLiteral("--export"), design, page});
+    result = runLumetra({QStringLiteral("--export"), design, page});
     QCOMPARE(result.code, 0);
     const QImage exported(page);
     QCOMPARE(exported.size(), QSize(837, 648));               // the first paper: Letter, landscape
     QCOMPARE(exported.pixelColor(60, 40), QColor(0, 120, 0)); // the picture, at the page's corner
     QCOMPARE(exported.pixelColor(200, 40), QColor(Qt::white));
     // The design converts to itself again.
-    result = run({QStringLiteral("--export"), design, path(QStringLiteral("again.lmx"))});
+    result = runLumetra({QStringLiteral("--export"), design, path(QStringLiteral("again.lmx"))});
     QCOMPARE(result.code, 0);
     // Its strip sheet: bands of the frame's metal inside the margins, with
     // crisp black cut lines, on the design's paper.
     const QString sheet = path(QStringLiteral("sheet.png"));
-    result = run({QStringLiteral("--export"), design, sheet, QStringLiteral("--strips")});
+    result = runLumetra({QStringLiteral("--export"), design, sheet, QStringLiteral("--strips")});
     QCOMPARE(result.code, 0);
     const QImage strips(sheet);
     QCOMPARE(strips.size(), QSize(837, 648));

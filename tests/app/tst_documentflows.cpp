@@ -1,26 +1,20 @@
-#include "../common/ModalAnswer.h"
-#include "app/LMMainWidget.h"
+#include "../common/WindowFixture.h"
 #include "app/LMResources.h"
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMDocumentFile.h"
-#include "canvas/LMGraphView.h"
 #include "tools/LMScreenMsgHandlerInf.h"
-#include "ui_LMMainWidget.h"
 
 #include <QClipboard>
-#include <QFileDialog>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QWheelEvent>
 
 // What happens between documents: the history after opening and New, the
 // placement of an opened outline, the modified mark, and paper changes.
-class TestDocumentFlows : public QObject {
+class TestDocumentFlows : public QObject, private WindowFixture {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
@@ -32,7 +26,6 @@ private Q_SLOTS:
     void unchangedDesignStaysUnmarked_data();
     void unchangedDesignStaysUnmarked();
     void paperChangeIsOneUndoStep();
-    void outlineOutsideTheCatalogueIsADamagedFile();
     void keyboardCommands();
     void arrowsMoveALiveFrame_data();
     void arrowsMoveALiveFrame();
@@ -47,15 +40,11 @@ private Q_SLOTS:
     void selectToolCopyAndClip();
 
 private:
-    LMGraphView *canvas() const { return m_window->graphView(); }
-    Ui::LMMainWidget *ui() const { return m_window->form(); }
-    QColor at(int x, int y) const { return canvas()->rasterImage().pixelColor(x, y); }
     void line(const QPoint &from, const QPoint &to);
     // A design with a line across row 75, saved and left open unchanged.
     QString savedDesign();
 
     QTemporaryDir m_dir;
-    LMMainWidget *m_window = nullptr;
 };
 
 void TestDocumentFlows::initTestCase()
@@ -67,25 +56,19 @@ void TestDocumentFlows::initTestCase()
 
 void TestDocumentFlows::init()
 {
-    m_window = new LMMainWidget;
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    openWindow();
 }
 
 void TestDocumentFlows::cleanup()
 {
-    canvas()->setModifiedFlag(false); // nothing to ask about
-    delete m_window;
+    closeWindow();
 }
 
 void TestDocumentFlows::line(const QPoint &from, const QPoint &to)
 {
     if (!ui()->d00->isChecked())
         QTest::mouseClick(ui()->d00, Qt::LeftButton);
-    QTest::mousePress(canvas(), Qt::LeftButton, {}, from);
-    for (int i = 1; i <= 4; ++i)
-        QTest::mouseMove(canvas(), from + (to - from) * i / 4);
-    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, to);
+    drag(from, to);
     QTest::mouseClick(ui()->d01, Qt::LeftButton); // applied
 }
 
@@ -193,11 +176,9 @@ void TestDocumentFlows::paperChangeIsOneUndoStep()
 {
     line(QPoint(700, 100), QPoint(820, 100)); // right of where portrait ends
     QCOMPARE(at(750, 75), QColor(Qt::black));
-    QTest::mouseClick(ui()->chk_horizonal, Qt::LeftButton, {},
-                      QPoint(8, ui()->chk_horizonal->height() / 2));
+    toggleLandscape();
     QCOMPARE(canvas()->rasterImage().size(), QSize(648, 837));
-    QTest::mouseClick(ui()->chk_horizonal, Qt::LeftButton, {},
-                      QPoint(8, ui()->chk_horizonal->height() / 2));
+    toggleLandscape();
     QCOMPARE(at(750, 75), QColor(Qt::white)); // cut by portrait
     QTest::mouseClick(ui()->btn_return, Qt::LeftButton);
     QCOMPARE(canvas()->rasterImage().size(), QSize(648, 837));
@@ -213,44 +194,21 @@ void TestDocumentFlows::paperChangeIsOneUndoStep()
     QVERIFY(!ui()->chk_horizonal->isChecked());
 }
 
-void TestDocumentFlows::outlineOutsideTheCatalogueIsADamagedFile()
-{
-    LMDocument doc;
-    doc.flags = LMViewFlags::atStart();
-    doc.page = QImage(837, 648, QImage::Format_RGB32);
-    doc.page.fill(Qt::red);
-    doc.outlineIndex = 99;
-    const QString path = m_dir.filePath(QStringLiteral("index99.lmx"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(LMDocumentFile::write(doc));
-    file.close();
-    line(QPoint(100, 100), QPoint(300, 100));
-    canvas()->setModifiedFlag(false); // no prompt before the open
-    const QImage before = canvas()->rasterImage().copy();
-    QString said;
-    answerNextModal<QMessageBox>([&said](QMessageBox *box) {
-        said = box->text();
-        box->accept();
-    });
-    QVERIFY(!m_window->openFile(path));
-    QCOMPARE(said, QStringLiteral("Lmx file internal error!"));
-    QCOMPARE(canvas()->rasterImage(), before);
-    QVERIFY(m_window->currentPath().isEmpty());
-}
-
-// New, Undo and Redo from the keyboard, and the zoom keys.
+// New, Undo and Redo from the keyboard wherever the focus is, and the zoom keys.
 void TestDocumentFlows::keyboardCommands()
 {
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     line(QPoint(100, 100), QPoint(300, 100));
     canvas()->setModifiedFlag(false);
-    QTest::keyClick(m_window, Qt::Key_N, Qt::ControlModifier);
+    // Wherever the focus is: on a check box, on a combo box.
+    ui()->chk_horizonal->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(at(180, 75), QColor(Qt::white));
-    QTest::keyClick(m_window, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(at(180, 75), QColor(Qt::black));
-    QTest::keyClick(m_window, Qt::Key_Y, Qt::ControlModifier);
+    ui()->cob_pasesetting->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(at(180, 75), QColor(Qt::white));
     QTest::keyClick(m_window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(at(180, 75), QColor(Qt::white)); // nothing more to redo
@@ -294,9 +252,7 @@ void TestDocumentFlows::arrowsMoveALiveFrame()
     QTest::mouseClick(ui()->d02, Qt::LeftButton);
     const QTransform toWidget = canvas()->transform(Matrix::DocToWidget);
     const QPoint from = toWidget.map(QPoint(100, 100)), to = toWidget.map(QPoint(200, 160));
-    QTest::mousePress(canvas(), Qt::LeftButton, {}, from);
-    QTest::mouseMove(canvas(), to);
-    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, to);
+    drag(from, to, 1);
     for (int i = 0; i < 3; ++i)
         QTest::keyClick(canvas(), Qt::Key_Right);
     QTest::keyClick(canvas(), Qt::Key_Down, Qt::ShiftModifier);
@@ -324,10 +280,7 @@ void TestDocumentFlows::settingsComeBack()
     QCOMPARE(m_window->recentFiles(), QStringList{path});
     QVERIFY(QFile::remove(path));
     QString said;
-    answerNextModal<QMessageBox>([&said](QMessageBox *box) {
-        said = box->text();
-        box->accept();
-    });
+    noteWarning(&said);
     m_window->openRecentFile(path);
     QCOMPARE(said, QStringLiteral("¡No se ha encontrado el archivo!"));
     QVERIFY(m_window->recentFiles().isEmpty());
@@ -446,22 +399,10 @@ void TestDocumentFlows::imagePanelLoadsAPicture()
     QWidget *panel = m_window->settingsPanel();
     QVERIFY(panel);
     const QString path = file.isEmpty() ? QString() : m_dir.filePath(file);
-    answerNextModal<QFileDialog>([path](QFileDialog *dialog) {
-        if (path.isEmpty()) {
-            dialog->reject();
-            return;
-        }
-        if (QWidget *focused = dialog->focusWidget())
-            focused->clearFocus();
-        dialog->selectFile(path);
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
+    chooseFile(path);
     QString warning;
     if (!said.isEmpty())
-        answerNextModal<QMessageBox>([&warning](QMessageBox *box) {
-            warning = box->text();
-            box->accept();
-        });
+        noteWarning(&warning);
     QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("loadImgButton")),
                       Qt::LeftButton);
     QCOMPARE(warning, said);
@@ -482,13 +423,9 @@ void TestDocumentFlows::selectToolLiftsAndUndoes()
     line(QPoint(100, 100), QPoint(300, 100)); // page row 75, x 80 to 280
     const QImage before = canvas()->rasterImage().copy();
     QTest::mouseClick(ui()->d04, Qt::LeftButton);
-    QTest::mousePress(canvas(), Qt::LeftButton, {}, QPoint(90, 80));
-    QTest::mouseMove(canvas(), QPoint(200, 120));
-    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, QPoint(200, 120));
-    QCOMPARE(canvas()->rasterImage(), before); // lifted, but the page is untouched yet
-    QTest::mousePress(canvas(), Qt::LeftButton, {}, QPoint(150, 100)); // inside: move it
-    QTest::mouseMove(canvas(), QPoint(150, 300));
-    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, QPoint(150, 300));
+    drag(QPoint(90, 80), QPoint(200, 120), 1);
+    QCOMPARE(canvas()->rasterImage(), before);   // lifted, but the page is untouched yet
+    drag(QPoint(150, 100), QPoint(150, 300), 1); // inside: move it
     QTest::mouseClick(ui()->d01, Qt::LeftButton);
     QCOMPARE(at(130, 75), QColor(Qt::white));  // lifted from here
     QCOMPARE(at(130, 275), QColor(Qt::black)); // to here
@@ -512,13 +449,9 @@ void TestDocumentFlows::selectToolCopyAndClip()
     line(QPoint(100, 100), QPoint(300, 100));
     QGuiApplication::clipboard()->clear();
     QTest::mouseClick(ui()->d04, Qt::LeftButton);
-    QTest::mousePress(canvas(), Qt::LeftButton, {}, QPoint(120, 90));
-    QTest::mouseMove(canvas(), QPoint(180, 110));
-    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, QPoint(180, 110));
+    drag(QPoint(120, 90), QPoint(180, 110), 1);
     // Its right side pulled out: the frame is now twice as wide.
-    QTest::mousePress(canvas(), Qt::LeftButton, {}, QPoint(180, 100));
-    QTest::mouseMove(canvas(), QPoint(240, 100));
-    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, QPoint(240, 100));
+    drag(QPoint(180, 100), QPoint(240, 100), 1);
     QWidget *panel = m_window->settingsPanel();
     QVERIFY(panel);
     QTest::mouseClick(panel->findChild<QPushButton *>(clip ? QStringLiteral("clipButton")

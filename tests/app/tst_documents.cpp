@@ -1,49 +1,18 @@
-#include "../common/ModalAnswer.h"
+#include "../common/WindowFixture.h"
 #include "app/LMLanguageTable.h"
-#include "app/LMMainWidget.h"
 #include "app/LMResources.h"
 #include "app/LMSaveDialog.h"
 #include "canvas/LMDocumentFile.h"
-#include "canvas/LMGraphView.h"
 #include "outlines/LMArtFrameFactory.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 #include "tools/frame/LMGraphFuncImg.h"
-#include "ui_LMMainWidget.h"
 
-#include <QFileDialog>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTextLayout>
 
 namespace {
-// Closes the next warning box and remembers what it said.
-void noteWarning(QString *text)
-{
-    answerNextModal<QMessageBox>([text](QMessageBox *box) {
-        *text = box->windowTitle() + QLatin1Char('|') + box->text();
-        box->accept();
-    });
-}
-
-void chooseFile(const QString &path)
-{
-    answerNextModal<QFileDialog>([path](QFileDialog *dialog) {
-        // A focused name field ignores selectFile(), so take the focus away first.
-        if (QWidget *focused = dialog->focusWidget())
-            focused->clearFocus();
-        dialog->selectFile(path);
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-}
-
-void cancelFileDialog()
-{
-    answerNextModal<QFileDialog>([](QFileDialog *dialog) { dialog->reject(); });
-}
-
 // Answers the save-changes prompt: "save", "dont", "cancel" or "escape".
 void answerPrompt(const QString &answer, QString *question = nullptr)
 {
@@ -59,7 +28,7 @@ void answerPrompt(const QString &answer, QString *question = nullptr)
 }
 } // namespace
 
-class TestDocuments : public QObject {
+class TestDocuments : public QObject, private WindowFixture {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
@@ -84,15 +53,11 @@ private Q_SLOTS:
     void exportShowsTheCuttingLineOnly();
 
 private:
-    LMGraphView *canvas() const { return m_window->graphView(); }
-    Ui::LMMainWidget *ui() const { return m_window->form(); }
     QString path(const QString &name) const { return m_dir->filePath(name); }
     bool writeFile(const QString &name, const QByteArray &bytes) const;
     void scribble(QColor colour = Qt::red);
-    void toggleLandscape();
 
     QTemporaryDir *m_dir = nullptr;
-    LMMainWidget *m_window = nullptr;
 };
 
 void TestDocuments::initTestCase()
@@ -103,9 +68,7 @@ void TestDocuments::initTestCase()
 void TestDocuments::init()
 {
     m_dir = new QTemporaryDir;
-    m_window = new LMMainWidget;
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    openWindow();
     // Let the start-up centring (200 ms after start) pass, so that it cannot
     // move the outline in the middle of a test on a slow machine.
     QTest::qWait(250);
@@ -113,9 +76,8 @@ void TestDocuments::init()
 
 void TestDocuments::cleanup()
 {
-    canvas()->setModifiedFlag(false);  // no prompt on the way out
     ui()->cob_lan->setCurrentIndex(0); // the next window starts in English again
-    delete m_window;
+    closeWindow();
     delete m_dir;
 }
 
@@ -132,12 +94,6 @@ bool TestDocuments::writeFile(const QString &name, const QByteArray &bytes) cons
     QFile file(path(name));
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(bytes) == bytes.size();
-}
-
-void TestDocuments::toggleLandscape()
-{
-    QTest::mouseClick(ui()->chk_horizonal, Qt::LeftButton, {},
-                      QPoint(8, ui()->chk_horizonal->height() / 2));
 }
 
 void TestDocuments::saveNewOpen_data()
@@ -222,14 +178,23 @@ void TestDocuments::failedLoadChangesNothing()
         return flags.toBytes();
     };
     const QByteArray flags = state();
-    for (int cut : {4, 95, 96, 200, int(whole.size()) - 1}) {
-        QVERIFY(writeFile(QStringLiteral("broken.lmx"), whole.left(cut)));
+    QList<QByteArray> broken;
+    for (int cut : {4, 95, 96, 200, int(whole.size()) - 1})
+        broken << whole.left(cut);
+    // Whole, but with an outline the catalogue does not have.
+    QVERIFY(file.seek(0));
+    std::optional<LMDocument> outside = LMDocumentFile::read(file);
+    QVERIFY(outside);
+    outside->outlineIndex = 99;
+    broken << LMDocumentFile::write(*outside);
+    for (const QByteArray &bytes : std::as_const(broken)) {
+        QVERIFY(writeFile(QStringLiteral("broken.lmx"), bytes));
         QString said;
         noteWarning(&said);
         answerPrompt(QStringLiteral("dont"));
         QVERIFY(!m_window->openFile(path(QStringLiteral("broken.lmx"))));
         QTRY_VERIFY(!said.isEmpty());
-        QCOMPARE(said, QStringLiteral("Lumetra|Lmx file internal error!"));
+        QCOMPARE(said, QStringLiteral("Lmx file internal error!"));
         QCOMPARE(canvas()->rasterImage().pixelColor(150, 120), QColor(Qt::green));
         QCOMPARE(state(), flags);
         QCOMPARE(m_window->windowTitle(), title);
@@ -246,7 +211,7 @@ void TestDocuments::saveFailuresKeepTheMark()
     QString said;
     noteWarning(&said);
     QVERIFY(!m_window->saveDocument(false));
-    QCOMPARE(said, QStringLiteral("Lumetra|Can not open file!"));
+    QCOMPARE(said, QStringLiteral("Can not open file!"));
     QVERIFY(canvas()->flags().modified());
     QCOMPARE(m_window->windowTitle(), QStringLiteral("inside.lmx*   Lumetra"));
     // An ending that names no image format.
@@ -254,7 +219,7 @@ void TestDocuments::saveFailuresKeepTheMark()
     noteWarning(&said);
     chooseFile(path(QStringLiteral("page.xyz")));
     QVERIFY(!m_window->saveDocument(true));
-    QCOMPARE(said, QStringLiteral("Lumetra|Can not open file!"));
+    QCOMPARE(said, QStringLiteral("Can not open file!"));
     QVERIFY(canvas()->flags().modified());
     QCOMPARE(m_window->currentPath(), blocked);
     QVERIFY(!QFile::exists(path(QStringLiteral("page.xyz"))));
@@ -319,10 +284,7 @@ void TestDocuments::prompt()
     QString question;
     answerPrompt(answer, &question);
     if (answer == QLatin1String("save")) {
-        if (fileDialogAccepted)
-            chooseFile(target);
-        else
-            cancelFileDialog();
+        chooseFile(fileDialogAccepted ? target : QString());
     }
     if (command == QLatin1String("new")) {
         m_window->findChild<QPushButton *>(QStringLiteral("btn_new"))->click();
@@ -437,21 +399,15 @@ void TestDocuments::workStillBeingEditedIsAskedAbout()
     canvas()->rasterImage().fill(Qt::white);
     ui()->d00->click();
     canvas()->setModifiedFlag(false); // as just after a save
-    QTest::mousePress(canvas(), Qt::LeftButton, {}, QPoint(100, 100));
-    QTest::mouseMove(canvas(), QPoint(300, 100));
-    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, QPoint(300, 100));
+    drag(QPoint(100, 100), QPoint(300, 100), 1);
     QVERIFY(!canvas()->flags().modified()); // still live, not applied
     const QString file = path(QStringLiteral("line.lmx"));
-    bool asked = false;
-    answerNextModal<LMSaveDialog>([&asked, answer](LMSaveDialog *prompt) {
-        asked = true;
-        QTest::mouseClick(prompt->findChild<QPushButton *>(QStringLiteral("btn_") + answer),
-                          Qt::LeftButton);
-    });
+    QString asked;
+    answerPrompt(answer, &asked);
     if (answer == QLatin1String("save"))
         chooseFile(file);
     ui()->btn_new->click();
-    QVERIFY(asked);
+    QVERIFY(!asked.isEmpty());
     QCOMPARE(canvas()->rasterImage().pixelColor(180, 75) == QColor(Qt::white), pageCleared);
     QVERIFY(canvas()->liveItems().isEmpty());
     if (answer == QLatin1String("save")) {
@@ -496,10 +452,11 @@ void TestDocuments::validation()
     else if (!content.isEmpty())
         QVERIFY(writeFile(name, content));
     scribble();
-    QString said;
-    noteWarning(&said);
+    QString said, title;
+    noteWarning(&said, &title);
     QVERIFY(!m_window->openFile(file));
-    QCOMPARE(said, QStringLiteral("Lumetra|") + message);
+    QCOMPARE(said, message);
+    QCOMPARE(title, QStringLiteral("Lumetra"));
     QCOMPARE(canvas()->rasterImage().pixelColor(150, 120), QColor(Qt::red));
 }
 
@@ -541,9 +498,7 @@ void TestDocuments::exportShowsTheCuttingLineOnly()
     canvas()->setMargins(40, 40, 40, 40); // the outline crosses them: red on screen only
     QVERIFY(canvas()->flags().outsidePrintable());
     m_window->form()->d02->click();
-    QTest::mousePress(canvas(), Qt::LeftButton, {}, QPoint(300, 300));
-    QTest::mouseMove(canvas(), QPoint(400, 400));
-    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, QPoint(400, 400));
+    drag(QPoint(300, 300), QPoint(400, 400), 1);
     const QImage live = canvas()->grab().toImage();
     const QString file = path(QStringLiteral("export.png"));
     QVERIFY(canvas()->save(file));

@@ -1,13 +1,11 @@
-#include "app/LMMainWidget.h"
+#include "../common/WindowFixture.h"
 #include "app/LMResources.h"
-#include "canvas/LMGraphView.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 #include "tools/frame/LMScreenMsgHandlerShapeSetting.h"
 #include "tools/stroke/LMGraphFuncLine.h"
 #include "tools/stroke/LMScreenMsgHandlerLineSetting.h"
 #include "tools/text/LMGraphFuncText.h"
 #include "tools/text/LMScreenMsgHandlerTextSetting.h"
-#include "ui_LMMainWidget.h"
 #include "widgets/KVCLIENT_ColorComboBox.h"
 
 #include <QApplication>
@@ -16,10 +14,9 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSlider>
-#include <QTest>
 
 // Whole flows through the real window: buttons, drags on the canvas, keys.
-class TestDrawingFlows : public QObject {
+class TestDrawingFlows : public QObject, private WindowFixture {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
@@ -35,7 +32,6 @@ private Q_SLOTS:
     void lineEndsAndWholeLineMove();
     void undoRedoSequence();
     void redoLeavesNoToolAndNoButton();
-    void shortcutsWorkAnywhere();
     void toolChangeCommitsPendingWork();
     void eraserWhitensWhatItSweeps();
     void panelChangesWidthAndColour();
@@ -45,13 +41,7 @@ private Q_SLOTS:
     void arcTextPanelOffersRotation();
 
 private:
-    LMGraphView *canvas() const { return m_window->graphView(); }
-    QColor at(int x, int y) const { return canvas()->rasterImage().pixelColor(x, y); }
-    void drag(const QPoint &from, const QPoint &to, int steps = 4);
-    void click(QPushButton *button);
-
-    LMMainWidget *m_window = nullptr;
-    Ui::LMMainWidget *ui = nullptr;
+    static void click(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
 };
 
 void TestDrawingFlows::initTestCase()
@@ -61,28 +51,12 @@ void TestDrawingFlows::initTestCase()
 
 void TestDrawingFlows::init()
 {
-    m_window = new LMMainWidget;
-    ui = m_window->form();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    openWindow();
 }
 
 void TestDrawingFlows::cleanup()
 {
-    delete m_window;
-}
-
-void TestDrawingFlows::drag(const QPoint &from, const QPoint &to, int steps)
-{
-    QTest::mousePress(canvas(), Qt::LeftButton, {}, from);
-    for (int i = 1; i <= steps; ++i)
-        QTest::mouseMove(canvas(), from + (to - from) * i / steps);
-    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, to);
-}
-
-void TestDrawingFlows::click(QPushButton *button)
-{
-    QTest::mouseClick(button, Qt::LeftButton);
+    closeWindow();
 }
 
 void TestDrawingFlows::lineLandsOnDocumentPixels_data()
@@ -101,13 +75,13 @@ void TestDrawingFlows::lineLandsOnDocumentPixels()
 {
     QFETCH(int, zoom);
     QFETCH(QString, button);
-    ui->spin_size->setValue(zoom);
+    ui()->spin_size->setValue(zoom);
     click(m_window->findChild<QPushButton *>(button));
     const QTransform toWidget = canvas()->transform(Matrix::DocToWidget);
     const QPoint end(300, button == QLatin1String("d00") ? 100 : 160);
     drag(toWidget.map(QPoint(100, 100)), toWidget.map(end));
     QCOMPARE(at(200, 100), QColor(Qt::white)); // still live
-    click(ui->d01);
+    click(ui()->d01);
     QCOMPARE(canvas()->history().index(), 0);
     double ink = 0;
     for (int row = 100 - 8; row <= 100 + 8; ++row)
@@ -150,7 +124,7 @@ void TestDrawingFlows::itemsInARowLandWhereDrawn()
 {
     QFETCH(int, zoom);
     QFETCH(QList<Stroke>, strokes);
-    ui->spin_size->setValue(zoom);
+    ui()->spin_size->setValue(zoom);
     const QTransform toWidget = canvas()->transform(Matrix::DocToWidget);
     for (const Stroke &stroke : strokes) {
         QPushButton *button = m_window->findChild<QPushButton *>(QLatin1String(stroke.button));
@@ -158,7 +132,7 @@ void TestDrawingFlows::itemsInARowLandWhereDrawn()
             click(button);
         drag(toWidget.map(stroke.from), toWidget.map(stroke.to), 7);
     }
-    click(ui->d01); // the hand tool: everything is committed
+    click(ui()->d01); // the hand tool: everything is committed
     for (const Stroke &stroke : strokes) {
         // The ink around this item: within 40 pixels of its box, nothing else.
         const QRect box = QRect(stroke.from, stroke.to).normalized();
@@ -201,7 +175,7 @@ void TestDrawingFlows::emptyItemsAreNoChange()
         drag(QPoint(100, 100), QPoint(300, 160));
         QTest::keyClicks(canvas(), typed);
     }
-    click(ui->d01);
+    click(ui()->d01);
     QCOMPARE(canvas()->history().count(), 0);
     QCOMPARE(canvas()->rasterImage(), before);
     QVERIFY(!canvas()->flags().modified());
@@ -210,7 +184,7 @@ void TestDrawingFlows::emptyItemsAreNoChange()
 
 void TestDrawingFlows::deleteDropsALiveLine()
 {
-    click(ui->d00);
+    click(ui()->d00);
     drag(QPoint(100, 100), QPoint(300, 150));
     QCOMPARE(canvas()->liveItems().size(), 1);
     const QImage before = canvas()->rasterImage().copy();
@@ -222,7 +196,7 @@ void TestDrawingFlows::deleteDropsALiveLine()
 
 void TestDrawingFlows::lineEndsAndWholeLineMove()
 {
-    click(ui->d00);
+    click(ui()->d00);
     drag(QPoint(100, 100), QPoint(300, 100));
     drag(QPoint(302, 104), QPoint(302, 204)); // within 6 pixels of an end: that end moves
     drag(QPoint(200, 150), QPoint(200, 170)); // on the line: the whole line moves
@@ -236,7 +210,7 @@ void TestDrawingFlows::lineEndsAndWholeLineMove()
 // Each pencil stroke is one step, applied on release; a click draws nothing.
 void TestDrawingFlows::undoRedoSequence()
 {
-    click(ui->d11);
+    click(ui()->d11);
     drag(QPoint(100, 100), QPoint(300, 100)); // step 0
     QVERIFY(canvas()->liveItems().isEmpty());
     QCOMPARE(at(180, 75), QColor(Qt::blue));
@@ -244,112 +218,97 @@ void TestDrawingFlows::undoRedoSequence()
     QCOMPARE(canvas()->history().count(), 1);
     drag(QPoint(100, 200), QPoint(300, 200)); // step 1
     QCOMPARE(canvas()->history().index(), 1);
-    click(ui->btn_return);
+    click(ui()->btn_return);
     QCOMPARE(canvas()->history().index(), 0);
     QVERIFY(at(180, 75) != QColor(Qt::white));
     QCOMPARE(at(180, 175), QColor(Qt::white));
-    click(ui->btn_return);
+    click(ui()->btn_return);
     QCOMPARE(canvas()->history().index(), -1);
     QCOMPARE(at(180, 75), QColor(Qt::white));
-    click(ui->btn_return); // nothing more to undo
+    click(ui()->btn_return); // nothing more to undo
     QCOMPARE(canvas()->history().index(), -1);
-    click(ui->btn_redo);
-    click(ui->btn_redo);
+    click(ui()->btn_redo);
+    click(ui()->btn_redo);
     QCOMPARE(canvas()->history().index(), 1);
     QVERIFY(at(180, 175) != QColor(Qt::white));
-    click(ui->btn_redo); // nothing more to redo
+    click(ui()->btn_redo); // nothing more to redo
     QCOMPARE(canvas()->history().index(), 1);
 }
 
 // Redo leaves the tool first: its live work is committed and its panel goes.
 void TestDrawingFlows::redoLeavesNoToolAndNoButton()
 {
-    click(ui->d11);
+    click(ui()->d11);
     drag(QPoint(100, 100), QPoint(300, 100));
-    click(ui->d00);
+    click(ui()->d00);
     drag(QPoint(100, 200), QPoint(300, 200)); // a live line
     QPointer<QWidget> panel = m_window->settingsPanel();
     // Nothing to redo: nothing happens, the line stays live with its tool.
-    click(ui->btn_redo);
+    click(ui()->btn_redo);
     QCOMPARE(canvas()->history().count(), 1);
     QCOMPARE(canvas()->liveItems().size(), 1);
     QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("line"));
-    QVERIFY(ui->d00->isChecked());
+    QVERIFY(ui()->d00->isChecked());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(panel);
     // Undo commits the line first as step 1 and steps back over it, keeping
     // the tool; Redo brings it back and leaves no tool current.
-    click(ui->btn_return);
+    click(ui()->btn_return);
     QCOMPARE(canvas()->history().index(), 0);
     QCOMPARE(canvas()->history().count(), 2);
     QCOMPARE(at(180, 175), QColor(Qt::white));
     QVERIFY(canvas()->liveItems().isEmpty());
     QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("line"));
-    click(ui->btn_redo);
+    click(ui()->btn_redo);
     QCOMPARE(at(180, 175), QColor(Qt::black));
     QCOMPARE(canvas()->history().count(), 2);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!panel);
     QVERIFY(!canvas()->currentHandler());
-    for (QPushButton *b : ui->title->findChildren<QPushButton *>())
+    for (QPushButton *b : ui()->title->findChildren<QPushButton *>())
         QVERIFY2(!b->isChecked(), qPrintable(b->objectName()));
-    QVERIFY(!ui->btn_padding->isChecked());
+    QVERIFY(!ui()->btn_padding->isChecked());
     drag(QPoint(100, 300), QPoint(300, 300)); // canvas clicks do nothing now
     QCOMPARE(at(180, 275), QColor(Qt::white));
     QCOMPARE(canvas()->history().count(), 2);
-    click(ui->d11); // until a tool button is pressed
+    click(ui()->d11); // until a tool button is pressed
     drag(QPoint(100, 300), QPoint(300, 300));
     QVERIFY(at(180, 275) != QColor(Qt::white));
 }
 
-void TestDrawingFlows::shortcutsWorkAnywhere()
-{
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
-    click(ui->d11);
-    drag(QPoint(100, 100), QPoint(300, 100));
-    ui->chk_horizonal->setFocus();
-    QTest::keySequence(QApplication::focusWidget(), QKeySequence::Undo);
-    QCOMPARE(canvas()->history().index(), -1);
-    ui->cob_pasesetting->setFocus();
-    QTest::keySequence(QApplication::focusWidget(), QKeySequence::Redo);
-    QCOMPARE(canvas()->history().index(), 0);
-    QVERIFY(at(180, 75) != QColor(Qt::white));
-}
-
 void TestDrawingFlows::toolChangeCommitsPendingWork()
 {
-    click(ui->d00);
+    click(ui()->d00);
     drag(QPoint(100, 100), QPoint(300, 100));
-    click(ui->d13); // the text button
+    click(ui()->d13); // the text button
     QCOMPARE(at(180, 75), QColor(Qt::black));
     QCOMPARE(canvas()->history().count(), 1);
     // What is live now is the text tool's own (empty) field, not the line.
     for (LMGraphFuncInf *item : canvas()->liveItems())
         QVERIFY(!dynamic_cast<LMGraphFuncLine *>(item));
-    QVERIFY(ui->d13->isChecked());
-    QVERIFY(!ui->d00->isChecked());
+    QVERIFY(ui()->d13->isChecked());
+    QVERIFY(!ui()->d00->isChecked());
     QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("text"));
     QVERIFY(!qobject_cast<LMScreenMsgHandlerLineSetting *>(m_window->settingsPanel()));
 }
 
 void TestDrawingFlows::eraserWhitensWhatItSweeps()
 {
-    click(ui->d11);
+    click(ui()->d11);
     drag(QPoint(100, 100), QPoint(300, 100));
-    click(ui->d12);
+    click(ui()->d12);
     QCOMPARE(canvas()->cursor().pixmap().size(), QSize(10, 10));
     drag(QPoint(200, 60), QPoint(200, 140)); // straight across the stroke
     QCOMPARE(at(180, 75), QColor(Qt::white));
     QVERIFY(at(120, 75) != QColor(Qt::white));
     QCOMPARE(canvas()->history().index(), 1);
-    ui->spin_size->setValue(40); // the cursor follows the zoom
+    ui()->spin_size->setValue(40); // the cursor follows the zoom
     QCOMPARE(canvas()->cursor().pixmap().size(), QSize(4, 4));
 }
 
 void TestDrawingFlows::panelChangesWidthAndColour()
 {
-    click(ui->d00);
+    click(ui()->d00);
     auto *panel = qobject_cast<LMScreenMsgHandlerLineSetting *>(m_window->settingsPanel());
     QVERIFY(panel);
     QBoxLayout *column = m_window->settingsColumn();
@@ -370,11 +329,10 @@ void TestDrawingFlows::panelChangesWidthAndColour()
 
 void TestDrawingFlows::handToolScrollsThePage()
 {
-    ui->cob_pasesetting->setCurrentIndex(7); // A4
-    QTest::mouseClick(ui->chk_horizonal, Qt::LeftButton, {},
-                      QPoint(8, ui->chk_horizonal->height() / 2));
-    click(ui->d01);
-    QScrollBar *bar = ui->scroll_graph->verticalScrollBar();
+    ui()->cob_pasesetting->setCurrentIndex(7); // A4
+    toggleLandscape();
+    click(ui()->d01);
+    QScrollBar *bar = ui()->scroll_graph->verticalScrollBar();
     QVERIFY(bar->maximum() > 100);
     bar->setValue(100);
     QTest::mousePress(canvas(), Qt::LeftButton, {}, QPoint(200, 400));
@@ -387,7 +345,7 @@ void TestDrawingFlows::handToolScrollsThePage()
 
 void TestDrawingFlows::rectangleThroughTheWindow()
 {
-    click(ui->d02);
+    click(ui()->d02);
     auto *panel = qobject_cast<LMScreenMsgHandlerShapeSetting *>(m_window->settingsPanel());
     QVERIFY(panel);
     QVERIFY(!panel->fillColorField()->isVisibleTo(panel));
@@ -402,7 +360,7 @@ void TestDrawingFlows::rectangleThroughTheWindow()
 
 void TestDrawingFlows::typingIntoATextField()
 {
-    click(ui->d13);
+    click(ui()->d13);
     auto *panel = qobject_cast<LMScreenMsgHandlerTextSetting *>(m_window->settingsPanel());
     QVERIFY(panel);
     QCOMPARE(panel->sizeComboBox()->currentText(), QStringLiteral("48"));
@@ -431,7 +389,7 @@ void TestDrawingFlows::typingIntoATextField()
 
 void TestDrawingFlows::arcTextPanelOffersRotation()
 {
-    click(ui->d14);
+    click(ui()->d14);
     auto *panel = qobject_cast<LMScreenMsgHandlerTextSetting *>(m_window->settingsPanel());
     QVERIFY(panel);
     QVERIFY(panel->rotateCheckBox()->isVisibleTo(panel));

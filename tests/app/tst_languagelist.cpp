@@ -1,39 +1,14 @@
 #include "app/LMLanguageList.h"
 #include "app/QVTLanguageManager.h"
 
-#include <QSet>
 #include <QTest>
 
 class TestLanguageList : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void comboOffersEveryTableOnce();
     void startLanguage_data();
     void startLanguage();
 };
-
-// English and Español where they always were, then every other table by its
-// index, each once and under a name of its own.
-void TestLanguageList::comboOffersEveryTableOnce()
-{
-    const QList<int> order = LMLanguageList::comboOrder();
-    QCOMPARE(order.size(), QVTLanguageManager::LanguageCount);
-    QCOMPARE(order.mid(0, 3), (QList<int>{0, 6, 1}));
-    QCOMPARE(order.last(), 23);
-    QSet<int> tables;
-    QSet<QString> names;
-    for (int i = 0; i < order.size(); ++i) {
-        if (i > 2)
-            QVERIFY(order.at(i) > order.at(i - 1));
-        tables.insert(order.at(i));
-        names.insert(LMLanguageList::nativeName(order.at(i)));
-    }
-    QCOMPARE(tables.size(), QVTLanguageManager::LanguageCount);
-    QCOMPARE(names.size(), QVTLanguageManager::LanguageCount);
-    QVERIFY(!names.contains(QString()));
-    QVERIFY(LMLanguageList::nativeName(24).isEmpty());
-    QVERIFY(LMLanguageList::nativeName(-1).isEmpty());
-}
 
 void TestLanguageList::startLanguage_data()
 {

@@ -40,7 +40,6 @@ private Q_SLOTS:
     void everyShippedTable();
     void missingTableIsRetriedOnLookup();
     void changeReachesEveryWidget();
-    void layoutDirection();
     void singletonRegistration();
 };
 
@@ -134,21 +133,6 @@ void TestLanguageManager::changeReachesEveryWidget()
     QCOMPARE(window.changes, 3);
     QCOMPARE(child->changes, 3);
     QCOMPARE(otherWindow.changes, 3);
-}
-
-// Arabic mirrors the layout; its neighbours and English do not.
-void TestLanguageManager::layoutDirection()
-{
-    QVTLanguageManager lan;
-    QWidget window;
-    for (int index : {21, 23, 0}) {
-        lan.setLanguage(22);
-        QCOMPARE(QApplication::layoutDirection(), Qt::RightToLeft);
-        QCOMPARE(window.layoutDirection(), Qt::RightToLeft);
-        lan.setLanguage(index);
-        QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
-        QCOMPARE(window.layoutDirection(), Qt::LeftToRight);
-    }
 }
 
 void TestLanguageManager::singletonRegistration()

@@ -129,24 +129,19 @@ void TestMainWidget::pageControls()
     QCOMPARE(m_window->windowTitle().startsWith(QStringLiteral("*")), changed);
 }
 
-// The language combo retranslates the window; the start hint, once the first
-// tool click removed it, is skipped by later retranslations.
+// The language combo retranslates the hint, the tool tips with their keys and
+// the Update link; the hint, once the first tool click removed it, is skipped
+// by later retranslations.
 void TestMainWidget::languageChoiceRetranslates()
 {
     const QStringList es = tableOf(QStringLiteral("esp"));
-    ui->cob_lan->setCurrentIndex(1);
-    QCOMPARE(m_window->languageManager()->language(), 6);
-    QCOMPARE(ui->l2->text(), es[27]);
-    QCOMPARE(ui->chk_horizonal->text(), es[18]);
-    QCOMPARE(ui->btn_padding->text(), es[67]);
-    QCOMPARE(ui->lab_print_tip->text(), es[96]);
+    ui->cob_lan->setCurrentIndex(1); // the captions are everyLanguageFromTheCombo's
     QCOMPARE(ui->label_comment->text(), es[95]);
     QCOMPARE(ui->btn_new->toolTip(),
              es[1] + QStringLiteral(" (") +
                  QKeySequence(QKeySequence::New).toString(QKeySequence::NativeText) + ")");
     QCOMPARE(ui->d16->toolTip(), es[75]);
     QVERIFY(ui->update->text().contains(QStringLiteral(">%1</span>").arg(es[77])));
-    QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
 
     QPointer<QLabel> hint = ui->label_comment;
     m_window->show();
@@ -274,15 +269,12 @@ void TestMainWidget::firstStartFollowsTheSystem_data()
     QTest::addColumn<QString>("folder");
     QTest::newRow("German") << QLocale(QLocale::German, QLocale::Austria) << "Deutsch"
                             << "deu";
-    QTest::newRow("Breton") << QLocale(QLocale::Breton, QLocale::France) << "English"
-                            << "enu";
     QTest::newRow("Arabic") << QLocale(QLocale::Arabic, QLocale::Morocco)
                             << QStringLiteral("العربية") << "ara";
-    QTest::newRow("Japanese") << QLocale(QLocale::Japanese) << QStringLiteral("日本語") << "jpn";
 }
 
-// With nothing remembered the window opens in the system's language when
-// there is a table for it, and in English otherwise.
+// With nothing remembered the window opens in the system's language, mirrored
+// for Arabic; which locale takes which table is LMLanguageList's own table.
 void TestMainWidget::firstStartFollowsTheSystem()
 {
     QFETCH(QLocale, system);

@@ -98,7 +98,6 @@ void TestGraphView::widgetSize_data()
     QTest::addColumn<QSize>("widget");
     QTest::newRow("Letter landscape at 50%") << QSize(837, 648) << 0.5 << QSize(438, 349);
     QTest::newRow("Letter landscape at 100%") << QSize(837, 648) << 1.0 << QSize(877, 698);
-    QTest::newRow("A5 portrait at 40%") << QSize(444, 630) << 0.4 << QSize(193, 272);
     QTest::newRow("A0 portrait at 20%") << QSize(2523, 3567) << 0.2 << QSize(512, 723);
 }
 

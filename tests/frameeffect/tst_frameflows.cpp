@@ -1,17 +1,13 @@
-#include "../common/ModalAnswer.h"
-#include "app/LMMainWidget.h"
+#include "../common/WindowFixture.h"
 #include "app/LMResources.h"
 #include "canvas/LMDocumentFile.h"
-#include "canvas/LMGraphView.h"
 #include "canvas/LMTransformCache.h"
 #include "outlines/LMArtFrameFactory.h"
 #include "tools/LMScreenMsgHandlerInf.h"
-#include "ui_LMMainWidget.h"
 #include "widgets/KVCLIENT_ColorComboBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,11 +15,10 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
-#include <QTest>
 
 // The frame effect as a user works it: the panel, the ring on the design and
 // in exports, the strip sheet, and designs that keep all of it.
-class TestFrameFlows : public QObject {
+class TestFrameFlows : public QObject, private WindowFixture {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
@@ -38,8 +33,6 @@ private Q_SLOTS:
     void stripSheetAndBack();
 
 private:
-    LMGraphView *canvas() const { return m_window->graphView(); }
-    Ui::LMMainWidget *ui() const { return m_window->form(); }
     QWidget *panel() const { return m_window->settingsPanel(); }
     template <class T> T *in(const char *name) const
     {
@@ -53,7 +46,6 @@ private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
     QTemporaryDir m_dir;
-    LMMainWidget *m_window = nullptr;
 };
 
 void TestFrameFlows::initTestCase()
@@ -65,15 +57,12 @@ void TestFrameFlows::initTestCase()
 
 void TestFrameFlows::init()
 {
-    m_window = new LMMainWidget;
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    openWindow();
 }
 
 void TestFrameFlows::cleanup()
 {
-    canvas()->setModifiedFlag(false);
-    delete m_window;
+    closeWindow();
 }
 
 QPoint TestFrameFlows::ringPoint()
@@ -160,12 +149,7 @@ void TestFrameFlows::userPictureAsTexture()
     QVERIFY(picture.save(file));
     QTest::mouseClick(ui()->b1, Qt::LeftButton);
     QTest::mouseClick(in<QPushButton>("btn_metal2"), Qt::LeftButton);
-    answerNextModal<QFileDialog>([file](QFileDialog *dialog) {
-        if (QWidget *focused = dialog->focusWidget())
-            focused->clearFocus();
-        dialog->selectFile(file);
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
+    chooseFile(file);
     QTest::mouseClick(in<QPushButton>("btn_load"), Qt::LeftButton);
     // A picture is no built-in texture: no texture button stays checked.
     QCOMPARE(canvas()->textureName(), QString());
@@ -239,9 +223,7 @@ void TestFrameFlows::frameToolDragsTheOutlineByItsRing()
     const QPoint start = canvas()->outlineOffset();
     const QTransform toWidget = canvas()->transform(Matrix::DocToWidget);
     const QPoint inside = toWidget.map(canvas()->transform(Matrix::OutlineToDoc).map(QPoint(0, 0)));
-    QTest::mousePress(canvas(), Qt::LeftButton, {}, inside);
-    QTest::mouseMove(canvas(), inside + QPoint(30, 20));
-    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, inside + QPoint(30, 20));
+    drag(inside, inside + QPoint(30, 20), 1);
     QCOMPARE(canvas()->outlineOffset(), start);
     QVERIFY(!canvas()->flags().modified());
 

@@ -1,12 +1,10 @@
-#include "app/LMMainWidget.h"
+#include "../common/WindowFixture.h"
 #include "app/LMResources.h"
-#include "canvas/LMGraphView.h"
 #include "outlines/ArtFrameButton.h"
 #include "outlines/ArtFramePan.h"
 #include "outlines/LMArtFrameFactory.h"
 #include "outlines/LMScreenMsgHandlerArtFrameSetting.h"
 #include "tools/LMScreenMsgHandlerInf.h"
-#include "ui_LMMainWidget.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -16,11 +14,10 @@
 #include <QMenu>
 #include <QPointer>
 #include <QSlider>
-#include <QTest>
 #include <QToolBox>
 
 // The outline tool and its panel, through the real window.
-class TestOutlineTool : public QObject {
+class TestOutlineTool : public QObject, private WindowFixture {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
@@ -42,11 +39,8 @@ private Q_SLOTS:
 
 private:
     LMScreenMsgHandlerArtFrameSetting *openPanel();
-    LMGraphView *canvas() const { return m_window->graphView(); }
     LMArtFrameFactory *catalogue() const { return m_window->artFrameFactory(); }
     QStringList menuTexts(const QPoint &at);
-
-    LMMainWidget *m_window = nullptr;
 };
 
 void TestOutlineTool::initTestCase()
@@ -56,9 +50,7 @@ void TestOutlineTool::initTestCase()
 
 void TestOutlineTool::init()
 {
-    m_window = new LMMainWidget;
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    openWindow();
     // Let the start-up centring (200 ms after start) pass, so that it cannot
     // move the outline in the middle of a test on a slow machine.
     QTest::qWait(250);
@@ -66,12 +58,12 @@ void TestOutlineTool::init()
 
 void TestOutlineTool::cleanup()
 {
-    delete m_window;
+    closeWindow();
 }
 
 LMScreenMsgHandlerArtFrameSetting *TestOutlineTool::openPanel()
 {
-    QTest::mouseClick(m_window->form()->b0, Qt::LeftButton);
+    QTest::mouseClick(ui()->b0, Qt::LeftButton);
     return qobject_cast<LMScreenMsgHandlerArtFrameSetting *>(m_window->settingsPanel());
 }
 
@@ -91,7 +83,7 @@ void TestOutlineTool::panelPages()
     QVERIFY(panel);
     QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("ls"));
     QVERIFY(canvas()->flags().outlineEditing());
-    QVERIFY(m_window->form()->b0->isChecked());
+    QVERIFY(ui()->b0->isChecked());
     QToolBox *pages = panel->toolBox();
     QCOMPARE(pages->count(), 6);
     QCOMPARE(pages->itemText(0), QStringLiteral("Letter (LS01–LS15)"));
@@ -99,8 +91,8 @@ void TestOutlineTool::panelPages()
     QTRY_COMPARE(qobject_cast<ArtFramePan *>(pages->widget(0))->buttons().size(), 15);
     QVERIFY(qobject_cast<ArtFramePan *>(pages->widget(0))->buttons().first()->isChecked());
     // Inside the settings column, however long the captions.
-    QVERIFY(panel->geometry().right() < m_window->form()->left->width());
-    QTest::mouseClick(m_window->form()->d01, Qt::LeftButton);
+    QVERIFY(panel->geometry().right() < ui()->left->width());
+    QTest::mouseClick(ui()->d01, Qt::LeftButton);
     QVERIFY(!canvas()->flags().outlineEditing());
 }
 
@@ -308,13 +300,13 @@ void TestOutlineTool::modelChangesReachTheWindow()
     QVERIFY(!panel->clipCheckBox()->isChecked());
 
     canvas()->setStripMode(true);
-    QVERIFY(m_window->form()->lab_print_tip->isHidden());
+    QVERIFY(ui()->lab_print_tip->isHidden());
     canvas()->setStripMode(false);
-    QVERIFY(!m_window->form()->lab_print_tip->isHidden());
+    QVERIFY(!ui()->lab_print_tip->isHidden());
 
     QPointer<QWidget> outlinePanel = panel;
     canvas()->setHandlerByName(QStringLiteral("line"));
-    QVERIFY(m_window->form()->d00->isChecked());
+    QVERIFY(ui()->d00->isChecked());
     QVERIFY(m_window->settingsPanel() && m_window->settingsPanel() != outlinePanel);
     QTRY_VERIFY(!outlinePanel);
 

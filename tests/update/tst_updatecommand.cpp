@@ -1,3 +1,4 @@
+#include "../common/RunLumetra.h"
 #include "TestFtpServer.h"
 
 #include <QProcess>
@@ -77,9 +78,6 @@ void TestUpdateCommand::answers()
     QSettings settings(QStringLiteral("Lumetra"), QStringLiteral("Lumetra"));
     settings.clear();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("DISPLAY"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     env.remove(QStringLiteral("LUMETRA_UPDATE_URL"));
     // With the trace on: not even the trace may show the password.
     env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("lumetra.update.debug=true"));
@@ -89,14 +87,9 @@ void TestUpdateCommand::answers()
         env.insert(QStringLiteral("LUMETRA_UPDATE_URL"), address);
     settings.sync();
 
-    QProcess lumetra;
-    lumetra.setProcessEnvironment(env);
-    lumetra.start(QStringLiteral(LUMETRA_BINARY), {QStringLiteral("--check-update")});
-    QVERIFY(lumetra.waitForFinished(30000));
-    QCOMPARE(lumetra.exitStatus(), QProcess::NormalExit);
-    const QString out = QString::fromLocal8Bit(lumetra.readAllStandardOutput());
-    const QString err = QString::fromLocal8Bit(lumetra.readAllStandardError());
-    QCOMPARE(lumetra.exitCode(), code);
+    const LumetraRun run = runLumetra({QStringLiteral("--check-update")}, env);
+    const QString &out = run.out, &err = run.err;
+    QCOMPARE(run.code, code);
     if (code == 1) {
         QVERIFY(out.isEmpty());
         const QStringList lines = err.trimmed().split(QLatin1Char('\n'));

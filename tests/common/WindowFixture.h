@@ -1,0 +1,75 @@
+#pragma once
+
+#include "ModalAnswer.h"
+#include "app/LMMainWidget.h"
+#include "canvas/LMGraphView.h"
+#include "ui_LMMainWidget.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTest>
+
+// The real main window, shown, for tests that drive it as a user does.
+class WindowFixture {
+protected:
+    void openWindow()
+    {
+        m_window = new LMMainWidget;
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    }
+    void closeWindow()
+    {
+        canvas()->setModifiedFlag(false); // nothing to ask about on the way out
+        delete m_window;
+        m_window = nullptr;
+    }
+
+    LMGraphView *canvas() const { return m_window->graphView(); }
+    Ui::LMMainWidget *ui() const { return m_window->form(); }
+    QColor at(int x, int y) const { return canvas()->rasterImage().pixelColor(x, y); }
+
+    // A left-button drag on the canvas, widget pixels, in `steps` moves.
+    void drag(const QPoint &from, const QPoint &to, int steps = 4) const
+    {
+        QTest::mousePress(canvas(), Qt::LeftButton, {}, from);
+        for (int i = 1; i <= steps; ++i)
+            QTest::mouseMove(canvas(), from + (to - from) * i / steps);
+        QTest::mouseRelease(canvas(), Qt::LeftButton, {}, to);
+    }
+    // The orientation check box, clicked on the box itself.
+    void toggleLandscape() const
+    {
+        QTest::mouseClick(ui()->chk_horizonal, Qt::LeftButton, {},
+                          QPoint(8, ui()->chk_horizonal->height() / 2));
+    }
+
+    LMMainWidget *m_window = nullptr;
+};
+
+// Picks `path` in the next file dialog; an empty path cancels it.
+inline void chooseFile(const QString &path)
+{
+    answerNextModal<QFileDialog>([path](QFileDialog *dialog) {
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        // A focused name field ignores selectFile(), so take the focus away first.
+        if (QWidget *focused = dialog->focusWidget())
+            focused->clearFocus();
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+}
+
+// Closes the next warning box and remembers what it said, and its title.
+inline void noteWarning(QString *text, QString *title = nullptr)
+{
+    answerNextModal<QMessageBox>([text, title](QMessageBox *box) {
+        *text = box->text();
+        if (title)
+            *title = box->windowTitle();
+        box->accept();
+    });
+}
