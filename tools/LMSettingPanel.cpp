@@ -9,23 +9,28 @@
 #include <QLabel>
 #include <QSlider>
 #include <QStyle>
+#include <QTextBoundaryFinder>
 
 QString LMSettingPanel::wrapped(const QString &text, const QFontMetrics &metrics, int width)
 {
-    const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    // Lines break where the script allows: at blanks, and between the
+    // characters of Chinese or Japanese, which have no blanks.
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
     QStringList lines;
     QString line;
-    for (const QString &word : words) {
-        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-        if (line.isEmpty() || metrics.horizontalAdvance(longer) <= width) {
+    for (qsizetype start = 0, end = breaks.toNextBoundary(); end != -1;
+         start = end, end = breaks.toNextBoundary()) {
+        const QString piece = text.mid(start, end - start);
+        const QString longer = line + piece;
+        if (line.isEmpty() || metrics.horizontalAdvance(longer.trimmed()) <= width) {
             line = longer;
         } else {
-            lines << line;
-            line = word;
+            lines << line.trimmed();
+            line = piece;
         }
     }
-    if (!line.isEmpty())
-        lines << line;
+    if (!line.trimmed().isEmpty())
+        lines << line.trimmed();
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -34,8 +39,10 @@ void LMSettingPanel::setWrappedText(QAbstractButton *box, const QString &text)
     const QStyle *style = box->style();
     const int indicator = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) +
                           style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box);
-    // A few pixels spare for the frame the style may draw around the caption.
-    box->setText(wrapped(text, box->fontMetrics(), ColumnWidth - indicator - 6));
+    // A few pixels spare for the frame the style may draw around the caption,
+    // and room for the column's scroll bar, which a tall panel brings.
+    const int scrollBar = style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, box);
+    box->setText(wrapped(text, box->fontMetrics(), ColumnWidth - indicator - 6 - scrollBar));
     box->setToolTip(text);
 }
 
