@@ -193,7 +193,7 @@ void TestOutputFlows::printDialog()
         }
         // As a user does it: the dialog's "print to file" and a name.
         if (auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers")))
-            printers->setCurrentIndex(printers->findText(QStringLiteral("PDF"), Qt::MatchContains));
+            printers->setCurrentIndex(printers->findText(QStringLiteral("File"), Qt::MatchContains));
         if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("filename")))
             name->setText(file);
         dialog->accept();
