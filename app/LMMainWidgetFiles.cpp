@@ -83,13 +83,14 @@ bool LMMainWidget::saveDocument(bool askForName)
         target = askSaveName();
     bool saved = false;
     if (!target.isEmpty()) {
-        saved = m_graphView->save(target);
+        QString error;
+        saved = m_graphView->save(target, &error);
         if (saved)
             rememberFile(target);
         if (saved && LMFiles::isDocumentName(target))
             m_currentPath = target;
         else if (!saved)
-            warn(59); // "Can not open file!": the old file, if any, is untouched
+            warn(59, error); // "Can not open file!", and why: the old file is untouched
     }
     updateWindowTitle();
     return saved;
@@ -119,8 +120,9 @@ bool LMMainWidget::openFile(const QString &path)
 {
     if (!validateFile(path) || !settleUnsavedChanges())
         return false;
-    if (!m_graphView->load(path)) {
-        warn(LMFiles::isDocumentName(path) ? 60 : 61);
+    QString reason;
+    if (!m_graphView->load(path, &reason)) {
+        warn(LMFiles::isDocumentName(path) ? 60 : 61, reason);
         return false;
     }
     // A design keeps its name; an imported picture is a new, unnamed design,
