@@ -4,6 +4,7 @@
 #include "app/LMMainWidget.h"
 
 #include "app/LMLogging.h"
+#include "app/LMRecovery.h"
 #include "app/LMSaveDialog.h"
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMFiles.h"
@@ -13,6 +14,7 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QRegularExpression>
 
@@ -145,11 +147,45 @@ void LMMainWidget::on_btn_new_clicked()
 void LMMainWidget::closeEvent(QCloseEvent *event)
 {
     if (m_changesSettled || settleUnsavedChanges()) {
+        // Saved or dropped by the user's choice: nothing is left to recover.
+        m_recovery->slot_discard();
         saveSettings();
         event->accept();
     } else {
         event->ignore();
     }
+}
+
+bool LMMainWidget::offerRecovery()
+{
+    const QList<LMRecovery::Leftover> leftovers = m_recovery->leftovers();
+    if (leftovers.isEmpty())
+        return false;
+    const LMRecovery::Leftover &newest = leftovers.first();
+    const QString question =
+        tr("Lumetra ended without saving a design you were working on. A copy of it was "
+           "kept at %1.\n\nRestore it?")
+            .arg(QLocale().toString(newest.written, QLocale::ShortFormat));
+    if (QMessageBox::question(nullptr, QStringLiteral("Lumetra"), question,
+                              QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::Yes) != QMessageBox::Yes) {
+        m_recovery->dismiss(newest);
+        return false;
+    }
+    QString reason;
+    if (!m_graphView->load(newest.path, &reason)) {
+        warn(60, reason);
+        m_recovery->dismiss(newest);
+        return false;
+    }
+    // Unnamed, so that Save asks where: the copy never takes the place of a file.
+    m_currentPath.clear();
+    m_graphView->setModifiedFlag(true);
+    // The restored work is this session's to keep before the old copy goes.
+    if (m_recovery->writeNow())
+        m_recovery->dismiss(newest);
+    updateWindowTitle();
+    return true;
 }
 
 void LMMainWidget::slot_updateversion(const QString &link)
