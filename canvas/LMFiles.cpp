@@ -53,6 +53,9 @@ bool isDocumentName(const QString &path)
 
 Picture readPicture(const QString &path)
 {
+    // The image tool and the frame panel come here straight from a file dialog.
+    if (!QFileInfo(path).isFile())
+        return {};
     limitImageAllocation();
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);

@@ -37,7 +37,8 @@ struct Picture {
     QImage image;     // null when it could not be read
     QString tooLarge; // why it was refused unread, or empty
 };
-// The picture in `path`, its format told by its content.
+// The picture in `path`, its format told by its content; nothing for
+// anything but a regular file.
 Picture readPicture(const QString &path);
 
 // Whether the name's ending names an image format Lumetra writes.
