@@ -59,6 +59,9 @@ bool LMRecovery::ownLock()
         return true;
     if (!QDir().mkpath(m_folder))
         return false;
+    // The user's work, for the user's eyes only.
+    QFile::setPermissions(m_folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     auto lock = std::make_unique<QLockFile>(lockPathOf(copyPath()));
     // Held for the whole session, however long: only a dead owner makes it stale.
     lock->setStaleLockTime(0);
