@@ -119,8 +119,8 @@ QList<LMRecovery::Leftover> LMRecovery::leftovers() const
         qint64 pid = 0;
         QString host;
         QString application;
-        // A lock that was taken (its owner is gone) or that names this very
-        // process (a previous session with the same id) leaves the copy alone.
+        // A lock we could take (its owner is gone), or one naming this very
+        // process (an earlier session with the same id), marks a copy left behind.
         const bool ownerGone = owner.tryLock(0) || (owner.getLockInfo(&pid, &host, &application) &&
                                                     pid == QCoreApplication::applicationPid());
         if (ownerGone)
