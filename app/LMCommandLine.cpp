@@ -17,6 +17,11 @@
 
 namespace LMCommandLine {
 
+namespace {
+// Larger than any file manager asks for; the page itself is at most a few thousand.
+constexpr int MaxThumbnailSize = 4096;
+} // namespace
+
 Request parse(const QStringList &arguments)
 {
     Request request;
@@ -45,6 +50,19 @@ Request parse(const QStringList &arguments)
             request.out = names[1];
             request.strips = strips;
         }
+    } else if (!args.isEmpty() && args.first() == QLatin1String("--thumbnail")) {
+        bool ok = false;
+        const int size = args.size() == 4 ? args[3].toInt(&ok) : 0;
+        if (!ok || size < 1 || size > MaxThumbnailSize) {
+            request.mode = Mode::Mistake;
+            request.mistake = QStringLiteral("--thumbnail needs IN, OUT and a SIZE of 1 to %1")
+                                  .arg(MaxThumbnailSize);
+        } else {
+            request.mode = Mode::Thumbnail;
+            request.in = args[1];
+            request.out = args[2];
+            request.size = size;
+        }
     } else if (!args.isEmpty() && args.last().startsWith(QLatin1String("--"))) {
         request.mode = Mode::Mistake;
         request.mistake = QStringLiteral("unknown option %1").arg(args.last());
@@ -57,6 +75,7 @@ QString usage()
     return QStringLiteral(
         "Usage: lumetra [FILE]\n"
         "       lumetra --export IN OUT [--strips]\n"
+        "       lumetra --thumbnail IN OUT SIZE\n"
         "       lumetra --check-update\n"
         "\n"
         "Lumetra designs printed pouch inserts.\n"
@@ -68,6 +87,9 @@ QString usage()
         "                     ...); a PDF is one page of the design's paper\n"
         "  --strips           with --export: the design's strip-pattern sheet, as it\n"
         "                     prints on self-adhesive paper\n"
+        "  --thumbnail IN OUT SIZE\n"
+        "                     write a PNG picture of the design IN to OUT, at most SIZE\n"
+        "                     pixels wide and high (for file managers)\n"
         "  --check-update     ask the update server whether another release exists;\n"
         "                     exits 0 (this is the latest), 3 (another is available)\n"
         "                     or 1 (the check failed)\n"
@@ -82,11 +104,21 @@ int fail(const QString &file, const QString &what)
     return 1;
 }
 
+// A language line with the reason behind it, on one line.
+QString withReason(const QString &line, const QString &reason)
+{
+    return reason.isEmpty() ? line : line + QLatin1Char(' ') + reason;
+}
+
 // The design in `path` as Open reads it: a design, or a picture as a new design.
-std::optional<LMDocument> readDesign(const QString &path, LMArtFrameFactory &catalogue)
+// Why a picture was refused for its size goes to `tooLarge`.
+std::optional<LMDocument> readDesign(const QString &path, LMArtFrameFactory &catalogue,
+                                     QString *tooLarge)
 {
     if (!LMFiles::isDocumentName(path)) {
-        const QImage picture = LMFiles::readPicture(path).image;
+        const LMFiles::Picture read = LMFiles::readPicture(path);
+        const QImage &picture = read.image;
+        *tooLarge = read.tooLarge;
         const QPainterPath *first = catalogue.outlineOf(0, 0);
         if (picture.isNull() || !first)
             return std::nullopt;
@@ -95,52 +127,108 @@ std::optional<LMDocument> readDesign(const QString &path, LMArtFrameFactory &cat
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    std::optional<LMDocument> design = LMDocumentFile::read(file);
+    std::optional<LMDocument> design = LMDocumentFile::read(file, tooLarge);
     // An outline the catalogue does not have makes the file a damaged one.
     if (design && !catalogue.outlineOf(design->outlineGroup, design->outlineIndex))
         return std::nullopt;
     return design;
 }
+
+// Reads `in` for a headless command: the design, or nothing after printing why.
+std::optional<LMDocument> readInput(const QString &in, LMArtFrameFactory &catalogue,
+                                    QVTLanguageManager &language)
+{
+    if (!catalogue.failedFile().isEmpty()) {
+        fail(catalogue.failedFile(), language.text(59));
+        return std::nullopt;
+    }
+    QString reason;
+    if (const int problem = LMFiles::openProblem(in, &reason)) {
+        fail(in, withReason(language.text(problem), reason));
+        return std::nullopt;
+    }
+    std::optional<LMDocument> design = readDesign(in, catalogue, &reason);
+    if (!design)
+        fail(in, withReason(language.text(LMFiles::isDocumentName(in) ? 60 : 61), reason));
+    return design;
+}
 } // namespace
+
+QStringList decodeArguments(int argc, char *argv[], QString *undecodable)
+{
+    QStringList args;
+    for (int i = 0; i < argc; ++i) {
+        const QByteArray bytes(argv[i]);
+        const QString name = QFile::decodeName(bytes);
+        if (i > 0 && QFile::encodeName(name) != bytes && undecodable && undecodable->isEmpty()) {
+            for (const char c : bytes) {
+                const uchar u = uchar(c);
+                *undecodable += u >= 0x20 && u < 0x7f
+                                    ? QString(QLatin1Char(c))
+                                    : QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+            }
+        }
+        args << name;
+    }
+    return args;
+}
+
+QString undecodableMessage(const QString &printableName)
+{
+    return QStringLiteral("%1: this file name is not valid UTF-8, so Lumetra can not open or "
+                          "write that file; rename it")
+        .arg(printableName);
+}
 
 int runExport(const QString &in, const QString &out, bool strips)
 {
     QVTLanguageManager language;
     LMArtFrameFactory catalogue;
-    if (!catalogue.failedFile().isEmpty())
-        return fail(catalogue.failedFile(), language.text(59));
-    QString reason;
-    if (const int problem = LMFiles::openProblem(in, &reason))
-        return fail(in, reason.isEmpty() ? language.text(problem)
-                                         : language.text(problem) + QLatin1Char(' ') + reason);
-    const std::optional<LMDocument> design = readDesign(in, catalogue);
+    const std::optional<LMDocument> design = readInput(in, catalogue, language);
     if (!design)
-        return fail(in, language.text(LMFiles::isDocumentName(in) ? 60 : 61));
+        return 1;
     const bool asDesign = LMFiles::isDocumentName(out);
     const bool asPdf = LMFiles::isPdfName(out);
     if (!asDesign && !asPdf && !LMFiles::isImageName(out))
         return fail(out, QStringLiteral("not a file type Lumetra writes: end the name in .lmx, "
                                         ".pdf, .png, .jpg, .bmp, .tiff ..."));
     bool saved = false;
+    QString error;
     if (asDesign) {
-        saved = LMFiles::saveDesign(out, *design);
+        saved = LMFiles::saveDesign(out, *design, &error);
     } else if (asPdf) {
         const LMOutlineShapes shapes = catalogue.shapesOf(
             design->outlineGroup, design->outlineIndex, design->flags.frameIndex());
-        QString error;
         LMPrinting::Job job;
         job.strips = strips;
-        if (!LMPrinting::writePdf(out, *design, shapes, job, &error))
-            return fail(out, language.text(59) + QLatin1Char(' ') + error);
-        saved = true;
+        saved = LMPrinting::writePdf(out, *design, shapes, job, &error);
     } else if (strips) {
-        saved = LMFiles::saveImage(out, LMPageRenderer::renderStripSheet(*design));
+        saved = LMFiles::saveImage(out, LMPageRenderer::renderStripSheet(*design), &error);
     } else {
         const LMOutlineShapes shapes = catalogue.shapesOf(
             design->outlineGroup, design->outlineIndex, design->flags.frameIndex());
-        saved = LMFiles::saveImage(out, LMPageRenderer::render(*design, shapes));
+        saved = LMFiles::saveImage(out, LMPageRenderer::render(*design, shapes), &error);
     }
-    return saved ? 0 : fail(out, language.text(59));
+    return saved ? 0 : fail(out, withReason(language.text(59), error));
+}
+
+int runThumbnail(const QString &in, const QString &out, int size)
+{
+    QVTLanguageManager language;
+    LMArtFrameFactory catalogue;
+    const std::optional<LMDocument> design = readInput(in, catalogue, language);
+    if (!design)
+        return 1;
+    const LMOutlineShapes shapes =
+        catalogue.shapesOf(design->outlineGroup, design->outlineIndex, design->flags.frameIndex());
+    QImage page = LMPageRenderer::render(*design, shapes);
+    if (page.width() > size || page.height() > size)
+        page = page.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    // File managers name the output as they like, so PNG whatever its ending.
+    QString error;
+    if (!LMFiles::saveImage(out, page, &error, "png"))
+        return fail(out, withReason(language.text(59), error));
+    return 0;
 }
 
 int runCheckUpdate()

@@ -3,6 +3,7 @@
 #include "app/LMLanguageList.h"
 #include "app/LMLeftController.h"
 #include "app/LMLogging.h"
+#include "app/LMRecovery.h"
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMGraphView.h"
 #include "outlines/LMArtFrameFactory.h"
@@ -69,12 +70,17 @@ LMMainWidget::LMMainWidget(const QStringList &arguments)
     ui->btn_open->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ui->btn_open, &QWidget::customContextMenuRequested, this,
             &LMMainWidget::showRecentFiles);
+    // Work a crash left comes first; a file to open then goes through the
+    // save-changes prompt like any other.
+    offerRecovery();
     if (arguments.size() >= 2)
         openFile(arguments.last());
 }
 
 LMMainWidget::~LMMainWidget()
 {
+    // Before the canvas it copies from goes.
+    delete m_recovery;
     delete ui;
 }
 
@@ -89,6 +95,10 @@ void LMMainWidget::connectModels()
     setPrintTipVisible(false); // nothing is red on a new page
     connect(canvas, &LMGraphView::signal_paperLoaded, this, &LMMainWidget::showPage);
     connect(canvas, &LMGraphView::signal_zoomWheel, this, &LMMainWidget::slot_zoomWheel);
+    // Unsaved work is copied where a crash cannot take it.
+    m_recovery = new LMRecovery([canvas] { return canvas->document(); }, this);
+    connect(canvas, &LMGraphView::signal_modifiedChanged, m_recovery,
+            &LMRecovery::slot_modifiedChanged);
     // The hand tool became current before anyone listened.
     if (LMScreenMsgHandlerInf *tool = canvas->currentHandler()) {
         slot_handlerChanged(tool);

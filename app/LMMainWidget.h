@@ -12,6 +12,7 @@ class KVCLIENT_ColorCompleter;
 class LMArtFrameFactory;
 class LMGraphView;
 class LMLeftController;
+class LMRecovery;
 class LMScreenMsgHandlerInf;
 class QVTLanguageManager;
 class QBoxLayout;
@@ -51,6 +52,10 @@ public:
     LMLeftController *leftController() const { return m_leftController; }
     LMArtFrameFactory *artFrameFactory() const { return m_artFrameFactory; }
     QVTLanguageManager *languageManager() const { return m_languageManager; }
+    LMRecovery *recovery() const { return m_recovery; }
+    // Offers the newest copy of work an unclean exit left; restoring opens it
+    // unnamed and modified. True when it was restored.
+    bool offerRecovery();
     Ui::LMMainWidget *form() const { return ui; }
     QString currentPath() const { return m_currentPath; }
     // The document's full path; empty while it has no name.
@@ -141,6 +146,7 @@ private:
     LMGraphView *m_graphView = nullptr;
     LMArtFrameFactory *m_artFrameFactory = nullptr;
     QVTLanguageManager *m_languageManager = nullptr;
+    LMRecovery *m_recovery = nullptr;
     KVCLIENT_ColorCompleter *m_colorCompleter = nullptr;
     QString m_currentPath;
     QString m_baseTitle;

@@ -4,6 +4,7 @@
 #include "app/LMMainWidget.h"
 
 #include "app/LMLogging.h"
+#include "app/LMRecovery.h"
 #include "app/LMSaveDialog.h"
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMFiles.h"
@@ -13,6 +14,7 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QRegularExpression>
 
@@ -84,13 +86,14 @@ bool LMMainWidget::saveDocument(bool askForName)
         target = askSaveName();
     bool saved = false;
     if (!target.isEmpty()) {
-        saved = m_graphView->save(target);
+        QString error;
+        saved = m_graphView->save(target, &error);
         if (saved)
             rememberFile(target);
         if (saved && LMFiles::isDocumentName(target))
             m_currentPath = target;
         else if (!saved)
-            warn(59); // "Can not open file!": the old file, if any, is untouched
+            warn(59, error); // "Can not open file!", and why: the old file is untouched
     }
     updateWindowTitle();
     return saved;
@@ -120,8 +123,9 @@ bool LMMainWidget::openFile(const QString &path)
 {
     if (!validateFile(path) || !settleUnsavedChanges())
         return false;
-    if (!m_graphView->load(path)) {
-        warn(LMFiles::isDocumentName(path) ? 60 : 61);
+    QString reason;
+    if (!m_graphView->load(path, &reason)) {
+        warn(LMFiles::isDocumentName(path) ? 60 : 61, reason);
         return false;
     }
     // A design keeps its name; an imported picture is a new, unnamed design,
@@ -144,11 +148,45 @@ void LMMainWidget::on_btn_new_clicked()
 void LMMainWidget::closeEvent(QCloseEvent *event)
 {
     if (m_changesSettled || settleUnsavedChanges()) {
+        // Saved or dropped by the user's choice: nothing is left to recover.
+        m_recovery->slot_discard();
         saveSettings();
         event->accept();
     } else {
         event->ignore();
     }
+}
+
+bool LMMainWidget::offerRecovery()
+{
+    const QList<LMRecovery::Leftover> leftovers = m_recovery->leftovers();
+    if (leftovers.isEmpty())
+        return false;
+    const LMRecovery::Leftover &newest = leftovers.first();
+    const QString question =
+        tr("Lumetra ended without saving a design you were working on. A copy of it was "
+           "kept at %1.\n\nRestore it?")
+            .arg(QLocale().toString(newest.written, QLocale::ShortFormat));
+    if (QMessageBox::question(nullptr, QStringLiteral("Lumetra"), question,
+                              QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::Yes) != QMessageBox::Yes) {
+        m_recovery->dismiss(newest);
+        return false;
+    }
+    QString reason;
+    if (!m_graphView->load(newest.path, &reason)) {
+        warn(60, reason);
+        m_recovery->dismiss(newest);
+        return false;
+    }
+    // Unnamed, so that Save asks where: the copy never takes the place of a file.
+    m_currentPath.clear();
+    m_graphView->setModifiedFlag(true);
+    // The restored work is this session's to keep before the old copy goes.
+    if (m_recovery->writeNow())
+        m_recovery->dismiss(newest);
+    updateWindowTitle();
+    return true;
 }
 
 void LMMainWidget::slot_updateversion(const QString &link)

@@ -26,19 +26,20 @@ void quietDiagnostics(QtMsgType type, const QMessageLogContext &, const QString 
         std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
-QStringList argumentsOf(int argc, char *argv[])
-{
-    QStringList args;
-    for (int i = 0; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
-    return args;
-}
 } // namespace
 
 int main(int argc, char *argv[])
 {
     using namespace LMCommandLine;
-    const Request request = parse(argumentsOf(argc, argv));
+    QString undecodable;
+    QStringList arguments = decodeArguments(argc, argv, &undecodable);
+    const Request request = parse(arguments);
+    // A name that does not survive decoding would read or write another file.
+    if (!undecodable.isEmpty() &&
+        (request.mode == Mode::Export || request.mode == Mode::Thumbnail)) {
+        std::fprintf(stderr, "lumetra: %s\n", qPrintable(undecodableMessage(undecodable)));
+        return 1;
+    }
     switch (request.mode) {
     case Mode::Help:
         std::printf("%s", qPrintable(usage()));
@@ -56,6 +57,13 @@ int main(int argc, char *argv[])
         QApplication app(argc, argv);
         lmInitResources();
         return runExport(request.in, request.out, request.strips);
+    }
+    case Mode::Thumbnail: {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(quietDiagnostics);
+        QApplication app(argc, argv);
+        lmInitResources();
+        return runThumbnail(request.in, request.out, request.size);
     }
     case Mode::CheckUpdate: {
         // Only the network and the settings file: no display, no windows.
@@ -82,7 +90,12 @@ int main(int argc, char *argv[])
     QApplication::setStyle(QStringLiteral("Fusion"));
     lmInitResources();
 
-    LMMainWidget window(QApplication::arguments());
+    // The window opens the last argument; an undecodable one is told instead.
+    if (!undecodable.isEmpty())
+        arguments = arguments.mid(0, 1);
+    LMMainWidget window(arguments);
     window.show();
+    if (!undecodable.isEmpty())
+        LMMainWidget::warn(59, undecodableMessage(undecodable));
     return app.exec();
 }

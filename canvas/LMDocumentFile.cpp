@@ -1,5 +1,8 @@
 #include "canvas/LMDocumentFile.h"
 
+#include "canvas/LMFiles.h"
+#include "canvas/LMPaperTable.h"
+
 #include <QBuffer>
 #include <QIODevice>
 #include <QImageReader>
@@ -57,15 +60,37 @@ std::optional<QByteArray> block(QIODevice &file, qint64 position, qint64 length)
     return bytes;
 }
 
+enum class Kind { Page, Texture };
+
+// Why a picture of `size` may not be decoded as `kind`, or empty.
+QString sizeProblem(Kind kind, QSize size, QImage::Format format)
+{
+    if (kind == Kind::Texture)
+        return LMFiles::pictureTooLarge(size, format);
+    if (LMPaperTable::fitsAPaper(size))
+        return QString();
+    return QStringLiteral("The page is %1 x %2 pixels, larger than any paper.")
+        .arg(size.width())
+        .arg(size.height());
+}
+
 // An embedded PNG; an empty block is no picture, bytes that do not decode are damage.
-std::optional<QImage> picture(const QByteArray &bytes)
+std::optional<QImage> picture(const QByteArray &bytes, Kind kind, QString *tooLarge)
 {
     if (bytes.isEmpty())
         return QImage();
+    LMFiles::limitImageAllocation();
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "png");
+    // The header's size, before a byte of pixels is decoded.
+    const QString problem = sizeProblem(kind, reader.size(), reader.imageFormat());
+    if (!problem.isEmpty()) {
+        if (tooLarge)
+            *tooLarge = problem;
+        return std::nullopt;
+    }
     const QImage image = reader.read();
     if (image.isNull())
         return std::nullopt;
@@ -137,7 +162,7 @@ std::optional<qint32> version(QIODevice &file)
     return int32At(bytes, 0);
 }
 
-std::optional<LMDocument> read(QIODevice &file)
+std::optional<LMDocument> read(QIODevice &file, QString *tooLarge)
 {
     if (!file.seek(0))
         return std::nullopt;
@@ -164,8 +189,10 @@ std::optional<LMDocument> read(QIODevice &file)
         return std::nullopt;
     if (!readTextBlock(file, int32At(header, TextPosAt), doc))
         return std::nullopt;
-    const std::optional<QImage> textureImage = picture(*texture);
-    const std::optional<QImage> pageImage = picture(*page);
+    const std::optional<QImage> textureImage = picture(*texture, Kind::Texture, tooLarge);
+    if (!textureImage)
+        return std::nullopt;
+    const std::optional<QImage> pageImage = picture(*page, Kind::Page, tooLarge);
     if (!textureImage || !pageImage)
         return std::nullopt;
     doc.texture = *textureImage;

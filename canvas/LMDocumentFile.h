@@ -15,8 +15,12 @@ class QIODevice;
 namespace LMDocumentFile {
 
 // The whole file, or nothing when any part of it is missing or damaged. Every
-// position and length is checked against the bytes there before reading.
-std::optional<LMDocument> read(QIODevice &file);
+// position and length is checked against the bytes there before reading, and
+// every picture's stated size before decoding it: the page must fit the
+// largest paper at 3 pixels per millimetre, the frame texture (a picture the
+// user chose) the limit pictures have. A picture refused for its size says
+// why in `tooLarge`.
+std::optional<LMDocument> read(QIODevice &file, QString *tooLarge = nullptr);
 
 QByteArray write(const LMDocument &document);
 

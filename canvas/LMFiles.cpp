@@ -16,7 +16,35 @@ QByteArray formatOf(const QString &path)
 {
     return QFileInfo(path).suffix().toLower().toLatin1();
 }
+
+bool failed(QString *error, const QString &reason)
+{
+    if (error)
+        *error = reason;
+    return false;
+}
 } // namespace
+
+void limitImageAllocation()
+{
+    QImageReader::setAllocationLimit(int(MaxPictureBytes >> 20));
+}
+
+QString pictureTooLarge(QSize size, QImage::Format format)
+{
+    if (!size.isValid())
+        return QString();
+    const qint64 pixels = qint64(size.width()) * size.height();
+    const int depth = QImage::toPixelFormat(format).bitsPerPixel();
+    const qint64 bytes = pixels * qMax(depth, 32) / 8;
+    if (pixels <= MaxPicturePixels && bytes <= MaxPictureBytes)
+        return QString();
+    return QStringLiteral("The picture is %1 x %2 pixels; Lumetra opens pictures of up to %3 "
+                          "megapixels.")
+        .arg(size.width())
+        .arg(size.height())
+        .arg(MaxPicturePixels / 1'000'000);
+}
 
 bool isDocumentName(const QString &path)
 {
@@ -25,31 +53,27 @@ bool isDocumentName(const QString &path)
 
 Picture readPicture(const QString &path)
 {
-    // A limit of our own rather than Qt's default, which may change or be lifted.
-    QImageReader::setAllocationLimit(int(MaxPictureBytes >> 20));
+    // The image tool and the frame panel come here straight from a file dialog.
+    if (!QFileInfo(path).isFile())
+        return {};
+    limitImageAllocation();
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
-    const QSize size = reader.size();
-    if (size.isValid()) {
-        const qint64 pixels = qint64(size.width()) * size.height();
-        const int depth = QImage::toPixelFormat(reader.imageFormat()).bitsPerPixel();
-        const qint64 bytes = pixels * qMax(depth, 32) / 8;
-        if (pixels > MaxPicturePixels || bytes > MaxPictureBytes)
-            return {QImage(), QStringLiteral("The picture is %1 x %2 pixels; Lumetra opens "
-                                             "pictures of up to %3 megapixels.")
-                                  .arg(size.width())
-                                  .arg(size.height())
-                                  .arg(MaxPicturePixels / 1'000'000)};
-    }
+    const QString tooLarge = pictureTooLarge(reader.size(), reader.imageFormat());
+    if (!tooLarge.isEmpty())
+        return {QImage(), tooLarge};
     return {reader.read(), QString()};
 }
 
 int openProblem(const QString &path, QString *reason)
 {
-    if (!QFileInfo::exists(path))
+    const QFileInfo info(path);
+    if (!info.exists())
         return 58; // "File not found!"
+    // Only regular files (or links to one): opening a FIFO blocks until a
+    // writer comes, and a device may never end.
     QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
         return 59; // "Can not open file!"
     if (isDocumentName(path)) {
         const std::optional<qint32> version = LMDocumentFile::version(file);
@@ -76,22 +100,32 @@ bool isImageName(const QString &path)
     return !format.isEmpty() && QImageWriter::supportedImageFormats().contains(format);
 }
 
-bool saveDesign(const QString &path, const LMDocument &document)
+bool saveDesign(const QString &path, const LMDocument &document, QString *error)
 {
     const QByteArray bytes = LMDocumentFile::write(document);
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return failed(error, file.errorString());
+    return true;
 }
 
-bool saveImage(const QString &path, const QImage &image)
+bool saveImage(const QString &path, const QImage &image, QString *error, const QByteArray &format)
 {
-    if (!isImageName(path))
-        return false;
+    const QByteArray type = format.isEmpty() ? formatOf(path) : format;
+    if (!QImageWriter::supportedImageFormats().contains(type))
+        return failed(
+            error,
+            QStringLiteral("Lumetra writes no \"%1\" images.").arg(QString::fromLatin1(type)));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QImageWriter writer(&file, formatOf(path));
-    return writer.write(image) && file.commit();
+        return failed(error, file.errorString());
+    QImageWriter writer(&file, type);
+    if (!writer.write(image))
+        return failed(error, file.error() != QFileDevice::NoError ? file.errorString()
+                                                                  : writer.errorString());
+    if (!file.commit())
+        return failed(error, file.errorString());
+    return true;
 }
 
 } // namespace LMFiles

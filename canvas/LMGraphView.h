@@ -150,11 +150,13 @@ public:
     // --- files
     // A name ending in ".lmx" writes the design, any other name exports the
     // page as an image of that suffix's format. Writes to a temporary file
-    // and renames it over the target, so a failed save leaves the old file.
-    bool save(const QString &path);
+    // and renames it over the target, so a failed save leaves the old file
+    // and puts the system's reason in `error`.
+    bool save(const QString &path, QString *error = nullptr);
     // A ".lmx" name reads a design, any other name imports a picture as a new
-    // design. Nothing changes unless the whole file was read and checked.
-    bool load(const QString &path);
+    // design. Nothing changes unless the whole file was read and checked. A
+    // file refused for a picture's size says why in `reason`.
+    bool load(const QString &path, QString *reason = nullptr);
     // The picture in the image tool's frame, to move and scale before it is
     // applied; the image tool becomes current. False for a null picture.
     bool placePicture(const QImage &picture);

@@ -42,15 +42,15 @@ QImage LMGraphView::exportImage() const
     return LMPageRenderer::render(document(), outlineShapes());
 }
 
-bool LMGraphView::save(const QString &path)
+bool LMGraphView::save(const QString &path, QString *error)
 {
     qCDebug(lcCanvas) << "LMGraphView::save";
     refreshHandler();
     if (LMFiles::isPdfName(path))
         return LMPrinting::writePdf(path, document(), outlineShapes(), printJob(), nullptr);
     if (!isDocumentName(path))
-        return LMFiles::saveImage(path, exportImage());
-    if (!LMFiles::saveDesign(path, document()))
+        return LMFiles::saveImage(path, exportImage(), error);
+    if (!LMFiles::saveDesign(path, document(), error))
         return false;
     setModifiedFlag(false);
     return true;
@@ -69,10 +69,13 @@ bool LMGraphView::placePicture(const QImage &picture)
     return true;
 }
 
-bool LMGraphView::load(const QString &path)
+bool LMGraphView::load(const QString &path, QString *reason)
 {
     if (!isDocumentName(path)) {
-        const QImage picture = LMFiles::readPicture(path).image;
+        const LMFiles::Picture read = LMFiles::readPicture(path);
+        const QImage &picture = read.image;
+        if (reason)
+            *reason = read.tooLarge;
         if (picture.isNull())
             return false;
         clearDocument();
@@ -86,7 +89,7 @@ bool LMGraphView::load(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const std::optional<LMDocument> doc = LMDocumentFile::read(file);
+    const std::optional<LMDocument> doc = LMDocumentFile::read(file, reason);
     // An outline the catalogue does not have makes the file a damaged one.
     if (!doc || (m_catalogue && !m_catalogue->outlineOf(doc->outlineGroup, doc->outlineIndex)))
         return false;

@@ -54,6 +54,19 @@ QSize pixelSize(int index, bool landscape)
     return landscape ? QSize(h, w) : QSize(w, h);
 }
 
+bool fitsAPaper(QSize size)
+{
+    if (!size.isValid())
+        return false;
+    for (int i = 0; i < RowCount; ++i) {
+        const QSize paper = pixelSize(i, false);
+        if ((size.width() <= paper.width() && size.height() <= paper.height()) ||
+            (size.width() <= paper.height() && size.height() <= paper.width()))
+            return true;
+    }
+    return false;
+}
+
 int lastRowWithId(int pageSizeId)
 {
     for (int i = RowCount - 1; i >= 0; --i) {

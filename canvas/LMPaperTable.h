@@ -29,6 +29,10 @@ const std::array<PaperEntry, RowCount> &rows();
 // for landscape. An index outside the table gives (-1, -1).
 QSize pixelSize(int index, bool landscape);
 
+// Whether a page raster of `size` fits one of the table's papers, either way
+// round: no page Lumetra makes is larger, so a file claiming more is damaged.
+bool fitsAPaper(QSize size);
+
 // The last row whose page-size number is `pageSizeId`, or -1.
 int lastRowWithId(int pageSizeId);
 

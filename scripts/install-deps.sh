@@ -7,12 +7,14 @@ set -euo pipefail
 build_packages=(
     g++ cmake make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libcurl4-openssl-dev
+    qt6-image-formats-plugins
     fonts-liberation fonts-dejavu-core fonts-droid-fallback fonts-wqy-microhei fonts-symbola
 )
 test_packages=(
     python3 xvfb xauth
     python3-pyftpdlib python3-openssl openssl
     poppler-utils
+    desktop-file-utils shared-mime-info dpkg-dev
 )
 
 wanted=("${build_packages[@]}")

@@ -1,10 +1,19 @@
-#include "../common/RunLumetra.h"
+#include "../common/PngClaim.h"
+#include "canvas/LMDocumentFile.h"
 
+#include <QDir>
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
-// The program's own command line: answers, exit codes and exports.
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+// The program itself, started the way a script starts it: no display.
 class TestCommandLine : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -12,13 +21,51 @@ private Q_SLOTS:
     void cleanup();
     void answers_data();
     void answers();
+    void exportRoundTrip_data();
     void exportRoundTrip();
+    void undecodableNames_data();
+    void undecodableNames();
+    void statedSizesWithTheLimitLifted_data();
+    void statedSizesWithTheLimitLifted();
 
 private:
+    struct Run {
+        int code;
+        QString out, err;
+    };
+    Run run(const QStringList &arguments, bool limitLifted = false);
     QString path(const QString &name) const { return m_dir->filePath(name); }
 
     QTemporaryDir *m_dir = nullptr;
+    int m_socket = -1;
 };
+
+TestCommandLine::Run TestCommandLine::run(const QStringList &arguments, bool limitLifted)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    if (limitLifted) {
+        // Qt's own allocation limit off: only Lumetra's checks stand. Should
+        // they fail, the program runs out of its 2 GB rather than the machine.
+        env.insert(QStringLiteral("QT_IMAGEIO_MAXALLOC"), QStringLiteral("0"));
+#ifndef __SANITIZE_ADDRESS__ // its shadow memory needs far more address space
+        process.setChildProcessModifier([] {
+            const rlimit memory{rlim_t(2) << 30, rlim_t(2) << 30};
+            ::setrlimit(RLIMIT_AS, &memory);
+        });
+#endif
+    }
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(LUMETRA_BINARY), arguments);
+    if (!process.waitForFinished(60000))
+        return {-1, QString(), QStringLiteral("did not finish")};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2,
+            QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
 
 void TestCommandLine::init()
 {
@@ -36,10 +83,21 @@ void TestCommandLine::init()
     QFile old(path(QStringLiteral("old.lmx")));
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write(QByteArray(100, '\x01'));
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder.png")));
+    // Files that are no regular files: reading a FIFO blocks until a writer comes.
+    QCOMPARE(::mkfifo(QFile::encodeName(path(QStringLiteral("pipe.lmx"))).constData(), 0600), 0);
+    m_socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray socketName = QFile::encodeName(path(QStringLiteral("socket.png")));
+    QVERIFY(socketName.size() < int(sizeof(address.sun_path)));
+    qstrcpy(address.sun_path, socketName.constData());
+    QCOMPARE(::bind(m_socket, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
 }
 
 void TestCommandLine::cleanup()
 {
+    ::close(m_socket);
     delete m_dir;
 }
 
@@ -73,7 +131,21 @@ void TestCommandLine::answers_data()
                                          << "out.xyz: not a file type Lumetra writes";
     QTest::newRow("output folder missing")
         << QStringList{"--export", "@/photo.png", "@/no/where.lmx"} << 1
-        << "where.lmx: Can not open file!";
+        << "where.lmx: Can not open file! No such file or directory";
+    QTest::newRow("output is a folder") << QStringList{"--export", "@/photo.png", "@/folder.png"}
+                                        << 1 << "folder.png: Can not open file! ";
+    QTest::newRow("input is a FIFO") << QStringList{"--export", "@/pipe.lmx", "@/out.png"} << 1
+                                     << "pipe.lmx: Can not open file!";
+    QTest::newRow("input is a socket") << QStringList{"--export", "@/socket.png", "@/out.lmx"} << 1
+                                       << "socket.png: Can not open file!";
+    QTest::newRow("input is a device") << QStringList{"--thumbnail", "/dev/zero", "@/t.png", "64"}
+                                       << 1 << "/dev/zero: Can not open file!";
+    QTest::newRow("thumbnail without a size")
+        << QStringList{"--thumbnail", "@/photo.png", "@/t.png"} << 2
+        << "--thumbnail needs IN, OUT and a SIZE";
+    QTest::newRow("thumbnail of size 0")
+        << QStringList{"--thumbnail", "@/photo.png", "@/t.png", "0"} << 2
+        << "--thumbnail needs IN, OUT and a SIZE";
 }
 
 void TestCommandLine::answers()
@@ -83,7 +155,7 @@ void TestCommandLine::answers()
     QFETCH(QString, says);
     for (QString &a : arguments)
         a.replace(QLatin1Char('@'), m_dir->path());
-    const LumetraRun result = runLumetra(arguments);
+    const Run result = run(arguments);
     QCOMPARE(result.code, code);
     const QString text = code == 0 ? result.out : result.err;
     QVERIFY2(text.contains(says), qPrintable(text));
@@ -91,27 +163,51 @@ void TestCommandLine::answers()
         QCOMPARE(text.trimmed().count(QLatin1Char('\n')), 0);
 }
 
+void TestCommandLine::exportRoundTrip_data()
+{
+    QTest::addColumn<QString>("designName");
+    QTest::addColumn<QString>("pageName");
+    QTest::newRow("plain names") << "photo.lmx"
+                                 << "page.png";
+    QTest::newRow("names beyond ASCII") << "fotó ü.lmx"
+                                        << "страница 頁.png";
+    QTest::newRow("TIFF") << "photo.lmx"
+                          << "page.tiff";
+}
+
 void TestCommandLine::exportRoundTrip()
 {
-    const QString design = path(QStringLiteral("photo.lmx"));
-    const QString page = path(QStringLiteral("page.png"));
-    LumetraRun result =
-        runLumetra({QStringLiteral("--export"), path(QStringLiteral("photo.png")), design});
+    QFETCH(QString, designName);
+    QFETCH(QString, pageName);
+    const QString design = path(designName);
+    const QString page = path(pageName);
+    Run result = run({QStringLiteral("--export"), path(QStringLiteral("photo.png")), design});
     QCOMPARE(result.code, 0);
     QVERIFY2(result.err.isEmpty(), qPrintable(result.err));
-    result = runLumetra({QStringLiteral("--export"), design, page});
+    result = run({QStringLiteral("--export"), design, page});
     QCOMPARE(result.code, 0);
     const QImage exported(page);
     QCOMPARE(exported.size(), QSize(837, 648));               // the first paper: Letter, landscape
     QCOMPARE(exported.pixelColor(60, 40), QColor(0, 120, 0)); // the picture, at the page's corner
     QCOMPARE(exported.pixelColor(200, 40), QColor(Qt::white));
+    // The exported page imports again, as a new design.
+    result = run({QStringLiteral("--export"), page, path(QStringLiteral("again.lmx"))});
+    QVERIFY2(result.code == 0, qPrintable(result.err));
     // The design converts to itself again.
-    result = runLumetra({QStringLiteral("--export"), design, path(QStringLiteral("again.lmx"))});
+    result = run({QStringLiteral("--export"), design, path(QStringLiteral("again.lmx"))});
     QCOMPARE(result.code, 0);
+    // Its thumbnail: the page, no larger than asked, whatever the name's ending.
+    const QString thumbnail = path(QStringLiteral("thumbnail.tmp"));
+    result = run({QStringLiteral("--thumbnail"), design, thumbnail, QStringLiteral("100")});
+    QVERIFY2(result.code == 0, qPrintable(result.err));
+    const QImage small(thumbnail, "png");
+    QCOMPARE(small.size(), QSize(100, 77));
+    QCOMPARE(small.pixelColor(5, 4), QColor(0, 120, 0));
+    QCOMPARE(small.pixelColor(30, 4), QColor(Qt::white));
     // Its strip sheet: bands of the frame's metal inside the margins, with
     // crisp black cut lines, on the design's paper.
     const QString sheet = path(QStringLiteral("sheet.png"));
-    result = runLumetra({QStringLiteral("--export"), design, sheet, QStringLiteral("--strips")});
+    result = run({QStringLiteral("--export"), design, sheet, QStringLiteral("--strips")});
     QCOMPARE(result.code, 0);
     const QImage strips(sheet);
     QCOMPARE(strips.size(), QSize(837, 648));
@@ -122,6 +218,87 @@ void TestCommandLine::exportRoundTrip()
     for (int x = 40; x < 800; ++x)
         black += strips.pixelColor(x, 33) == QColor(Qt::black);
     QVERIFY2(black > 300, qPrintable(QString::number(black))); // the band's dashed top edge
+}
+
+void TestCommandLine::undecodableNames_data()
+{
+    // Shell words; $BAD is a name holding the byte 0xE9, not valid UTF-8.
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("output") << "--export photo.png \"$BAD.lmx\""
+                            << "o\\xe9.lmx";
+    QTest::newRow("input") << "--export \"$BAD.png\" out.lmx"
+                           << "o\\xe9.png";
+    QTest::newRow("thumbnail") << "--thumbnail \"$BAD.png\" t.png 64"
+                               << "o\\xe9.png";
+}
+
+void TestCommandLine::undecodableNames()
+{
+    QFETCH(QString, arguments);
+    QFETCH(QString, says);
+    // The name a lossy decoding would turn it into must stay as it is.
+    const QString lossy = path(QStringLiteral("o\uFFFD.lmx"));
+    QFile other(lossy);
+    QVERIFY(other.open(QIODevice::WriteOnly));
+    other.write("someone else's file");
+    other.close();
+    const QStringList before = QDir(m_dir->path()).entryList(QDir::Files);
+    QProcess shell;
+    shell.setWorkingDirectory(m_dir->path());
+    shell.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"),
+                 QStringLiteral("BAD=$(printf 'o\\351'); cp photo.png \"$BAD.png\" && "
+                                "\"$0\" %1; code=$?; rm -f \"$BAD.png\"; exit $code")
+                     .arg(arguments),
+                 QStringLiteral(LUMETRA_BINARY)});
+    QVERIFY(shell.waitForFinished(60000));
+    const QString said = QString::fromLocal8Bit(shell.readAllStandardError());
+    QCOMPARE(shell.exitCode(), 1);
+    QVERIFY2(said.contains(says + QStringLiteral(": this file name is not valid UTF-8")),
+             qPrintable(said));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), before);
+    QVERIFY(other.open(QIODevice::ReadOnly));
+    QCOMPARE(other.readAll(), QByteArray("someone else's file"));
+}
+
+void TestCommandLine::statedSizesWithTheLimitLifted_data()
+{
+    QTest::addColumn<QSize>("page");
+    QTest::addColumn<bool>("claimOnly");  // the page's header alone, no pixels behind it
+    QTest::addColumn<QString>("refusal"); // empty: the design converts
+    QTest::newRow("a page of 30000 x 30000")
+        << QSize(30000, 30000) << true
+        << "Lmx file internal error! The page is 30000 x 30000 pixels, larger than any paper.";
+    QTest::newRow("the largest paper") << QSize(4368, 3090) << false << "";
+}
+
+void TestCommandLine::statedSizesWithTheLimitLifted()
+{
+    QFETCH(QSize, page);
+    QFETCH(bool, claimOnly);
+    QFETCH(QString, refusal);
+    LMDocument doc;
+    doc.page = QImage(claimOnly ? QSize(1, 1) : page, QImage::Format_RGB32);
+    doc.page.fill(Qt::white);
+    QByteArray bytes = LMDocumentFile::write(doc);
+    if (claimOnly) {
+        // The page block is last: its position sits at byte 72 of the header.
+        const qint32 at = qFromLittleEndian<qint32>(bytes.constData() + 72);
+        const QByteArray claim = pngClaiming(page);
+        bytes = bytes.left(at) + claim;
+        qToLittleEndian<qint32>(qint32(claim.size()), bytes.data() + 76);
+    }
+    const QString design = path(QStringLiteral("design.lmx"));
+    QFile file(design);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    const Run result =
+        run({QStringLiteral("--export"), design, path(QStringLiteral("out.lmx"))}, true);
+    QCOMPARE(result.code, refusal.isEmpty() ? 0 : 1);
+    QCOMPARE(result.err.trimmed(),
+             refusal.isEmpty() ? QString() : "lumetra: " + design + ": " + refusal);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

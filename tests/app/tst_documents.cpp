@@ -9,8 +9,14 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTextLayout>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 // Answers the save-changes prompt: "save", "dont", "cancel" or "escape".
@@ -211,15 +217,26 @@ void TestDocuments::saveFailuresKeepTheMark()
     QString said;
     noteWarning(&said);
     QVERIFY(!m_window->saveDocument(false));
-    QCOMPARE(said, QStringLiteral("Can not open file!"));
+    // The table's line, and the system's reason below it.
+    QCOMPARE(said, QStringLiteral("Can not open file!\nNot a directory"));
     QVERIFY(canvas()->flags().modified());
     QCOMPARE(m_window->windowTitle(), QStringLiteral("inside.lmx*   Lumetra"));
+    // A name that is a folder.
+    QVERIFY(QDir().mkpath(path(QStringLiteral("folder.lmx"))));
+    said.clear();
+    noteWarning(&said);
+    m_window->setCurrentPath(path(QStringLiteral("folder.lmx")));
+    QVERIFY(!m_window->saveDocument(false));
+    QVERIFY2(said.startsWith(QStringLiteral("Can not open file!\n")) &&
+                 said.section(QLatin1Char('\n'), 1).size() > 3,
+             qPrintable(said));
+    m_window->setCurrentPath(blocked);
     // An ending that names no image format.
     said.clear();
     noteWarning(&said);
     chooseFile(path(QStringLiteral("page.xyz")));
     QVERIFY(!m_window->saveDocument(true));
-    QCOMPARE(said, QStringLiteral("Can not open file!"));
+    QCOMPARE(said, QStringLiteral("Can not open file!\nLumetra writes no \"xyz\" images."));
     QVERIFY(canvas()->flags().modified());
     QCOMPARE(m_window->currentPath(), blocked);
     QVERIFY(!QFile::exists(path(QStringLiteral("page.xyz"))));
@@ -431,6 +448,10 @@ void TestDocuments::validation_data()
     }
     QTest::newRow("missing") << "missing.lmx" << QByteArray() << "File not found!";
     QTest::newRow("a folder") << "folder.png" << QByteArray("dir") << "Can not open file!";
+    // No regular files: a FIFO would block the reader until a writer comes.
+    QTest::newRow("a FIFO") << "pipe.lmx" << QByteArray("fifo") << "Can not open file!";
+    QTest::newRow("a socket") << "socket.png" << QByteArray("socket") << "Can not open file!";
+    QTest::newRow("a device") << "zero.png" << QByteArray("/dev/zero") << "Can not open file!";
     QTest::newRow("wrong version")
         << "old.lmx" << (QByteArray("\x09\0\0\0", 4) + design.mid(4)) << "Lmx file internal error!";
     QTest::newRow("shorter than a version")
@@ -447,9 +468,23 @@ void TestDocuments::validation()
     QFETCH(QByteArray, content);
     QFETCH(QString, message);
     const QString file = path(name);
-    if (content == "dir")
+    const QByteArray encoded = QFile::encodeName(file);
+    int socket = -1;
+    const auto closeSocket = qScopeGuard([&socket] { ::close(socket); });
+    if (content == "dir") {
         QVERIFY(QDir().mkpath(file));
-    else if (!content.isEmpty())
+    } else if (content == "fifo") {
+        QCOMPARE(::mkfifo(encoded.constData(), 0600), 0);
+    } else if (content == "socket") {
+        socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        QVERIFY(encoded.size() < int(sizeof(address.sun_path)));
+        qstrcpy(address.sun_path, encoded.constData());
+        QCOMPARE(::bind(socket, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
+    } else if (content.startsWith("/dev/")) {
+        QVERIFY(QFile::link(QString::fromLatin1(content), file));
+    } else if (!content.isEmpty())
         QVERIFY(writeFile(name, content));
     scribble();
     QString said, title;

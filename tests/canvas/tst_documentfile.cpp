@@ -1,3 +1,4 @@
+#include "../common/PngClaim.h"
 #include "canvas/LMDocumentFile.h"
 
 #include <QBuffer>
@@ -21,6 +22,13 @@ QByteArray pngOf(const QImage &image)
     return bytes;
 }
 
+QImage whitePicture(QSize size)
+{
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    return picture;
+}
+
 QImage tinyPage()
 {
     QImage page(6, 4, QImage::Format_RGB32);
@@ -29,12 +37,12 @@ QImage tinyPage()
     return page;
 }
 
-std::optional<LMDocument> read(const QByteArray &bytes)
+std::optional<LMDocument> read(const QByteArray &bytes, QString *tooLarge = nullptr)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    return LMDocumentFile::read(buffer);
+    return LMDocumentFile::read(buffer, tooLarge);
 }
 
 // A document written by hand from the format tables.
@@ -74,6 +82,8 @@ private Q_SLOTS:
     void everyTruncationFails();
     void damaged_data();
     void damaged();
+    void statedSizes_data();
+    void statedSizes();
 };
 
 void TestDocumentFile::readsEveryFieldOfAHandMadeFile()
@@ -202,6 +212,46 @@ void TestDocumentFile::damaged()
 {
     QFETCH(QByteArray, bytes);
     QVERIFY(!read(bytes));
+}
+
+void TestDocumentFile::statedSizes_data()
+{
+    QTest::addColumn<QByteArray>("texture");
+    QTest::addColumn<QByteArray>("page");
+    QTest::addColumn<QString>("tooLarge"); // empty: the file loads
+    const QByteArray texture = Golden().texture;
+    // B0 at 3 pixels per millimetre, the largest paper there is.
+    QTest::newRow("the largest paper") << texture << pngOf(whitePicture({3090, 4368})) << "";
+    QTest::newRow("the largest paper, landscape")
+        << texture << pngOf(whitePicture({4368, 3090})) << "";
+    QTest::newRow("a pixel wider than any paper")
+        << texture << pngClaiming({3091, 4368})
+        << "The page is 3091 x 4368 pixels, larger than any paper.";
+    QTest::newRow("a page of 30000 x 30000")
+        << texture << pngClaiming({30000, 30000})
+        << "The page is 30000 x 30000 pixels, larger than any paper.";
+    // A texture is a picture of the user's, bound by the pictures' limit, not the paper's.
+    QTest::newRow("a texture wider than any paper")
+        << pngOf(whitePicture({4400, 60})) << Golden().page << "";
+    QTest::newRow("a texture over 100 megapixels")
+        << pngClaiming({10001, 10000}) << Golden().page
+        << "The picture is 10001 x 10000 pixels; Lumetra opens pictures of up to 100 megapixels.";
+}
+
+void TestDocumentFile::statedSizes()
+{
+    QFETCH(QByteArray, texture);
+    QFETCH(QByteArray, page);
+    QFETCH(QString, tooLarge);
+    Golden file;
+    file.texture = texture;
+    file.page = page;
+    QString said;
+    const std::optional<LMDocument> doc = read(file.bytes(), &said);
+    QCOMPARE(said, tooLarge);
+    QCOMPARE(bool(doc), tooLarge.isEmpty());
+    if (doc)
+        QCOMPARE(doc->page.size(), QImage::fromData(page).size());
 }
 
 QTEST_MAIN(TestDocumentFile)

@@ -14,7 +14,9 @@
 template <class T>
 void answerNextWindow(std::function<QWidget *()> activeWindow, std::function<void(T *)> answer)
 {
-    auto *poll = new QTimer;
+    // Owned by the application, so a poll still waiting when the test ends
+    // goes with it rather than leaking.
+    auto *poll = new QTimer(QCoreApplication::instance());
     poll->setInterval(10);
     struct State {
         QPointer<T> dialog;
@@ -42,15 +44,13 @@ void answerNextWindow(std::function<QWidget *()> activeWindow, std::function<voi
     poll->start();
 }
 
-template <class T>
-void answerNextModal(std::function<void(T *)> answer)
+template <class T> void answerNextModal(std::function<void(T *)> answer)
 {
     answerNextWindow<T>(&QApplication::activeModalWidget, answer);
 }
 
 // Menus are popups, not modal dialogs.
-template <class T>
-void answerNextPopup(std::function<void(T *)> answer)
+template <class T> void answerNextPopup(std::function<void(T *)> answer)
 {
     answerNextWindow<T>(&QApplication::activePopupWidget, answer);
 }

@@ -193,7 +193,7 @@ void TestUpdater::installerArrivesWhole()
 {
     QByteArray installer = "#!/bin/sh\nexit 0\n";
     for (int i = 0; installer.size() < 3 * 1024 * 1024; ++i)
-        installer += QByteArray::number(i * 7919) + ' ';
+        installer += QByteArray::number(qint64(i) * 7919) + ' ';
     serve(m_config.installerName, installer);
     TestFtpServer ftp(m_served.path());
     QVERIFY(ftp.start());
