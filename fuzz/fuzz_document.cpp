@@ -1,29 +1,49 @@
-// Feeds arbitrary bytes to the design file reader. A damaged design must come
-// back as a clean failure: never a crash, a hang or a huge allocation.
+// Feeds arbitrary bytes to the design file reader, and applies what it
+// accepts to a real canvas, then draws it as export and the strip sheet do:
+// hostile values (paper, outline, placement, frame level, strip counts,
+// scales) must reach the code that uses them and still come to no harm. A
+// damaged design must come back as a clean failure: never a crash, a hang
+// or a huge allocation.
 #include "canvas/LMDocumentFile.h"
+#include "canvas/LMGraphView.h"
+#include "canvas/LMPageRenderer.h"
+#include "outlines/LMArtFrameFactory.h"
 
+#include <QApplication>
 #include <QBuffer>
-#include <QGuiApplication>
 
 #include <cstddef>
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    // Decoding the embedded pictures wants an application object.
+    // The canvas and the pictures want an application object.
     static int argc = 1;
     static char name[] = "fuzz_document";
     static char *argv[] = {name, nullptr};
-    static QGuiApplication *app = [] {
+    static QApplication *app = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QGuiApplication(argc, argv);
+        return new QApplication(argc, argv);
+    }();
+    static LMArtFrameFactory *catalogue = new LMArtFrameFactory;
+    static LMGraphView *canvas = [] {
+        auto *view = new LMGraphView(nullptr);
+        view->setCatalogue(catalogue);
+        return view;
     }();
     (void)app;
     QBuffer buffer;
     buffer.setData(reinterpret_cast<const char *>(data), qsizetype(size));
     buffer.open(QIODevice::ReadOnly);
     const std::optional<LMDocument> doc = LMDocumentFile::read(buffer);
-    if (doc)
-        (void)LMDocumentFile::write(*doc);
+    if (!doc)
+        return 0;
+    (void)LMDocumentFile::write(*doc);
+    // As Open does: a design whose outline the catalogue lacks is refused.
+    if (!catalogue->outlineOf(doc->outlineGroup, doc->outlineIndex))
+        return 0;
+    canvas->applyDocument(*doc);
+    (void)canvas->exportImage();
+    (void)LMPageRenderer::renderStripSheet(canvas->document());
     return 0;
 }
