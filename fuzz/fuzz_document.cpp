@@ -4,6 +4,7 @@
 // scales) must reach the code that uses them and still come to no harm. A
 // damaged design must come back as a clean failure: never a crash, a hang
 // or a huge allocation.
+#include "app/LMResources.h"
 #include "canvas/LMDocumentFile.h"
 #include "canvas/LMGraphView.h"
 #include "canvas/LMPageRenderer.h"
@@ -23,7 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static char *argv[] = {name, nullptr};
     static QApplication *app = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
+        auto *application = new QApplication(argc, argv);
+        // The outline catalogue and the textures live in the resources.
+        lmInitResources();
+        return application;
     }();
     static LMArtFrameFactory *catalogue = new LMArtFrameFactory;
     static LMGraphView *canvas = [] {
