@@ -83,9 +83,9 @@ uint32_t scramble(uint32_t x)
     return x;
 }
 
-uint32_t hashCell(int i, int j, uint32_t seed)
+uint32_t hashCell(int i, int j, uint32_t salt)
 {
-    return scramble(uint32_t(i) * 0x9e3779b1U ^ scramble(uint32_t(j) + seed * 0x85ebca6bU));
+    return scramble(uint32_t(i) * 0x9e3779b1U ^ scramble(uint32_t(j) + salt * 0x85ebca6bU));
 }
 
 double unit(uint32_t h)
@@ -99,12 +99,12 @@ double fade(double t)
 }
 
 // Gradient noise on a lattice that repeats every `px` by `py` cells; about -1..1.
-double gradientNoise(double x, double y, int px, int py, uint32_t seed)
+double gradientNoise(double x, double y, int px, int py, uint32_t salt)
 {
     const int x0 = int(std::floor(x)), y0 = int(std::floor(y));
     const double fx = x - x0, fy = y - y0;
     auto corner = [&](int dx, int dy) {
-        const double a = 2 * Pi * unit(hashCell(wrap(x0 + dx, px), wrap(y0 + dy, py), seed));
+        const double a = 2 * Pi * unit(hashCell(wrap(x0 + dx, px), wrap(y0 + dy, py), salt));
         return std::cos(a) * (fx - dx) + std::sin(a) * (fy - dy);
     };
     const double u = fade(fx), v = fade(fy);
@@ -115,12 +115,12 @@ double gradientNoise(double x, double y, int px, int py, uint32_t seed)
 
 // Octaves of noise over the unit tile (u, v in 0..1); `cellsX` by `cellsY`
 // lattice cells at the first octave. Roughly -0.6..0.6.
-double fbm(double u, double v, int cellsX, int cellsY, int octaves, uint32_t seed,
+double fbm(double u, double v, int cellsX, int cellsY, int octaves, uint32_t salt,
            double gain = 0.5)
 {
     double sum = 0, amplitude = 1, norm = 0;
     for (int o = 0; o < octaves; ++o) {
-        sum += amplitude * gradientNoise(u * cellsX, v * cellsY, cellsX, cellsY, seed + 101 * o);
+        sum += amplitude * gradientNoise(u * cellsX, v * cellsY, cellsX, cellsY, salt + 101 * o);
         norm += amplitude;
         amplitude *= gain;
         cellsX *= 2;
@@ -137,14 +137,14 @@ struct Cellular {
     double cx, cy; // nearest feature point in tile units
 };
 
-Cellular cellular(double u, double v, int cellsX, int cellsY, uint32_t seed, double jitter = 0.9)
+Cellular cellular(double u, double v, int cellsX, int cellsY, uint32_t salt, double jitter = 0.9)
 {
     const double x = u * cellsX, y = v * cellsY;
     const int ix = int(std::floor(x)), iy = int(std::floor(y));
     Cellular c{1e9, 1e9, 0, 0, 0};
     for (int dy = -1; dy <= 1; ++dy) {
         for (int dx = -1; dx <= 1; ++dx) {
-            const uint32_t h = hashCell(wrap(ix + dx, cellsX), wrap(iy + dy, cellsY), seed);
+            const uint32_t h = hashCell(wrap(ix + dx, cellsX), wrap(iy + dy, cellsY), salt);
             const double px = ix + dx + 0.5 + jitter * (unit(h) - 0.5);
             const double py = iy + dy + 0.5 + jitter * (unit(scramble(h)) - 0.5);
             const double d = std::hypot(px - x, py - y);
@@ -235,7 +235,7 @@ struct BrushedLook {
     double streaks; // strength of the streaks
     double sheen;   // strength of the broad light bands across the brushing
     double mottle;  // tarnish or patina patches
-    uint32_t seed;
+    uint32_t salt;
 };
 
 // Brushing leaves long horizontal scratches; the light catches them in broad
@@ -243,12 +243,12 @@ struct BrushedLook {
 QImage brushedMetal(const BrushedLook &m)
 {
     return render([&](double u, double v, int, int) {
-        const double longStreaks = fbm(u, v, 2, m.streakRows / 4, 3, m.seed);
+        const double longStreaks = fbm(u, v, 2, m.streakRows / 4, 3, m.salt);
         const double scratches =
-            gradientNoise(u * 6, v * m.streakRows, 6, m.streakRows, m.seed + 7);
-        const double hair = gradientNoise(u * 24, v * Height, 24, Height, m.seed + 9);
-        const double band = std::cos(2 * Pi * (u + 0.2 * fbm(u, v, 2, 1, 2, m.seed + 3)));
-        const double patch = fbm(u, v, 4, 3, 4, m.seed + 5);
+            gradientNoise(u * 6, v * m.streakRows, 6, m.streakRows, m.salt + 7);
+        const double hair = gradientNoise(u * 24, v * Height, 24, Height, m.salt + 9);
+        const double band = std::cos(2 * Pi * (u + 0.2 * fbm(u, v, 2, 1, 2, m.salt + 3)));
+        const double patch = fbm(u, v, 4, 3, 4, m.salt + 5);
         double t = 0.5 + m.sheen * 0.32 * band +
                    m.streaks * (0.14 * longStreaks + 0.09 * scratches + 0.05 * hair);
         t -= m.mottle * smoothstep(0.05, 0.35, patch) * 0.25;
@@ -260,7 +260,7 @@ struct PolishedLook {
     Ramp ramp;       // the reflected scene from shadow to highlight
     double softness; // 0 crisp mirror edges .. 1 soft satin
     double hairlines;
-    uint32_t seed;
+    uint32_t salt;
 };
 
 // A mirror finish shows the room: a bright sky band with a crisp horizon to
@@ -276,9 +276,9 @@ double reflectedScene(double s, double softness)
 QImage polishedMetal(const PolishedLook &m)
 {
     return render([&](double u, double v, int, int) {
-        const double wave = fbm(u, v, 1, 2, 2, m.seed);
+        const double wave = fbm(u, v, 1, 2, 2, m.salt);
         const double s = fract(2 * v + 0.22 * wave + 0.04 * std::cos(2 * Pi * u));
-        const double hair = gradientNoise(u * 16, v * 192, 16, 192, m.seed + 4);
+        const double hair = gradientNoise(u * 16, v * 192, 16, 192, m.salt + 4);
         const double t = reflectedScene(s, m.softness) + m.hairlines * 0.05 * hair;
         return sample(m.ramp, t);
     });
@@ -286,12 +286,12 @@ QImage polishedMetal(const PolishedLook &m)
 
 // Bead blasting leaves a fine even grain that scatters light; only a soft
 // sheen survives. Read as a dark technical finish.
-QImage blastedMetal(const Ramp &ramp, uint32_t seed)
+QImage blastedMetal(const Ramp &ramp, uint32_t salt)
 {
     return render([&](double u, double v, int, int) {
-        const double grain = gradientNoise(u * 256, v * 192, 256, 192, seed);
-        const double sheen = std::cos(2 * Pi * (u - v + 0.3 * fbm(u, v, 1, 1, 2, seed + 1)));
-        const double brushing = gradientNoise(u * 4, v * 128, 4, 128, seed + 2);
+        const double grain = gradientNoise(u * 256, v * 192, 256, 192, salt);
+        const double sheen = std::cos(2 * Pi * (u - v + 0.3 * fbm(u, v, 1, 1, 2, salt + 1)));
+        const double brushing = gradientNoise(u * 4, v * 128, 4, 128, salt + 2);
         return sample(ramp, 0.5 + 0.25 * sheen + 0.08 * grain + 0.06 * brushing);
     });
 }
@@ -336,7 +336,7 @@ struct WoodLook {
     double ribbon; // interlocked stripes, as in mahogany
     int knots;
     double nodes; // bamboo's joints
-    uint32_t seed;
+    uint32_t salt;
 };
 
 // Distance in tile-height units to the nearest copy of a point on the wrapping
@@ -355,11 +355,11 @@ struct Knot {
     double u, v, radius;
 };
 
-std::vector<Knot> placeKnots(int count, uint32_t seed)
+std::vector<Knot> placeKnots(int count, uint32_t salt)
 {
     std::vector<Knot> knots;
     for (int i = 0; i < count; ++i) {
-        const uint32_t h = hashCell(i, 0, seed);
+        const uint32_t h = hashCell(i, 0, salt);
         knots.push_back({(i + 0.2 + 0.6 * unit(h)) / count, 0.15 + 0.7 * unit(scramble(h)),
                          0.045 + 0.03 * unit(scramble(h + 1))});
     }
@@ -370,7 +370,7 @@ std::vector<Knot> placeKnots(int count, uint32_t seed)
 // it a whole number of rings per tile so the tile repeats.
 QImage wood(const WoodLook &w)
 {
-    const std::vector<Knot> knots = placeKnots(w.knots, w.seed + 17);
+    const std::vector<Knot> knots = placeKnots(w.knots, w.salt + 17);
     const Rgb early = hex(w.early), late = hex(w.late);
     return render([&](double u, double v, int, int) {
         double bend = 0, knotness = 0, knotRing = 0;
@@ -384,17 +384,17 @@ QImage wood(const WoodLook &w)
             if (inside > 0)
                 knotRing = std::pow(fract(d / k.radius * 3.2), 3) * inside;
         }
-        const double wander = fbm(u, v, 1, 2, 3, w.seed) * w.figure;
+        const double wander = fbm(u, v, 1, 2, 3, w.salt) * w.figure;
         const double ringPos =
-            w.rings * (v - bend) + wander * 2.2 + 0.35 * fbm(u, v, 2, 8, 2, w.seed + 1);
+            w.rings * (v - bend) + wander * 2.2 + 0.35 * fbm(u, v, 2, 8, 2, w.salt + 1);
         // Growth darkens through the season, then the next spring starts pale.
         const double season = fract(ringPos);
         const double ring = std::pow(season, w.latewood) * smoothstep(1.0, 0.93, season);
-        const double fibre = fbm(u, v, 3, 160, 2, w.seed + 2);
+        const double fibre = fbm(u, v, 3, 160, 2, w.salt + 2);
         const double pore =
-            smoothstep(0.35, 0.6, gradientNoise(u * 48, v * 320, 48, 320, w.seed + 3)) * (1 - ring);
+            smoothstep(0.35, 0.6, gradientNoise(u * 48, v * 320, 48, 320, w.salt + 3)) * (1 - ring);
         const double stripe = std::sin(2 * Pi * (6 * v + 0.6 * wander));
-        const double tone = fbm(u, v, 4, 3, 3, w.seed + 4);
+        const double tone = fbm(u, v, 4, 3, 3, w.salt + 4);
         const double joint =
             w.nodes > 0 ? std::exp(-std::pow(fract(2 * u + 0.01 * fibre + 0.5) - 0.5, 2) / 0.0003)
                         : 0;
@@ -555,14 +555,14 @@ QImage terrazzo()
     return render([&](double u, double v, int, int) {
         const double speck = gradientNoise(u * 256, v * 192, 256, 192, 701);
         Rgb c = hex(0xe7e1d6) * (0.97 + 0.05 * speck);
-        for (const auto &[cellsX, cellsY, share, seed] :
+        for (const auto &[cellsX, cellsY, share, salt] :
              {std::tuple{20, 15, 0.55, 702U}, std::tuple{56, 42, 0.45, 703U}}) {
-            const Cellular cell = cellular(u, v, cellsX, cellsY, seed);
+            const Cellular cell = cellular(u, v, cellsX, cellsY, salt);
             if (unit(scramble(cell.id + 9)) > share)
                 continue;
             const double inside = smoothstep(0.22, 0.28, cell.f2 - cell.f1);
             const Rgb stone = sample(chips, unit(scramble(cell.id + 5))) *
-                              (0.92 + 0.1 * gradientNoise(u * 128, v * 96, 128, 96, seed + 1));
+                              (0.92 + 0.1 * gradientNoise(u * 128, v * 96, 128, 96, salt + 1));
             c = mix(c, stone, inside);
         }
         return c;
