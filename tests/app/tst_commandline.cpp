@@ -1,4 +1,5 @@
 #include "../common/PngClaim.h"
+#include "../common/RunLumetra.h"
 #include "canvas/LMDocumentFile.h"
 
 #include <QDir>
@@ -29,42 +30,29 @@ private Q_SLOTS:
     void statedSizesWithTheLimitLifted();
 
 private:
-    struct Run {
-        int code;
-        QString out, err;
-    };
-    Run run(const QStringList &arguments, bool limitLifted = false);
+    LumetraRun run(const QStringList &arguments, bool limitLifted = false);
     QString path(const QString &name) const { return m_dir->filePath(name); }
 
     QTemporaryDir *m_dir = nullptr;
     int m_socket = -1;
 };
 
-TestCommandLine::Run TestCommandLine::run(const QStringList &arguments, bool limitLifted)
+LumetraRun TestCommandLine::run(const QStringList &arguments, bool limitLifted)
 {
-    QProcess process;
+    if (!limitLifted)
+        return runLumetra(arguments);
+    // Qt's own allocation limit off: only Lumetra's checks stand. Should they
+    // fail, the program runs out of its 2 GB rather than the machine.
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("DISPLAY"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    if (limitLifted) {
-        // Qt's own allocation limit off: only Lumetra's checks stand. Should
-        // they fail, the program runs out of its 2 GB rather than the machine.
-        env.insert(QStringLiteral("QT_IMAGEIO_MAXALLOC"), QStringLiteral("0"));
+    env.insert(QStringLiteral("QT_IMAGEIO_MAXALLOC"), QStringLiteral("0"));
 #ifndef __SANITIZE_ADDRESS__ // its shadow memory needs far more address space
-        process.setChildProcessModifier([] {
-            const rlimit memory{rlim_t(2) << 30, rlim_t(2) << 30};
-            ::setrlimit(RLIMIT_AS, &memory);
-        });
+    return runLumetra(arguments, env, [] {
+        const rlimit memory{rlim_t(2) << 30, rlim_t(2) << 30};
+        ::setrlimit(RLIMIT_AS, &memory);
+    });
+#else
+    return runLumetra(arguments, env);
 #endif
-    }
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(LUMETRA_BINARY), arguments);
-    if (!process.waitForFinished(60000))
-        return {-1, QString(), QStringLiteral("did not finish")};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2,
-            QString::fromLocal8Bit(process.readAllStandardOutput()),
-            QString::fromLocal8Bit(process.readAllStandardError())};
 }
 
 void TestCommandLine::init()
@@ -155,7 +143,7 @@ void TestCommandLine::answers()
     QFETCH(QString, says);
     for (QString &a : arguments)
         a.replace(QLatin1Char('@'), m_dir->path());
-    const Run result = run(arguments);
+    const LumetraRun result = run(arguments);
     QCOMPARE(result.code, code);
     const QString text = code == 0 ? result.out : result.err;
     QVERIFY2(text.contains(says), qPrintable(text));
@@ -181,7 +169,8 @@ void TestCommandLine::exportRoundTrip()
     QFETCH(QString, pageName);
     const QString design = path(designName);
     const QString page = path(pageName);
-    Run result = run({QStringLiteral("--export"), path(QStringLiteral("photo.png")), design});
+    LumetraRun result =
+        run({QStringLiteral("--export"), path(QStringLiteral("photo.png")), design});
     QCOMPARE(result.code, 0);
     QVERIFY2(result.err.isEmpty(), qPrintable(result.err));
     result = run({QStringLiteral("--export"), design, page});
@@ -294,7 +283,7 @@ void TestCommandLine::statedSizesWithTheLimitLifted()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
     file.close();
-    const Run result =
+    const LumetraRun result =
         run({QStringLiteral("--export"), design, path(QStringLiteral("out.lmx"))}, true);
     QCOMPARE(result.code, refusal.isEmpty() ? 0 : 1);
     QCOMPARE(result.err.trimmed(),
