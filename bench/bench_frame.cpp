@@ -3,7 +3,8 @@
 //             (36 mm) with a texture and three rows of text, zoom 100 %
 //   export    a Letter design with frame texture and text, through the
 //             output renderer
-//   sheet     one paint of the strip sheet on A0 with text
+//   sheet     one paint of the strip sheet on A0 with text: fresh, after a
+//             setting changed, and unchanged
 //   glyphs    glyph pictures drawn on the first text stage and on redraws
 //   bench_frame
 #include "app/LMResources.h"
@@ -112,6 +113,19 @@ int main(int argc, char *argv[])
         std::printf("strip sheet on A0 (%d x %d, portrait), three strips with sides and text, "
                     "texture %s: %.1f ms\n",
                     target.width(), target.height(), tiled ? "tiled" : "stretched", sheetMs);
+    }
+    // The user's case: the canvas keeps its sheet, and a setting changes.
+    for (const bool tiled : {false, true}) {
+        sheet.textureTiled = tiled;
+        LMStripSheet changing;
+        bool grey = false;
+        const double changeMs = medianMs(7, [&] {
+            sheet.sideColor = (grey = !grey) ? Qt::gray : Qt::darkGray;
+            QPainter p(&target);
+            changing.paint(p, sheet);
+        });
+        std::printf("the same sheet after its side colour changed, texture %s: %.1f ms\n",
+                    tiled ? "tiled" : "stretched", changeMs);
     }
     LMStripSheet kept;
     const double repaintMs = medianMs(7, [&] {

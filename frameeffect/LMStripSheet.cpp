@@ -62,13 +62,15 @@ void LMStripSheet::paint(QPainter &painter, const LMStripSheetInputs &in)
     }
     const QString key = keyOf(in);
     if (key != m_sheetKey || m_sheet.isNull()) {
-        // The sheet is a whole page: white between its bands.
-        QImage sheet(in.page, QImage::Format_RGB32);
-        sheet.fill(Qt::white);
-        QPainter p(&sheet);
+        // The sheet is a whole page: white between its bands. The last
+        // sheet's memory is painted over: on A0, fresh memory costs more in
+        // page faults than the painting itself.
+        if (m_sheet.size() != in.page)
+            m_sheet = QImage(in.page, QImage::Format_RGB32);
+        m_sheet.fill(Qt::white);
+        QPainter p(&m_sheet);
         paintBands(p, in, !in.landscape, false);
         p.end();
-        m_sheet = sheet;
         m_sheetKey = key;
     }
     painter.save();
