@@ -1,12 +1,12 @@
 #include "app/LMCommandLine.h"
 
 #include "app/QVTLanguageManager.h"
-#include "canvas/LMDocumentFile.h"
-#include "canvas/LMFiles.h"
-#include "canvas/LMNewDesign.h"
-#include "canvas/LMPageRenderer.h"
-#include "canvas/LMPrinting.h"
-#include "outlines/LMArtFrameFactory.h"
+#include "model/LMDocumentFile.h"
+#include "model/LMFiles.h"
+#include "model/LMNewDesign.h"
+#include "model/output/LMPageRenderer.h"
+#include "model/output/LMPrinting.h"
+#include "model/outlines/LMArtFrameFactory.h"
 #include "update/LMUpdateTexts.h"
 #include "update/LMUpdater.h"
 

@@ -1,6 +1,6 @@
 #include "app/LMLeftController.h"
 
-#include "canvas/LMPaperTable.h"
+#include "model/LMPaperTable.h"
 
 #include <QComboBox>
 

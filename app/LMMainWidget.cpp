@@ -2,11 +2,11 @@
 
 #include "app/LMLanguageList.h"
 #include "app/LMLeftController.h"
-#include "app/LMLogging.h"
+#include "base/LMLogging.h"
 #include "app/LMRecovery.h"
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMGraphView.h"
-#include "outlines/LMArtFrameFactory.h"
+#include "model/outlines/LMArtFrameFactory.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 #include "ui_LMMainWidget.h"
 #include "widgets/KVCLIENT_ColorCompleter.h"
@@ -21,7 +21,7 @@
 #include <QPalette>
 
 LMMainWidget::LMMainWidget(const QStringList &arguments)
-    : QWidget(nullptr), Singleton<LMMainWidget>(this), m_baseTitle(QStringLiteral("Lumetra")),
+    : QWidget(nullptr), m_baseTitle(QStringLiteral("Lumetra")),
       ui(new Ui::LMMainWidget)
 {
     ui->setupUi(this);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/Singleton.h"
 
 #include <QHash>
 #include <QKeySequence>
@@ -27,7 +26,7 @@ class LMMainWidget;
 
 // The one top-level window: command buttons, tool palette, page controls, the
 // settings column and the canvas.
-class LMMainWidget : public QWidget, public Singleton<LMMainWidget> {
+class LMMainWidget : public QWidget {
     Q_OBJECT
 public:
     explicit LMMainWidget(const QStringList &arguments = QStringList());

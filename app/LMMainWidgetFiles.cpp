@@ -3,11 +3,11 @@
 // ends with closing.
 #include "app/LMMainWidget.h"
 
-#include "app/LMLogging.h"
+#include "base/LMLogging.h"
 #include "app/LMRecovery.h"
 #include "app/LMSaveDialog.h"
 #include "app/QVTLanguageManager.h"
-#include "canvas/LMFiles.h"
+#include "model/LMFiles.h"
 #include "canvas/LMGraphView.h"
 #include "update/VersionUpdateDialog.h"
 

@@ -2,10 +2,10 @@
 #include "app/LMMainWidget.h"
 
 #include "app/QVTLanguageManager.h"
-#include "canvas/LMFiles.h"
+#include "model/LMFiles.h"
 #include "canvas/LMGraphView.h"
-#include "canvas/LMPrinting.h"
-#include "outlines/LMArtFrameFactory.h"
+#include "model/output/LMPrinting.h"
+#include "model/outlines/LMArtFrameFactory.h"
 #include "ui_LMMainWidget.h"
 
 #include <QDoubleSpinBox>

@@ -1,7 +1,7 @@
 #include "app/LMRecovery.h"
 
-#include "app/LMLogging.h"
-#include "canvas/LMFiles.h"
+#include "base/LMLogging.h"
+#include "model/LMFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas/LMDocument.h"
+#include "model/LMDocument.h"
 
 #include <QDateTime>
 #include <QLockFile>

@@ -16,10 +16,14 @@ const char *const folders[QVTLanguageManager::LanguageCount] = {
 QVTLanguageManager::QVTLanguageManager(QObject *parent)
     : QObject(parent), Singleton<QVTLanguageManager>(this)
 {
+    LMTextSource::install(this);
     setLanguage(0);
 }
 
-QVTLanguageManager::~QVTLanguageManager() = default;
+QVTLanguageManager::~QVTLanguageManager()
+{
+    LMTextSource::uninstall(this);
+}
 
 QString QVTLanguageManager::folderOf(int index)
 {
@@ -82,10 +86,4 @@ void QVTLanguageManager::applyLayoutDirection()
         return;
     QGuiApplication::setLayoutDirection(m_language == RightToLeftLanguage ? Qt::RightToLeft
                                                                           : Qt::LeftToRight);
-}
-
-QString lmText(int line)
-{
-    QVTLanguageManager *manager = QVTLanguageManager::instance();
-    return manager ? manager->text(line) : QString();
 }

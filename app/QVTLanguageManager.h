@@ -1,13 +1,16 @@
 #pragma once
 
-#include "app/Singleton.h"
+#include "base/LMText.h"
+#include "base/Singleton.h"
 
 #include <QObject>
 #include <QStringList>
 
 // Owns the table of the current interface language, answers lookups by line
 // number and tells every widget when the language changes.
-class QVTLanguageManager : public QObject, public Singleton<QVTLanguageManager> {
+class QVTLanguageManager : public QObject,
+                           public LMTextSource,
+                           public Singleton<QVTLanguageManager> {
     Q_OBJECT
 public:
     static constexpr int LanguageCount = 24;
@@ -23,6 +26,8 @@ public:
 
     // Line `line` of the table, or "wrong lan" when there is no such line.
     const QString &text(int line);
+    QString textOf(int line) override { return text(line); }
+    int languageIndex() const override { return m_language; }
 
     // Replaces the table by the one in `folder`; false when it cannot be read.
     bool loadTable(const QString &folder);
@@ -39,7 +44,3 @@ private:
     qint8 m_language = 0;
     quint8 m_flags = 0;
 };
-
-// Line `line` of the current language's table: the one lookup every window,
-// panel and dialog uses. Empty while no language manager exists.
-QString lmText(int line);

@@ -1,5 +1,5 @@
 #include "app/LMCommandLine.h"
-#include "app/LMLogging.h"
+#include "base/LMLogging.h"
 #include "app/LMMainWidget.h"
 #include "app/LMResources.h"
 

@@ -3,8 +3,8 @@
 //   bench_document [runs]
 #include "app/LMResources.h"
 #include "canvas/LMGraphView.h"
-#include "canvas/LMPaperTable.h"
-#include "outlines/LMArtFrameFactory.h"
+#include "model/LMPaperTable.h"
+#include "model/outlines/LMArtFrameFactory.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -4,7 +4,7 @@
 //   bench_eraser
 #include "app/LMResources.h"
 #include "canvas/LMGraphView.h"
-#include "canvas/LMPaperTable.h"
+#include "model/LMPaperTable.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 #include "tools/stroke/LMScreenMsgHandlerEraser.h"
 

@@ -8,14 +8,14 @@
 //   glyphs    glyph pictures drawn on the first text stage and on redraws
 //   bench_frame
 #include "app/LMResources.h"
-#include "canvas/LMNewDesign.h"
-#include "canvas/LMPageRenderer.h"
-#include "canvas/LMPaperTable.h"
+#include "model/LMNewDesign.h"
+#include "model/output/LMPageRenderer.h"
+#include "model/LMPaperTable.h"
 #include "common/Timing.h"
-#include "frameeffect/LMFrameLayer.h"
-#include "frameeffect/LMFrameTextSettings.h"
-#include "frameeffect/LMStripSheet.h"
-#include "outlines/LMArtFrameFactory.h"
+#include "model/frame/LMFrameLayer.h"
+#include "model/frame/LMFrameTextSettings.h"
+#include "model/frame/LMStripSheet.h"
+#include "model/outlines/LMArtFrameFactory.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -3,7 +3,7 @@
 //   bench_history [strokes]
 #include "app/LMResources.h"
 #include "canvas/LMGraphView.h"
-#include "canvas/LMPaperTable.h"
+#include "model/LMPaperTable.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 
 #include <QApplication>

@@ -3,8 +3,8 @@
 // outline layer for the largest outline at zoom 100 %.
 #include "app/LMResources.h"
 #include "canvas/LMGraphView.h"
-#include "frameeffect/LMFrameLayer.h"
-#include "outlines/LMArtFrameFactory.h"
+#include "model/frame/LMFrameLayer.h"
+#include "model/outlines/LMArtFrameFactory.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

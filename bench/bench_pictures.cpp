@@ -6,10 +6,10 @@
 // Run it under a 1920 x 1080 display for the capture figure:
 //   xvfb-run -a -s "-screen 0 1920x1080x24" build-test/bench/bench_pictures
 #include "app/LMResources.h"
-#include "canvas/LMFiles.h"
+#include "model/LMFiles.h"
 #include "canvas/LMGraphView.h"
-#include "canvas/LMPaperTable.h"
-#include "capture/_LMScreenshotDialog.h"
+#include "model/LMPaperTable.h"
+#include "capture/LMScreenshotDialog.h"
 #include "common/Timing.h"
 #include "tools/frame/LMScreenMsgHandlerImg.h"
 
@@ -59,7 +59,7 @@ int main(int argc, char *argv[])
 
     QScreen *screen = QGuiApplication::primaryScreen();
     const double captureMs = medianMs(7, [screen] {
-        _LMScreenshotDialog dialog(screen->grabWindow(0));
+        LMScreenshotDialog dialog(screen->grabWindow(0));
         dialog.setGeometry(screen->geometry());
         dialog.show();
         dialog.repaint(); // painted before we stop the clock

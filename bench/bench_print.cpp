@@ -4,11 +4,11 @@
 //   the strip sheet of the Letter design
 //   bench_print
 #include "app/LMResources.h"
-#include "canvas/LMNewDesign.h"
-#include "canvas/LMPaperTable.h"
-#include "canvas/LMPrinting.h"
+#include "model/LMNewDesign.h"
+#include "model/LMPaperTable.h"
+#include "model/output/LMPrinting.h"
 #include "common/Timing.h"
-#include "outlines/LMArtFrameFactory.h"
+#include "model/outlines/LMArtFrameFactory.h"
 
 #include <QApplication>
 #include <QFileInfo>

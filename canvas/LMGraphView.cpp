@@ -1,8 +1,8 @@
 #include "canvas/LMGraphView.h"
 
-#include "app/LMLogging.h"
-#include "canvas/LMPageRenderer.h"
-#include "outlines/LMArtFrameFactory.h"
+#include "base/LMLogging.h"
+#include "model/output/LMPageRenderer.h"
+#include "model/outlines/LMArtFrameFactory.h"
 #include "tools/LMGraphFuncInf.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 #include "tools/LMToolCanvas.h"
@@ -11,7 +11,7 @@
 
 #include <cmath>
 
-LMGraphView::LMGraphView(QWidget *mainWindow) : QWidget(mainWindow), Singleton<LMGraphView>(this)
+LMGraphView::LMGraphView(QWidget *mainWindow) : QWidget(mainWindow)
 {
     // One stage of the outline layer per paint, the next paint 50 ms later.
     m_stageTimer.setSingleShot(true);

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "app/Singleton.h"
-#include "canvas/LMDocument.h"
-#include "canvas/LMHistory.h"
-#include "canvas/LMPrinting.h"
-#include "canvas/LMTransformCache.h"
-#include "canvas/LMViewFlags.h"
-#include "frameeffect/LMFrameLayer.h"
-#include "frameeffect/LMFrameTextSettings.h"
-#include "frameeffect/LMStripSheet.h"
+#include "model/LMDocument.h"
+#include "model/LMHistory.h"
+#include "model/output/LMPrinting.h"
+#include "model/LMTransformCache.h"
+#include "model/LMViewFlags.h"
+#include "model/frame/LMFrameLayer.h"
+#include "model/frame/LMFrameTextSettings.h"
+#include "model/frame/LMStripSheet.h"
 
 #include <QColor>
 #include <QImage>
@@ -32,7 +31,7 @@ class QMenu;
 // The page is a raster of 3 pixels per millimetre shown at `zoom`, offset by
 // (20, 25) document pixels inside the widget. It knows nothing of the window
 // around it: every change it makes is announced by a signal.
-class LMGraphView : public QWidget, public Singleton<LMGraphView> {
+class LMGraphView : public QWidget {
     Q_OBJECT
 public:
     explicit LMGraphView(QWidget *mainWindow);

@@ -2,11 +2,11 @@
 // applies its state; the bytes are the document file's business.
 #include "canvas/LMGraphView.h"
 
-#include "app/LMLogging.h"
-#include "canvas/LMDocumentFile.h"
-#include "canvas/LMFiles.h"
-#include "canvas/LMPageRenderer.h"
-#include "outlines/LMArtFrameFactory.h"
+#include "base/LMLogging.h"
+#include "model/LMDocumentFile.h"
+#include "model/LMFiles.h"
+#include "model/output/LMPageRenderer.h"
+#include "model/outlines/LMArtFrameFactory.h"
 #include "tools/frame/LMScreenMsgHandlerImg.h"
 
 #include <QFile>

@@ -2,7 +2,7 @@
 // the right-click menu.
 #include "canvas/LMGraphView.h"
 
-#include "app/QVTLanguageManager.h"
+#include "base/LMText.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 
 #include <QClipboard>

@@ -3,8 +3,8 @@
 // where its look depends on it, and repaints.
 #include "canvas/LMGraphView.h"
 
-#include "canvas/LMPageRenderer.h"
-#include "outlines/LMArtFrameFactory.h"
+#include "model/output/LMPageRenderer.h"
+#include "model/outlines/LMArtFrameFactory.h"
 
 namespace {
 // A plain colour is a tiny tile of it, so colour and texture fill alike.

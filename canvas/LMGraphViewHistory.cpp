@@ -1,7 +1,7 @@
 // Committing live items into the page, and stepping through the history.
 #include "canvas/LMGraphView.h"
 
-#include "app/LMLogging.h"
+#include "base/LMLogging.h"
 #include "tools/LMGraphFuncInf.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 

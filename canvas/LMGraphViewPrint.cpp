@@ -1,7 +1,7 @@
 // The design on paper: what printing, the preview and PDF files draw.
 #include "canvas/LMGraphView.h"
 
-#include "canvas/LMPrinting.h"
+#include "model/output/LMPrinting.h"
 
 #include <QPrinter>
 

@@ -1,7 +1,7 @@
 #include "capture/LMScreenshotHelper.h"
 
-#include "app/LMLogging.h"
-#include "capture/_LMScreenshotDialog.h"
+#include "base/LMLogging.h"
+#include "capture/LMScreenshotDialog.h"
 
 #include <QClipboard>
 #include <QCursor>
@@ -24,7 +24,7 @@ bool LMScreenshotHelper::capture(QPixmap &out, const QPixmap &grabbed, QScreen *
 {
     if (grabbed.isNull())
         return false;
-    _LMScreenshotDialog dialog(grabbed);
+    LMScreenshotDialog dialog(grabbed);
     if (screen)
         dialog.setGeometry(screen->geometry());
     // Full screen from its first showing, which exec makes modal.

@@ -1,6 +1,6 @@
 #include "frameeffect/LMScreenMsgHandlerBorder.h"
 
-#include "canvas/LMViewFlags.h"
+#include "model/LMViewFlags.h"
 #include "frameeffect/LMScreenMsgHandlerBorderSetting.h"
 
 #include <QCursor>

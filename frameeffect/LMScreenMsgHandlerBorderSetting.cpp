@@ -1,11 +1,11 @@
 #include "frameeffect/LMScreenMsgHandlerBorderSetting.h"
 
-#include "canvas/LMFiles.h"
-#include "canvas/LMViewFlags.h"
+#include "model/LMFiles.h"
+#include "model/LMViewFlags.h"
 #include "capture/LMScreenshotHelper.h"
-#include "frameeffect/LMFrameTextSettings.h"
-#include "frameeffect/_BorderTextHelper.h"
-#include "outlines/LMArtFrameFactory.h"
+#include "model/frame/LMFrameTextSettings.h"
+#include "frameeffect/BorderTextHelper.h"
+#include "model/outlines/LMArtFrameFactory.h"
 #include "tools/LMToolCanvas.h"
 #include "tools/text/LMScreenMsgHandlerTextSetting.h"
 #include "widgets/KVCLIENT_ColorComboBox.h"
@@ -66,7 +66,7 @@ const QStringList &LMScreenMsgHandlerBorderSetting::widthNames()
 LMScreenMsgHandlerBorderSetting::LMScreenMsgHandlerBorderSetting(LMToolCanvas *view, bool strip,
                                                                  QWidget *parent)
     : LMSettingPanel(parent), m_view(view), m_strip(strip),
-      m_textHelper(new _BorderTextHelper(view)), m_fills(new QButtonGroup(this))
+      m_textHelper(new BorderTextHelper(view)), m_fills(new QButtonGroup(this))
 {
     setObjectName(QStringLiteral("LMScreenMsgHandlerBorderSetting"));
     buildForm();
@@ -112,23 +112,23 @@ LMScreenMsgHandlerBorderSetting::LMScreenMsgHandlerBorderSetting(LMToolCanvas *v
     retranslate();
 
     connect(m_textEdit, &LMScreenMsgHandlerTextSetting::signal_colorChanged, m_textHelper,
-            &_BorderTextHelper::slot_colorChanged);
+            &BorderTextHelper::slot_colorChanged);
     connect(m_textEdit, &LMScreenMsgHandlerTextSetting::signal_fillcolorChanged, m_textHelper,
-            &_BorderTextHelper::slot_fillcolorChanged);
+            &BorderTextHelper::slot_fillcolorChanged);
     connect(m_textEdit, &LMScreenMsgHandlerTextSetting::signal_sizeIndexChanged, m_textHelper,
-            &_BorderTextHelper::slot_sizeIndexChanged);
+            &BorderTextHelper::slot_sizeIndexChanged);
     connect(m_textEdit, &LMScreenMsgHandlerTextSetting::signal_familyIndexChanged, m_textHelper,
-            &_BorderTextHelper::slot_familyIndexChanged);
+            &BorderTextHelper::slot_familyIndexChanged);
     connect(m_textEdit, &LMScreenMsgHandlerTextSetting::signal_boldtextCheckboxChanged,
-            m_textHelper, &_BorderTextHelper::slot_boldtextCheckboxChanged);
+            m_textHelper, &BorderTextHelper::slot_boldtextCheckboxChanged);
     connect(m_textEdit, &LMScreenMsgHandlerTextSetting::signal_italicizetextCheckboxChanged,
-            m_textHelper, &_BorderTextHelper::slot_italicizetextCheckboxChanged);
+            m_textHelper, &BorderTextHelper::slot_italicizetextCheckboxChanged);
     connect(m_textEdit, &LMScreenMsgHandlerTextSetting::signal_strokeCheckboxChanged, m_textHelper,
-            &_BorderTextHelper::slot_strokeCheckboxChanged);
+            &BorderTextHelper::slot_strokeCheckboxChanged);
     connect(m_textEdit, &LMScreenMsgHandlerTextSetting::signal_widthChanged, m_textHelper,
-            &_BorderTextHelper::slot_widthChanged);
+            &BorderTextHelper::slot_widthChanged);
     connect(m_frameText, &QLineEdit::textChanged, m_textHelper,
-            &_BorderTextHelper::slot_TextChanged);
+            &BorderTextHelper::slot_TextChanged);
 }
 
 LMScreenMsgHandlerBorderSetting::~LMScreenMsgHandlerBorderSetting()

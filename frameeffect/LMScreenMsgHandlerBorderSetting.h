@@ -17,7 +17,7 @@ class QPushButton;
 class QRadioButton;
 class QSlider;
 class QSpinBox;
-class _BorderTextHelper;
+class BorderTextHelper;
 
 // The panel of both frame tools. In frame mode it edits the frame round the
 // window: on or off, its width, its fill (one colour, a built-in texture or a
@@ -65,7 +65,7 @@ private:
 
     LMToolCanvas *m_view;
     bool m_strip;
-    _BorderTextHelper *m_textHelper;
+    BorderTextHelper *m_textHelper;
     QButtonGroup *m_fills;
     QList<QPushButton *> m_textureButtons;
 

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the outline catalogue reader: every outline the
 // header names is read. A damaged file must give empty outlines, never a
 // crash, a hang or a huge allocation.
-#include "outlines/LMCatalogueFile.h"
+#include "model/outlines/LMCatalogueFile.h"
 
 #include <QBuffer>
 

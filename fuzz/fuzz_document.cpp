@@ -5,10 +5,10 @@
 // damaged design must come back as a clean failure: never a crash, a hang
 // or a huge allocation.
 #include "app/LMResources.h"
-#include "canvas/LMDocumentFile.h"
+#include "model/LMDocumentFile.h"
 #include "canvas/LMGraphView.h"
-#include "canvas/LMPageRenderer.h"
-#include "outlines/LMArtFrameFactory.h"
+#include "model/output/LMPageRenderer.h"
+#include "model/outlines/LMArtFrameFactory.h"
 
 #include <QApplication>
 #include <QBuffer>

@@ -1,6 +1,6 @@
 #include "outlines/ArtFrameButton.h"
 
-#include "outlines/LMArtFrameFactory.h"
+#include "model/outlines/LMArtFrameFactory.h"
 
 #include <QPainter>
 

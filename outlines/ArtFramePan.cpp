@@ -1,7 +1,7 @@
 #include "outlines/ArtFramePan.h"
 
 #include "outlines/ArtFrameButton.h"
-#include "outlines/LMArtFrameFactory.h"
+#include "model/outlines/LMArtFrameFactory.h"
 
 #include <QButtonGroup>
 

@@ -1,6 +1,6 @@
 #include "outlines/LMScreenMsgHandlerArtFrame.h"
 
-#include "outlines/LMArtFrameFactory.h"
+#include "model/outlines/LMArtFrameFactory.h"
 #include "outlines/LMScreenMsgHandlerArtFrameSetting.h"
 
 LMScreenMsgHandlerArtFrame::LMScreenMsgHandlerArtFrame(LMToolCanvas *view)

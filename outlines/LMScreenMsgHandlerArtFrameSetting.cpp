@@ -1,9 +1,9 @@
 #include "outlines/LMScreenMsgHandlerArtFrameSetting.h"
 
-#include "app/LMLogging.h"
+#include "base/LMLogging.h"
 #include "outlines/ArtFrameButton.h"
 #include "outlines/ArtFramePan.h"
-#include "outlines/LMArtFrameFactory.h"
+#include "model/outlines/LMArtFrameFactory.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

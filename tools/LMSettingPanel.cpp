@@ -1,6 +1,6 @@
 #include "tools/LMSettingPanel.h"
 
-#include "app/QVTLanguageManager.h"
+#include "base/LMText.h"
 #include "widgets/KVCLIENT_ColorComboBox.h"
 
 #include <QAbstractButton>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/QVTLanguageManager.h"
+#include "base/LMText.h"
 
 #include <QWidget>
 

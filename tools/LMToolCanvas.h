@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas/LMTransformCache.h"
+#include "model/LMTransformCache.h"
 
 #include <QColor>
 #include <QImage>

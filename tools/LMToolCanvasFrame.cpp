@@ -2,7 +2,7 @@
 #include "tools/LMToolCanvas.h"
 
 #include "canvas/LMGraphView.h"
-#include "outlines/LMArtFrameFactory.h"
+#include "model/outlines/LMArtFrameFactory.h"
 
 void LMToolCanvas::margins(double &left, double &top, double &right, double &bottom) const
 {

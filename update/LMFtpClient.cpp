@@ -1,6 +1,6 @@
 #include "update/LMFtpClient.h"
 
-#include "app/LMLogging.h"
+#include "base/LMLogging.h"
 
 #include <QIODevice>
 #include <QSocketNotifier>

@@ -1,6 +1,6 @@
 #include "update/LMUpdateTexts.h"
 
-#include "app/QVTLanguageManager.h"
+#include "base/LMText.h"
 
 namespace {
 constexpr int Spanish = 6;
@@ -18,8 +18,8 @@ QString pick(const Text &text, bool english)
         if (!fromTable.isEmpty())
             return fromTable;
     }
-    const QVTLanguageManager *manager = QVTLanguageManager::instance();
-    const bool spanish = !english && manager && manager->language() == Spanish;
+    const LMTextSource *source = LMTextSource::current();
+    const bool spanish = !english && source && source->languageIndex() == Spanish;
     return QString::fromUtf8(spanish ? text.spanish : text.english);
 }
 

@@ -1,6 +1,6 @@
 #include "update/LMUpdater.h"
 
-#include "app/LMLogging.h"
+#include "base/LMLogging.h"
 #include "update/LMFtpClient.h"
 
 #include <QDir>

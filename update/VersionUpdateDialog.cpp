@@ -1,7 +1,7 @@
 #include "update/VersionUpdateDialog.h"
 
-#include "app/LMLogging.h"
-#include "app/QVTLanguageManager.h"
+#include "base/LMLogging.h"
+#include "base/LMText.h"
 #include "update/LMUpdateTexts.h"
 #include "update/LMUpdater.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Singleton.h"
+#include "base/Singleton.h"
 
 #include <QCompleter>
 

@@ -6,7 +6,7 @@
 // many as the shape takes without degenerating (at least two).
 //
 // Usage: make_outlines <resources folder>
-#include "outlines/LMCatalogueFile.h"
+#include "model/outlines/LMCatalogueFile.h"
 
 #include <polyclipping/clipper.hpp>
 

@@ -1,6 +1,6 @@
 #include "../common/PngClaim.h"
 #include "../common/RunLumetra.h"
-#include "canvas/LMDocumentFile.h"
+#include "model/LMDocumentFile.h"
 
 #include <QDir>
 #include <QImage>

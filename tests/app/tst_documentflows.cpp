@@ -1,7 +1,7 @@
 #include "../common/WindowFixture.h"
 #include "app/LMResources.h"
 #include "app/QVTLanguageManager.h"
-#include "canvas/LMDocumentFile.h"
+#include "model/LMDocumentFile.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 
 #include <QClipboard>

@@ -2,8 +2,8 @@
 #include "app/LMLanguageTable.h"
 #include "app/LMResources.h"
 #include "app/LMSaveDialog.h"
-#include "canvas/LMDocumentFile.h"
-#include "outlines/LMArtFrameFactory.h"
+#include "model/LMDocumentFile.h"
+#include "model/outlines/LMArtFrameFactory.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 #include "tools/frame/LMGraphFuncImg.h"
 

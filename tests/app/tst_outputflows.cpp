@@ -2,8 +2,8 @@
 #include "app/LMMainWidget.h"
 #include "app/LMResources.h"
 #include "canvas/LMGraphView.h"
-#include "canvas/LMTransformCache.h"
-#include "outlines/LMArtFrameFactory.h"
+#include "model/LMTransformCache.h"
+#include "model/outlines/LMArtFrameFactory.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 #include "ui_LMMainWidget.h"
 

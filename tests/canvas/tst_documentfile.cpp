@@ -1,5 +1,5 @@
 #include "../common/PngClaim.h"
-#include "canvas/LMDocumentFile.h"
+#include "model/LMDocumentFile.h"
 
 #include <QBuffer>
 #include <QTest>

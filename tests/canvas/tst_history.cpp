@@ -1,4 +1,4 @@
-#include "canvas/LMHistory.h"
+#include "model/LMHistory.h"
 
 #include <QPainter>
 #include <QTest>

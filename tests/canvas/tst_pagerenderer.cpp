@@ -1,4 +1,4 @@
-#include "canvas/LMPageRenderer.h"
+#include "model/output/LMPageRenderer.h"
 
 #include <QTest>
 

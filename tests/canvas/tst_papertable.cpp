@@ -1,4 +1,4 @@
-#include "canvas/LMPaperTable.h"
+#include "model/LMPaperTable.h"
 
 #include <QPageSize>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "canvas/LMTransformCache.h"
+#include "model/LMTransformCache.h"
 
 #include <QTest>
 

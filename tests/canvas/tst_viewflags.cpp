@@ -1,4 +1,4 @@
-#include "canvas/LMViewFlags.h"
+#include "model/LMViewFlags.h"
 
 #include <QTest>
 

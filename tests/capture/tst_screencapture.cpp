@@ -2,7 +2,7 @@
 #include "app/LMMainWidget.h"
 #include "app/LMResources.h"
 #include "canvas/LMGraphView.h"
-#include "capture/_LMScreenshotDialog.h"
+#include "capture/LMScreenshotDialog.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 #include "ui_LMMainWidget.h"
 
@@ -57,7 +57,7 @@ void TestScreenCapture::captureIntoTheDesign()
     const QImage page = window.graphView()->rasterImage();
 
     QRect dialogGeometry;
-    answerNextModal<_LMScreenshotDialog>([&](_LMScreenshotDialog *d) {
+    answerNextModal<LMScreenshotDialog>([&](LMScreenshotDialog *d) {
         dialogGeometry = d->geometry();
         QTest::mousePress(d, Qt::LeftButton, {}, region.topLeft());
         QTest::mouseMove(d, region.center());

@@ -1,14 +1,14 @@
 #include "../common/ModalAnswer.h"
 #include "app/LMResources.h"
 #include "capture/LMScreenshotHelper.h"
-#include "capture/_LMScreenshotDialog.h"
-#include "capture/_LMScreenshotSelection.h"
+#include "capture/LMScreenshotDialog.h"
+#include "capture/LMScreenshotSelection.h"
 
 #include <QClipboard>
 #include <QPainter>
 #include <QTest>
 
-using Sel = _LMScreenshotSelection;
+using Sel = LMScreenshotSelection;
 Q_DECLARE_METATYPE(Sel::Hit)
 
 namespace {
@@ -250,7 +250,7 @@ void TestScreenshotSelection::dialogFlow()
     QFETCH(bool, accepted);
     const QPixmap screen = numberedScreen(screenBounds.size());
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
-    answerNextModal<_LMScreenshotDialog>([finish](_LMScreenshotDialog *d) {
+    answerNextModal<LMScreenshotDialog>([finish](LMScreenshotDialog *d) {
         QTest::mousePress(d, Qt::LeftButton, {}, QPoint(10, 10));
         QTest::mouseMove(d, QPoint(100, 60));
         QTest::mouseRelease(d, Qt::LeftButton, {}, QPoint(200, 100));
@@ -282,7 +282,7 @@ void TestScreenshotSelection::dialogShowsSelectionAndButtons()
 {
     QPixmap screen(screenBounds.size());
     screen.fill(QColor(200, 200, 200));
-    _LMScreenshotDialog dialog(screen);
+    LMScreenshotDialog dialog(screen);
     dialog.resize(screenBounds.size());
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));

@@ -1,8 +1,8 @@
 #include "../common/WindowFixture.h"
 #include "app/LMResources.h"
-#include "canvas/LMDocumentFile.h"
-#include "canvas/LMTransformCache.h"
-#include "outlines/LMArtFrameFactory.h"
+#include "model/LMDocumentFile.h"
+#include "model/LMTransformCache.h"
+#include "model/outlines/LMArtFrameFactory.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 #include "widgets/KVCLIENT_ColorComboBox.h"
 

@@ -1,5 +1,5 @@
-#include "frameeffect/LMFrameTextPainter.h"
-#include "frameeffect/LMFrameTextSettings.h"
+#include "model/frame/LMFrameTextPainter.h"
+#include "model/frame/LMFrameTextSettings.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "frameeffect/LMStripGeometry.h"
+#include "model/frame/LMStripGeometry.h"
 
 #include <QTest>
 

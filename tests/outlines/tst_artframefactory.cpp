@@ -1,6 +1,6 @@
 #include "app/LMResources.h"
 #include "canvas/LMGraphView.h"
-#include "outlines/LMArtFrameFactory.h"
+#include "model/outlines/LMArtFrameFactory.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #include "app/LMLanguageTable.h"
 #include "app/LMResources.h"
-#include "outlines/LMCatalogueFile.h"
+#include "model/outlines/LMCatalogueFile.h"
 
 #include <QDataStream>
 #include <QFile>

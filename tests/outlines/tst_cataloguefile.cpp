@@ -1,4 +1,4 @@
-#include "outlines/LMCatalogueFile.h"
+#include "model/outlines/LMCatalogueFile.h"
 
 #include <QBuffer>
 #include <QTest>

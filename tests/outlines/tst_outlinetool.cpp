@@ -2,7 +2,7 @@
 #include "app/LMResources.h"
 #include "outlines/ArtFrameButton.h"
 #include "outlines/ArtFramePan.h"
-#include "outlines/LMArtFrameFactory.h"
+#include "model/outlines/LMArtFrameFactory.h"
 #include "outlines/LMScreenMsgHandlerArtFrameSetting.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 

@@ -1,6 +1,6 @@
 #include "tools/frame/LMGraphFuncDashedLineRectangle.h"
 
-#include "app/LMLogging.h"
+#include "base/LMLogging.h"
 #include "tools/LMPoint.h"
 
 #include <QPainter>

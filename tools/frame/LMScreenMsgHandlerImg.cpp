@@ -1,6 +1,6 @@
 #include "tools/frame/LMScreenMsgHandlerImg.h"
 
-#include "canvas/LMFiles.h"
+#include "model/LMFiles.h"
 #include "capture/LMScreenshotHelper.h"
 #include "tools/frame/LMGraphFuncImg.h"
 #include "tools/frame/LMScreenMsgHandlerImgSetting.h"

@@ -1,6 +1,6 @@
 #include "tools/frame/LMScreenMsgHandlerImgSetting.h"
 
-#include "canvas/LMFiles.h"
+#include "model/LMFiles.h"
 
 #include <QFileDialog>
 #include <QGridLayout>

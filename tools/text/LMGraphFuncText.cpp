@@ -1,6 +1,6 @@
 #include "tools/text/LMGraphFuncText.h"
 
-#include "app/LMLogging.h"
+#include "base/LMLogging.h"
 #include "tools/LMPoint.h"
 #include "tools/text/LMTextLayout.h"
 

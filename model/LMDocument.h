@@ -1,0 +1,42 @@
+#pragma once
+
+#include "model/LMViewFlags.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QRgb>
+#include <QString>
+
+#include <array>
+
+// Everything a design file holds, as a plain value: read from bytes, checked,
+// and only then applied to the canvas; written from the canvas's state.
+struct LMDocument {
+    static constexpr qint32 Version = 10;
+    static constexpr int HeaderSize = 96;
+    static constexpr int TextureNameSize = 32;
+    static constexpr int MaxTextBytes = 1024; // font description and frame text each
+    // The frame's colours in a new design.
+    static constexpr QRgb DefaultFrameColor = 0xff0000ff; // blue
+    static constexpr QRgb DefaultSideColor = 0xffa0a0a4;  // gray
+
+    LMViewFlags flags;
+    QString textureName;
+    QPoint outlineOffset;
+    qint32 outlineGroup = 0;
+    qint32 outlineIndex = 0;
+    QRgb frameColor = 0;
+    QRgb sideColor = 0;
+    QImage texture; // may be null: a document without a frame texture
+    QImage page;
+    QString fontDescription;
+    QString frameText;
+    QRgb textColor = 0;
+
+    // The look of the design that files do not keep, so output matches the
+    // screen: the frame text's edge, and the margins the strip sheet keeps.
+    QRgb textEdgeColor = 0xff0000ff;
+    bool textStroke = false;
+    int textEdgeWidth = 1;
+    std::array<double, 4> margins = {10.0, 10.0, 10.0, 10.0}; // top, left, bottom, right, in mm
+};

@@ -1,0 +1,142 @@
+#include "model/frame/LMFrameTextSettings.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+void LMFrameTextSettings::setText(const QString &text)
+{
+    // Characters still in the new text keep their pictures; the next pass
+    // drops the rest.
+    if (text != m_text)
+        ++m_revision;
+    m_text = text;
+}
+
+void LMFrameTextSettings::setColors(const QColor &edge, const QColor &fill)
+{
+    if (edge == m_edgeColor && fill == m_fillColor)
+        return;
+    m_edgeColor = edge;
+    m_fillColor = fill;
+    ++m_revision;
+    emptyCache();
+}
+
+void LMFrameTextSettings::setFont(const QFont &font)
+{
+    if (font == m_font && font.toString() == m_font.toString())
+        return;
+    m_font = font;
+    ++m_revision;
+    emptyCache();
+}
+
+void LMFrameTextSettings::setStroke(bool on)
+{
+    if (on == m_strokeOn)
+        return;
+    m_strokeOn = on;
+    ++m_revision;
+    emptyCache();
+}
+
+void LMFrameTextSettings::setEdgeWidth(int width)
+{
+    if (width == m_edgeWidth)
+        return;
+    m_edgeWidth = width;
+    ++m_revision;
+    emptyCache();
+}
+
+void LMFrameTextSettings::beginTextPass()
+{
+    m_inPass = true;
+    m_used.clear();
+    m_cursor = 0;
+}
+
+QChar LMFrameTextSettings::charAtCursor() const
+{
+    return m_cursor >= 0 && m_cursor < m_text.size() ? m_text.at(m_cursor) : QChar(u' ');
+}
+
+QImage LMFrameTextSettings::nextGlyph()
+{
+    const QChar c = charAtCursor();
+    m_cursor = m_text.isEmpty() ? 0 : (m_cursor + 1) % int(m_text.size());
+    return glyphImage(c);
+}
+
+QImage LMFrameTextSettings::previousGlyph()
+{
+    const QChar c = charAtCursor();
+    m_cursor = m_cursor - 1 < 0 ? int(m_text.size()) - 1 : m_cursor - 1;
+    return glyphImage(c);
+}
+
+void LMFrameTextSettings::endTextPass()
+{
+    m_inPass = false;
+    for (auto it = m_glyphCache.begin(); it != m_glyphCache.end();) {
+        if (m_used.contains(it.key()))
+            ++it;
+        else
+            it = m_glyphCache.erase(it);
+    }
+}
+
+QPainterPath LMFrameTextSettings::glyphPathCentred(QChar c) const
+{
+    QPainterPath path;
+    path.addText(0, 0, m_font, QString(c));
+    const QRectF box = path.boundingRect();
+    const int w = int(std::lround(box.width())) + 16, h = int(std::lround(box.height())) + 16;
+    // As in the picture: the shape 8 pixels in from its corner, the picture
+    // drawn at minus half its size.
+    path.translate(8 - box.left() - (w - 1) / 2, 8 - box.top() - (h - 1) / 2);
+    return path;
+}
+
+void LMFrameTextSettings::drawGlyphPath(QPainter &painter, const QPainterPath &path) const
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setBrush(m_fillColor);
+    if (m_strokeOn)
+        painter.setPen(QPen(m_edgeColor, m_edgeWidth, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    else
+        painter.setPen(Qt::NoPen);
+    painter.drawPath(path);
+    painter.restore();
+}
+
+QImage LMFrameTextSettings::glyphImage(QChar c)
+{
+    m_used.insert(c);
+    const auto cached = m_glyphCache.constFind(c);
+    if (cached != m_glyphCache.constEnd())
+        return *cached;
+    QPainterPath path;
+    path.addText(0, 0, m_font, QString(c));
+    const QRectF box = path.boundingRect();
+    path.translate(-box.topLeft());
+    QImage glyph(int(std::lround(box.width())) + 16, int(std::lround(box.height())) + 16,
+                 QImage::Format_ARGB32_Premultiplied);
+    glyph.fill(Qt::transparent);
+    QPainter p(&glyph);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setBrush(m_fillColor);
+    if (m_strokeOn)
+        p.setPen(QPen(m_edgeColor, m_edgeWidth, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    else
+        p.setPen(Qt::NoPen);
+    p.translate(8, 8);
+    p.drawPath(path);
+    p.end();
+    m_glyphCache.insert(c, glyph);
+    ++m_glyphsDrawn;
+    return glyph;
+}

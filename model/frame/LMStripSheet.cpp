@@ -1,0 +1,212 @@
+#include "model/frame/LMStripSheet.h"
+
+#include "model/frame/LMFrameTextSettings.h"
+
+#include <QHash>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QStringList>
+
+#include <cmath>
+
+namespace {
+// The slider's smallest step: a tiled texture never shrinks to nothing.
+constexpr int SmallestScale = 10;
+} // namespace
+
+QRect LMStripSheet::area(const LMStripSheetInputs &in)
+{
+    return LMStripGeometry::sheetArea(in.page, in.landscape, in.printable);
+}
+
+const QImage &LMStripSheet::textureFor(const LMStripSheetInputs &in)
+{
+    const int scale = in.textureScale > 0 ? in.textureScale : SmallestScale;
+    const bool scaled = in.textureTiled && scale != 100 && !in.texture.isNull();
+    const QString key =
+        QStringLiteral("%1/%2").arg(in.texture.cacheKey()).arg(scaled ? scale : 100);
+    if (key == m_textureKey)
+        return m_texture;
+    m_textureKey = key;
+    m_texture = in.texture;
+    if (scaled) {
+        const double f = scale / 100.0;
+        const QSize size(qMax(1, int(std::lround(f * in.texture.width()))),
+                         qMax(1, int(std::lround(f * in.texture.height()))));
+        m_texture = in.texture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    return m_texture;
+}
+
+QString LMStripSheet::keyOf(const LMStripSheetInputs &in)
+{
+    const LMStripGeometry &g = in.strips;
+    QStringList parts;
+    for (const qint64 v :
+         {qint64(in.page.width()), qint64(in.page.height()), qint64(in.landscape),
+          qint64(in.printable.left()), qint64(in.printable.top()), qint64(in.printable.right()),
+          qint64(in.printable.bottom()), qint64(g.thin), qint64(g.count), qint64(g.sides),
+          qint64(in.expandToSides), qint64(in.sideColor.rgba()), qint64(in.texture.cacheKey()),
+          qint64(in.textureTiled), qint64(in.textureScale), qint64(quintptr(in.text)),
+          qint64(in.text ? in.text->revision() : -1)})
+        parts << QString::number(v);
+    return parts.join(QLatin1Char(' '));
+}
+
+void LMStripSheet::paint(QPainter &painter, const LMStripSheetInputs &in)
+{
+    const QPaintEngine *engine = painter.paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster) {
+        paintDirect(painter, in);
+        return;
+    }
+    const QString key = keyOf(in);
+    if (key != m_sheetKey || m_sheet.isNull()) {
+        // The sheet is a whole page: white between its bands. The last
+        // sheet's memory is painted over: on A0, fresh memory costs more in
+        // page faults than the painting itself.
+        if (m_sheet.size() != in.page)
+            m_sheet = QImage(in.page, QImage::Format_RGB32);
+        m_sheet.fill(Qt::white);
+        QPainter p(&m_sheet);
+        paintBands(p, in, !in.landscape, false);
+        p.end();
+        m_sheetKey = key;
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawImage(0, 0, m_sheet);
+    painter.restore();
+}
+
+void LMStripSheet::paintDirect(QPainter &painter, const LMStripSheetInputs &in)
+{
+    painter.save();
+    if (!in.landscape) {
+        // A quarter turn, so the bands run along the portrait page's long side.
+        const QTransform turn =
+            QTransform().rotate(-90) * QTransform::fromTranslate(0, in.page.height());
+        painter.setTransform(turn * painter.transform());
+    }
+    paintBands(painter, in, false, true);
+    painter.restore();
+}
+
+namespace {
+// From sheet to page when the sheet lies turned a quarter on a portrait page
+// of height `h`: sheet pixel (x, y) is page pixel (y, h - 1 - x). Drawing
+// with these mapped shapes keeps every fill and picture axis-aligned, which
+// is many times faster than drawing through a turned painter.
+struct Turn {
+    bool on = false;
+    int h = 0;
+
+    QRect rect(const QRect &r) const
+    {
+        return on ? QRect(QPoint(r.top(), h - 1 - r.right()), QPoint(r.bottom(), h - 1 - r.left()))
+                  : r;
+    }
+    QPointF point(const QPointF &p) const { return on ? QPointF(p.y(), h - p.x()) : p; }
+    QRectF rectF(const QRectF &r) const
+    {
+        return on ? QRectF(point(r.bottomLeft()), point(r.topRight())).normalized() : r;
+    }
+    QImage image(const QImage &i) const
+    {
+        return on && !i.isNull() ? i.transformed(QTransform().rotate(-90)) : i;
+    }
+    // Where an image drawn at `topLeft` on the sheet lands on the page.
+    QPoint imageAt(const QPoint &topLeft, const QSize &sheetSize) const
+    {
+        return on ? QPoint(topLeft.y(), h - topLeft.x() - sheetSize.width()) : topLeft;
+    }
+};
+} // namespace
+
+void LMStripSheet::paintBands(QPainter &painter, const LMStripSheetInputs &in, bool turned,
+                              bool asShapes)
+{
+    painter.save();
+    Turn turn;
+    turn.on = turned;
+    turn.h = in.page.height();
+    const QRect sheet = area(in);
+    const LMStripGeometry &g = in.strips;
+    const QImage &flatTexture = textureFor(in);
+    const QImage shownTexture = turn.image(flatTexture);
+    QBrush texture(shownTexture);
+    const QPoint origin = turn.imageAt(sheet.topLeft(), flatTexture.size());
+    texture.setTransform(QTransform::fromTranslate(origin.x(), origin.y()));
+    // Stretched, one picture spans the whole sheet; each band shows its part.
+    const double sx = flatTexture.isNull() ? 0 : double(flatTexture.width()) / sheet.width();
+    const double sy = flatTexture.isNull() ? 0 : double(flatTexture.height()) / sheet.height();
+    QPen cut(Qt::black, 1.0, Qt::DashLine, Qt::SquareCap, Qt::BevelJoin);
+    const int h = g.bandHeight();
+    const int s = g.sides ? g.sideHeight() : 0;
+    QHash<qint64, QImage> turnedGlyphs;
+
+    for (const int top : g.bandTops(sheet)) {
+        const QRect band(QPoint(sheet.left(), top), QPoint(sheet.right(), top + h - 1));
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        if (flatTexture.isNull()) {
+            painter.fillRect(turn.rect(band), Qt::white);
+        } else if (in.textureTiled) {
+            painter.fillRect(turn.rect(band), texture);
+        } else {
+            // The band's part of the texture, in the shown (maybe turned) texture.
+            const QRectF part((band.left() - sheet.left()) * sx, (band.top() - sheet.top()) * sy,
+                              band.width() * sx, band.height() * sy);
+            const QRectF source = turn.on ? QRectF(part.top(), flatTexture.width() - part.right(),
+                                                   part.height(), part.width())
+                                          : part;
+            painter.save();
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+            painter.drawImage(QRectF(turn.rect(band)), shownTexture, source);
+            painter.restore();
+        }
+
+        if (in.text) {
+            painter.save();
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+            painter.setClipRect(turn.rect(band));
+            in.text->beginTextPass();
+            const QList<int> centres = g.stripCentres(top);
+            for (const int x : LMStripGeometry::textColumns(sheet)) {
+                const QChar c = in.text->charAtCursor();
+                const QImage glyph = in.text->nextGlyph();
+                if (asShapes) {
+                    const QPainterPath shape = in.text->glyphPathCentred(c);
+                    for (const int y : centres)
+                        in.text->drawGlyphPath(painter, shape.translated(x, y));
+                    continue;
+                }
+                QImage &shown = turnedGlyphs[glyph.cacheKey()];
+                if (shown.isNull())
+                    shown = turn.image(glyph);
+                for (const int y : centres) {
+                    const QPoint at(x - (glyph.width() - 1) / 2, y - (glyph.height() - 1) / 2);
+                    painter.drawImage(turn.imageAt(at, glyph.size()), shown);
+                }
+            }
+            in.text->endTextPass();
+            painter.restore();
+        }
+
+        painter.setPen(cut);
+        if (g.sides && !in.expandToSides) {
+            painter.fillRect(
+                turn.rect(QRect(QPoint(band.left(), top), QPoint(band.right(), top + s - 1))),
+                in.sideColor);
+            painter.fillRect(turn.rect(QRect(QPoint(band.left(), top + h - s),
+                                             QPoint(band.right(), top + h - 1))),
+                             in.sideColor);
+        }
+        const QList<int> lines = g.sideLines(top) + g.separators(top);
+        for (const int y : lines)
+            painter.drawLine(turn.point(QPointF(band.left(), y + 0.5)),
+                             turn.point(QPointF(band.right() + 1, y + 0.5)));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(turn.rectF(QRectF(band).adjusted(0.5, 0.5, -0.5, -0.5)));
+    }
+    painter.restore();
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "model/frame/LMStripGeometry.h"
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+#include <QSize>
+
+class LMFrameTextSettings;
+class QPainter;
+
+// What the strip sheet is drawn from, in page pixels.
+struct LMStripSheetInputs {
+    QSize page;
+    bool landscape = false;
+    QRect printable; // the page inside its margins, inclusive
+    LMStripGeometry strips;
+    bool expandToSides = false; // the texture covers the sides too
+    QColor sideColor;
+    QImage texture;
+    bool textureTiled = false;
+    int textureScale = 100;
+    LMFrameTextSettings *text = nullptr; // null: no text on the strips
+};
+
+// The strip-pattern sheet: bands of foam strips printed with the frame's
+// texture and text, with dashed cut lines, for self-adhesive paper. Bands
+// run along the paper's long side. The texture prepared for a sheet is kept
+// until its inputs change.
+class LMStripSheet {
+public:
+    // Paints over `painter`'s current transform, which maps page pixels to
+    // the device (none for output, the zoom for the screen). On pictures and
+    // the screen the sheet is drawn once into a page-sized picture and kept
+    // until an input changes; printers and PDFs get it drawn afresh.
+    void paint(QPainter &painter, const LMStripSheetInputs &in);
+    // The sheet drawn straight onto `painter`: every line and glyph at the
+    // device's own resolution.
+    void paintDirect(QPainter &painter, const LMStripSheetInputs &in);
+
+    // The sheet's area in its own (possibly turned) coordinates.
+    static QRect area(const LMStripSheetInputs &in);
+
+private:
+    const QImage &textureFor(const LMStripSheetInputs &in);
+    // `turned`: draws a portrait page's turned sheet in page pixels;
+    // `asShapes`: letters as vectors.
+    void paintBands(QPainter &painter, const LMStripSheetInputs &in, bool turned, bool asShapes);
+    static QString keyOf(const LMStripSheetInputs &in);
+
+    QImage m_sheet; // the last sheet drawn, a whole white page
+    QString m_sheetKey;
+    QImage m_texture;
+    QString m_textureKey;
+};

@@ -1,0 +1,89 @@
+#include "model/output/LMPrinting.h"
+
+#include "model/output/LMPageRenderer.h"
+#include "model/LMPaperTable.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryFile>
+
+#include <cstdio>
+#include <sys/stat.h>
+
+namespace LMPrinting {
+
+void setUp(QPrinter &printer, int paperId, bool landscape)
+{
+    printer.setFullPage(true);
+    printer.setPageSize(QPageSize(LMPaperTable::printerPageSize(paperId)));
+    printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
+bool print(QPrinter &printer, const LMDocument &document, const LMOutlineShapes &shapes,
+           const Job &job, QString *error)
+{
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        if (error)
+            *error = printer.outputFileName().isEmpty()
+                         ? QStringLiteral("The printer could not be started.")
+                         : QStringLiteral("%1 could not be written.")
+                               .arg(QDir::toNativeSeparators(printer.outputFileName()));
+        return false;
+    }
+    const QRectF sheet = printer.paperRect(QPrinter::DevicePixel);
+    const double perMm = printer.resolution() / 25.4;
+    const QRectF target(sheet.left() + job.offsetMm.x() * perMm,
+                        sheet.top() + job.offsetMm.y() * perMm, sheet.width(), sheet.height());
+    if (job.strips)
+        LMPageRenderer::paintStripSheet(painter, target, document);
+    else
+        LMPageRenderer::paintPage(painter, target, document, shapes, {job.clipToOutline});
+    const bool ended = painter.end();
+    if (!ended || printer.printerState() == QPrinter::Error) {
+        if (error)
+            *error = QStringLiteral("The printer reported an error; the page may not have "
+                                    "been printed.");
+        return false;
+    }
+    return true;
+}
+
+bool writePdf(const QString &path, const LMDocument &document, const LMOutlineShapes &shapes,
+              const Job &job, QString *error)
+{
+    const QFileInfo target(path);
+    QTemporaryFile part(target.absoluteDir().filePath(QStringLiteral(".lumetra-XXXXXX.pdf")));
+    if (!part.open()) {
+        if (error)
+            *error = QStringLiteral("%1 could not be written: %2")
+                         .arg(QDir::toNativeSeparators(path), part.errorString());
+        return false;
+    }
+    part.close();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(part.fileName());
+    printer.setCreator(QStringLiteral("Lumetra"));
+    setUp(printer, document.flags.paperId(), document.flags.landscape());
+    if (!print(printer, document, shapes, job, error))
+        return false;
+    // rename(2) replaces the old file in one step.
+    if (std::rename(QFile::encodeName(part.fileName()).constData(),
+                    QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
+        if (error)
+            *error = QStringLiteral("%1 could not be written.").arg(QDir::toNativeSeparators(path));
+        return false;
+    }
+    part.setAutoRemove(false);
+    // A temporary file is private; the PDF gets the permissions any new file would.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::chmod(QFile::encodeName(target.absoluteFilePath()).constData(), 0666 & ~mask);
+    return true;
+}
+
+} // namespace LMPrinting
