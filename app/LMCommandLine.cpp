@@ -4,8 +4,7 @@
 #include "model/LMDocumentFile.h"
 #include "model/LMFiles.h"
 #include "model/LMNewDesign.h"
-#include "model/output/LMPageRenderer.h"
-#include "model/output/LMPrinting.h"
+#include "model/output/LMOutput.h"
 #include "model/outlines/LMArtFrameFactory.h"
 #include "update/LMUpdateTexts.h"
 #include "update/LMUpdater.h"
@@ -152,6 +151,20 @@ std::optional<LMDocument> readInput(const QString &in, LMArtFrameFactory &catalo
         fail(in, withReason(language.text(LMFiles::isDocumentName(in) ? 60 : 61), reason));
     return design;
 }
+
+LMOutlineShapes shapesOf(const LMDocument &design, LMArtFrameFactory &catalogue)
+{
+    return catalogue.shapesOf(design.outlineGroup, design.outlineIndex, design.flags.frameIndex());
+}
+
+// What the window writes for the same design: clipped as the design says.
+LMOutputJob jobFor(const LMDocument &design, bool strips)
+{
+    LMOutputJob job;
+    job.strips = strips;
+    job.clipToOutline = design.flags.clipToOutline();
+    return job;
+}
 } // namespace
 
 QStringList decodeArguments(int argc, char *argv[], QString *undecodable)
@@ -187,29 +200,14 @@ int runExport(const QString &in, const QString &out, bool strips)
     const std::optional<LMDocument> design = readInput(in, catalogue, language);
     if (!design)
         return 1;
-    const bool asDesign = LMFiles::isDocumentName(out);
-    const bool asPdf = LMFiles::isPdfName(out);
-    if (!asDesign && !asPdf && !LMFiles::isImageName(out))
+    if (LMOutput::formatOf(out) == LMOutput::Format::None)
         return fail(out, QStringLiteral("not a file type Lumetra writes: end the name in .lmx, "
                                         ".pdf, .png, .jpg, .bmp, .tiff ..."));
-    bool saved = false;
     QString error;
-    if (asDesign) {
-        saved = LMFiles::saveDesign(out, *design, &error);
-    } else if (asPdf) {
-        const LMOutlineShapes shapes = catalogue.shapesOf(
-            design->outlineGroup, design->outlineIndex, design->flags.frameIndex());
-        LMPrinting::Job job;
-        job.strips = strips;
-        saved = LMPrinting::writePdf(out, *design, shapes, job, &error);
-    } else if (strips) {
-        saved = LMFiles::saveImage(out, LMPageRenderer::renderStripSheet(*design), &error);
-    } else {
-        const LMOutlineShapes shapes = catalogue.shapesOf(
-            design->outlineGroup, design->outlineIndex, design->flags.frameIndex());
-        saved = LMFiles::saveImage(out, LMPageRenderer::render(*design, shapes), &error);
-    }
-    return saved ? 0 : fail(out, withReason(language.text(59), error));
+    if (!LMOutput::write(out, *design, shapesOf(*design, catalogue), jobFor(*design, strips),
+                         &error))
+        return fail(out, withReason(language.text(59), error));
+    return 0;
 }
 
 int runThumbnail(const QString &in, const QString &out, int size)
@@ -219,14 +217,11 @@ int runThumbnail(const QString &in, const QString &out, int size)
     const std::optional<LMDocument> design = readInput(in, catalogue, language);
     if (!design)
         return 1;
-    const LMOutlineShapes shapes =
-        catalogue.shapesOf(design->outlineGroup, design->outlineIndex, design->flags.frameIndex());
-    QImage page = LMPageRenderer::render(*design, shapes);
-    if (page.width() > size || page.height() > size)
-        page = page.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    LMOutputJob job = jobFor(*design, false);
+    job.maxSide = size;
     // File managers name the output as they like, so PNG whatever its ending.
     QString error;
-    if (!LMFiles::saveImage(out, page, &error, "png"))
+    if (!LMOutput::write(out, *design, shapesOf(*design, catalogue), job, &error, "png"))
         return fail(out, withReason(language.text(59), error));
     return 0;
 }

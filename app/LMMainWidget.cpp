@@ -4,8 +4,10 @@
 #include "app/LMLeftController.h"
 #include "base/LMLogging.h"
 #include "app/LMRecovery.h"
+#include "app/LMToolTable.h"
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMGraphView.h"
+#include "model/LMDesign.h"
 #include "model/outlines/LMArtFrameFactory.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 #include "ui_LMMainWidget.h"
@@ -27,8 +29,13 @@ LMMainWidget::LMMainWidget(const QStringList &arguments)
     ui->setupUi(this);
 
     m_leftController = new LMLeftController(this);
-    m_graphView = new LMGraphView(this);
     m_artFrameFactory = new LMArtFrameFactory(this);
+    m_design = new LMDesign(m_artFrameFactory, this);
+    m_graphView = new LMGraphView(m_design, this);
+    LMToolTable::createTools(m_graphView);
+    m_graphView->setHandlerByName(QStringLiteral("basic"));
+    for (const QString &mismatch : LMToolTable::mismatches(this))
+        qCWarning(lcApp).noquote() << mismatch;
     m_languageManager = new QVTLanguageManager(this);
     connectModels();
     if (!m_artFrameFactory->failedFile().isEmpty())
@@ -47,7 +54,7 @@ LMMainWidget::LMMainWidget(const QStringList &arguments)
     // The page has its size now: the first outline goes to its middle.
     m_graphView->slot_ToCenter();
     // A new window holds no changes yet.
-    m_graphView->setModifiedFlag(false);
+    m_design->setModified(false);
     updateWindowTitle();
 
     applyStyleSheet();
@@ -84,27 +91,31 @@ LMMainWidget::~LMMainWidget()
     delete ui;
 }
 
-// The one place where the window listens to the canvas and the catalogue.
+// The one place where the window listens to the design and the canvas.
 void LMMainWidget::connectModels()
 {
     LMGraphView *canvas = m_graphView;
-    connect(canvas, &LMGraphView::signal_modifiedChanged, this, &LMMainWidget::updateWindowTitle);
+    LMDesign *design = m_design;
+    connect(design, &LMDesign::modifiedChanged, this, &LMMainWidget::updateWindowTitle);
     connect(canvas, &LMGraphView::signal_handlerChanged, this, &LMMainWidget::slot_handlerChanged);
     connect(canvas, &LMGraphView::signal_toolChosen, this, &LMMainWidget::checkToolButton);
     connect(canvas, &LMGraphView::signal_printTipVisible, this, &LMMainWidget::setPrintTipVisible);
     setPrintTipVisible(false); // nothing is red on a new page
-    connect(canvas, &LMGraphView::signal_paperLoaded, this, &LMMainWidget::showPage);
+    // An opened design, or Undo, may bring another paper: the controls follow.
+    connect(design, &LMDesign::paperChanged, this, [this, design] {
+        if (!pageControlsShow(design->paperId(), design->landscape(), design->page().size()))
+            showPage(design->landscape(), design->paperId());
+    });
     connect(canvas, &LMGraphView::signal_zoomWheel, this, &LMMainWidget::slot_zoomWheel);
     // Unsaved work is copied where a crash cannot take it.
-    m_recovery = new LMRecovery([canvas] { return canvas->document(); }, this);
-    connect(canvas, &LMGraphView::signal_modifiedChanged, m_recovery,
-            &LMRecovery::slot_modifiedChanged);
+    m_recovery = new LMRecovery([design] { return design->toDocument(); }, this);
+    connect(design, &LMDesign::changed, m_recovery, &LMRecovery::slot_changed);
+    connect(design, &LMDesign::modifiedChanged, m_recovery, &LMRecovery::slot_modifiedChanged);
     // The hand tool became current before anyone listened.
     if (LMScreenMsgHandlerInf *tool = canvas->currentHandler()) {
         slot_handlerChanged(tool);
         checkToolButton(tool->objectName());
     }
-    canvas->setCatalogue(m_artFrameFactory);
 }
 
 void LMMainWidget::reportCatalogueFailure()
@@ -137,10 +148,10 @@ void LMMainWidget::groupToolButtons()
     m_blankToolButton->hide();
     m_toolButtons->addButton(m_blankToolButton);
 
-    QList<QPushButton *> buttons = ui->title1->findChildren<QPushButton *>();
-    buttons += ui->title2->findChildren<QPushButton *>();
-    buttons << ui->btn_padding;
-    for (QPushButton *button : std::as_const(buttons)) {
+    for (const LMToolTable::Entry &entry : LMToolTable::entries()) {
+        auto *button = findChild<QPushButton *>(QLatin1String(entry.button));
+        if (!button)
+            continue;
         connect(button, &QPushButton::clicked, m_graphView, &LMGraphView::slot_ChangeHandler);
         connect(button, &QPushButton::clicked, this, &LMMainWidget::slot_HideFirstComment);
         m_toolButtons->addButton(button);
@@ -221,7 +232,7 @@ void LMMainWidget::setPrintTipVisible(bool visible)
     ui->lab_print_tip->setVisible(visible);
 }
 
-void LMMainWidget::showPage(bool landscape, int paperId, bool)
+void LMMainWidget::showPage(bool landscape, int paperId)
 {
     {
         // Both controls first, then one page change: never a page for the
@@ -247,7 +258,7 @@ void LMMainWidget::on_btn_return_clicked()
 
 void LMMainWidget::on_btn_redo_clicked()
 {
-    if (!m_graphView->history().canRedo())
+    if (!m_design->history().canRedo())
         return; // nothing to redo: the tool and its button stay
     m_blankToolButton->setChecked(true);
     m_graphView->setStripMode(false);
@@ -256,7 +267,7 @@ void LMMainWidget::on_btn_redo_clicked()
 
 void LMMainWidget::updateWindowTitle()
 {
-    const bool modified = m_graphView && m_graphView->flags().modified();
+    const bool modified = m_design && m_design->isModified();
     setWindowTitle(QFileInfo(m_currentPath).fileName() +
                    (modified ? QStringLiteral("*   ") : QStringLiteral("   ")) + m_baseTitle);
 }
@@ -269,9 +280,17 @@ void LMMainWidget::setCurrentPath(const QString &path)
 
 void LMMainWidget::setModified()
 {
-    if (m_graphView && !m_graphView->flags().modified())
-        m_graphView->setModifiedFlag(true);
+    if (m_design)
+        m_design->setModified(true);
     updateWindowTitle();
+}
+
+bool LMMainWidget::pageControlsShow(int paperId, bool landscape, const QSize &page) const
+{
+    const int index = ui->cob_pasesetting->currentIndex();
+    return ui->chk_horizonal->isChecked() == landscape &&
+           ui->cob_pasesetting->itemData(index, Qt::UserRole).toInt() == paperId &&
+           m_leftController->paperPixelSize(index, landscape) == page;
 }
 
 void LMMainWidget::slot_updatePaper()
@@ -332,17 +351,12 @@ void LMMainWidget::retranslate()
     if (!lan)
         return;
     retranslatePrintMenu();
-    const struct {
-        QWidget *widget;
-        int line;
-    } tooltips[] = {
-        {ui->b0, 3},   {ui->b1, 5},        {ui->b2, 4},   {ui->d00, 7},  {ui->d01, 8},
-        {ui->d02, 9},  {ui->d03, 10},      {ui->d04, 55}, {ui->d05, 62}, {ui->d10, 11},
-        {ui->d11, 12}, {ui->d12, 14},      {ui->d13, 15}, {ui->d14, 56}, {ui->d15, 63},
-        {ui->d16, 75}, {ui->btn_print, 0},
-    };
-    for (const auto &t : tooltips)
-        t.widget->setToolTip(lan->text(t.line));
+    for (const LMToolTable::Entry &entry : LMToolTable::entries()) {
+        auto *button = findChild<QWidget *>(QLatin1String(entry.button));
+        if (button && entry.tipLine >= 0)
+            button->setToolTip(lan->text(entry.tipLine));
+    }
+    ui->btn_print->setToolTip(lan->text(0));
     // The command buttons name their keys.
     const struct {
         QWidget *widget;

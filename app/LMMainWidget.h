@@ -1,14 +1,18 @@
 #pragma once
 
 
+#include "model/output/LMOutputJob.h"
+
 #include <QHash>
 #include <QKeySequence>
+#include <QPointF>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
 class KVCLIENT_ColorCompleter;
 class LMArtFrameFactory;
+class LMDesign;
 class LMGraphView;
 class LMLeftController;
 class LMRecovery;
@@ -19,6 +23,7 @@ class QPushButton;
 class QAction;
 class QButtonGroup;
 class QLocale;
+class QPrinter;
 
 namespace Ui {
 class LMMainWidget;
@@ -47,6 +52,7 @@ public:
     void setModified();
     void retranslate();
 
+    LMDesign *design() const { return m_design; }
     LMGraphView *graphView() const { return m_graphView; }
     LMLeftController *leftController() const { return m_leftController; }
     LMArtFrameFactory *artFrameFactory() const { return m_artFrameFactory; }
@@ -69,7 +75,10 @@ public:
     void checkToolButton(const QString &func);
     void setPrintTipVisible(bool visible);
     // Moves the page controls to a loaded design's paper and applies them.
-    void showPage(bool landscape, int paperId, bool stripMode);
+    void showPage(bool landscape, int paperId);
+    // Millimetres the whole printout moves, for printers that shift the page.
+    QPointF printOffset() const { return m_printOffset; }
+    void setPrintOffset(const QPointF &offsetMm) { m_printOffset = offsetMm; }
 
     // Zooms to `percent`, keeping the page point under `anchor` (a point of
     // the view around the page) where it is.
@@ -124,6 +133,8 @@ private:
     QString askSaveName();
     void groupToolButtons();
     void connectModels();
+    // Whether the page controls already show this paper at this page size.
+    bool pageControlsShow(int paperId, bool landscape, const QSize &page) const;
     void installShortcuts();
     static QString withShortcut(const QString &tip, QKeySequence::StandardKey key);
     QPoint viewCentre() const;
@@ -134,6 +145,9 @@ private:
     void reportCatalogueFailure();
     void applyStyleSheet();
     void setUpPrintMenu();
+    // What a printout holds now: what the canvas shows, moved by the print offset.
+    LMOutputJob printJob() const;
+    bool printTo(QPrinter &printer, QString *error);
     void retranslatePrintMenu();
     // The remembered language, else the one of `system` when there is a
     // table for it, else English.
@@ -142,6 +156,7 @@ private:
     void rememberLanguage() const;
 
     LMLeftController *m_leftController = nullptr;
+    LMDesign *m_design = nullptr;
     LMGraphView *m_graphView = nullptr;
     LMArtFrameFactory *m_artFrameFactory = nullptr;
     QVTLanguageManager *m_languageManager = nullptr;
@@ -157,6 +172,7 @@ private:
     QPushButton *m_blankToolButton = nullptr;
     QPointer<QWidget> m_settingsPanel;
     QString m_lastFolder;
+    QPointF m_printOffset;
     QStringList m_recentFiles;
     // Set once the save-changes prompt has been answered for a closing that must happen.
     bool m_changesSettled = false;

@@ -9,6 +9,7 @@
 #include "app/QVTLanguageManager.h"
 #include "model/LMFiles.h"
 #include "canvas/LMGraphView.h"
+#include "model/LMDesign.h"
 #include "update/VersionUpdateDialog.h"
 
 #include <QCloseEvent>
@@ -46,7 +47,7 @@ bool LMMainWidget::settleUnsavedChanges()
 {
     // Work still being edited counts as unsaved work too.
     m_graphView->apply();
-    if (!m_graphView->flags().modified())
+    if (!m_design->isModified())
         return true;
     switch (LMSaveDialog::ask(nullptr, m_currentPath)) {
     case LMSaveDialog::Save:
@@ -181,7 +182,7 @@ bool LMMainWidget::offerRecovery()
     }
     // Unnamed, so that Save asks where: the copy never takes the place of a file.
     m_currentPath.clear();
-    m_graphView->setModifiedFlag(true);
+    m_design->setModified(true);
     // The restored work is this session's to keep before the old copy goes.
     if (m_recovery->writeNow())
         m_recovery->dismiss(newest);

@@ -148,7 +148,7 @@ void LMMainWidget::restoreSettings()
     QSettings stored = settings();
     m_lastFolder = stored.value(QStringLiteral("lastFolder")).toString();
     m_recentFiles = stored.value(QStringLiteral("recentFiles")).toStringList();
-    m_graphView->setPrintOffset(QPointF(stored.value(QStringLiteral("print/offsetX")).toDouble(),
+    setPrintOffset(QPointF(stored.value(QStringLiteral("print/offsetX")).toDouble(),
                                         stored.value(QStringLiteral("print/offsetY")).toDouble()));
     if (!restoreGeometry(stored.value(QStringLiteral("geometry")).toByteArray()))
         fitToScreen();
@@ -161,8 +161,8 @@ void LMMainWidget::saveSettings() const
     stored.setValue(QStringLiteral("language"), m_languageManager->language());
     stored.setValue(QStringLiteral("lastFolder"), m_lastFolder);
     stored.setValue(QStringLiteral("recentFiles"), m_recentFiles);
-    stored.setValue(QStringLiteral("print/offsetX"), m_graphView->printOffset().x());
-    stored.setValue(QStringLiteral("print/offsetY"), m_graphView->printOffset().y());
+    stored.setValue(QStringLiteral("print/offsetX"), m_printOffset.x());
+    stored.setValue(QStringLiteral("print/offsetY"), m_printOffset.y());
 }
 
 int LMMainWidget::rememberedLanguage() const

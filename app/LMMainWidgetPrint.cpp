@@ -5,7 +5,8 @@
 #include "model/LMFiles.h"
 #include "canvas/LMGraphView.h"
 #include "model/output/LMPrinting.h"
-#include "model/outlines/LMArtFrameFactory.h"
+#include "model/LMDesign.h"
+#include "model/output/LMOutput.h"
 #include "ui_LMMainWidget.h"
 
 #include <QDoubleSpinBox>
@@ -20,11 +21,23 @@
 #include <QToolBar>
 
 namespace {
-void setUpFor(QPrinter &printer, const LMGraphView *canvas)
+void setUpFor(QPrinter &printer, const LMDesign *design)
 {
-    LMPrinting::setUp(printer, canvas->flags().paperId(), canvas->flags().landscape());
+    LMPrinting::setUp(printer, design->paperId(), design->landscape());
 }
 } // namespace
+
+LMOutputJob LMMainWidget::printJob() const
+{
+    LMOutputJob job = m_graphView->fileJob();
+    job.printOffsetMm = m_printOffset;
+    return job;
+}
+
+bool LMMainWidget::printTo(QPrinter &printer, QString *error)
+{
+    return LMPrinting::print(printer, m_design->toDocument(), m_design->outputShapes(), printJob(), error);
+}
 
 void LMMainWidget::setUpPrintMenu()
 {
@@ -51,12 +64,12 @@ void LMMainWidget::on_btn_print_clicked()
     // dialog is then cancelled.
     m_graphView->apply();
     QPrinter printer(QPrinter::HighResolution);
-    setUpFor(printer, m_graphView);
+    setUpFor(printer, m_design);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     QString error;
-    if (!m_graphView->printTo(printer, &error))
+    if (!printTo(printer, &error))
         QMessageBox::warning(this, QStringLiteral("Lumetra"), error);
 }
 
@@ -64,15 +77,17 @@ void LMMainWidget::slot_printPreview()
 {
     m_graphView->apply();
     QPrinter printer(QPrinter::HighResolution);
-    setUpFor(printer, m_graphView);
+    setUpFor(printer, m_design);
     QPrintPreviewDialog dialog(&printer, this);
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, m_graphView,
-            &LMGraphView::slot_PrintPainter);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *target) {
+        if (target)
+            printTo(*target, nullptr);
+    });
     // The print offset, set where its effect shows.
     auto *preview = dialog.findChild<QPrintPreviewWidget *>();
     if (auto *tools = dialog.findChild<QToolBar *>()) {
         tools->addSeparator();
-        const QPointF offset = m_graphView->printOffset();
+        const QPointF offset = m_printOffset;
         for (int axis = 0; axis < 2; ++axis) {
             auto *box = new QDoubleSpinBox(tools);
             box->setObjectName(axis == 0 ? QStringLiteral("printOffsetX")
@@ -85,9 +100,7 @@ void LMMainWidget::slot_printPreview()
             box->setValue(axis == 0 ? offset.x() : offset.y());
             box->setToolTip(tr("Moves the whole printout, for printers that shift the page"));
             connect(box, &QDoubleSpinBox::valueChanged, this, [this, axis, preview](double mm) {
-                QPointF now = m_graphView->printOffset();
-                (axis == 0 ? now.rx() : now.ry()) = mm;
-                m_graphView->setPrintOffset(now);
+                (axis == 0 ? m_printOffset.rx() : m_printOffset.ry()) = mm;
                 saveSettings();
                 if (preview)
                     preview->updatePreview();
@@ -114,7 +127,7 @@ void LMMainWidget::slot_exportPdf()
     if (!LMFiles::isPdfName(path))
         path += QStringLiteral(".pdf");
     QString error;
-    if (!LMPrinting::writePdf(path, m_graphView->document(), m_artFrameFactory->currentShapes(),
-                              m_graphView->printJob(), &error))
+    if (!LMOutput::write(path, m_design->toDocument(), m_design->outputShapes(), m_graphView->fileJob(),
+                         &error))
         warn(59, error);
 }

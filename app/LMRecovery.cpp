@@ -86,10 +86,14 @@ bool LMRecovery::writeNow()
 
 void LMRecovery::slot_modifiedChanged(bool modified)
 {
-    if (!modified) {
+    if (!modified)
         slot_discard();
-        return;
-    }
+    else if (!m_timer.isActive())
+        m_timer.start();
+}
+
+void LMRecovery::slot_changed()
+{
     if (!m_timer.isActive())
         m_timer.start();
     if (++m_changes >= ChangesPerCopy)

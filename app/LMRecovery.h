@@ -49,9 +49,10 @@ public:
     bool writeNow();
 
 public Q_SLOTS:
-    // The canvas's announcement: a change counts, an unmodified design has
-    // nothing left to keep.
+    // An unmodified design has nothing left to keep.
     void slot_modifiedChanged(bool modified);
+    // One edit of the design; every tenth writes a copy.
+    void slot_changed();
     // The work was saved or dropped: the copy goes.
     void slot_discard();
 

@@ -2,6 +2,7 @@
 // on a Letter and an A0 page, against plain PNG saving and loading of the page.
 //   bench_document [runs]
 #include "app/LMResources.h"
+#include "../tests/common/MakeCanvas.h"
 #include "canvas/LMGraphView.h"
 #include "model/LMPaperTable.h"
 #include "model/outlines/LMArtFrameFactory.h"
@@ -16,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 
 namespace {
 // Smooth colour fields with fine grain and some hard edges: compresses like a photo.
@@ -53,11 +55,16 @@ double median(QVector<double> v)
 
 void measure(const char *name, int paperRow, bool landscape, int runs)
 {
-    LMGraphView view(nullptr);
+    const std::unique_ptr<LMGraphView> canvas(makeCanvas());
+    LMGraphView &view = *canvas;
     const QSize size = LMPaperTable::pixelSize(paperRow, landscape);
     view.setPage(size.width(), size.height(), 1.0);
     LMArtFrameFactory catalogue;
-    view.rasterImage() = photoLike(size);
+    const QImage photo = photoLike(size);
+    view.design().paintPage([&photo](QPainter &painter) {
+        painter.drawImage(0, 0, photo);
+        return true;
+    });
     QTemporaryDir dir;
     const QString design = dir.filePath(QStringLiteral("design.lmx"));
     const QString plain = dir.filePath(QStringLiteral("page.png"));

@@ -3,6 +3,7 @@
 // on an A4 page at 100 %; and what committing the long stroke costs.
 //   bench_eraser
 #include "app/LMResources.h"
+#include "../tests/common/MakeCanvas.h"
 #include "canvas/LMGraphView.h"
 #include "model/LMPaperTable.h"
 #include "tools/LMScreenMsgHandlerInf.h"
@@ -15,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 
 namespace {
 // The median of 15 repaints into an image the size of the canvas.
@@ -44,7 +46,8 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     lmInitResources();
-    LMGraphView view(nullptr);
+    const std::unique_ptr<LMGraphView> canvas(makeCanvas());
+    LMGraphView &view = *canvas;
     const int a4 = LMPaperTable::lastRowWithId(0);
     const QSize page = LMPaperTable::pixelSize(a4, false);
     view.setPage(page.width(), page.height(), 1.0);

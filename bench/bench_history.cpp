@@ -2,7 +2,9 @@
 // and the time of one stroke's apply, on an A0 and a Letter page.
 //   bench_history [strokes]
 #include "app/LMResources.h"
+#include "../tests/common/MakeCanvas.h"
 #include "canvas/LMGraphView.h"
+#include "model/LMHistory.h"
 #include "model/LMPaperTable.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 
@@ -12,6 +14,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -22,7 +25,8 @@ struct Result {
 
 Result run(const QSize &page, int strokes)
 {
-    LMGraphView view(nullptr);
+    const std::unique_ptr<LMGraphView> canvas(makeCanvas());
+    LMGraphView &view = *canvas;
     view.setPage(page.width(), page.height(), 1.0);
     view.setHandlerByName(QStringLiteral("pencil"));
     LMScreenMsgHandlerInf *pencil = view.currentHandler();
@@ -48,8 +52,8 @@ Result run(const QSize &page, int strokes)
     r.medianMs = applyMs[applyMs.size() / 2];
     r.p90Ms = applyMs[applyMs.size() * 9 / 10];
     r.maxMs = applyMs.last();
-    r.pixelBytes = view.history().storedBytes();
-    r.slotBytes = qint64(view.history().count()) * tiles * qint64(sizeof(QImage));
+    r.pixelBytes = view.design().history().storedBytes();
+    r.slotBytes = qint64(view.design().history().count()) * tiles * qint64(sizeof(QImage));
     r.fullPages = qint64(strokes) * page.width() * page.height() * 4;
     return r;
 }

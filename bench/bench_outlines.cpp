@@ -1,7 +1,8 @@
 // Measures the outline catalogue and layer: what start-up reads, the slowest
-// rebuildShapes over every outline and level, and one screen stage of the
+// ring build over every outline and level, and one screen stage of the
 // outline layer for the largest outline at zoom 100 %.
 #include "app/LMResources.h"
+#include "../tests/common/MakeCanvas.h"
 #include "canvas/LMGraphView.h"
 #include "model/frame/LMFrameLayer.h"
 #include "model/outlines/LMArtFrameFactory.h"
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 namespace {
 double median(QVector<double> v)
@@ -25,13 +27,14 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     lmInitResources();
-    LMGraphView view(nullptr);
-    view.setPage(837, 648, 1.0);
-
     QElapsedTimer timer;
     timer.start();
     LMArtFrameFactory catalogue;
     const double startMs = timer.nsecsElapsed() / 1e6;
+    const std::unique_ptr<LMGraphView> canvas(makeCanvas(&catalogue));
+    LMGraphView &view = *canvas;
+    LMDesign &design = view.design();
+    view.setPage(837, 648, 1.0);
     int read = 0;
     for (int g = 0; g < catalogue.groupCount(); ++g)
         read += catalogue.group(g)->outlinesRead();
@@ -43,11 +46,11 @@ int main(int argc, char *argv[])
     QVector<double> all;
     for (int g = 0; g < catalogue.groupCount(); ++g) {
         for (int i = 0; i < catalogue.group(g)->count(); ++i) {
-            catalogue.selectOutline(g, i);
-            for (int level = 0; level <= catalogue.frameLevelCount(); ++level) {
-                view.setFrameIndex(level); // builds the ring once; the timed call builds it again
+            design.selectOutline(g, i);
+            for (int level = 0; level <= design.frameLevelCount(); ++level) {
+                design.setFrameLevel(level); // builds the ring once; the timed call builds it again
                 timer.restart();
-                catalogue.rebuildShapes();
+                (void)catalogue.shapesAt(g, i, level);
                 const double ms = timer.nsecsElapsed() / 1e6;
                 all << ms;
                 if (ms > slowest) {
@@ -60,7 +63,7 @@ int main(int argc, char *argv[])
             }
         }
     }
-    std::printf("rebuildShapes over %lld outline levels: median %.2f ms, slowest %.2f ms (%s)\n",
+    std::printf("ring build over %lld outline levels: median %.2f ms, slowest %.2f ms (%s)\n",
                 qlonglong(all.size()), median(all), slowest, qPrintable(slowestName));
 
     // The largest outline of the XL group, one stage at a time, as on screen.
@@ -73,9 +76,9 @@ int main(int argc, char *argv[])
             largest = i;
         }
     }
-    catalogue.selectOutline(3, largest);
+    design.selectOutline(3, largest);
     LMFrameLayerInputs in;
-    in.outline = catalogue.outlinePath();
+    in.outline = design.outlinePath();
     for (bool editing : {false, true}) {
         in.outlineEditing = editing;
         QVector<double> stage;

@@ -7,6 +7,7 @@
 //   xvfb-run -a -s "-screen 0 1920x1080x24" build-test/bench/bench_pictures
 #include "app/LMResources.h"
 #include "model/LMFiles.h"
+#include "../tests/common/MakeCanvas.h"
 #include "canvas/LMGraphView.h"
 #include "model/LMPaperTable.h"
 #include "capture/LMScreenshotDialog.h"
@@ -22,6 +23,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <functional>
 
 namespace {
@@ -74,7 +76,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return 1;
     }
-    LMGraphView view(nullptr);
+    const std::unique_ptr<LMGraphView> canvas(makeCanvas());
+    LMGraphView &view = *canvas;
     const QSize page = LMPaperTable::pixelSize(LMPaperTable::lastRowWithId(0), false);
     view.resize(page + QSize(80, 80));
     view.setPage(page.width(), page.height(), 1.0);

@@ -40,7 +40,7 @@ LMDocument framed(LMArtFrameFactory &catalogue, int paperId, bool landscape)
 }
 
 void report(const char *what, const QString &path, LMArtFrameFactory &catalogue,
-            const LMDocument &doc, const LMPrinting::Job &job)
+            const LMDocument &doc, const LMOutputJob &job)
 {
     const LMOutlineShapes shapes = catalogue.shapesOf(0, 0, 5);
     bool ok = true;
@@ -63,7 +63,7 @@ int main(int argc, char *argv[])
            catalogue, letter, {});
     report("A0 design with texture and text to PDF", dir.filePath(QStringLiteral("a0.pdf")),
            catalogue, framed(catalogue, 5, false), {});
-    LMPrinting::Job strips;
+    LMOutputJob strips;
     strips.strips = true;
     LMDocument sheet = letter;
     sheet.flags.setStripCount(3);

@@ -1,27 +1,21 @@
 #include "canvas/LMGraphView.h"
 
 #include "base/LMLogging.h"
-#include "model/output/LMPageRenderer.h"
-#include "model/outlines/LMArtFrameFactory.h"
+#include "canvas/LMCanvasToolEnvironment.h"
+#include "model/LMDesign.h"
 #include "tools/LMGraphFuncInf.h"
 #include "tools/LMScreenMsgHandlerInf.h"
-#include "tools/LMToolCanvas.h"
 
-#include <QPainter>
-
-#include <cmath>
-
-LMGraphView::LMGraphView(QWidget *mainWindow) : QWidget(mainWindow)
+LMGraphView::LMGraphView(LMDesign *design, QWidget *parent)
+    : QWidget(parent), m_design(design),
+      m_toolEnvironment(std::make_unique<LMCanvasToolEnvironment>(this))
 {
     // One stage of the outline layer per paint, the next paint 50 ms later.
     m_stageTimer.setSingleShot(true);
     m_stageTimer.setInterval(50);
     connect(&m_stageTimer, &QTimer::timeout, this, qOverload<>(&QWidget::update));
-    m_toolCanvas = new LMToolCanvas(this);
-    createTools();
-    setHandlerByName(QStringLiteral("basic"));
+    listenToDesign();
     setMouseTracking(true);
-    setTexture(QStringLiteral("metal0"));
     setAttribute(Qt::WA_InputMethodEnabled);
     setAttribute(Qt::WA_KeyCompression);
     setFocusPolicy(Qt::WheelFocus);
@@ -30,6 +24,38 @@ LMGraphView::LMGraphView(QWidget *mainWindow) : QWidget(mainWindow)
 LMGraphView::~LMGraphView()
 {
     qDeleteAll(m_liveItems);
+}
+
+void LMGraphView::listenToDesign()
+{
+    LMDesign *design = m_design;
+    connect(design, &LMDesign::pageChanged, this, [this] {
+        m_transforms.invalidate();
+        update();
+    });
+    // Undo may bring another paper back: the widget takes its size.
+    connect(design, &LMDesign::paperChanged, this, [this] { showZoom(m_zoom); });
+    connect(design, &LMDesign::outlineChanged, this, [this] {
+        m_transforms.invalidate();
+        restartFrameLayer();
+    });
+    connect(design, &LMDesign::frameChanged, this, &LMGraphView::restartFrameLayer);
+    connect(design, &LMDesign::outsidePrintableChanged, this, [this] {
+        restartFrameLayer();
+        showPrintTip();
+    });
+    connect(design, &LMDesign::marginsChanged, this, qOverload<>(&QWidget::update));
+    connect(design, &LMDesign::clipToOutlineChanged, this, qOverload<>(&QWidget::update));
+    connect(design, &LMDesign::loaded, this, [this] {
+        m_transforms.invalidate();
+        restartFrameLayer();
+        showPrintTip();
+    });
+}
+
+LMToolEnvironment *LMGraphView::toolEnvironment() const
+{
+    return m_toolEnvironment.get();
 }
 
 // ---------------------------------------------------------------- tools
@@ -50,12 +76,17 @@ void LMGraphView::setHandler(LMScreenMsgHandlerInf *tool)
     Q_EMIT signal_handlerChanged(tool);
 }
 
+LMScreenMsgHandlerInf *LMGraphView::tool(const QString &name) const
+{
+    return name.isEmpty()
+               ? nullptr
+               : findChild<LMScreenMsgHandlerInf *>(name, Qt::FindDirectChildrenOnly);
+}
+
 void LMGraphView::setHandlerByName(const QString &name)
 {
-    const QList<LMScreenMsgHandlerInf *> tools =
-        findChildren<LMScreenMsgHandlerInf *>(name, Qt::FindDirectChildrenOnly);
-    if (!tools.isEmpty())
-        setHandler(tools.first());
+    if (LMScreenMsgHandlerInf *found = tool(name))
+        setHandler(found);
     if (!name.isEmpty())
         Q_EMIT signal_toolChosen(name);
 }
@@ -78,247 +109,98 @@ void LMGraphView::slot_ChangeHandler()
     setHandlerByName(button->property("func").toString());
 }
 
+void LMGraphView::dropCurrentHandler()
+{
+    if (!m_currentHandler)
+        return;
+    LMScreenMsgHandlerInf *tool = std::exchange(m_currentHandler, nullptr);
+    tool->setActive(false);
+    tool->onDeactivate();
+    setCursor(Qt::ArrowCursor);
+    Q_EMIT signal_handlerChanged(nullptr);
+}
+
 void LMGraphView::addLiveItem(LMGraphFuncInf *item)
 {
     m_liveItems.append(item);
 }
 
-// ---------------------------------------------------------------- page
+// ---------------------------------------------------------------- history
+
+bool LMGraphView::apply()
+{
+    qCDebug(lcCanvas) << "LMGraphView::apply()";
+    // Every live item is offered, also after one drew. Only what reaches the
+    // page is a change: an empty field or a tool button clicked without
+    // drawing leaves the design unmodified.
+    const bool drew = m_design->paintPage([this](QPainter &painter) {
+        bool any = false;
+        for (LMGraphFuncInf *item : std::as_const(m_liveItems)) {
+            if (item)
+                any = item->commit(&painter, m_toolEnvironment.get()) || any;
+        }
+        return any;
+    });
+    qDeleteAll(std::exchange(m_liveItems, {}));
+    update();
+    return drew;
+}
+
+void LMGraphView::undo()
+{
+    apply();
+    m_design->undo();
+}
+
+void LMGraphView::redo()
+{
+    // With nothing to redo, nothing happens at all: the tool stays.
+    if (!m_design->history().canRedo())
+        return;
+    // Leave the tool as a tool change would: its work is committed and the
+    // canvas's switches it set are cleared. Committing may drop the redo branch.
+    dropCurrentHandler();
+    m_design->redo();
+}
+
+// ---------------------------------------------------------------- page and zoom
+
+const QImage &LMGraphView::rasterImage() const
+{
+    return m_design->page();
+}
 
 void LMGraphView::setPage(int width, int height, double zoom)
 {
-    setPaper(m_flags.paperId(), m_flags.landscape(), QSize(width, height), zoom);
+    setPaper(m_design->paperId(), m_design->landscape(), QSize(width, height), zoom);
 }
 
 void LMGraphView::setPaper(int paperId, bool landscape, const QSize &size, double zoom)
 {
     // What the tool still holds lands on the page as it is now.
     refreshHandler();
-    const bool first = m_raster.isNull();
-    const bool resized = m_raster.size() != size;
-    m_flags.setPaperId(paperId);
-    m_flags.setLandscape(landscape);
-    if (resized) {
-        // Keep what is drawn: the old page is cropped or extended with white.
-        QImage page(size, QImage::Format_RGB32);
-        page.fill(Qt::white);
-        QPainter painter(&page);
-        painter.drawImage(0, 0, m_raster);
-        painter.end();
-        m_raster = page;
-    }
-    if (first) {
-        m_history.restart(m_raster, currentPaper());
-    } else if (resized || currentPaper() != m_history.paper(m_history.index())) {
-        // Another paper is a step of its own: Undo brings the old one back whole.
-        m_history.push(m_raster, currentPaper());
-        markModified();
-    }
+    m_design->setPaper(paperId, landscape, size);
     showZoom(zoom);
 }
 
 void LMGraphView::showZoom(double zoom)
 {
     m_zoom = zoom;
-    const QSize size = m_raster.size();
+    const QSize size = m_design->page().size();
     setFixedSize(int(zoom * (size.width() + 40)), int(zoom * (size.height() + 50)));
     m_paperRect =
         QRectF(zoom * LMTransformCache::DocMargin[0], zoom * LMTransformCache::DocMargin[1],
                zoom * size.width(), zoom * size.height());
-    checkPrintable();
-    invalidateTransforms();
+    m_transforms.invalidate();
     update();
+    if (m_currentHandler)
+        m_currentHandler->onZoomChanged();
     Q_EMIT signal_zoomChanged();
-}
-
-LMHistory::Paper LMGraphView::currentPaper() const
-{
-    return {m_flags.paperId(), m_flags.landscape()};
 }
 
 QPoint LMGraphView::toDocument(const QPoint &widgetPos) const
 {
     return LMTransformCache::widgetToDocument(widgetPos, m_zoom);
-}
-
-// ---------------------------------------------------------------- margins
-
-void LMGraphView::setMargins(double left, double top, double right, double bottom)
-{
-    m_margins = {top, left, bottom, right};
-    checkPrintable();
-    update();
-}
-
-void LMGraphView::getMargins(double &left, double &top, double &right, double &bottom) const
-{
-    top = m_margins[0];
-    left = m_margins[1];
-    bottom = m_margins[2];
-    right = m_margins[3];
-}
-
-QRect LMGraphView::printableRect(const QRect &rect) const
-{
-    return LMPageRenderer::printableRect(rect, m_margins);
-}
-
-void LMGraphView::checkPrintable()
-{
-    const QRect printable = printableRect(m_raster.rect());
-    const QRectF area(QPointF(printable.topLeft()), QPointF(printable.bottomRight()));
-    const QPainterPath &outline = outlinePath();
-    bool outside = false;
-    if (!outline.isEmpty()) {
-        const QPainterPath placed = transform(Matrix::OutlineToDoc).map(outline).simplified();
-        outside = !area.contains(placed.boundingRect());
-    }
-    if (outside != m_flags.outsidePrintable()) {
-        m_flags.setOutsidePrintable(outside);
-        m_flags.setFrameStage(0);
-        update();
-        Q_EMIT signal_printTipVisible(outside && !m_flags.stripMode());
-    }
-}
-
-void LMGraphView::setCatalogue(LMArtFrameFactory *catalogue)
-{
-    if (m_catalogue)
-        disconnect(m_catalogue, nullptr, this, nullptr);
-    m_catalogue = catalogue;
-    if (!catalogue)
-        return;
-    connect(catalogue, &LMArtFrameFactory::signal_outlineChanged, this,
-            &LMGraphView::slot_outlineChanged);
-    connect(catalogue, &LMArtFrameFactory::signal_shapesChanged, this,
-            &LMGraphView::slot_shapesChanged);
-    catalogue->setFrameLevel(m_flags.frameIndex());
-    slot_ToCenter();
-    setFrameStage(0);
-}
-
-LMArtFrameFactory *LMGraphView::catalogue() const
-{
-    return m_catalogue;
-}
-
-const QPainterPath &LMGraphView::outlinePath() const
-{
-    static const QPainterPath none;
-    return m_catalogue ? m_catalogue->outlinePath() : none;
-}
-
-LMOutlineShapes LMGraphView::outlineShapes() const
-{
-    return m_catalogue ? m_catalogue->currentShapes() : LMOutlineShapes();
-}
-
-void LMGraphView::selectOutline(int group, int index)
-{
-    if (!m_catalogue)
-        return;
-    // The ring is built for the frame level the design has now.
-    if (m_catalogue->frameLevel() != m_flags.frameIndex())
-        m_catalogue->setFrameLevel(m_flags.frameIndex());
-    m_catalogue->selectOutline(group, index);
-}
-
-void LMGraphView::slot_outlineChanged()
-{
-    // The widest level the new outline offers replaces a level it does not have.
-    const int levels = m_catalogue->frameLevelCount();
-    if (!m_flags.stripMode() && m_flags.frameIndex() > levels)
-        setFrameIndex(levels);
-    slot_ToCenter();
-    setFrameStage(0);
-    markModified();
-}
-
-void LMGraphView::slot_shapesChanged()
-{
-    invalidateTransforms();
-    checkPrintable();
-}
-
-void LMGraphView::slot_ToCenter()
-{
-    setOutlineOffset(LMArtFrameFactory::centredOffset(outlinePath(), m_raster.size()));
-    qCDebug(lcOutlines) << "slot_ToCenter" << size();
-}
-
-void LMGraphView::setOutlineOffset(const QPoint &offset)
-{
-    m_outlineOffset = offset;
-    // The matrices first: the printable check maps the outline through them.
-    invalidateTransforms();
-    checkPrintable();
-    update();
-}
-
-void LMGraphView::setOutlineRotation(int degrees)
-{
-    m_flags.setOutlineRotation(degrees);
-    invalidateTransforms();
-    checkPrintable();
-    update();
-}
-
-bool LMGraphView::outlineContainsWidgetPoint(const QPoint &widgetPos)
-{
-    const QPainterPath &outline = outlinePath();
-    return !outline.isEmpty() &&
-           outline.contains(transform(Matrix::WidgetToOutline).map(QPointF(widgetPos)));
-}
-
-// ---------------------------------------------------------------- flags
-
-void LMGraphView::setClipToOutline(bool on)
-{
-    m_flags.setClipToOutline(on);
-    update();
-    Q_EMIT signal_clipToOutlineChanged(on);
-}
-
-void LMGraphView::setLandscape(bool on)
-{
-    m_flags.setLandscape(on);
-    update();
-}
-
-void LMGraphView::setPaperId(int id)
-{
-    m_flags.setPaperId(id);
-    update();
-}
-
-void LMGraphView::setModifiedFlag(bool on)
-{
-    m_flags.setModified(on);
-    update();
-    Q_EMIT signal_modifiedChanged(on);
-}
-
-void LMGraphView::setOutlineEditing(bool on)
-{
-    m_flags.setOutlineEditing(on);
-    m_flags.setFrameStage(0);
-    update();
-}
-
-void LMGraphView::setFrameStage(int stage)
-{
-    m_flags.setFrameStage(stage);
-    update();
-}
-
-void LMGraphView::setFrameIndex(int level)
-{
-    m_flags.setFrameIndex(level);
-    m_flags.setFrameStage(0);
-    if (m_catalogue)
-        m_catalogue->setFrameLevel(level);
-    markModified();
-    update();
 }
 
 const QTransform &LMGraphView::transform(Matrix::Id index)
@@ -329,17 +211,73 @@ const QTransform &LMGraphView::transform(Matrix::Id index)
 LMTransformInputs LMGraphView::transformInputs() const
 {
     LMTransformInputs in;
-    in.outlineBounds = outlinePath().boundingRect();
-    in.outlineRotation = m_flags.outlineRotation();
-    in.outlineOffset = m_outlineOffset;
+    in.outlineBounds = m_design->outlinePath().boundingRect();
+    in.outlineRotation = m_design->outlineRotation();
+    in.outlineOffset = m_design->outlineOffset();
     in.zoom = m_zoom;
-    in.rasterHeight = m_raster.height();
+    in.rasterHeight = m_design->page().height();
     return in;
 }
 
-void LMGraphView::markModified()
+bool LMGraphView::outlineContainsWidgetPoint(const QPoint &widgetPos)
 {
-    setModifiedFlag(true);
+    const QPainterPath &outline = m_design->outlinePath();
+    return !outline.isEmpty() &&
+           outline.contains(transform(Matrix::WidgetToOutline).map(QPointF(widgetPos)));
+}
+
+void LMGraphView::slot_ToCenter()
+{
+    m_design->centreOutline();
+    qCDebug(lcOutlines) << "slot_ToCenter" << size();
+}
+
+// ---------------------------------------------------------------- how the design is shown
+
+void LMGraphView::restartFrameLayer()
+{
+    m_frameStage = 0;
+    update();
+}
+
+void LMGraphView::showPrintTip()
+{
+    // The tip explains the red area, which strip mode does not show.
+    Q_EMIT signal_printTipVisible(m_design->outsidePrintable() && !m_stripMode);
+}
+
+void LMGraphView::setStripMode(bool on)
+{
+    m_stripMode = on;
+    restartFrameLayer();
+    // Strip counts go up to three; a frame cannot be wider than its outline allows.
+    if (!on)
+        m_design->clampFrameLevel();
+    showPrintTip();
+}
+
+void LMGraphView::setOutlineEditing(bool on)
+{
+    m_outlineEditing = on;
+    restartFrameLayer();
+}
+
+void LMGraphView::setFrameToolActive(bool on)
+{
+    m_frameToolActive = on;
+    restartFrameLayer();
+}
+
+void LMGraphView::setMarginToolActive(bool on)
+{
+    m_marginToolActive = on;
+    update();
+}
+
+void LMGraphView::setFrameStage(int stage)
+{
+    m_frameStage = stage;
+    update();
 }
 
 // ---------------------------------------------------------------- new document
@@ -349,23 +287,5 @@ void LMGraphView::clearDocument()
     // The tool is left first: what it still holds lands on the old page, not
     // on the new white one.
     setHandlerByName(QStringLiteral("basic"));
-    QImage white(m_raster.size(), m_raster.format());
-    white.fill(Qt::white);
-    // The history goes on: Undo brings the page before New back. A page that
-    // was white already gives nothing to bring back.
-    if (m_raster != white)
-        m_history.push(white, currentPaper());
-    m_raster = white;
-    update();
-    // The page itself stays: New keeps the paper and its orientation.
-    const bool editingOutline = m_flags.outlineEditing();
-    LMViewFlags fresh = LMViewFlags::atStart();
-    fresh.setLandscape(m_flags.landscape());
-    fresh.setPaperId(m_flags.paperId());
-    fresh.setOutlineEditing(editingOutline);
-    m_flags = fresh;
-    selectOutline(0, 0);
-    checkPrintable();
-    Q_EMIT signal_printTipVisible(m_flags.outsidePrintable() && !m_flags.stripMode());
-    setModifiedFlag(false);
+    m_design->clear();
 }

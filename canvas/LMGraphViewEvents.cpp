@@ -3,6 +3,7 @@
 #include "canvas/LMGraphView.h"
 
 #include "base/LMText.h"
+#include "model/LMDesign.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 
 #include <QClipboard>
@@ -88,8 +89,6 @@ void LMGraphView::inputMethodEvent(QInputMethodEvent *event)
         m_currentHandler->onInputMethod(event->commitString());
 }
 
-void LMGraphView::resizeEvent(QResizeEvent *) {}
-
 bool LMGraphView::focusNextPrevChild(bool)
 {
     return false;
@@ -99,10 +98,10 @@ void LMGraphView::fillContextMenu(QMenu *menu, const QPoint &widgetPos)
 {
     QAction *clip = menu->addAction(lmText(39));
     clip->setCheckable(true);
-    clip->setChecked(m_flags.clipToOutline());
+    clip->setChecked(m_design->clipToOutline());
     // The outline panel's check box, when it is open, follows the announcement.
     connect(clip, &QAction::triggered, this,
-            [this] { setClipToOutline(!m_flags.clipToOutline()); });
+            [this] { m_design->setClipToOutline(!m_design->clipToOutline()); });
 
     const bool editingOutline =
         m_currentHandler && m_currentHandler->objectName() == QLatin1String("ls");

@@ -1,6 +1,8 @@
 // Painting of the page: white sheet, raster, live items and the margin guide.
 #include "canvas/LMGraphView.h"
 
+#include "canvas/LMCanvasToolEnvironment.h"
+#include "model/LMDesign.h"
 #include "tools/LMGraphFuncInf.h"
 
 #include <QPainter>
@@ -18,7 +20,7 @@ void LMGraphView::paintEvent(QPaintEvent *)
     painter.drawRect(m_paperRect.adjusted(-1, -1, 1, 1));
     painter.setRenderHint(QPainter::Antialiasing, true);
 
-    if (m_flags.stripMode()) {
+    if (m_stripMode) {
         painter.save();
         painter.setTransform(transform(Matrix::DocToWidget));
         m_stripSheet.paint(painter, stripSheetInputs());
@@ -28,9 +30,10 @@ void LMGraphView::paintEvent(QPaintEvent *)
     }
 
     // The raster, clipped to the outline when only the pouch's inside is shown.
+    const QImage &page = m_design->page();
     painter.save();
-    const QPainterPath &outline = outlinePath();
-    const bool outlineClip = m_flags.clipToOutline() && !outline.isEmpty();
+    const QPainterPath &outline = m_design->outlinePath();
+    const bool outlineClip = m_design->clipToOutline() && !outline.isEmpty();
     if (outlineClip) {
         painter.setTransform(transform(Matrix::OutlineToWidget));
         painter.setClipPath(outline);
@@ -41,13 +44,13 @@ void LMGraphView::paintEvent(QPaintEvent *)
     docToWidget.scale(m_zoom, m_zoom);
     painter.setTransform(docToWidget);
     if (!outlineClip)
-        painter.setClipRect(m_raster.rect());
-    painter.drawImage(0, 0, m_raster);
+        painter.setClipRect(page.rect());
+    painter.drawImage(0, 0, page);
     painter.restore();
 
     // Live items paint in widget pixels and apply the zoom themselves.
     for (LMGraphFuncInf *item : std::as_const(m_liveItems))
-        item->paintPreview(&painter, m_toolCanvas);
+        item->paintPreview(&painter, m_toolEnvironment.get());
 
     paintFrameLayer(painter);
     paintMarginGuide(painter);
@@ -55,10 +58,9 @@ void LMGraphView::paintEvent(QPaintEvent *)
 
 void LMGraphView::paintMarginGuide(QPainter &painter)
 {
-    const bool marginTool = m_flags.marginToolActive();
-    const bool red = m_flags.outsidePrintable() && marginTool;
+    const bool red = m_design->outsidePrintable() && m_marginToolActive;
     QPen pen(red ? Qt::red : Qt::gray);
-    pen.setWidthF(marginTool ? 3.0 : 1.0);
+    pen.setWidthF(m_marginToolActive ? 3.0 : 1.0);
     pen.setStyle(Qt::DotLine);
     pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::BevelJoin);
@@ -66,6 +68,6 @@ void LMGraphView::paintMarginGuide(QPainter &painter)
     painter.setTransform(transform(Matrix::DocToWidget));
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(printableRect(m_raster.rect()));
+    painter.drawRect(m_design->printableRect());
     painter.restore();
 }

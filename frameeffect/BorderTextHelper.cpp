@@ -1,33 +1,15 @@
 #include "frameeffect/BorderTextHelper.h"
 
-#include "model/frame/LMFrameTextSettings.h"
-#include "tools/LMToolCanvas.h"
-
-void BorderTextHelper::changed()
-{
-    m_view->frameTextChanged();
-}
-
-void BorderTextHelper::kept()
-{
-    // Files keep the text, its font and its fill: losing them on closing
-    // would lose the user's work.
-    m_view->frameTextChanged();
-    m_view->markModified();
-}
+#include "model/LMDesign.h"
 
 void BorderTextHelper::slot_colorChanged(const QColor &colour)
 {
-    LMFrameTextSettings &text = m_view->frameText();
-    text.setColors(colour, text.fillColor());
-    changed();
+    m_design.setFrameTextColors(colour, m_design.frameText().fillColor());
 }
 
 void BorderTextHelper::slot_fillcolorChanged(const QColor &colour)
 {
-    LMFrameTextSettings &text = m_view->frameText();
-    text.setColors(text.edgeColor(), colour);
-    kept();
+    m_design.setFrameTextColors(m_design.frameText().edgeColor(), colour);
 }
 
 void BorderTextHelper::slot_sizeIndexChanged(const QString &size)
@@ -35,50 +17,43 @@ void BorderTextHelper::slot_sizeIndexChanged(const QString &size)
     const int points = size.toInt();
     if (points <= 0)
         return;
-    QFont font = m_view->frameText().font();
+    QFont font = m_design.frameText().font();
     font.setPointSize(points);
-    m_view->frameText().setFont(font);
-    kept();
+    m_design.setFrameTextFont(font);
 }
 
 void BorderTextHelper::slot_familyIndexChanged(const QString &family)
 {
-    QFont font = m_view->frameText().font();
+    QFont font = m_design.frameText().font();
     font.setFamily(family);
-    m_view->frameText().setFont(font);
-    kept();
+    m_design.setFrameTextFont(font);
 }
 
 void BorderTextHelper::slot_boldtextCheckboxChanged(int state)
 {
-    QFont font = m_view->frameText().font();
+    QFont font = m_design.frameText().font();
     font.setWeight(state == Qt::Checked ? QFont::Bold : QFont::Normal);
-    m_view->frameText().setFont(font);
-    kept();
+    m_design.setFrameTextFont(font);
 }
 
 void BorderTextHelper::slot_italicizetextCheckboxChanged(int state)
 {
-    QFont font = m_view->frameText().font();
+    QFont font = m_design.frameText().font();
     font.setStyle(state == Qt::Checked ? QFont::StyleItalic : QFont::StyleNormal);
-    m_view->frameText().setFont(font);
-    kept();
+    m_design.setFrameTextFont(font);
 }
 
 void BorderTextHelper::slot_strokeCheckboxChanged(int state)
 {
-    m_view->frameText().setStroke(state == Qt::Checked);
-    changed();
+    m_design.setFrameTextStroke(state == Qt::Checked);
 }
 
 void BorderTextHelper::slot_widthChanged(int width)
 {
-    m_view->frameText().setEdgeWidth(width);
-    changed();
+    m_design.setFrameTextEdgeWidth(width);
 }
 
 void BorderTextHelper::slot_TextChanged(const QString &text)
 {
-    m_view->frameText().setText(text);
-    kept();
+    m_design.setFrameText(text);
 }

@@ -2,14 +2,14 @@
 
 #include <QObject>
 
-class LMToolCanvas;
+class LMDesign;
 
-// Carries the frame panel's text editor into the canvas's frame text: each
-// change restarts the frame layer; what files keep also marks the design.
+// Carries the frame panel's text editor into the design's frame text; the
+// design tells what is a change worth saving.
 class BorderTextHelper : public QObject {
     Q_OBJECT
 public:
-    explicit BorderTextHelper(LMToolCanvas *view) : m_view(view) {}
+    explicit BorderTextHelper(LMDesign &design) : m_design(design) {}
 
 public Q_SLOTS:
     void slot_colorChanged(const QColor &colour);
@@ -23,7 +23,5 @@ public Q_SLOTS:
     void slot_TextChanged(const QString &text);
 
 private:
-    void changed();
-    void kept();
-    LMToolCanvas *m_view;
+    LMDesign &m_design;
 };

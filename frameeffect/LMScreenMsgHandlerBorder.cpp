@@ -1,6 +1,6 @@
 #include "frameeffect/LMScreenMsgHandlerBorder.h"
 
-#include "model/LMViewFlags.h"
+#include "model/LMDesign.h"
 #include "frameeffect/LMScreenMsgHandlerBorderSetting.h"
 
 #include <QCursor>
@@ -8,27 +8,25 @@
 bool LMScreenMsgHandlerBorder::onRing(const QPoint &docPos)
 {
     const QPoint inOutline = view()->transform(Matrix::DocToOutline).map(docPos);
-    return view()->framePath().contains(QPointF(inOutline));
+    return view()->design().shapes().frame.contains(QPointF(inOutline));
 }
 
 void LMScreenMsgHandlerBorder::onMousePress(const QPoint &, const QPoint &docPos)
 {
-    if (!view()->flags().frameEffectOn() || !onRing(docPos))
+    if (!view()->design().flags().frameEffectOn() || !onRing(docPos))
         return;
     m_lastPos = docPos;
     m_dragging = true;
-    m_moved = false;
     updateCursor();
 }
 
 void LMScreenMsgHandlerBorder::onMouseMove(const QPoint &, const QPoint &docPos)
 {
-    if (!view()->flags().frameEffectOn())
+    if (!view()->design().flags().frameEffectOn())
         return;
     if (m_dragging && docPos != m_lastPos) {
-        view()->setOutlineOffset(view()->outlineOffset() + docPos - m_lastPos);
+        view()->design().setOutlineOffset(view()->design().outlineOffset() + docPos - m_lastPos);
         m_lastPos = docPos;
-        m_moved = true;
         view()->update();
     }
     m_hovering = onRing(docPos);
@@ -37,10 +35,6 @@ void LMScreenMsgHandlerBorder::onMouseMove(const QPoint &, const QPoint &docPos)
 
 void LMScreenMsgHandlerBorder::onMouseRelease(const QPoint &, const QPoint &)
 {
-    // The outline's place is part of the design: a moved outline is a change
-    // that must not be lost on closing.
-    if (m_dragging && m_moved)
-        view()->markModified();
     m_dragging = false;
     updateCursor();
 }
@@ -60,7 +54,7 @@ void LMScreenMsgHandlerBorder::onDeactivate()
 
 QWidget *LMScreenMsgHandlerBorder::createSettingWidget(QWidget *parent)
 {
-    return new LMScreenMsgHandlerBorderSetting(view(), false, parent);
+    return new LMScreenMsgHandlerBorderSetting(view()->design(), false, parent);
 }
 
 void LMScreenMsgHandlerBorder::updateCursor()

@@ -7,7 +7,7 @@
 class LMScreenMsgHandlerBorder : public LMScreenMsgHandlerInf {
     Q_OBJECT
 public:
-    explicit LMScreenMsgHandlerBorder(LMToolCanvas *view) : LMScreenMsgHandlerInf(view) {}
+    explicit LMScreenMsgHandlerBorder(LMToolEnvironment *view) : LMScreenMsgHandlerInf(view) {}
 
     void onMousePress(const QPoint &widgetPos, const QPoint &docPos) override;
     void onMouseRelease(const QPoint &widgetPos, const QPoint &docPos) override;
@@ -22,7 +22,6 @@ private:
 
     QPoint m_lastPos;
     bool m_dragging = false;
-    bool m_moved = false;
     bool m_hovering = false;
     int m_cursorIndex = 0; // arrow, open hand, closed hand
 };

@@ -1,12 +1,11 @@
 #include "frameeffect/LMScreenMsgHandlerBorderSetting.h"
 
 #include "model/LMFiles.h"
+#include "model/LMDesign.h"
 #include "model/LMViewFlags.h"
 #include "capture/LMScreenshotHelper.h"
 #include "model/frame/LMFrameTextSettings.h"
 #include "frameeffect/BorderTextHelper.h"
-#include "model/outlines/LMArtFrameFactory.h"
-#include "tools/LMToolCanvas.h"
 #include "tools/text/LMScreenMsgHandlerTextSetting.h"
 #include "widgets/KVCLIENT_ColorComboBox.h"
 
@@ -63,14 +62,14 @@ const QStringList &LMScreenMsgHandlerBorderSetting::widthNames()
     return names;
 }
 
-LMScreenMsgHandlerBorderSetting::LMScreenMsgHandlerBorderSetting(LMToolCanvas *view, bool strip,
+LMScreenMsgHandlerBorderSetting::LMScreenMsgHandlerBorderSetting(LMDesign &design, bool strip,
                                                                  QWidget *parent)
-    : LMSettingPanel(parent), m_view(view), m_strip(strip),
-      m_textHelper(new BorderTextHelper(view)), m_fills(new QButtonGroup(this))
+    : LMSettingPanel(parent), m_design(design), m_strip(strip),
+      m_textHelper(new BorderTextHelper(design)), m_fills(new QButtonGroup(this))
 {
     setObjectName(QStringLiteral("LMScreenMsgHandlerBorderSetting"));
     buildForm();
-    syncFromCanvas();
+    syncFromDesign();
 
     connect(m_btnColor, &QPushButton::clicked, this,
             &LMScreenMsgHandlerBorderSetting::slot_updateColor);
@@ -104,11 +103,9 @@ LMScreenMsgHandlerBorderSetting::LMScreenMsgHandlerBorderSetting(LMToolCanvas *v
         m_type->hide();
     }
     // An open panel follows a loaded design, and the outline's levels.
-    connect(m_view, &LMToolCanvas::signal_frameSettingsChanged, this,
-            &LMScreenMsgHandlerBorderSetting::syncFromCanvas);
-    if (LMArtFrameFactory *catalogue = m_view->catalogue())
-        connect(catalogue, &LMArtFrameFactory::signal_shapesChanged, this,
-                &LMScreenMsgHandlerBorderSetting::refreshFrameWidths);
+    connect(&m_design, &LMDesign::loaded, this, &LMScreenMsgHandlerBorderSetting::syncFromDesign);
+    connect(&m_design, &LMDesign::outlineChanged, this,
+            &LMScreenMsgHandlerBorderSetting::refreshFrameWidths);
     retranslate();
 
     connect(m_textEdit, &LMScreenMsgHandlerTextSetting::signal_colorChanged, m_textHelper,
@@ -327,9 +324,9 @@ void LMScreenMsgHandlerBorderSetting::retranslate()
     m_labColor->setText(lmText(20));
 }
 
-void LMScreenMsgHandlerBorderSetting::syncFromCanvas()
+void LMScreenMsgHandlerBorderSetting::syncFromDesign()
 {
-    // Showing the canvas's values is no change of them.
+    // Showing the design's values is no change of them.
     const QList<QObject *> quiet = {m_colorW, m_colorW2,   m_useBorder, m_useText, m_count,
                                     m_type,   m_useHeight, m_expand,    m_tiled,   m_stretched,
                                     m_scale,  m_frameText, m_textEdit,  m_widths};
@@ -338,13 +335,13 @@ void LMScreenMsgHandlerBorderSetting::syncFromCanvas()
     for (QObject *o : quiet)
         blockers.emplace_back(o);
 
-    const LMViewFlags &flags = m_view->flags();
-    m_colorW->setColor(m_view->frameColor());
-    m_btnColor->setIcon(swatch(m_view->frameColor()));
-    m_colorW2->setColor(m_view->sideColor());
+    const LMViewFlags &flags = m_design.flags();
+    m_colorW->setColor(m_design.frameColor());
+    m_btnColor->setIcon(swatch(m_design.frameColor()));
+    m_colorW2->setColor(m_design.sideColor());
     m_useBorder->setChecked(flags.frameEffectOn() || m_strip);
     m_useText->setChecked(flags.frameTextOn());
-    const QString name = m_view->textureName();
+    const QString name = m_design.textureName();
     uncheckFillButtons();
     for (QAbstractButton *b : m_fills->buttons()) {
         if (!name.isEmpty() && b->property("texture").toString() == name) {
@@ -363,7 +360,7 @@ void LMScreenMsgHandlerBorderSetting::syncFromCanvas()
     m_sizeValue->setNum(flags.textureScale());
     m_sizeRow->setVisible(flags.textureTiled());
     m_wColor2->setVisible(!flags.expandToSides());
-    const LMFrameTextSettings &text = m_view->frameText();
+    const LMFrameTextSettings &text = m_design.frameText();
     m_textEdit->init(text.edgeColor(), text.fillColor(), text.edgeWidth(),
                      QString::number(text.font().pointSize()), text.font().family(),
                      text.font().weight() > QFont::Normal,
@@ -379,32 +376,30 @@ void LMScreenMsgHandlerBorderSetting::refreshFrameWidths()
     if (m_strip)
         return;
     const QSignalBlocker quiet(m_widths);
-    LMArtFrameFactory *catalogue = m_view->catalogue();
-    const int levels = catalogue ? catalogue->frameLevelCount() : 0;
+    const int levels = m_design.frameLevelCount();
     const int wanted = qMin(levels, int(widthNames().size()));
     while (m_widths->count() > wanted)
         m_widths->removeItem(m_widths->count() - 1);
     while (m_widths->count() < wanted)
         m_widths->addItem(widthNames().at(m_widths->count()));
-    const int level = m_view->flags().frameIndex();
+    const int level = m_design.flags().frameIndex();
     if (level >= 1 && level <= m_widths->count())
         m_widths->setCurrentIndex(level - 1);
     const QSignalBlocker quietType(m_type);
-    m_type->setCurrentIndex(m_view->flags().stripType() ? 1 : 0);
+    m_type->setCurrentIndex(m_design.flags().stripType() ? 1 : 0);
 }
 
 void LMScreenMsgHandlerBorderSetting::enableTextControls()
 {
-    const bool on = m_view->flags().frameEffectOn() || m_strip;
+    const bool on = m_design.flags().frameEffectOn() || m_strip;
     m_useText->setEnabled(on);
     m_wNum->setEnabled(on);
-    m_editText->setEnabled(on && m_view->flags().frameTextOn());
+    m_editText->setEnabled(on && m_design.flags().frameTextOn());
 }
 
 void LMScreenMsgHandlerBorderSetting::frameShown()
 {
-    m_view->setFrameEffectOn(true);
-    m_view->markModified();
+    m_design.setFrameEffectOn(true);
     const QSignalBlocker quiet(m_useBorder);
     m_useBorder->setChecked(true);
     enableTextControls();
@@ -423,17 +418,17 @@ void LMScreenMsgHandlerBorderSetting::slot_ChangeTexture()
     auto *button = qobject_cast<QAbstractButton *>(sender());
     if (!button)
         return;
-    m_view->setTexture(button->property("texture").toString());
+    m_design.setTexture(button->property("texture").toString());
     frameShown();
     button->setChecked(true);
     const QSignalBlocker quiet(m_scale);
-    m_scale->setValue(m_view->flags().textureScale());
+    m_scale->setValue(m_design.flags().textureScale());
     m_sizeValue->setNum(m_scale->value());
 }
 
 void LMScreenMsgHandlerBorderSetting::slot_updateColor()
 {
-    m_view->setFrameColor(m_colorW->color());
+    m_design.setFrameColor(m_colorW->color());
     m_btnColor->setIcon(swatch(m_colorW->color()));
     frameShown();
     m_btnColor->setChecked(true);
@@ -446,7 +441,7 @@ void LMScreenMsgHandlerBorderSetting::setCustomPicture(const QPixmap &picture)
 {
     if (picture.isNull())
         return;
-    m_view->setFramePicture(picture.toImage());
+    m_design.setFramePicture(picture.toImage());
     frameShown();
     uncheckFillButtons();
     const QSignalBlocker quiet(m_scale);
@@ -475,53 +470,46 @@ void LMScreenMsgHandlerBorderSetting::on_btn_screenshoot_clicked()
 
 void LMScreenMsgHandlerBorderSetting::slot_updateHeightColor()
 {
-    m_view->setExpandToSides(m_expand->isChecked());
-    m_view->setSideColor(m_colorW2->color());
-    m_view->markModified();
+    m_design.setExpandToSides(m_expand->isChecked());
+    m_design.setSideColor(m_colorW2->color());
 }
 
 void LMScreenMsgHandlerBorderSetting::slot_updateCopyTexture()
 {
-    m_view->setTextureTiling(m_tiled->isChecked(), m_scale->value());
-    m_view->markModified();
+    m_design.setTextureTiling(m_tiled->isChecked(), m_scale->value());
 }
 
 void LMScreenMsgHandlerBorderSetting::on_chk_useborder_clicked(bool checked)
 {
-    m_view->setFrameEffectOn(checked);
-    m_view->markModified();
+    m_design.setFrameEffectOn(checked);
     if (!m_strip)
         enableTextControls();
 }
 
 void LMScreenMsgHandlerBorderSetting::on_chk_usetext_clicked(bool on)
 {
-    m_view->setFrameTextOn(on);
-    m_view->markModified();
+    m_design.setFrameTextOn(on);
     enableTextControls();
 }
 
 void LMScreenMsgHandlerBorderSetting::on_cob_n_currentIndexChanged(int index)
 {
-    if (index < 0 || m_view->flags().frameIndex() == index + 1)
+    if (index < 0 || m_design.flags().frameIndex() == index + 1)
         return;
-    m_view->setFrameIndex(index + 1); // rebuilds the ring and marks the design
+    m_design.setFrameLevel(index + 1); // rebuilds the ring and marks the design
 }
 
 void LMScreenMsgHandlerBorderSetting::on_cob_type_currentIndexChanged(int index)
 {
-    m_view->setStripType(index == 1);
-    m_view->markModified();
+    m_design.setStripType(index == 1);
 }
 
 void LMScreenMsgHandlerBorderSetting::on_spin_n_valueChanged(int count)
 {
-    m_view->setStripCount(count);
-    m_view->markModified();
+    m_design.setStripCount(count);
 }
 
 void LMScreenMsgHandlerBorderSetting::on_chk_useheight_clicked(bool on)
 {
-    m_view->setUseHeight(on);
-    m_view->markModified();
+    m_design.setUseHeight(on);
 }

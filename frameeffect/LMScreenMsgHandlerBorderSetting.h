@@ -6,7 +6,7 @@
 
 class KVCLIENT_ColorComboBox;
 class LMScreenMsgHandlerTextSetting;
-class LMToolCanvas;
+class LMDesign;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -30,12 +30,12 @@ public:
     // The frame widths offered, one per frame level.
     static const QStringList &widthNames();
 
-    LMScreenMsgHandlerBorderSetting(LMToolCanvas *view, bool strip, QWidget *parent = nullptr);
+    LMScreenMsgHandlerBorderSetting(LMDesign &design, bool strip, QWidget *parent = nullptr);
     ~LMScreenMsgHandlerBorderSetting() override;
 
     // The width list follows the current outline's frame levels.
     void refreshFrameWidths();
-    void syncFromCanvas();
+    void syncFromDesign();
     void setCustomPicture(const QPixmap &picture);
 
 public Q_SLOTS:
@@ -63,7 +63,7 @@ private:
     void frameShown();
     void uncheckFillButtons();
 
-    LMToolCanvas *m_view;
+    LMDesign &m_design;
     bool m_strip;
     BorderTextHelper *m_textHelper;
     QButtonGroup *m_fills;

@@ -1,8 +1,10 @@
 #include "frameeffect/LMScreenMsgHandlerStrip.h"
 
+#include "model/LMDesign.h"
+
 #include "frameeffect/LMScreenMsgHandlerBorderSetting.h"
 
 QWidget *LMScreenMsgHandlerStrip::createSettingWidget(QWidget *parent)
 {
-    return new LMScreenMsgHandlerBorderSetting(view(), true, parent);
+    return new LMScreenMsgHandlerBorderSetting(view()->design(), true, parent);
 }

@@ -7,7 +7,7 @@
 class LMScreenMsgHandlerStrip : public LMScreenMsgHandlerInf {
     Q_OBJECT
 public:
-    explicit LMScreenMsgHandlerStrip(LMToolCanvas *view) : LMScreenMsgHandlerInf(view) {}
+    explicit LMScreenMsgHandlerStrip(LMToolEnvironment *view) : LMScreenMsgHandlerInf(view) {}
 
     void onActivate() override { view()->setStripMode(true); }
     void onDeactivate() override { view()->setStripMode(false); }

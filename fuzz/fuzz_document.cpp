@@ -1,5 +1,6 @@
-// Feeds arbitrary bytes to the design file reader, and applies what it
-// accepts to a real canvas, then draws it as export and the strip sheet do:
+// Feeds arbitrary bytes to the design file reader, and loads what it accepts
+// into a design shown by a real canvas, then draws it as export and the
+// strip sheet do:
 // hostile values (paper, outline, placement, frame level, strip counts,
 // scales) must reach the code that uses them and still come to no harm. A
 // damaged design must come back as a clean failure: never a crash, a hang
@@ -7,8 +8,9 @@
 #include "app/LMResources.h"
 #include "model/LMDocumentFile.h"
 #include "canvas/LMGraphView.h"
-#include "model/output/LMPageRenderer.h"
+#include "model/LMDesign.h"
 #include "model/outlines/LMArtFrameFactory.h"
+#include "model/output/LMOutput.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -30,12 +32,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return application;
     }();
     static LMArtFrameFactory *catalogue = new LMArtFrameFactory;
-    static LMGraphView *canvas = [] {
-        auto *view = new LMGraphView(nullptr);
-        view->setCatalogue(catalogue);
-        return view;
-    }();
+    static LMDesign *design = new LMDesign(catalogue);
+    static LMGraphView *canvas = new LMGraphView(design);
     (void)app;
+    (void)canvas;
     QBuffer buffer;
     buffer.setData(reinterpret_cast<const char *>(data), qsizetype(size));
     buffer.open(QIODevice::ReadOnly);
@@ -46,8 +46,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // As Open does: a design whose outline the catalogue lacks is refused.
     if (!catalogue->outlineOf(doc->outlineGroup, doc->outlineIndex))
         return 0;
-    canvas->applyDocument(*doc);
-    (void)canvas->exportImage();
-    (void)LMPageRenderer::renderStripSheet(canvas->document());
+    design->load(*doc);
+    const LMDocument loaded = design->toDocument();
+    LMOutputJob job;
+    job.clipToOutline = loaded.flags.clipToOutline();
+    (void)LMOutput::render(loaded, design->shapes(), job);
+    job.strips = true;
+    (void)LMOutput::render(loaded, design->shapes(), job);
     return 0;
 }

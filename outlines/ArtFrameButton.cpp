@@ -1,11 +1,12 @@
 #include "outlines/ArtFrameButton.h"
 
+#include "model/LMDesign.h"
 #include "model/outlines/LMArtFrameFactory.h"
 
 #include <QPainter>
 
-ArtFrameButton::ArtFrameButton(LMArtFrameFactory *catalogue, int group, int index, QWidget *parent)
-    : QPushButton(parent), m_catalogue(catalogue), m_group(group), m_index(index)
+ArtFrameButton::ArtFrameButton(LMDesign *design, int group, int index, QWidget *parent)
+    : QPushButton(parent), m_design(design), m_group(group), m_index(index)
 {
     setFlat(true);
     setCheckable(true);
@@ -15,14 +16,17 @@ ArtFrameButton::ArtFrameButton(LMArtFrameFactory *catalogue, int group, int inde
 
 void ArtFrameButton::slot_pressed()
 {
-    m_catalogue->selectOutline(m_group, m_index);
+    m_design->selectOutline(m_group, m_index);
 }
 
 void ArtFrameButton::paintEvent(QPaintEvent *event)
 {
     QPushButton::paintEvent(event);
-    const LMArtFrameFactory::ConfigGroup *group = m_catalogue->group(m_group);
-    const QPainterPath *outline = m_catalogue->outlineOf(m_group, m_index);
+    LMArtFrameFactory *catalogue = m_design->catalogue();
+    if (!catalogue)
+        return;
+    const LMArtFrameFactory::ConfigGroup *group = catalogue->group(m_group);
+    const QPainterPath *outline = catalogue->outlineOf(m_group, m_index);
     if (!group || !outline || group->maxWidth <= 0 || group->maxHeight <= 0)
         return;
     QPainter painter(this);

@@ -2,13 +2,13 @@
 
 #include <QPushButton>
 
-class LMArtFrameFactory;
+class LMDesign;
 
 // One outline of the catalogue as a small picture, with its number.
 class ArtFrameButton : public QPushButton {
     Q_OBJECT
 public:
-    ArtFrameButton(LMArtFrameFactory *catalogue, int group, int index, QWidget *parent = nullptr);
+    ArtFrameButton(LMDesign *design, int group, int index, QWidget *parent = nullptr);
 
     int group() const { return m_group; }
     int index() const { return m_index; }
@@ -21,7 +21,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    LMArtFrameFactory *m_catalogue;
+    LMDesign *m_design;
     int m_group;
     int m_index;
 };

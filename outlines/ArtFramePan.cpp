@@ -1,25 +1,28 @@
 #include "outlines/ArtFramePan.h"
 
 #include "outlines/ArtFrameButton.h"
+#include "model/LMDesign.h"
 #include "model/outlines/LMArtFrameFactory.h"
 
 #include <QButtonGroup>
 
-ArtFramePan::ArtFramePan(LMArtFrameFactory *catalogue, int groupIndex, QButtonGroup *exclusive,
+ArtFramePan::ArtFramePan(LMDesign *design, int groupIndex, QButtonGroup *exclusive,
                          QWidget *parent)
-    : QWidget(parent), m_catalogue(catalogue), m_groupIndex(groupIndex), m_exclusive(exclusive)
+    : QWidget(parent), m_design(design), m_groupIndex(groupIndex), m_exclusive(exclusive)
 {
 }
 
 void ArtFramePan::showEvent(QShowEvent *event)
 {
-    const LMArtFrameFactory::ConfigGroup *group = m_catalogue->group(m_groupIndex);
+    LMArtFrameFactory *catalogue = m_design->catalogue();
+    const LMArtFrameFactory::ConfigGroup *group =
+        catalogue ? catalogue->group(m_groupIndex) : nullptr;
     if (group && m_buttons.size() < group->count()) {
         for (int i = int(m_buttons.size()); i < group->count(); ++i) {
-            auto *button = new ArtFrameButton(m_catalogue, m_groupIndex, i, this);
+            auto *button = new ArtFrameButton(m_design, m_groupIndex, i, this);
             m_exclusive->addButton(button);
-            button->setChecked(m_catalogue->currentGroup() == m_groupIndex &&
-                               m_catalogue->currentConfig() == i);
+            button->setChecked(m_design->outlineGroup() == m_groupIndex &&
+                               m_design->outlineIndex() == i);
             button->update();
             m_buttons << button;
         }

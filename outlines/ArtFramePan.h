@@ -4,7 +4,7 @@
 #include <QWidget>
 
 class ArtFrameButton;
-class LMArtFrameFactory;
+class LMDesign;
 class QButtonGroup;
 
 // One page of the outline catalogue: the outlines of one pouch size as a
@@ -15,7 +15,7 @@ public:
     static constexpr int MinColumnWidth = 40;
     static constexpr int RowHeight = 45;
 
-    ArtFramePan(LMArtFrameFactory *catalogue, int groupIndex, QButtonGroup *exclusive,
+    ArtFramePan(LMDesign *design, int groupIndex, QButtonGroup *exclusive,
                 QWidget *parent = nullptr);
 
     void layoutButtons();
@@ -28,7 +28,7 @@ protected:
 
 private:
     QList<ArtFrameButton *> m_buttons;
-    LMArtFrameFactory *m_catalogue;
+    LMDesign *m_design;
     int m_groupIndex;
     QButtonGroup *m_exclusive;
 };

@@ -1,16 +1,17 @@
 #include "outlines/LMScreenMsgHandlerArtFrame.h"
 
+#include "model/LMDesign.h"
 #include "model/outlines/LMArtFrameFactory.h"
 #include "outlines/LMScreenMsgHandlerArtFrameSetting.h"
 
-LMScreenMsgHandlerArtFrame::LMScreenMsgHandlerArtFrame(LMToolCanvas *view)
+LMScreenMsgHandlerArtFrame::LMScreenMsgHandlerArtFrame(LMToolEnvironment *view)
     : LMScreenMsgHandlerInf(view)
 {
 }
 
 bool LMScreenMsgHandlerArtFrame::containsDocPoint(const QPoint &docPos)
 {
-    const QPainterPath &outline = view()->outlinePath();
+    const QPainterPath &outline = view()->design().outlinePath();
     return !outline.isEmpty() &&
            outline.contains(view()->transform(Matrix::DocToOutline).map(QPointF(docPos)));
 }
@@ -27,9 +28,8 @@ void LMScreenMsgHandlerArtFrame::onMousePress(const QPoint &, const QPoint &docP
 void LMScreenMsgHandlerArtFrame::onMouseMove(const QPoint &, const QPoint &docPos)
 {
     if (m_dragging) {
-        view()->setOutlineOffset(view()->outlineOffset() + docPos - m_lastPos);
+        view()->design().setOutlineOffset(view()->design().outlineOffset() + docPos - m_lastPos);
         m_lastPos = docPos;
-        view()->markModified();
     }
     m_hovering = containsDocPoint(docPos);
     updateCursor();
@@ -56,27 +56,27 @@ void LMScreenMsgHandlerArtFrame::onDeactivate()
 
 QWidget *LMScreenMsgHandlerArtFrame::createSettingWidget(QWidget *parent)
 {
-    LMArtFrameFactory *catalogue = view()->catalogue();
-    if (!catalogue)
+    LMDesign *design = &view()->design();
+    if (!design->catalogue())
         return nullptr;
-    auto *panel = new LMScreenMsgHandlerArtFrameSetting(catalogue, parent);
-    panel->init(view()->outlineRotation(), view()->clipToOutline());
+    auto *panel = new LMScreenMsgHandlerArtFrameSetting(design, parent);
+    panel->init(design->outlineRotation(), design->clipToOutline());
     connect(panel, &LMScreenMsgHandlerArtFrameSetting::signal_rotationChanged, this,
             &LMScreenMsgHandlerArtFrame::slot_rotationChanged);
-    connect(panel, &LMScreenMsgHandlerArtFrameSetting::signal_clipChanged, view(),
-            &LMToolCanvas::setClipToOutline);
+    connect(panel, &LMScreenMsgHandlerArtFrameSetting::signal_clipChanged, design,
+            &LMDesign::setClipToOutline);
     // The context menu's choice and another outline chosen elsewhere show too.
-    connect(view(), &LMToolCanvas::signal_clipToOutlineChanged, panel,
+    connect(design, &LMDesign::clipToOutlineChanged, panel,
             &LMScreenMsgHandlerArtFrameSetting::setClipChecked);
-    connect(catalogue, &LMArtFrameFactory::signal_outlineChanged, panel,
-            &LMScreenMsgHandlerArtFrameSetting::markOutline);
+    connect(design, &LMDesign::outlineChanged, panel, [panel, design] {
+        panel->markOutline(design->outlineGroup(), design->outlineIndex());
+    });
     return panel;
 }
 
 void LMScreenMsgHandlerArtFrame::slot_rotationChanged(int degrees)
 {
-    view()->setOutlineRotation(degrees);
-    view()->markModified();
+    view()->design().setOutlineRotation(degrees);
 }
 
 void LMScreenMsgHandlerArtFrame::updateCursor()

@@ -7,7 +7,7 @@
 class LMScreenMsgHandlerArtFrame : public LMScreenMsgHandlerInf {
     Q_OBJECT
 public:
-    explicit LMScreenMsgHandlerArtFrame(LMToolCanvas *view);
+    explicit LMScreenMsgHandlerArtFrame(LMToolEnvironment *view);
 
     void onMousePress(const QPoint &widgetPos, const QPoint &docPos) override;
     void onMouseRelease(const QPoint &widgetPos, const QPoint &docPos) override;

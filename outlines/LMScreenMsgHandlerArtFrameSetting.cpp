@@ -3,6 +3,7 @@
 #include "base/LMLogging.h"
 #include "outlines/ArtFrameButton.h"
 #include "outlines/ArtFramePan.h"
+#include "model/LMDesign.h"
 #include "model/outlines/LMArtFrameFactory.h"
 
 #include <QAbstractButton>
@@ -19,9 +20,9 @@
 
 const int LMScreenMsgHandlerArtFrameSetting::CaptionLines[6] = {84, 85, 88, 89, 90, 91};
 
-LMScreenMsgHandlerArtFrameSetting::LMScreenMsgHandlerArtFrameSetting(LMArtFrameFactory *catalogue,
+LMScreenMsgHandlerArtFrameSetting::LMScreenMsgHandlerArtFrameSetting(LMDesign *design,
                                                                      QWidget *parent)
-    : LMSettingPanel(parent), m_catalogue(catalogue)
+    : LMSettingPanel(parent), m_design(design)
 {
     setObjectName(QStringLiteral("LMScreenMsgHandlerArtFrameSetting"));
     // The settings column's inner width: a long caption must not push the
@@ -88,11 +89,12 @@ void LMScreenMsgHandlerArtFrameSetting::rebuildPages()
         m_toolBox->removeItem(0);
         page->deleteLater();
     }
-    const int groups = m_catalogue ? m_catalogue->groupCount() : 0;
+    LMArtFrameFactory *catalogue = m_design->catalogue();
+    const int groups = catalogue ? catalogue->groupCount() : 0;
     for (int i = 0; i < groups; ++i)
-        m_toolBox->addItem(new ArtFramePan(m_catalogue, i, m_outlineButtons), QString());
-    if (m_catalogue)
-        m_toolBox->setCurrentIndex(qBound(0, m_catalogue->currentGroup(), groups - 1));
+        m_toolBox->addItem(new ArtFramePan(m_design, i, m_outlineButtons), QString());
+    if (groups > 0)
+        m_toolBox->setCurrentIndex(qBound(0, m_design->outlineGroup(), groups - 1));
     // Captions a point smaller, so the long ones fit the column. Set on the
     // tab buttons themselves: they shorten what does not fit by their own font.
     QFont caption = font();

@@ -4,7 +4,7 @@
 
 #include <QTimer>
 
-class LMArtFrameFactory;
+class LMDesign;
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
@@ -20,7 +20,7 @@ public:
     static constexpr int RotationDelayMs = 100;
     static const int CaptionLines[6];
 
-    LMScreenMsgHandlerArtFrameSetting(LMArtFrameFactory *catalogue, QWidget *parent = nullptr);
+    LMScreenMsgHandlerArtFrameSetting(LMDesign *design, QWidget *parent = nullptr);
 
     // The outline's rotation and whether only the pouch's inside shows.
     void init(int rotation, bool clipToOutline);
@@ -51,7 +51,7 @@ protected:
 private:
     void startDelay();
 
-    LMArtFrameFactory *m_catalogue;
+    LMDesign *m_design;
     QTimer m_timer;
     int m_rotation = 0;
     QLabel *m_title;

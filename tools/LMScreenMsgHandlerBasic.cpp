@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
-LMScreenMsgHandlerBasic::LMScreenMsgHandlerBasic(LMToolCanvas *view) : LMScreenMsgHandlerInf(view)
+LMScreenMsgHandlerBasic::LMScreenMsgHandlerBasic(LMToolEnvironment *view) : LMScreenMsgHandlerInf(view)
 {
 }
 

@@ -6,7 +6,7 @@
 class LMScreenMsgHandlerBasic : public LMScreenMsgHandlerInf {
     Q_OBJECT
 public:
-    explicit LMScreenMsgHandlerBasic(LMToolCanvas *view);
+    explicit LMScreenMsgHandlerBasic(LMToolEnvironment *view);
 
     void onActivate() override;
     void onDeactivate() override;

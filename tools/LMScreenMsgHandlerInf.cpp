@@ -3,7 +3,7 @@
 #include <QWidget>
 
 // Tools are children of the canvas widget, which finds them by name.
-LMScreenMsgHandlerInf::LMScreenMsgHandlerInf(LMToolCanvas *view)
+LMScreenMsgHandlerInf::LMScreenMsgHandlerInf(LMToolEnvironment *view)
     : QObject(view->widget()), m_view(view)
 {
 }
@@ -18,6 +18,7 @@ void LMScreenMsgHandlerInf::onKeyRelease(int) {}
 void LMScreenMsgHandlerInf::onKeyPress(int, const QString &) {}
 void LMScreenMsgHandlerInf::onInputMethod(const QString &) {}
 void LMScreenMsgHandlerInf::onEnter() {}
+void LMScreenMsgHandlerInf::onZoomChanged() {}
 void LMScreenMsgHandlerInf::onLeave() {}
 QWidget *LMScreenMsgHandlerInf::createSettingWidget(QWidget *)
 {

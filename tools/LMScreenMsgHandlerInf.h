@@ -4,19 +4,19 @@
 #include <QPoint>
 #include <QString>
 
-#include "tools/LMToolCanvas.h"
+#include "tools/LMToolEnvironment.h"
 
 class QWidget;
 
 // Base of every interactive tool. The canvas owns one handler per tool (named
-// by its object name) and forwards its events to the current one, with pointer
+// by its object name, made from the window's tool table) and forwards its events to the current one, with pointer
 // positions both in widget pixels and in document pixels.
 class LMScreenMsgHandlerInf : public QObject {
     Q_OBJECT
 public:
-    explicit LMScreenMsgHandlerInf(LMToolCanvas *view);
+    explicit LMScreenMsgHandlerInf(LMToolEnvironment *view);
 
-    LMToolCanvas *view() const { return m_view; }
+    LMToolEnvironment *view() const { return m_view; }
     bool isActive() const { return m_active; }
     void setActive(bool active) { m_active = active; }
 
@@ -31,6 +31,8 @@ public:
     virtual void onInputMethod(const QString &commitString);
     virtual void onEnter();
     virtual void onLeave();
+    // The current tool hears of a new zoom or page size.
+    virtual void onZoomChanged();
     // The tool's settings panel, or null when it has none.
     virtual QWidget *createSettingWidget(QWidget *parent);
 
@@ -41,7 +43,7 @@ protected:
     template <class Item, class Make> Item *currentItemOf(Make make);
 
 private:
-    LMToolCanvas *m_view;
+    LMToolEnvironment *m_view;
     bool m_active = false;
 };
 

@@ -7,7 +7,7 @@
 class LMScreenMsgHandlerPadding : public LMScreenMsgHandlerInf {
     Q_OBJECT
 public:
-    explicit LMScreenMsgHandlerPadding(LMToolCanvas *view) : LMScreenMsgHandlerInf(view) {}
+    explicit LMScreenMsgHandlerPadding(LMToolEnvironment *view) : LMScreenMsgHandlerInf(view) {}
 
     void onActivate() override { view()->setMarginToolActive(true); }
     void onDeactivate() override { view()->setMarginToolActive(false); }

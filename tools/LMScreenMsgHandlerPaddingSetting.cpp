@@ -1,7 +1,8 @@
 #include "tools/LMScreenMsgHandlerPaddingSetting.h"
 
 #include "tools/LMScreenMsgHandlerPadding.h"
-#include "tools/LMToolCanvas.h"
+#include "model/LMDesign.h"
+#include "tools/LMToolEnvironment.h"
 
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -18,12 +19,12 @@ enum { Left, Top, Right, Bottom };
 
 QWidget *LMScreenMsgHandlerPadding::createSettingWidget(QWidget *parent)
 {
-    return new LMScreenMsgHandlerPaddingSetting(view(), parent);
+    return new LMScreenMsgHandlerPaddingSetting(view()->design(), parent);
 }
 
-LMScreenMsgHandlerPaddingSetting::LMScreenMsgHandlerPaddingSetting(LMToolCanvas *view,
+LMScreenMsgHandlerPaddingSetting::LMScreenMsgHandlerPaddingSetting(LMDesign &design,
                                                                    QWidget *parent)
-    : LMSettingPanel(parent), m_view(view)
+    : LMSettingPanel(parent), m_design(design)
 {
     setObjectName(QStringLiteral("LMScreenMsgHandlerPaddingSetting"));
     auto *form = new QFormLayout(this);
@@ -46,8 +47,7 @@ LMScreenMsgHandlerPaddingSetting::LMScreenMsgHandlerPaddingSetting(LMToolCanvas 
     }
     slot_Init();
     // A new paper brings its own room for margins.
-    connect(m_view, &LMToolCanvas::signal_zoomChanged, this,
-            &LMScreenMsgHandlerPaddingSetting::slot_Init);
+    connect(&m_design, &LMDesign::paperChanged, this, &LMScreenMsgHandlerPaddingSetting::slot_Init);
     retranslate();
 }
 
@@ -60,8 +60,8 @@ void LMScreenMsgHandlerPaddingSetting::retranslate()
 
 void LMScreenMsgHandlerPaddingSetting::slot_Init()
 {
-    double mm[4];
-    m_view->margins(mm[Left], mm[Top], mm[Right], mm[Bottom]);
+    const std::array<double, 4> &margins = m_design.margins(); // top, left, bottom, right
+    const double mm[4] = {margins[1], margins[0], margins[3], margins[2]};
     for (int i = 0; i < 4; ++i) {
         const QSignalBlocker quiet(m_boxes[i]);
         m_boxes[i]->setMaximum(MostInches);
@@ -73,7 +73,7 @@ void LMScreenMsgHandlerPaddingSetting::slot_Init()
 void LMScreenMsgHandlerPaddingSetting::limitBoxes()
 {
     // The page in inches: 3 document pixels per millimetre.
-    const QRect page = m_view->pageRect();
+    const QRect page = m_design.page().rect();
     const double across[4] = {page.width() / 3.0 / MmPerInch, page.height() / 3.0 / MmPerInch,
                               page.width() / 3.0 / MmPerInch, page.height() / 3.0 / MmPerInch};
     for (int i = 0; i < 4; ++i) {
@@ -86,7 +86,7 @@ void LMScreenMsgHandlerPaddingSetting::limitBoxes()
 
 void LMScreenMsgHandlerPaddingSetting::slot_UpdatePadding()
 {
-    m_view->setMargins(m_boxes[Left]->value() * MmPerInch, m_boxes[Top]->value() * MmPerInch,
-                       m_boxes[Right]->value() * MmPerInch, m_boxes[Bottom]->value() * MmPerInch);
+    m_design.setMargins(m_boxes[Left]->value() * MmPerInch, m_boxes[Top]->value() * MmPerInch,
+                        m_boxes[Right]->value() * MmPerInch, m_boxes[Bottom]->value() * MmPerInch);
     limitBoxes();
 }

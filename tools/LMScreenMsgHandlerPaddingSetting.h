@@ -2,7 +2,7 @@
 
 #include "tools/LMSettingPanel.h"
 
-class LMToolCanvas;
+class LMDesign;
 class QDoubleSpinBox;
 class QLabel;
 
@@ -11,12 +11,12 @@ class QLabel;
 class LMScreenMsgHandlerPaddingSetting : public LMSettingPanel {
     Q_OBJECT
 public:
-    explicit LMScreenMsgHandlerPaddingSetting(LMToolCanvas *view, QWidget *parent = nullptr);
+    explicit LMScreenMsgHandlerPaddingSetting(LMDesign &design, QWidget *parent = nullptr);
 
 public Q_SLOTS:
-    // Shows the canvas's margins (also after a change of paper).
+    // Shows the design's margins (also after a change of paper).
     void slot_Init();
-    // Writes all four boxes to the canvas.
+    // Writes all four boxes to the design.
     void slot_UpdatePadding();
 
 protected:
@@ -25,7 +25,7 @@ protected:
 private:
     void limitBoxes();
 
-    LMToolCanvas *m_view;
+    LMDesign &m_design;
     QLabel *m_labels[4];
     QDoubleSpinBox *m_boxes[4]; // left, top, right, bottom
 };

@@ -135,10 +135,7 @@ LMFrameLayerInputs LMFrameLayer::inputsFor(const LMViewFlags &flags, const LMOut
     in.frame = shapes.frame;
     in.outer = shapes.outer;
     in.output = output;
-    in.outlineEditing = flags.outlineEditing();
-    in.outsidePrintable = flags.outsidePrintable();
     in.frameEffectOn = flags.frameEffectOn();
-    in.frameToolActive = flags.frameToolActive();
     in.frameTextOn = flags.frameTextOn();
     in.frameIndex = flags.frameIndex();
     in.textureTiled = flags.textureTiled();

@@ -43,7 +43,8 @@ public:
     };
 
     // The inputs for a design's flags, paths and texture; `output` for print
-    // and export, which never show the editing look.
+    // and export, which never show the editing look. The editing look's
+    // switches are the canvas's to set.
     static LMFrameLayerInputs inputsFor(const LMViewFlags &flags, const LMOutlineShapes &shapes,
                                         const QImage &texture, LMFrameTextSettings *text,
                                         bool output);

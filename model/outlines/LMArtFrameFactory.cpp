@@ -64,7 +64,6 @@ LMArtFrameFactory::LMArtFrameFactory(QObject *parent)
     : QObject(parent)
 {
     loadCatalogue();
-    selectOutline(0, 0);
 }
 
 LMArtFrameFactory::~LMArtFrameFactory() = default;
@@ -88,69 +87,39 @@ LMArtFrameFactory::ConfigGroup *LMArtFrameFactory::group(int index) const
     return index >= 0 && index < groupCount() ? m_groups[size_t(index)].get() : nullptr;
 }
 
-LMArtFrameFactory::Config *LMArtFrameFactory::currentConfigObject() const
+LMArtFrameFactory::Config *LMArtFrameFactory::configOf(int groupIndex, int index) const
 {
-    ConfigGroup *g = group(m_currentGroup);
-    return g ? g->configAt(m_currentConfig) : nullptr;
+    ConfigGroup *g = group(groupIndex);
+    return g ? g->configAt(index) : nullptr;
 }
 
-int LMArtFrameFactory::frameLevelCount() const
+int LMArtFrameFactory::frameLevelCount(int groupIndex, int index)
 {
-    const Config *config = currentConfigObject();
+    const Config *config = configOf(groupIndex, index);
     return config && !config->paths.isEmpty() ? int(config->paths.size()) - 1 : 0;
 }
 
 const QPainterPath *LMArtFrameFactory::outlineOf(int groupIndex, int index)
 {
-    ConfigGroup *g = group(groupIndex);
-    const Config *config = g ? g->configAt(index) : nullptr;
+    const Config *config = configOf(groupIndex, index);
     return config ? config->outline() : nullptr;
 }
 
-LMOutlineShapes LMArtFrameFactory::shapesOf(int groupIndex, int index, int level)
+LMOutlineShapes LMArtFrameFactory::shapesAt(int groupIndex, int index, int level)
 {
     LMOutlineShapes shapes;
-    ConfigGroup *g = group(groupIndex);
-    const Config *config = g ? g->configAt(index) : nullptr;
+    const Config *config = configOf(groupIndex, index);
     if (config && config->outline()) {
         shapes.outline = *config->outline();
-        // A level the outline does not have gives its widest, as on opening.
-        const int widest = int(config->paths.size()) - 1;
-        config->buildFrame(&shapes.frame, std::min(level, widest), &shapes.outer, nullptr);
+        config->buildFrame(&shapes.frame, level, &shapes.outer, &shapes.inner);
     }
     return shapes;
 }
 
-LMOutlineShapes LMArtFrameFactory::currentShapes() const
+LMOutlineShapes LMArtFrameFactory::shapesOf(int groupIndex, int index, int level)
 {
-    return {m_outlinePath, m_framePath, m_frameOuterPath};
-}
-
-void LMArtFrameFactory::setFrameLevel(int level)
-{
-    m_frameLevel = level;
-    rebuildShapes();
-}
-
-void LMArtFrameFactory::rebuildShapes()
-{
-    ConfigGroup *g = group(m_currentGroup);
-    if (!g || m_currentConfig < 0 || m_currentConfig >= g->count())
-        return;
-    if (const Config *config = g->configAt(m_currentConfig); config && config->outline()) {
-        m_outlinePath = *config->outline();
-        m_framePath = m_frameOuterPath = m_frameInnerPath = QPainterPath();
-        config->buildFrame(&m_framePath, m_frameLevel, &m_frameOuterPath, &m_frameInnerPath);
-    }
-    Q_EMIT signal_shapesChanged();
-}
-
-void LMArtFrameFactory::selectOutline(int groupIndex, int index)
-{
-    m_currentGroup = groupIndex;
-    m_currentConfig = index;
-    rebuildShapes();
-    Q_EMIT signal_outlineChanged(groupIndex, index);
+    const int widest = frameLevelCount(groupIndex, index);
+    return shapesAt(groupIndex, index, std::min(level, widest));
 }
 
 QPoint LMArtFrameFactory::centredOffset(const QPainterPath &outline, const QSize &page)

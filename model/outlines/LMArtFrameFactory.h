@@ -11,10 +11,9 @@
 #include <memory>
 #include <vector>
 
-// The catalogue of pouch outlines, grouped by pouch size, and the outline the
-// document uses with the frame ring of the chosen frame level. Outlines are
-// read from the catalogue files when first needed, and kept. A change of
-// outline or ring is announced; the canvas and the panels listen.
+// The catalogue of pouch outlines, grouped by pouch size. Outlines are read
+// from the catalogue files when first needed, and kept. Which outline a
+// design uses is the design's business.
 class LMArtFrameFactory : public QObject {
     Q_OBJECT
 public:
@@ -59,46 +58,25 @@ public:
     bool loadCatalogue();
     // The first catalogue file that could not be opened; empty when all were.
     const QString &failedFile() const { return m_failedFile; }
-    void selectOutline(int group, int index);
-    // The ring follows this frame level (the document's frameIndex).
-    void setFrameLevel(int level);
-    int frameLevel() const { return m_frameLevel; }
-    void rebuildShapes();
-    int frameLevelCount() const;
+    // How many frame levels outline `index` of `group` offers.
+    int frameLevelCount(int group, int index);
     const QPainterPath *outlineOf(int group, int index);
-    // The paths of any outline at any frame level, for output of a document
-    // that is not the one on screen; empty when the outline does not exist.
+    // The paths of an outline at a frame level; empty when the outline does
+    // not exist. A level the outline lacks gives no ring.
+    LMOutlineShapes shapesAt(int group, int index, int level);
+    // The same, but a level the outline lacks gives its widest ring, as files
+    // are read: what every output draws.
     LMOutlineShapes shapesOf(int group, int index, int level);
-    LMOutlineShapes currentShapes() const;
     // Where the outline's origin goes so that `outline` sits in the middle of
     // a page of `page` pixels (halves rounded up, as the page arithmetic does).
     static QPoint centredOffset(const QPainterPath &outline, const QSize &page);
 
-    const QPainterPath &outlinePath() const { return m_outlinePath; }
-    const QPainterPath &framePath() const { return m_framePath; }
-    const QPainterPath &frameOuterPath() const { return m_frameOuterPath; }
-    const QPainterPath &frameInnerPath() const { return m_frameInnerPath; }
     int groupCount() const { return int(m_groups.size()); }
     ConfigGroup *group(int index) const;
-    int currentGroup() const { return m_currentGroup; }
-    int currentConfig() const { return m_currentConfig; }
-
-Q_SIGNALS:
-    // Another outline was chosen; the paths already show it.
-    void signal_outlineChanged(int group, int index);
-    // The outline or its frame ring was rebuilt.
-    void signal_shapesChanged();
 
 private:
-    Config *currentConfigObject() const;
+    Config *configOf(int group, int index) const;
 
     std::vector<std::unique_ptr<ConfigGroup>> m_groups;
-    int m_currentGroup = 0;
-    int m_currentConfig = 0;
-    int m_frameLevel = 0;
     QString m_failedFile;
-    QPainterPath m_outlinePath;
-    QPainterPath m_framePath;
-    QPainterPath m_frameOuterPath;
-    QPainterPath m_frameInnerPath;
 };

@@ -9,7 +9,9 @@
 #include <QPrinter>
 #include <QTemporaryFile>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <sys/stat.h>
 
 namespace LMPrinting {
@@ -23,7 +25,7 @@ void setUp(QPrinter &printer, int paperId, bool landscape)
 }
 
 bool print(QPrinter &printer, const LMDocument &document, const LMOutlineShapes &shapes,
-           const Job &job, QString *error)
+           const LMOutputJob &job, QString *error)
 {
     QPainter painter;
     if (!painter.begin(&printer)) {
@@ -36,8 +38,8 @@ bool print(QPrinter &printer, const LMDocument &document, const LMOutlineShapes 
     }
     const QRectF sheet = printer.paperRect(QPrinter::DevicePixel);
     const double perMm = printer.resolution() / 25.4;
-    const QRectF target(sheet.left() + job.offsetMm.x() * perMm,
-                        sheet.top() + job.offsetMm.y() * perMm, sheet.width(), sheet.height());
+    const QRectF target(sheet.left() + job.printOffsetMm.x() * perMm,
+                        sheet.top() + job.printOffsetMm.y() * perMm, sheet.width(), sheet.height());
     if (job.strips)
         LMPageRenderer::paintStripSheet(painter, target, document);
     else
@@ -53,7 +55,7 @@ bool print(QPrinter &printer, const LMDocument &document, const LMOutlineShapes 
 }
 
 bool writePdf(const QString &path, const LMDocument &document, const LMOutlineShapes &shapes,
-              const Job &job, QString *error)
+              const LMOutputJob &job, QString *error)
 {
     const QFileInfo target(path);
     QTemporaryFile part(target.absoluteDir().filePath(QStringLiteral(".lumetra-XXXXXX.pdf")));
@@ -75,7 +77,8 @@ bool writePdf(const QString &path, const LMDocument &document, const LMOutlineSh
     if (std::rename(QFile::encodeName(part.fileName()).constData(),
                     QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
         if (error)
-            *error = QStringLiteral("%1 could not be written.").arg(QDir::toNativeSeparators(path));
+            *error = QStringLiteral("%1 could not be written: %2")
+                         .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
     part.setAutoRemove(false);

@@ -89,7 +89,7 @@ void TestDocumentFlows::undoStaysWithinTheOpenedDocument()
     QVERIFY(!path.isEmpty());
     QTest::mouseClick(ui()->btn_new, Qt::LeftButton);
     line(QPoint(100, 200), QPoint(300, 200)); // another drawing, unsaved
-    canvas()->setModifiedFlag(false);
+    design()->setModified(false);
     QVERIFY(m_window->openFile(path));
     const QImage opened = canvas()->rasterImage().copy();
     QTest::mouseClick(ui()->btn_return, Qt::LeftButton);
@@ -118,8 +118,8 @@ void TestDocumentFlows::undoAfterNewBringsThePageBackUnnamed()
 // command line.
 void TestDocumentFlows::commandLineOpenKeepsThePlacement()
 {
-    canvas()->setOutlineOffset(canvas()->outlineOffset() + QPoint(40, -30));
-    const QPoint placed = canvas()->outlineOffset();
+    design()->setOutlineOffset(design()->outlineOffset() + QPoint(40, -30));
+    const QPoint placed = design()->outlineOffset();
     const QString path = savedDesign();
     QVERIFY(!path.isEmpty());
     delete m_window;
@@ -127,8 +127,8 @@ void TestDocumentFlows::commandLineOpenKeepsThePlacement()
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     QTest::qWait(400);
-    QCOMPARE(canvas()->outlineOffset(), placed);
-    QVERIFY(!canvas()->flags().modified());
+    QCOMPARE(design()->outlineOffset(), placed);
+    QVERIFY(!design()->isModified());
 }
 
 void TestDocumentFlows::unchangedDesignStaysUnmarked_data()
@@ -165,7 +165,7 @@ void TestDocumentFlows::unchangedDesignStaysUnmarked()
         QTest::mouseClick(ui()->btn_new, Qt::LeftButton);
         QTest::mouseClick(ui()->btn_return, Qt::LeftButton);
     }
-    QVERIFY(!canvas()->flags().modified());
+    QVERIFY(!design()->isModified());
     QVERIFY(!m_window->windowTitle().startsWith(QLatin1Char('*')));
     QVERIFY(m_window->close()); // no prompt: it would hold the close until answered
 }
@@ -183,7 +183,7 @@ void TestDocumentFlows::paperChangeIsOneUndoStep()
     QTest::mouseClick(ui()->btn_return, Qt::LeftButton);
     QCOMPARE(canvas()->rasterImage().size(), QSize(648, 837));
     QVERIFY(!ui()->chk_horizonal->isChecked());
-    QVERIFY(!canvas()->flags().landscape());
+    QVERIFY(!design()->flags().landscape());
     QTest::mouseClick(ui()->btn_return, Qt::LeftButton);
     QCOMPARE(canvas()->rasterImage().size(), QSize(837, 648));
     QVERIFY(ui()->chk_horizonal->isChecked());
@@ -200,7 +200,7 @@ void TestDocumentFlows::keyboardCommands()
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     line(QPoint(100, 100), QPoint(300, 100));
-    canvas()->setModifiedFlag(false);
+    design()->setModified(false);
     // Wherever the focus is: on a check box, on a combo box.
     ui()->chk_horizonal->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::ControlModifier);
@@ -430,7 +430,7 @@ void TestDocumentFlows::selectToolLiftsAndUndoes()
     QCOMPARE(at(130, 75), QColor(Qt::white));  // lifted from here
     QCOMPARE(at(130, 275), QColor(Qt::black)); // to here
     QCOMPARE(at(250, 75), QColor(Qt::black));  // the rest of the line stays
-    QCOMPARE(canvas()->history().count(), 2);
+    QCOMPARE(design()->history().count(), 2);
     QTest::mouseClick(ui()->btn_return, Qt::LeftButton);
     QCOMPARE(canvas()->rasterImage(), before);
 }

@@ -89,9 +89,12 @@ void TestDocuments::cleanup()
 
 void TestDocuments::scribble(QColor colour)
 {
-    canvas()->rasterImage().fill(Qt::white);
-    for (int x = 100; x < 200; ++x)
-        canvas()->rasterImage().setPixelColor(x, 120, colour);
+    paint([colour](QPainter &painter) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.fillRect(painter.window(), Qt::white);
+        painter.setPen(colour);
+        painter.drawLine(100, 120, 199, 120);
+    });
     m_window->setModified();
 }
 
@@ -119,26 +122,26 @@ void TestDocuments::saveNewOpen()
     if (ui()->chk_horizonal->isChecked() != landscape)
         toggleLandscape();
     scribble();
-    m_window->artFrameFactory()->selectOutline(2, 4);
-    canvas()->setOutlineOffset(QPoint(200, 150));
-    canvas()->setOutlineRotation(30);
-    canvas()->frameTextSettings().setText(QStringLiteral("Grüße"));
+    m_window->design()->selectOutline(2, 4);
+    design()->setOutlineOffset(QPoint(200, 150));
+    design()->setOutlineRotation(30);
+    design()->setFrameText(QStringLiteral("Grüße"));
     const QSize page = canvas()->rasterImage().size();
     const QString file = path(QStringLiteral("card.lmx"));
 
     chooseFile(file);
     QVERIFY(m_window->saveDocument(false));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("card.lmx   Lumetra"));
-    QVERIFY(!canvas()->flags().modified());
+    QVERIFY(!design()->isModified());
 
     m_window->findChild<QPushButton *>(QStringLiteral("btn_new"))->click();
     QCOMPARE(m_window->windowTitle(), QStringLiteral("   Lumetra"));
     QCOMPARE(canvas()->rasterImage().pixelColor(150, 120), QColor(Qt::white));
-    QCOMPARE(m_window->artFrameFactory()->currentGroup(), 0);
+    QCOMPARE(design()->outlineGroup(), 0);
     // The page for the reopening starts from the other orientation.
     toggleLandscape();
     ui()->cob_pasesetting->setCurrentIndex(3);
-    canvas()->setModifiedFlag(false);
+    design()->setModified(false);
 
     QVERIFY(m_window->openFile(file));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("card.lmx   Lumetra"));
@@ -147,24 +150,24 @@ void TestDocuments::saveNewOpen()
     QCOMPARE(ui()->cob_pasesetting->currentIndex(), paperRow);
     QCOMPARE(canvas()->rasterImage().size(), page);
     QCOMPARE(canvas()->rasterImage().pixelColor(150, 120), QColor(Qt::red));
-    QCOMPARE(m_window->artFrameFactory()->currentGroup(), 2);
-    QCOMPARE(m_window->artFrameFactory()->currentConfig(), 4);
-    QCOMPARE(canvas()->outlineOffset(), QPoint(200, 150));
-    QCOMPARE(canvas()->flags().outlineRotation(), 30);
-    QCOMPARE(canvas()->frameTextSettings().text(), QStringLiteral("Grüße"));
-    QVERIFY(!canvas()->flags().modified());
+    QCOMPARE(design()->outlineGroup(), 2);
+    QCOMPARE(design()->outlineIndex(), 4);
+    QCOMPARE(design()->outlineOffset(), QPoint(200, 150));
+    QCOMPARE(design()->flags().outlineRotation(), 30);
+    QCOMPARE(design()->frameText().text(), QStringLiteral("Grüße"));
+    QVERIFY(!design()->isModified());
 }
 
 void TestDocuments::paperNotInTheTable()
 {
     ui()->cob_pasesetting->setCurrentIndex(7); // A4
-    LMDocument doc = canvas()->document();
+    LMDocument doc = design()->toDocument();
     doc.flags.setPaperId(77);
     QVERIFY(writeFile(QStringLiteral("odd.lmx"), LMDocumentFile::write(doc)));
-    canvas()->setModifiedFlag(false);
+    design()->setModified(false);
     QVERIFY(m_window->openFile(path(QStringLiteral("odd.lmx"))));
     QCOMPARE(ui()->cob_pasesetting->currentIndex(), 7); // the choice stays
-    QCOMPARE(canvas()->flags().paperId(), qint16(0));   // and the page is A4's
+    QCOMPARE(design()->flags().paperId(), qint16(0));   // and the page is A4's
 }
 
 void TestDocuments::failedLoadChangesNothing()
@@ -178,11 +181,7 @@ void TestDocuments::failedLoadChangesNothing()
     m_window->setCurrentPath(path(QStringLiteral("current.lmx")));
     scribble(Qt::green);
     const QString title = m_window->windowTitle();
-    const auto state = [this] { // the flags but the screen's render counter
-        LMViewFlags flags = canvas()->flags();
-        flags.setFrameStage(0);
-        return flags.toBytes();
-    };
+    const auto state = [this] { return design()->toDocument().flags.toBytes(); };
     const QByteArray flags = state();
     QList<QByteArray> broken;
     for (int cut : {4, 95, 96, 200, int(whole.size()) - 1})
@@ -219,7 +218,7 @@ void TestDocuments::saveFailuresKeepTheMark()
     QVERIFY(!m_window->saveDocument(false));
     // The table's line, and the system's reason below it.
     QCOMPARE(said, QStringLiteral("Can not open file!\nNot a directory"));
-    QVERIFY(canvas()->flags().modified());
+    QVERIFY(design()->isModified());
     QCOMPARE(m_window->windowTitle(), QStringLiteral("inside.lmx*   Lumetra"));
     // A name that is a folder.
     QVERIFY(QDir().mkpath(path(QStringLiteral("folder.lmx"))));
@@ -237,7 +236,7 @@ void TestDocuments::saveFailuresKeepTheMark()
     chooseFile(path(QStringLiteral("page.xyz")));
     QVERIFY(!m_window->saveDocument(true));
     QCOMPARE(said, QStringLiteral("Can not open file!\nLumetra writes no \"xyz\" images."));
-    QVERIFY(canvas()->flags().modified());
+    QVERIFY(design()->isModified());
     QCOMPARE(m_window->currentPath(), blocked);
     QVERIFY(!QFile::exists(path(QStringLiteral("page.xyz"))));
     // Saving over an existing design replaces it whole.
@@ -413,11 +412,11 @@ void TestDocuments::workStillBeingEditedIsAskedAbout()
 {
     QFETCH(QString, answer);
     QFETCH(bool, pageCleared);
-    canvas()->rasterImage().fill(Qt::white);
+    whitePage();
     ui()->d00->click();
-    canvas()->setModifiedFlag(false); // as just after a save
+    design()->setModified(false); // as just after a save
     drag(QPoint(100, 100), QPoint(300, 100), 1);
-    QVERIFY(!canvas()->flags().modified()); // still live, not applied
+    QVERIFY(!design()->isModified()); // still live, not applied
     const QString file = path(QStringLiteral("line.lmx"));
     QString asked;
     answerPrompt(answer, &asked);
@@ -529,9 +528,9 @@ void TestDocuments::importPicture()
 
 void TestDocuments::exportShowsTheCuttingLineOnly()
 {
-    canvas()->rasterImage().fill(Qt::white);
-    canvas()->setMargins(40, 40, 40, 40); // the outline crosses them: red on screen only
-    QVERIFY(canvas()->flags().outsidePrintable());
+    whitePage();
+    design()->setMargins(40, 40, 40, 40); // the outline crosses them: red on screen only
+    QVERIFY(design()->outsidePrintable());
     m_window->form()->d02->click();
     drag(QPoint(300, 300), QPoint(400, 400), 1);
     const QImage live = canvas()->grab().toImage();
@@ -542,7 +541,7 @@ void TestDocuments::exportShowsTheCuttingLineOnly()
     // The cutting line along the outline's top edge: black and white dashes.
     const QRectF box = canvas()
                            ->transform(Matrix::OutlineToDoc)
-                           .map(m_window->artFrameFactory()->outlinePath())
+                           .map(design()->outlinePath())
                            .boundingRect();
     const int x0 = int(box.center().x());
     int y = int(box.top()), dark = 0, light = 0, red = 0;

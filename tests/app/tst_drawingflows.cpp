@@ -82,7 +82,7 @@ void TestDrawingFlows::lineLandsOnDocumentPixels()
     drag(toWidget.map(QPoint(100, 100)), toWidget.map(end));
     QCOMPARE(at(200, 100), QColor(Qt::white)); // still live
     click(ui()->d01);
-    QCOMPARE(canvas()->history().index(), 0);
+    QCOMPARE(design()->history().index(), 0);
     double ink = 0;
     for (int row = 100 - 8; row <= 100 + 8; ++row)
         ink += (255 - qGray(at(200, row).rgb())) / 255.0;
@@ -168,7 +168,7 @@ void TestDrawingFlows::emptyItemsAreNoChange()
 {
     QFETCH(QString, button);
     QFETCH(QString, typed);
-    canvas()->setModifiedFlag(false);
+    design()->setModified(false);
     const QImage before = canvas()->rasterImage().copy();
     click(m_window->findChild<QPushButton *>(button));
     if (button == QLatin1String("d13")) {
@@ -176,9 +176,9 @@ void TestDrawingFlows::emptyItemsAreNoChange()
         QTest::keyClicks(canvas(), typed);
     }
     click(ui()->d01);
-    QCOMPARE(canvas()->history().count(), 0);
+    QCOMPARE(design()->history().count(), 0);
     QCOMPARE(canvas()->rasterImage(), before);
-    QVERIFY(!canvas()->flags().modified());
+    QVERIFY(!design()->isModified());
     QVERIFY(!m_window->windowTitle().contains(QLatin1Char('*')));
 }
 
@@ -190,7 +190,7 @@ void TestDrawingFlows::deleteDropsALiveLine()
     const QImage before = canvas()->rasterImage().copy();
     QTest::keyClick(canvas(), Qt::Key_Delete);
     QVERIFY(canvas()->liveItems().isEmpty());
-    QCOMPARE(canvas()->history().count(), 0);
+    QCOMPARE(design()->history().count(), 0);
     QCOMPARE(canvas()->rasterImage(), before);
 }
 
@@ -204,7 +204,7 @@ void TestDrawingFlows::lineEndsAndWholeLineMove()
     // Ends now at widget (100, 120) and (300, 220): the middle (200, 170) is doc (180, 145).
     QVERIFY(qGray(at(180, 145).rgb()) < 80);
     QCOMPARE(at(180, 75), QColor(Qt::white));
-    QCOMPARE(canvas()->history().count(), 1);
+    QCOMPARE(design()->history().count(), 1);
 }
 
 // Each pencil stroke is one step, applied on release; a click draws nothing.
@@ -215,24 +215,24 @@ void TestDrawingFlows::undoRedoSequence()
     QVERIFY(canvas()->liveItems().isEmpty());
     QCOMPARE(at(180, 75), QColor(Qt::blue));
     QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(400, 400));
-    QCOMPARE(canvas()->history().count(), 1);
+    QCOMPARE(design()->history().count(), 1);
     drag(QPoint(100, 200), QPoint(300, 200)); // step 1
-    QCOMPARE(canvas()->history().index(), 1);
+    QCOMPARE(design()->history().index(), 1);
     click(ui()->btn_return);
-    QCOMPARE(canvas()->history().index(), 0);
+    QCOMPARE(design()->history().index(), 0);
     QVERIFY(at(180, 75) != QColor(Qt::white));
     QCOMPARE(at(180, 175), QColor(Qt::white));
     click(ui()->btn_return);
-    QCOMPARE(canvas()->history().index(), -1);
+    QCOMPARE(design()->history().index(), -1);
     QCOMPARE(at(180, 75), QColor(Qt::white));
     click(ui()->btn_return); // nothing more to undo
-    QCOMPARE(canvas()->history().index(), -1);
+    QCOMPARE(design()->history().index(), -1);
     click(ui()->btn_redo);
     click(ui()->btn_redo);
-    QCOMPARE(canvas()->history().index(), 1);
+    QCOMPARE(design()->history().index(), 1);
     QVERIFY(at(180, 175) != QColor(Qt::white));
     click(ui()->btn_redo); // nothing more to redo
-    QCOMPARE(canvas()->history().index(), 1);
+    QCOMPARE(design()->history().index(), 1);
 }
 
 // Redo leaves the tool first: its live work is committed and its panel goes.
@@ -245,7 +245,7 @@ void TestDrawingFlows::redoLeavesNoToolAndNoButton()
     QPointer<QWidget> panel = m_window->settingsPanel();
     // Nothing to redo: nothing happens, the line stays live with its tool.
     click(ui()->btn_redo);
-    QCOMPARE(canvas()->history().count(), 1);
+    QCOMPARE(design()->history().count(), 1);
     QCOMPARE(canvas()->liveItems().size(), 1);
     QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("line"));
     QVERIFY(ui()->d00->isChecked());
@@ -254,14 +254,14 @@ void TestDrawingFlows::redoLeavesNoToolAndNoButton()
     // Undo commits the line first as step 1 and steps back over it, keeping
     // the tool; Redo brings it back and leaves no tool current.
     click(ui()->btn_return);
-    QCOMPARE(canvas()->history().index(), 0);
-    QCOMPARE(canvas()->history().count(), 2);
+    QCOMPARE(design()->history().index(), 0);
+    QCOMPARE(design()->history().count(), 2);
     QCOMPARE(at(180, 175), QColor(Qt::white));
     QVERIFY(canvas()->liveItems().isEmpty());
     QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("line"));
     click(ui()->btn_redo);
     QCOMPARE(at(180, 175), QColor(Qt::black));
-    QCOMPARE(canvas()->history().count(), 2);
+    QCOMPARE(design()->history().count(), 2);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!panel);
     QVERIFY(!canvas()->currentHandler());
@@ -270,7 +270,7 @@ void TestDrawingFlows::redoLeavesNoToolAndNoButton()
     QVERIFY(!ui()->btn_padding->isChecked());
     drag(QPoint(100, 300), QPoint(300, 300)); // canvas clicks do nothing now
     QCOMPARE(at(180, 275), QColor(Qt::white));
-    QCOMPARE(canvas()->history().count(), 2);
+    QCOMPARE(design()->history().count(), 2);
     click(ui()->d11); // until a tool button is pressed
     drag(QPoint(100, 300), QPoint(300, 300));
     QVERIFY(at(180, 275) != QColor(Qt::white));
@@ -282,7 +282,7 @@ void TestDrawingFlows::toolChangeCommitsPendingWork()
     drag(QPoint(100, 100), QPoint(300, 100));
     click(ui()->d13); // the text button
     QCOMPARE(at(180, 75), QColor(Qt::black));
-    QCOMPARE(canvas()->history().count(), 1);
+    QCOMPARE(design()->history().count(), 1);
     // What is live now is the text tool's own (empty) field, not the line.
     for (LMGraphFuncInf *item : canvas()->liveItems())
         QVERIFY(!dynamic_cast<LMGraphFuncLine *>(item));
@@ -301,7 +301,7 @@ void TestDrawingFlows::eraserWhitensWhatItSweeps()
     drag(QPoint(200, 60), QPoint(200, 140)); // straight across the stroke
     QCOMPARE(at(180, 75), QColor(Qt::white));
     QVERIFY(at(120, 75) != QColor(Qt::white));
-    QCOMPARE(canvas()->history().index(), 1);
+    QCOMPARE(design()->history().index(), 1);
     ui()->spin_size->setValue(40); // the cursor follows the zoom
     QCOMPARE(canvas()->cursor().pixmap().size(), QSize(4, 4));
 }
@@ -355,7 +355,7 @@ void TestDrawingFlows::rectangleThroughTheWindow()
     QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(500, 500)); // outside: applied
     QCOMPARE(at(100, 150), QColor(Qt::black));
     QCOMPARE(at(150, 150), QColor(Qt::white)); // filled with the white fill colour
-    QCOMPARE(canvas()->history().count(), 1);
+    QCOMPARE(design()->history().count(), 1);
 }
 
 void TestDrawingFlows::typingIntoATextField()
@@ -379,7 +379,7 @@ void TestDrawingFlows::typingIntoATextField()
             2 * QFontMetrics(item->font).height());
     QTest::keyClick(canvas(), Qt::Key_Escape); // editing ends, the text stays
     QVERIFY(canvas()->liveItems().isEmpty());
-    QCOMPARE(canvas()->history().count(), 1);
+    QCOMPARE(design()->history().count(), 1);
     int yellow = 0;
     for (int y = 100; y < 260; ++y)
         for (int x = 100; x < 300; ++x)

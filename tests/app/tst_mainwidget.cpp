@@ -3,6 +3,7 @@
 #include "app/LMResources.h"
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMGraphView.h"
+#include "model/LMDesign.h"
 #include "ui_LMMainWidget.h"
 
 #include <QApplication>
@@ -75,9 +76,9 @@ void TestMainWidget::startState()
     QCOMPARE(ui->cob_pasesetting->currentIndex(), 0); // Letter
     QVERIFY(ui->chk_horizonal->isChecked());
     QCOMPARE(view->rasterImage().size(), QSize(837, 648));
-    QCOMPARE(view->flags().paperId(), qint16(2));
-    QVERIFY(view->flags().landscape());
-    QVERIFY(!view->flags().modified());
+    QCOMPARE(m_window->design()->flags().paperId(), qint16(2));
+    QVERIFY(m_window->design()->flags().landscape());
+    QVERIFY(!m_window->design()->isModified());
     QCOMPARE(m_window->windowTitle(), QStringLiteral("   Lumetra"));
     QVERIFY(ui->d01->isChecked()); // the hand tool is current at start
 }
@@ -120,12 +121,12 @@ void TestMainWidget::pageControls()
     LMGraphView *view = m_window->graphView();
     QCOMPARE(view->rasterImage().size(), raster);
     QCOMPARE(view->size(), widget);
-    QCOMPARE(view->flags().paperId(), qint16(paperId));
-    QCOMPARE(view->flags().landscape(), landscape);
+    QCOMPARE(m_window->design()->flags().paperId(), qint16(paperId));
+    QCOMPARE(m_window->design()->flags().landscape(), landscape);
     QVERIFY(!resized.isEmpty());
     // Another paper or orientation changes the design; a zoom alone does not.
     const bool changed = paper != 0 || !landscape;
-    QCOMPARE(view->flags().modified(), changed);
+    QCOMPARE(m_window->design()->isModified(), changed);
     QCOMPARE(m_window->windowTitle().startsWith(QStringLiteral("*")), changed);
 }
 

@@ -2,6 +2,7 @@
 #include "app/LMMainWidget.h"
 #include "app/LMResources.h"
 #include "canvas/LMGraphView.h"
+#include "model/LMDesign.h"
 #include "model/LMTransformCache.h"
 #include "model/outlines/LMArtFrameFactory.h"
 #include "tools/LMScreenMsgHandlerInf.h"
@@ -34,6 +35,7 @@ private Q_SLOTS:
 
 private:
     LMGraphView *canvas() const { return m_window->graphView(); }
+    LMDesign *design() const { return m_window->design(); }
     Ui::LMMainWidget *ui() const { return m_window->form(); }
     QWidget *panel() const { return m_window->settingsPanel(); }
     template <class T> T *in(const char *name) const
@@ -63,7 +65,7 @@ void TestOutputFlows::init()
 
 void TestOutputFlows::cleanup()
 {
-    canvas()->setModifiedFlag(false);
+    design()->setModified(false);
     delete m_window;
 }
 
@@ -92,20 +94,19 @@ QRect TestOutputFlows::ink() const
 void TestOutputFlows::marginsInInches()
 {
     QTest::mouseClick(ui()->btn_padding, Qt::LeftButton);
-    QVERIFY(canvas()->flags().marginToolActive());
+    QVERIFY(canvas()->marginToolActive());
     auto *left = in<QDoubleSpinBox>("sp_left");
     QVERIFY(left);
     for (const char *name : {"sp_left", "sp_top", "sp_right", "sp_bottom"})
         QCOMPARE(in<QDoubleSpinBox>(name)->text(), QStringLiteral("0.39 Inch"));
     left->setValue(0.8);
     Q_EMIT left->editingFinished();
-    double l, t, r, b;
-    canvas()->getMargins(l, t, r, b);
-    QCOMPARE(l, 0.8 * 25.4);
-    QCOMPARE(t, 0.39 * 25.4);
-    QCOMPARE(r, 0.39 * 25.4);
+    const std::array<double, 4> &mm = design()->margins(); // top, left, bottom, right
+    QCOMPARE(mm[1], 0.8 * 25.4);
+    QCOMPARE(mm[0], 0.39 * 25.4);
+    QCOMPARE(mm[3], 0.39 * 25.4);
     // B10 is 32 mm wide: left and right together must leave room.
-    canvas()->setMargins(10, 10, 10, 10);
+    design()->setMargins(10, 10, 10, 10);
     const int b10 = ui()->cob_pasesetting->findText(QStringLiteral("B10"));
     QVERIFY(b10 >= 0);
     ui()->chk_horizonal->setChecked(false);
@@ -115,7 +116,7 @@ void TestOutputFlows::marginsInInches()
     left->setValue(1.0);
     QVERIFY(left->value() + in<QDoubleSpinBox>("sp_right")->value() < 32 / 25.4);
     QTest::mouseClick(ui()->d01, Qt::LeftButton);
-    QVERIFY(!canvas()->flags().marginToolActive());
+    QVERIFY(!canvas()->marginToolActive());
 }
 
 void TestOutputFlows::fittingLiftsAndLandsAsOneStep_data()
@@ -149,7 +150,7 @@ void TestOutputFlows::fittingLiftsAndLandsAsOneStep()
     } else {
         const QRect box = canvas()
                               ->transform(Matrix::OutlineToDoc)
-                              .map(canvas()->outlinePath())
+                              .map(design()->outlinePath())
                               .boundingRect()
                               .toAlignedRect();
         const QRect now = ink();
@@ -178,7 +179,7 @@ void TestOutputFlows::printDialog()
 {
     QFETCH(bool, accept);
     drawLine();
-    canvas()->setModifiedFlag(false);
+    design()->setModified(false);
     QTest::mouseClick(ui()->d00, Qt::LeftButton);
     QTest::mousePress(canvas(), Qt::LeftButton, {}, QPoint(120, 400));
     QTest::mouseMove(canvas(), QPoint(300, 400));
@@ -207,7 +208,7 @@ void TestOutputFlows::printDialog()
     QVERIFY(menu);
     menu->actions().first()->trigger();
     QVERIFY(canvas()->liveItems().isEmpty()); // the second line was committed
-    QVERIFY(canvas()->flags().modified());    // by that commit
+    QVERIFY(design()->isModified());    // by that commit
     QCOMPARE(warned, QString());
     QCOMPARE(QFile::exists(file), accept);
     if (accept)

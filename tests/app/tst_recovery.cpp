@@ -4,6 +4,7 @@
 #include "app/LMResources.h"
 #include "app/LMSaveDialog.h"
 #include "canvas/LMGraphView.h"
+#include "model/LMDesign.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -12,6 +13,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QPainter>
 #include <QTest>
 
 #include <cstdio>
@@ -19,12 +21,15 @@
 namespace {
 const QColor Stroke(200, 30, 30);
 
-// One change as the canvas makes it: pixels on the page, then the announcement.
+// One change as a drawing tool makes it: a line committed into the page.
 void change(LMGraphView *canvas, int n)
 {
-    for (int x = 100; x < 200; ++x)
-        canvas->rasterImage().setPixelColor(x, 100 + 5 * n, Stroke);
-    canvas->markModified();
+    canvas->design().paintPage([n](QPainter &painter) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(Stroke);
+        painter.drawLine(100, 100 + 5 * n, 199, 100 + 5 * n);
+        return true;
+    });
 }
 
 QStringList copiesIn(const QString &folder)
@@ -170,7 +175,7 @@ void TestRecovery::killedSessionIsOffered()
     QCOMPARE(canvas->rasterImage().pixelColor(150, 100 + 5 * lastRow) == Stroke, restore);
     // Restored work is unnamed and modified, kept by this session from now
     // on; the old copy is gone either way.
-    QCOMPARE(canvas->flags().modified(), restore);
+    QCOMPARE(window.design()->isModified(), restore);
     QVERIFY(window.currentPath().isEmpty());
     QCOMPARE(window.windowTitle().contains(QLatin1Char('*')), restore);
     const QStringList now = copiesIn(folder);

@@ -1,3 +1,4 @@
+#include "../common/MakeCanvas.h"
 #include "../common/ModalAnswer.h"
 #include "app/LMResources.h"
 #include "app/QVTLanguageManager.h"
@@ -16,7 +17,7 @@ namespace {
 class ProbeTool : public LMScreenMsgHandlerInf {
 public:
     explicit ProbeTool(LMGraphView *view, const QString &name)
-        : LMScreenMsgHandlerInf(view->toolCanvas())
+        : LMScreenMsgHandlerInf(view->toolEnvironment())
     {
         setObjectName(name);
     }
@@ -45,7 +46,7 @@ private:
 // A live item that fills a widget rectangle with blue.
 class BlueBox : public LMGraphFuncInf {
 public:
-    void paintPreview(QPainter *painter, LMToolCanvas *) override
+    void paintPreview(QPainter *painter, LMToolEnvironment *) override
     {
         painter->fillRect(QRect(300, 200, 10, 10), Qt::blue);
     }
@@ -80,9 +81,9 @@ void TestGraphView::initTestCase()
 
 void TestGraphView::init()
 {
-    m_view = new LMGraphView(nullptr);
+    m_view = makeCanvas();
     m_view->setPage(837, 648, 1.0);
-    m_view->setModifiedFlag(false);
+    m_view->design().setModified(false);
 }
 
 void TestGraphView::cleanup()
@@ -117,17 +118,20 @@ void TestGraphView::widgetSize()
 
 void TestGraphView::setPageKeepsCropsAndExtends()
 {
-    QImage &raster = m_view->rasterImage();
-    raster.setPixelColor(5, 5, Qt::red);
-    raster.setPixelColor(800, 600, Qt::red);
+    m_view->design().paintPage([](QPainter &painter) {
+        painter.fillRect(5, 5, 1, 1, Qt::red);
+        painter.fillRect(800, 600, 1, 1, Qt::red);
+        return true;
+    });
+    m_view->design().setModified(false);
 
     m_view->setPage(837, 648, 0.4); // zoom only
     QCOMPARE(m_view->rasterImage().pixelColor(5, 5), QColor(Qt::red));
     QCOMPARE(m_view->rasterImage().pixelColor(800, 600), QColor(Qt::red));
-    QVERIFY(!m_view->flags().modified()); // only a size change marks the design
+    QVERIFY(!m_view->design().isModified()); // only a size change marks the design
 
     m_view->setPage(444, 630, 0.4); // smaller: cropped at the right and bottom
-    QVERIFY(m_view->flags().modified());
+    QVERIFY(m_view->design().isModified());
     QCOMPARE(m_view->rasterImage().size(), QSize(444, 630));
     QCOMPARE(m_view->rasterImage().pixelColor(5, 5), QColor(Qt::red));
 
@@ -153,12 +157,11 @@ void TestGraphView::printableRect()
 {
     QFETCH(QList<double>, margins);
     QFETCH(QRect, expected);
-    m_view->setMargins(margins[0], margins[1], margins[2], margins[3]);
-    QCOMPARE(m_view->printableRect(m_view->rasterImage().rect()), expected);
-    double l, t, r, b;
-    m_view->getMargins(l, t, r, b);
-    QCOMPARE(QList<double>({l, t, r, b}), margins);
-    QVERIFY(!m_view->flags().outsidePrintable()); // no outline placed yet
+    m_view->design().setMargins(margins[0], margins[1], margins[2], margins[3]);
+    QCOMPARE(m_view->design().printableRect(), expected);
+    const std::array<double, 4> &kept = m_view->design().margins(); // top, left, bottom, right
+    QCOMPARE(QList<double>({kept[1], kept[0], kept[3], kept[2]}), margins);
+    QVERIFY(!m_view->design().outsidePrintable()); // no outline placed yet
 }
 
 // Switching tools, then pointer and keys reach only the current tool, with
@@ -211,10 +214,10 @@ void TestGraphView::eventsReachTheCurrentTool()
 void TestGraphView::paintsPageRasterItemsAndGuide()
 {
     m_view->setPage(837, 648, 0.5);
-    m_view->rasterImage().fill(Qt::white);
-    QPainter p(&m_view->rasterImage());
-    p.fillRect(QRect(100, 100, 100, 100), Qt::red);
-    p.end();
+    m_view->design().paintPage([](QPainter &painter) {
+        painter.fillRect(QRect(100, 100, 100, 100), Qt::red);
+        return true;
+    });
     m_view->addLiveItem(new BlueBox);
     const QImage shot = m_view->grab().toImage();
 
@@ -235,20 +238,25 @@ void TestGraphView::paintsPageRasterItemsAndGuide()
 
 void TestGraphView::clearDocumentKeepsThePage()
 {
-    m_view->setLandscape(true);
-    m_view->setPaperId(9);
-    m_view->setClipToOutline(true);
-    m_view->setModifiedFlag(true);
-    m_view->rasterImage().fill(Qt::black);
+    LMDesign &design = m_view->design();
+    design.setPaper(9, true, QSize(837, 648));
+    design.setClipToOutline(true);
+    design.setFrameLevel(3);
+    design.setStripCount(2);
+    design.paintPage([](QPainter &painter) {
+        painter.fillRect(painter.window(), Qt::black);
+        return true;
+    });
+    QVERIFY(design.isModified());
     m_view->clearDocument();
     QCOMPARE(m_view->rasterImage().pixelColor(400, 300), QColor(Qt::white));
     QCOMPARE(m_view->rasterImage().size(), QSize(837, 648));
-    QVERIFY(m_view->flags().landscape());
-    QCOMPARE(m_view->flags().paperId(), qint16(9));
-    QVERIFY(!m_view->flags().clipToOutline());
-    QVERIFY(!m_view->flags().modified());
-    QCOMPARE(m_view->flags().frameIndex(), 1);
-    QCOMPARE(m_view->flags().stripCount(), 1);
+    QVERIFY(design.landscape());
+    QCOMPARE(design.paperId(), 9);
+    QVERIFY(!design.clipToOutline());
+    QVERIFY(!design.isModified());
+    QCOMPARE(design.frameLevel(), 1);
+    QCOMPARE(design.flags().stripCount(), 1);
 }
 
 QTEST_MAIN(TestGraphView)

@@ -27,7 +27,7 @@ private Q_SLOTS:
 private:
     // A design on `row` with a red square at page pixels 30..59.
     LMDocument design(int row, bool landscape) const;
-    QString pdf(const LMDocument &doc, const LMPrinting::Job &job = {});
+    QString pdf(const LMDocument &doc, const LMOutputJob &job = {});
     QImage rendered(const QString &pdfPath, int dpi) const;
 
     QTemporaryDir m_dir;
@@ -55,7 +55,7 @@ LMDocument TestPrinting::design(int row, bool landscape) const
     return doc;
 }
 
-QString TestPrinting::pdf(const LMDocument &doc, const LMPrinting::Job &job)
+QString TestPrinting::pdf(const LMDocument &doc, const LMOutputJob &job)
 {
     const QString path = m_dir.filePath(QStringLiteral("out%1.pdf").arg(++m_count));
     QString error;
@@ -120,8 +120,8 @@ void TestPrinting::contentLandsInPlace_data()
 void TestPrinting::contentLandsInPlace()
 {
     QFETCH(QPointF, offsetMm);
-    LMPrinting::Job job;
-    job.offsetMm = offsetMm;
+    LMOutputJob job;
+    job.printOffsetMm = offsetMm;
     const QImage page = rendered(pdf(design(0, true), job), 300);
     QVERIFY(!page.isNull());
     const double perMm = 300 / 25.4;
@@ -174,7 +174,7 @@ void TestPrinting::stripSheetPage()
 {
     LMDocument doc = design(0, true);
     doc.flags.setStripCount(2);
-    LMPrinting::Job job;
+    LMOutputJob job;
     job.strips = true;
     const QImage sheet = rendered(pdf(doc, job), 150);
     const double perPixel = 150 / 25.4 / 3;

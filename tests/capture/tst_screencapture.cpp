@@ -2,6 +2,7 @@
 #include "app/LMMainWidget.h"
 #include "app/LMResources.h"
 #include "canvas/LMGraphView.h"
+#include "model/LMDesign.h"
 #include "capture/LMScreenshotDialog.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 #include "ui_LMMainWidget.h"
@@ -78,7 +79,7 @@ void TestScreenCapture::captureIntoTheDesign()
     QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), expected);
     // Placed at the page's corner at its own size, pixel for pixel.
     QCOMPARE(after.copy(QRect(QPoint(0, 0), region.size())), expected);
-    QVERIFY(window.graphView()->flags().modified());
+    QVERIFY(window.design()->isModified());
 }
 
 QTEST_MAIN(TestScreenCapture)

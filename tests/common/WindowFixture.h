@@ -3,10 +3,15 @@
 #include "ModalAnswer.h"
 #include "app/LMMainWidget.h"
 #include "canvas/LMGraphView.h"
+#include "model/LMDesign.h"
+#include "model/output/LMOutput.h"
 #include "ui_LMMainWidget.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPainter>
+
+#include <functional>
 #include <QTest>
 
 // The real main window, shown, for tests that drive it as a user does.
@@ -20,14 +25,38 @@ protected:
     }
     void closeWindow()
     {
-        canvas()->setModifiedFlag(false); // nothing to ask about on the way out
+        design()->setModified(false); // nothing to ask about on the way out
         delete m_window;
         m_window = nullptr;
     }
 
     LMGraphView *canvas() const { return m_window->graphView(); }
+    LMDesign *design() const { return m_window->design(); }
     Ui::LMMainWidget *ui() const { return m_window->form(); }
     QColor at(int x, int y) const { return canvas()->rasterImage().pixelColor(x, y); }
+
+    // The picture an image written now would hold.
+    QImage exported() const
+    {
+        return LMOutput::render(design()->toDocument(), design()->outputShapes(),
+                                canvas()->fileJob());
+    }
+    // Paints straight into the page, as a drawing tool commits: one undo step.
+    void paint(const std::function<void(QPainter &)> &draw) const
+    {
+        design()->paintPage([&](QPainter &painter) {
+            draw(painter);
+            return true;
+        });
+    }
+    // A white page, the step only taken when the page was not white already.
+    void whitePage() const
+    {
+        QImage white(canvas()->rasterImage().size(), canvas()->rasterImage().format());
+        white.fill(Qt::white);
+        if (canvas()->rasterImage() != white)
+            paint([](QPainter &painter) { painter.fillRect(painter.window(), Qt::white); });
+    }
 
     // A left-button drag on the canvas, widget pixels, in `steps` moves.
     void drag(const QPoint &from, const QPoint &to, int steps = 4) const

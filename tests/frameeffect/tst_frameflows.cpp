@@ -67,7 +67,7 @@ void TestFrameFlows::cleanup()
 
 QPoint TestFrameFlows::ringPoint()
 {
-    const QPainterPath ring = canvas()->catalogue()->currentShapes().frame;
+    const QPainterPath ring = design()->shapes().frame;
     const QRectF box = ring.boundingRect();
     // Straight down from the top edge until inside the ring.
     QPointF p(box.center().x(), box.top());
@@ -92,25 +92,25 @@ void TestFrameFlows::textureOnTheRingAndBackFromAFile()
     QFETCH(int, scale);
     QTest::mouseClick(ui()->b1, Qt::LeftButton);
     QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("border"));
-    QVERIFY(canvas()->flags().frameToolActive());
+    QVERIFY(canvas()->frameToolActive());
     QTest::mouseClick(in<QPushButton>("btn_wood1"), Qt::LeftButton);
-    QVERIFY(canvas()->flags().frameEffectOn());
+    QVERIFY(design()->flags().frameEffectOn());
     QVERIFY(in<QCheckBox>("chk_useborder")->isChecked());
-    QCOMPARE(canvas()->textureName(), QStringLiteral("wood1"));
-    QVERIFY(canvas()->flags().modified());
+    QCOMPARE(design()->textureName(), QStringLiteral("wood1"));
+    QVERIFY(design()->isModified());
     if (tiled) {
         QTest::mouseClick(in<QRadioButton>("r_copy"), Qt::LeftButton);
         in<QSlider>("slider_size")->setValue(scale);
     }
     in<QComboBox>("cob_n")->setCurrentIndex(3); // 24 mm
-    QCOMPARE(canvas()->flags().frameIndex(), 4);
+    QCOMPARE(design()->flags().frameIndex(), 4);
     QTest::mouseClick(in<QCheckBox>("chk_usetext"), Qt::LeftButton);
     in<QLineEdit>("frameTextEdt")->setText(QStringLiteral("EMMA 2026"));
-    QCOMPARE(canvas()->flags().textureTiled(), tiled);
-    QCOMPARE(canvas()->flags().textureScale(), scale);
+    QCOMPARE(design()->flags().textureTiled(), tiled);
+    QCOMPARE(design()->flags().textureScale(), scale);
 
     // The export shows walnut on the ring and the text on it, not white.
-    const QImage page = canvas()->exportImage();
+    const QImage page = exported();
     const QColor ring = page.pixelColor(ringPoint());
     QVERIFY2(ring.lightness() < 200 && ring.red() > ring.blue(), qPrintable(ring.name()));
     int red = 0;
@@ -123,18 +123,18 @@ void TestFrameFlows::textureOnTheRingAndBackFromAFile()
     m_window->setCurrentPath(file);
     QVERIFY(m_window->saveDocument(false));
     QTest::mouseClick(ui()->d01, Qt::LeftButton);
-    canvas()->setModifiedFlag(false);
+    design()->setModified(false);
     m_window->on_btn_new_clicked();
-    QVERIFY(!canvas()->flags().frameEffectOn());
+    QVERIFY(!design()->flags().frameEffectOn());
     QVERIFY(m_window->openFile(file));
-    QCOMPARE(canvas()->textureName(), QStringLiteral("wood1"));
-    QCOMPARE(canvas()->frameTexture().size(), QSize(512, 384));
-    QVERIFY(canvas()->flags().frameEffectOn());
-    QCOMPARE(canvas()->flags().textureTiled(), tiled);
-    QCOMPARE(canvas()->flags().textureScale(), scale);
-    QCOMPARE(canvas()->flags().frameIndex(), 4);
-    QCOMPARE(canvas()->frameTextSettings().text(), QStringLiteral("EMMA 2026"));
-    QVERIFY(!canvas()->flags().modified());
+    QCOMPARE(design()->textureName(), QStringLiteral("wood1"));
+    QCOMPARE(design()->texture().size(), QSize(512, 384));
+    QVERIFY(design()->flags().frameEffectOn());
+    QCOMPARE(design()->flags().textureTiled(), tiled);
+    QCOMPARE(design()->flags().textureScale(), scale);
+    QCOMPARE(design()->flags().frameIndex(), 4);
+    QCOMPARE(design()->frameText().text(), QStringLiteral("EMMA 2026"));
+    QVERIFY(!design()->isModified());
     // An open panel reads the loaded design.
     QTest::mouseClick(ui()->b1, Qt::LeftButton);
     QCOMPARE(in<QLineEdit>("frameTextEdt")->text(), QStringLiteral("EMMA 2026"));
@@ -152,9 +152,9 @@ void TestFrameFlows::userPictureAsTexture()
     chooseFile(file);
     QTest::mouseClick(in<QPushButton>("btn_load"), Qt::LeftButton);
     // A picture is no built-in texture: no texture button stays checked.
-    QCOMPARE(canvas()->textureName(), QString());
+    QCOMPARE(design()->textureName(), QString());
     QVERIFY(!in<QPushButton>("btn_metal2")->isChecked());
-    QCOMPARE(canvas()->exportImage().pixelColor(ringPoint()), QColor(10, 200, 30));
+    QCOMPARE(exported().pixelColor(ringPoint()), QColor(10, 200, 30));
 
     const QString design = path(QStringLiteral("grass.lmx"));
     QVERIFY(canvas()->save(design));
@@ -176,10 +176,10 @@ void TestFrameFlows::widthListFollowsTheOutline()
     auto *widths = in<QComboBox>("cob_n");
     QCOMPARE(widths->count(), 5);
     QCOMPARE(widths->itemText(4), QStringLiteral("36mm"));
-    canvas()->catalogue()->selectOutline(2, 0); // a card
+    design()->selectOutline(2, 0); // a card
     QCOMPARE(widths->count(), 3);
     QCOMPARE(widths->itemText(2), QStringLiteral("12mm"));
-    canvas()->catalogue()->selectOutline(0, 0);
+    design()->selectOutline(0, 0);
     QCOMPARE(widths->count(), 5);
 }
 
@@ -194,21 +194,21 @@ void TestFrameFlows::panelShowsWhatApplies()
     QCOMPARE(in<QLabel>("label_2")->text(), QStringLiteral("30"));
     QTest::mouseClick(in<QRadioButton>("r_expand"), Qt::LeftButton);
     QVERIFY(!in<QWidget>("size_w")->isVisibleTo(p));
-    QVERIFY(!canvas()->flags().textureTiled());
+    QVERIFY(!design()->flags().textureTiled());
     // Frame effect off: the text and the width are out of reach.
     QTest::mouseClick(in<QPushButton>("btn_metal0"), Qt::LeftButton);
     QVERIFY(in<QCheckBox>("chk_usetext")->isEnabled());
     QTest::mouseClick(in<QCheckBox>("chk_useborder"), Qt::LeftButton);
-    QVERIFY(!canvas()->flags().frameEffectOn());
+    QVERIFY(!design()->flags().frameEffectOn());
     QVERIFY(!in<QCheckBox>("chk_usetext")->isEnabled());
     QVERIFY(!in<QWidget>("w_num")->isEnabled());
     QVERIFY(!in<QWidget>("edt_text")->isEnabled());
     // One colour: the ring shows it; the strip controls belong to the other mode.
     in<KVCLIENT_ColorComboBox>("colorW")->setColor(QColor(200, 0, 200));
-    QVERIFY(canvas()->flags().frameEffectOn());
-    QCOMPARE(canvas()->textureName(), QStringLiteral("color"));
+    QVERIFY(design()->flags().frameEffectOn());
+    QCOMPARE(design()->textureName(), QStringLiteral("color"));
     QVERIFY(in<QPushButton>("btn_color")->isChecked());
-    QCOMPARE(canvas()->exportImage().pixelColor(ringPoint()), QColor(200, 0, 200));
+    QCOMPARE(exported().pixelColor(ringPoint()), QColor(200, 0, 200));
     QVERIFY(!in<QWidget>("w1")->isVisibleTo(p));
     QVERIFY(!in<QSpinBox>("spin_n")->isVisibleTo(p));
 }
@@ -219,21 +219,21 @@ void TestFrameFlows::frameToolDragsTheOutlineByItsRing()
 {
     QTest::mouseClick(ui()->b1, Qt::LeftButton);
     QTest::mouseClick(in<QPushButton>("btn_metal0"), Qt::LeftButton);
-    canvas()->setModifiedFlag(false);
-    const QPoint start = canvas()->outlineOffset();
+    design()->setModified(false);
+    const QPoint start = design()->outlineOffset();
     const QTransform toWidget = canvas()->transform(Matrix::DocToWidget);
     const QPoint inside = toWidget.map(canvas()->transform(Matrix::OutlineToDoc).map(QPoint(0, 0)));
     drag(inside, inside + QPoint(30, 20), 1);
-    QCOMPARE(canvas()->outlineOffset(), start);
-    QVERIFY(!canvas()->flags().modified());
+    QCOMPARE(design()->outlineOffset(), start);
+    QVERIFY(!design()->isModified());
 
     const QPoint ring = toWidget.map(ringPoint());
     QTest::mousePress(canvas(), Qt::LeftButton, {}, ring);
     QTest::mouseMove(canvas(), ring + QPoint(15, 10));
     QTest::mouseMove(canvas(), ring + QPoint(30, 20));
     QTest::mouseRelease(canvas(), Qt::LeftButton, {}, ring + QPoint(30, 20));
-    QCOMPARE(canvas()->outlineOffset(), start + QPoint(30, 20));
-    QVERIFY(canvas()->flags().modified());
+    QCOMPARE(design()->outlineOffset(), start + QPoint(30, 20));
+    QVERIFY(design()->isModified());
 }
 
 // The strip tool shows the sheet; leaving it shows the design again with a
@@ -244,21 +244,21 @@ void TestFrameFlows::stripSheetAndBack()
     QTest::mouseClick(in<QPushButton>("btn_metal0"), Qt::LeftButton);
     in<QComboBox>("cob_n")->setCurrentIndex(4); // 36 mm
     QTest::mouseClick(ui()->b2, Qt::LeftButton);
-    QVERIFY(canvas()->flags().stripMode());
+    QVERIFY(canvas()->stripMode());
     QVERIFY(!in<QWidget>("w0")->isVisibleTo(panel()));
     in<QSpinBox>("spin_n")->setValue(3);
     QTest::mouseClick(in<QCheckBox>("chk_useheight"), Qt::LeftButton);
-    QCOMPARE(canvas()->flags().stripCount(), 3);
-    QVERIFY(canvas()->flags().useHeight());
+    QCOMPARE(design()->flags().stripCount(), 3);
+    QVERIFY(design()->flags().useHeight());
     // What the screen shows: bands of the texture with grey sides.
     const QImage shown = canvas()->grab().toImage();
     const QPoint corner = canvas()->transform(Matrix::DocToWidget).map(QPoint(40, 40));
     QVERIFY(shown.pixelColor(corner) != QColor(Qt::white));
 
-    canvas()->catalogue()->selectOutline(2, 0); // three levels only
+    design()->selectOutline(2, 0); // three levels only
     QTest::mouseClick(ui()->d01, Qt::LeftButton);
-    QVERIFY(!canvas()->flags().stripMode());
-    QCOMPARE(canvas()->flags().frameIndex(), 3);
+    QVERIFY(!canvas()->stripMode());
+    QCOMPARE(design()->flags().frameIndex(), 3);
 }
 
 QTEST_MAIN(TestFrameFlows)

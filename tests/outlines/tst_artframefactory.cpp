@@ -1,5 +1,5 @@
 #include "app/LMResources.h"
-#include "canvas/LMGraphView.h"
+#include "model/LMDesign.h"
 #include "model/outlines/LMArtFrameFactory.h"
 
 #include <QTest>
@@ -21,8 +21,8 @@ private Q_SLOTS:
     void printableCheck();
 
 private:
-    LMGraphView *m_view = nullptr;
     LMArtFrameFactory *m_catalogue = nullptr;
+    LMDesign *m_design = nullptr;
 };
 
 void TestArtFrameFactory::initTestCase()
@@ -32,16 +32,16 @@ void TestArtFrameFactory::initTestCase()
 
 void TestArtFrameFactory::init()
 {
-    m_view = new LMGraphView(nullptr);
-    m_view->setPage(837, 648, 1.0);
     m_catalogue = new LMArtFrameFactory;
-    m_view->setCatalogue(m_catalogue);
+    m_design = new LMDesign(m_catalogue);
+    m_design->setPaper(2, true, QSize(837, 648));
+    m_design->centreOutline();
 }
 
 void TestArtFrameFactory::cleanup()
 {
+    delete m_design;
     delete m_catalogue;
-    delete m_view;
 }
 
 // Start-up reads the first outline only; any other is read when first asked
@@ -53,7 +53,7 @@ void TestArtFrameFactory::outlinesAreReadOnce()
     for (int g = 0; g < m_catalogue->groupCount(); ++g)
         read += m_catalogue->group(g)->outlinesRead();
     QCOMPARE(read, 1);
-    QVERIFY(!m_catalogue->outlinePath().isEmpty());
+    QVERIFY(!m_design->outlinePath().isEmpty());
     QCOMPARE(m_catalogue->group(5)->maxHeight, 420); // what the buttons scale by
 
     LMArtFrameFactory::ConfigGroup *cards = m_catalogue->group(2);
@@ -71,10 +71,13 @@ void TestArtFrameFactory::outOfRange()
     QVERIFY(!m_catalogue->outlineOf(6, 0));
     QVERIFY(!m_catalogue->outlineOf(0, 15));
     QVERIFY(!m_catalogue->outlineOf(-1, 0));
-    const QPainterPath before = m_catalogue->outlinePath();
-    m_catalogue->selectOutline(0, 99);
-    QCOMPARE(m_catalogue->frameLevelCount(), 0);
-    QCOMPARE(m_catalogue->outlinePath(), before); // rebuilding changed nothing
+    QCOMPARE(m_catalogue->frameLevelCount(0, 99), 0);
+    const QPainterPath before = m_design->outlinePath();
+    m_design->setModified(false);
+    m_design->selectOutline(0, 99); // no such outline: the design keeps its own
+    QCOMPARE(m_design->outlineIndex(), 0);
+    QCOMPARE(m_design->outlinePath(), before);
+    QVERIFY(!m_design->isModified());
 }
 
 void TestArtFrameFactory::frameRings_data()
@@ -91,29 +94,30 @@ void TestArtFrameFactory::frameRings()
 {
     QFETCH(int, level);
     QFETCH(bool, ring);
-    QCOMPARE(m_catalogue->frameLevelCount(), 5); // LS01 has six paths
-    m_view->setFrameIndex(level);
-    QCOMPARE(m_catalogue->framePath().isEmpty(), !ring);
+    QCOMPARE(m_design->frameLevelCount(), 5); // LS01 has six paths
+    m_design->setFrameLevel(level);
+    const LMOutlineShapes &shapes = m_design->shapes();
+    QCOMPARE(shapes.frame.isEmpty(), !ring);
     if (!ring)
         return;
-    const QPainterPath outline = m_catalogue->outlinePath();
+    const QPainterPath outline = m_design->outlinePath();
     const QRectF box = outline.boundingRect();
     const double inset = QList<double>{0, 9, 18, 36, 72, 108}[level];
     // Inside the ring: just inside the outline. Outside it: the middle, and beyond the inset.
-    QVERIFY(m_catalogue->framePath().contains(QPointF(box.center().x(), box.top() + inset / 2)));
-    QVERIFY(!m_catalogue->framePath().contains(box.center()));
-    QVERIFY(!m_catalogue->framePath().contains(QPointF(box.center().x(), box.top() + inset + 2)));
-    QCOMPARE(m_catalogue->frameOuterPath(), outline);
-    QCOMPARE(m_catalogue->frameInnerPath().boundingRect().top(), box.top() + inset);
+    QVERIFY(shapes.frame.contains(QPointF(box.center().x(), box.top() + inset / 2)));
+    QVERIFY(!shapes.frame.contains(box.center()));
+    QVERIFY(!shapes.frame.contains(QPointF(box.center().x(), box.top() + inset + 2)));
+    QCOMPARE(shapes.outer, outline);
+    QCOMPARE(shapes.inner.boundingRect().top(), box.top() + inset);
 }
 
 void TestArtFrameFactory::narrowerOutlineLowersTheFrameLevel()
 {
-    m_view->setFrameIndex(5);
-    m_catalogue->selectOutline(2, 0); // a card outline has three levels
-    QCOMPARE(m_catalogue->frameLevelCount(), 3);
-    QCOMPARE(m_view->flags().frameIndex(), 3);
-    QVERIFY(!m_catalogue->framePath().isEmpty());
+    m_design->setFrameLevel(5);
+    m_design->selectOutline(2, 0); // a card outline has three levels
+    QCOMPARE(m_design->frameLevelCount(), 3);
+    QCOMPARE(m_design->frameLevel(), 3);
+    QVERIFY(!m_design->shapes().frame.isEmpty());
 }
 
 void TestArtFrameFactory::toCenter_data()
@@ -129,9 +133,9 @@ void TestArtFrameFactory::toCenter()
 {
     QFETCH(QSize, page);
     QFETCH(QPoint, offset);
-    m_view->setPage(page.width(), page.height(), 1.0);
-    m_view->slot_ToCenter();
-    QCOMPARE(m_view->outlineOffset(), offset);
+    m_design->setPaper(2, true, page);
+    m_design->centreOutline();
+    QCOMPARE(m_design->outlineOffset(), offset);
 }
 
 void TestArtFrameFactory::printableCheck_data()
@@ -151,9 +155,10 @@ void TestArtFrameFactory::printableCheck()
     QFETCH(double, margin);
     QFETCH(QPoint, shift);
     QFETCH(bool, outside);
-    m_view->setMargins(margin, margin, margin, margin);
-    m_view->setOutlineOffset(m_view->outlineOffset() + shift);
-    QCOMPARE(m_view->flags().outsidePrintable(), outside);
+    m_design->setMargins(margin, margin, margin, margin);
+    m_design->setOutlineOffset(m_design->outlineOffset() + shift);
+    QCOMPARE(m_design->outsidePrintable(), outside);
+    QCOMPARE(m_design->toDocument().flags.outsidePrintable(), outside); // files keep it
 }
 
 QTEST_MAIN(TestArtFrameFactory)

@@ -82,7 +82,7 @@ void TestOutlineTool::panelPages()
     LMScreenMsgHandlerArtFrameSetting *panel = openPanel();
     QVERIFY(panel);
     QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("ls"));
-    QVERIFY(canvas()->flags().outlineEditing());
+    QVERIFY(canvas()->outlineEditing());
     QVERIFY(ui()->b0->isChecked());
     QToolBox *pages = panel->toolBox();
     QCOMPARE(pages->count(), 6);
@@ -93,7 +93,7 @@ void TestOutlineTool::panelPages()
     // Inside the settings column, however long the captions.
     QVERIFY(panel->geometry().right() < ui()->left->width());
     QTest::mouseClick(ui()->d01, Qt::LeftButton);
-    QVERIFY(!canvas()->flags().outlineEditing());
+    QVERIFY(!canvas()->outlineEditing());
 }
 
 void TestOutlineTool::pageLayout_data()
@@ -112,7 +112,7 @@ void TestOutlineTool::pageLayout()
     QFETCH(int, cellWidth);
     QFETCH(int, height);
     QButtonGroup group;
-    ArtFramePan page(catalogue(), 0, &group);
+    ArtFramePan page(design(), 0, &group);
     page.resize(width, 10);
     page.show();
     QCOMPARE(page.buttons().size(), 15);
@@ -128,14 +128,14 @@ void TestOutlineTool::pressingAnOutlineSelectsIt()
     panel->toolBox()->setCurrentIndex(2);
     auto *cards = qobject_cast<ArtFramePan *>(panel->toolBox()->widget(2));
     QTRY_COMPARE(cards->buttons().size(), 15);
-    canvas()->setModifiedFlag(false);
+    design()->setModified(false);
     QTest::mousePress(cards->buttons()[4], Qt::LeftButton); // selected on press, before release
-    QCOMPARE(catalogue()->currentGroup(), 2);
-    QCOMPARE(catalogue()->currentConfig(), 4);
+    QCOMPARE(design()->outlineGroup(), 2);
+    QCOMPARE(design()->outlineIndex(), 4);
     QVERIFY(cards->buttons()[4]->isChecked());
-    QVERIFY(canvas()->flags().modified());
+    QVERIFY(design()->isModified());
     const QRectF placed =
-        canvas()->transform(Matrix::OutlineToDoc).map(catalogue()->outlinePath()).boundingRect();
+        canvas()->transform(Matrix::OutlineToDoc).map(design()->outlinePath()).boundingRect();
     QVERIFY(qAbs(placed.center().x() - 418) <= 1 && qAbs(placed.center().y() - 323.5) <= 1);
     QTest::mouseRelease(cards->buttons()[4], Qt::LeftButton);
 }
@@ -146,15 +146,15 @@ void TestOutlineTool::rotationWaitsAndTakesTheLatest()
     for (int v : {30, 60, 90})
         panel->rotationSlider()->setValue(v);
     QCOMPARE(panel->rotationEdit()->text(), QStringLiteral("90"));
-    QCOMPARE(canvas()->flags().outlineRotation(), 0); // not yet
-    QTRY_COMPARE_WITH_TIMEOUT(canvas()->flags().outlineRotation(), 90, 1000);
+    QCOMPARE(design()->flags().outlineRotation(), 0); // not yet
+    QTRY_COMPARE_WITH_TIMEOUT(design()->flags().outlineRotation(), 90, 1000);
     // A later change starts a new delay; typed text counts as well.
     panel->rotationEdit()->setText(QStringLiteral("-45"));
     QCOMPARE(panel->rotationSlider()->value(), -45);
-    QCOMPARE(canvas()->flags().outlineRotation(), 90);
-    QTRY_COMPARE_WITH_TIMEOUT(canvas()->flags().outlineRotation(), -45, 1000);
+    QCOMPARE(design()->flags().outlineRotation(), 90);
+    QTRY_COMPARE_WITH_TIMEOUT(design()->flags().outlineRotation(), -45, 1000);
     panel->rotationEdit()->setText(QStringLiteral("-"));
-    QTRY_COMPARE_WITH_TIMEOUT(canvas()->flags().outlineRotation(), 0, 1000); // not a number: 0
+    QTRY_COMPARE_WITH_TIMEOUT(design()->flags().outlineRotation(), 0, 1000); // not a number: 0
 }
 
 void TestOutlineTool::rotationFieldTakesEveryAngle_data()
@@ -181,29 +181,29 @@ void TestOutlineTool::rotationFieldTakesEveryAngle()
     QTest::keyClicks(field, typed);
     QCOMPARE(field->text(), QString::number(degrees));
     QCOMPARE(panel->rotationSlider()->value(), degrees);
-    QTRY_COMPARE_WITH_TIMEOUT(canvas()->flags().outlineRotation(), degrees, 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(design()->flags().outlineRotation(), degrees, 1000);
 }
 
 void TestOutlineTool::dragOnlyInsideTheTurnedOutline()
 {
     openPanel();
     LMScreenMsgHandlerInf *tool = canvas()->currentHandler();
-    canvas()->setOutlineRotation(90); // 737 x 557 stands on end: 557 wide, 737 high
-    const QPoint centre = canvas()->outlineOffset();
-    const QPoint start = canvas()->outlineOffset();
+    design()->setOutlineRotation(90); // 737 x 557 stands on end: 557 wide, 737 high
+    const QPoint centre = design()->outlineOffset();
+    const QPoint start = design()->outlineOffset();
     // Inside the upright outline but outside the turned one: nothing moves.
     QPoint p = centre + QPoint(-340, 0);
     tool->onMousePress(QPoint(), p);
     tool->onMouseMove(QPoint(), p + QPoint(30, 30));
     tool->onMouseRelease(QPoint(), p + QPoint(30, 30));
-    QCOMPARE(canvas()->outlineOffset(), start);
+    QCOMPARE(design()->outlineOffset(), start);
     // Inside the turned outline: it follows the pointer.
     p = centre + QPoint(0, -340);
     tool->onMousePress(QPoint(), p);
     QCOMPARE(canvas()->cursor().shape(), Qt::ClosedHandCursor);
     tool->onMouseMove(QPoint(), p + QPoint(30, 20));
     tool->onMouseRelease(QPoint(), p + QPoint(30, 20));
-    QCOMPARE(canvas()->outlineOffset(), start + QPoint(30, 20));
+    QCOMPARE(design()->outlineOffset(), start + QPoint(30, 20));
 }
 
 void TestOutlineTool::contextMenu()
@@ -220,15 +220,15 @@ void TestOutlineTool::contextMenu()
     QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("ls"));
     QCOMPARE(menuTexts(outside).value(1), QStringLiteral("End Frame Shape Editing"));
     // Moved and turned: offered where the outline now is, not where it was.
-    canvas()->setOutlineRotation(90);
+    design()->setOutlineRotation(90);
     const QPoint leftEnd =
-        canvas()->transform(Matrix::DocToWidget).map(canvas()->outlineOffset() + QPoint(-340, 0));
+        canvas()->transform(Matrix::DocToWidget).map(design()->outlineOffset() + QPoint(-340, 0));
     QCOMPARE(menuTexts(leftEnd).size(), 2);
 }
 
 void TestOutlineTool::copyFrameContent()
 {
-    canvas()->rasterImage().fill(Qt::red);
+    paint([](QPainter &painter) { painter.fillRect(painter.window(), Qt::red); });
     QMenu menu;
     canvas()->fillContextMenu(&menu,
                               canvas()->transform(Matrix::OutlineToWidget).map(QPoint(0, 0)));
@@ -236,7 +236,7 @@ void TestOutlineTool::copyFrameContent()
     const QImage copied = QApplication::clipboard()->image();
     const QRect box = canvas()
                           ->transform(Matrix::OutlineToDoc)
-                          .map(catalogue()->outlinePath())
+                          .map(design()->outlinePath())
                           .boundingRect()
                           .toAlignedRect();
     QCOMPARE(copied.size(), box.size());
@@ -248,16 +248,16 @@ void TestOutlineTool::clipToOutline()
 {
     LMScreenMsgHandlerArtFrameSetting *panel = openPanel();
     QTest::mouseClick(panel->clipCheckBox(), Qt::LeftButton);
-    QVERIFY(canvas()->flags().clipToOutline());
+    QVERIFY(design()->flags().clipToOutline());
     QMenu menu;
     canvas()->fillContextMenu(&menu, QPoint(5, 5));
     QVERIFY(menu.actions().at(0)->isChecked());
     menu.actions().at(0)->trigger(); // the menu keeps the panel in step
-    QVERIFY(!canvas()->flags().clipToOutline());
+    QVERIFY(!design()->flags().clipToOutline());
     QVERIFY(!panel->clipCheckBox()->isChecked());
     // Drawn outside the outline, the page still holds it; the screen hides it.
-    canvas()->rasterImage().fill(Qt::blue);
-    canvas()->setClipToOutline(true);
+    paint([](QPainter &painter) { painter.fillRect(painter.window(), Qt::blue); });
+    design()->setClipToOutline(true);
     const QImage shot = canvas()->grab().toImage();
     QCOMPARE(shot.pixelColor(canvas()->transform(Matrix::DocToWidget).map(QPoint(5, 5))),
              QColor(Qt::white));
@@ -267,13 +267,13 @@ void TestOutlineTool::clipToOutline()
 
 void TestOutlineTool::newDocumentTakesTheFirstOutline()
 {
-    catalogue()->selectOutline(4, 2);
-    canvas()->setOutlineOffset(QPoint(10, 10));
+    design()->selectOutline(4, 2);
+    design()->setOutlineOffset(QPoint(10, 10));
     canvas()->clearDocument();
-    QCOMPARE(catalogue()->currentGroup(), 0);
-    QCOMPARE(catalogue()->currentConfig(), 0);
-    QCOMPARE(canvas()->outlineOffset(), QPoint(418, 323));
-    QVERIFY(!canvas()->flags().modified());
+    QCOMPARE(design()->outlineGroup(), 0);
+    QCOMPARE(design()->outlineIndex(), 0);
+    QCOMPARE(design()->outlineOffset(), QPoint(418, 323));
+    QVERIFY(!design()->isModified());
 }
 
 // Changes made in the canvas and the catalogue, not through the window's own
@@ -282,21 +282,21 @@ void TestOutlineTool::modelChangesReachTheWindow()
 {
     LMScreenMsgHandlerArtFrameSetting *panel = openPanel();
     QVERIFY(panel);
-    canvas()->setModifiedFlag(false);
+    design()->setModified(false);
     QVERIFY(!m_window->windowTitle().contains(QLatin1Char('*')));
 
-    catalogue()->selectOutline(3, 1);
+    design()->selectOutline(3, 1);
     panel->toolBox()->setCurrentIndex(3);
     auto *page = qobject_cast<ArtFramePan *>(panel->toolBox()->widget(3));
     QTRY_COMPARE(page->buttons().size(), 3);
     QVERIFY(page->buttons()[1]->isChecked());
     QVERIFY(m_window->windowTitle().contains(QLatin1Char('*')));
-    catalogue()->selectOutline(3, 2);
+    design()->selectOutline(3, 2);
     QVERIFY(page->buttons()[2]->isChecked());
 
-    canvas()->setClipToOutline(true);
+    design()->setClipToOutline(true);
     QVERIFY(panel->clipCheckBox()->isChecked());
-    canvas()->setClipToOutline(false);
+    design()->setClipToOutline(false);
     QVERIFY(!panel->clipCheckBox()->isChecked());
 
     canvas()->setStripMode(true);
@@ -310,7 +310,7 @@ void TestOutlineTool::modelChangesReachTheWindow()
     QVERIFY(m_window->settingsPanel() && m_window->settingsPanel() != outlinePanel);
     QTRY_VERIFY(!outlinePanel);
 
-    canvas()->setModifiedFlag(false);
+    design()->setModified(false);
     QVERIFY(!m_window->windowTitle().contains(QLatin1Char('*')));
 }
 

@@ -1,9 +1,12 @@
+#include "../common/MakeCanvas.h"
 #include "canvas/LMGraphView.h"
 #include "tools/LMPoint.h"
 #include "tools/stroke/LMGraphFuncLine.h"
 #include "tools/stroke/LMScreenMsgHandlerLine.h"
 
 #include <QTest>
+
+#include <memory>
 
 class TestLineTool : public QObject {
     Q_OBJECT
@@ -31,8 +34,8 @@ void TestLineTool::nearLine()
 {
     QFETCH(QPoint, p);
     QFETCH(bool, near);
-    LMGraphView view(nullptr);
-    auto *tool = view.findChild<LMScreenMsgHandlerLine *>(QStringLiteral("line"));
+    const std::unique_ptr<LMGraphView> view(makeCanvas());
+    auto *tool = view->findChild<LMScreenMsgHandlerLine *>(QStringLiteral("line"));
     QVERIFY(tool);
     QVERIFY(!tool->nearLine(p)); // a fresh line has no ends yet
     LMGraphFuncLine *line = tool->ensureEndpoints(QPoint(100, 100));

@@ -1,4 +1,6 @@
+#include "../common/MakeCanvas.h"
 #include "canvas/LMGraphView.h"
+#include "model/LMDesign.h"
 #include "tools/LMPoint.h"
 #include "tools/frame/LMGraphFuncDashedLineRectangle.h"
 #include "tools/frame/LMScreenMsgHandlerShape.h"
@@ -48,7 +50,7 @@ private:
 
 void TestSelectionFrame::init()
 {
-    m_view = new LMGraphView(nullptr);
+    m_view = makeCanvas();
     m_view->setPage(837, 648, 1.0);
     m_tool = m_view->findChild<LMScreenMsgHandlerShape *>(QStringLiteral("rectangle"));
     m_view->setHandler(m_tool);
@@ -180,10 +182,10 @@ void TestSelectionFrame::rotationBand()
     move(QPoint(130, 120 + 30 + outside)); // a quarter turn round the centre (130, 120)
     if (turns) {
         QCOMPARE(frame()->angle, 90);
-        QCOMPARE(m_view->history().count(), 0);
+        QCOMPARE(m_view->design().history().count(), 0);
     } else {
         // The first frame was applied; the move opened a new one.
-        QCOMPARE(m_view->history().count(), 1);
+        QCOMPARE(m_view->design().history().count(), 1);
         QCOMPARE(frame()->angle, 0);
     }
     release(QPoint(130, 150 + outside));

@@ -1,4 +1,6 @@
+#include "../common/MakeCanvas.h"
 #include "canvas/LMGraphView.h"
+#include "model/LMDesign.h"
 #include "tools/frame/LMGraphFuncShape.h"
 #include "tools/frame/LMScreenMsgHandlerShape.h"
 
@@ -35,8 +37,15 @@ private:
 
 void TestShapes::init()
 {
-    m_view = new LMGraphView(nullptr);
+    m_view = makeCanvas();
     m_view->setPage(837, 648, 1.0);
+    // The palette offers no triangles, but the shape tool draws them.
+    const std::pair<const char *, int> triangles[] = {
+        {"triangle", LMScreenMsgHandlerShape::Triangle},
+        {"righttriangle", LMScreenMsgHandlerShape::RightTriangle}};
+    for (const auto &[name, kind] : triangles)
+        (new LMScreenMsgHandlerShape(m_view->toolEnvironment(), kind))
+            ->setObjectName(QLatin1String(name));
 }
 
 void TestShapes::cleanup()
@@ -96,7 +105,7 @@ void TestShapes::committedKinds()
     t->slot_fillcolorChanged(Qt::red);
     frameOn(t, QPoint(120, 125), QPoint(220, 225));
     m_view->apply();
-    QCOMPARE(m_view->history().count(), 1);
+    QCOMPARE(m_view->design().history().count(), 1);
     for (const auto &[p, colour] : probes) {
         const QColor c = at(p.x(), p.y());
         QVERIFY2(c == colour, qPrintable(QStringLiteral("(%1, %2) is %3, not %4")
@@ -122,7 +131,7 @@ void TestShapes::degenerateFrames()
     m_view->setHandler(t);
     frameOn(t, QPoint(120, 125), to);
     m_view->apply();
-    QCOMPARE(m_view->history().count(), steps);
+    QCOMPARE(m_view->design().history().count(), steps);
 }
 
 void TestShapes::rotatedTriangleKeepsItsApexOnTheTopEdge()
@@ -146,7 +155,7 @@ void TestShapes::deleteDropsALiveShape()
     frameOn(t, QPoint(120, 125), QPoint(220, 225));
     t->onKeyPress(Qt::Key_Delete, QString());
     QVERIFY(m_view->liveItems().isEmpty());
-    QCOMPARE(m_view->history().count(), 0);
+    QCOMPARE(m_view->design().history().count(), 0);
     QCOMPARE(at(100, 150), QColor(Qt::white));
 }
 

@@ -1,3 +1,4 @@
+#include "../common/MakeCanvas.h"
 #include "app/LMResources.h"
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMGraphView.h"
@@ -74,7 +75,7 @@ void TestText::initTestCase()
 
 void TestText::init()
 {
-    m_view = new LMGraphView(nullptr);
+    m_view = makeCanvas();
     m_view->setPage(837, 648, 1.0);
 }
 

@@ -5,6 +5,7 @@
 #include "app/LMSaveDialog.h"
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMGraphView.h"
+#include "model/LMDesign.h"
 #include "ui_LMMainWidget.h"
 #include "update/LMUpdateConfig.h"
 #include "update/LMUpdater.h"
@@ -316,7 +317,7 @@ void TestUpdateDialog::installerAfterThePrompt()
         QTest::qWait(300);
         QVERIFY(!QFile::exists(m_marker));
         QVERIFY(window.isVisible());
-        QVERIFY(window.graphView()->flags().modified());
+        QVERIFY(window.design()->isModified());
     }
 }
 

@@ -117,7 +117,7 @@ bool LMGraphFuncDashedLineRectangle::withinBand(const QPoint &p, int band) const
            p.y() <= br->y() + band;
 }
 
-void LMGraphFuncDashedLineRectangle::paintPreview(QPainter *painter, LMToolCanvas *)
+void LMGraphFuncDashedLineRectangle::paintPreview(QPainter *painter, LMToolEnvironment *)
 {
     const std::optional<QPoint> tl = handlePos(LMPoint::TopLeft),
                                 br = handlePos(LMPoint::BottomRight);
@@ -145,7 +145,7 @@ void LMGraphFuncDashedLineRectangle::paintPreview(QPainter *painter, LMToolCanva
     painter->restore();
 }
 
-bool LMGraphFuncDashedLineRectangle::commit(QPainter *, LMToolCanvas *)
+bool LMGraphFuncDashedLineRectangle::commit(QPainter *, LMToolEnvironment *)
 {
     return false;
 }

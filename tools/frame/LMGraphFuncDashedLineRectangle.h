@@ -35,8 +35,8 @@ public:
 
     ~LMGraphFuncDashedLineRectangle() override;
 
-    void paintPreview(QPainter *painter, LMToolCanvas *view) override;
-    bool commit(QPainter *painter, LMToolCanvas *view) override;
+    void paintPreview(QPainter *painter, LMToolEnvironment *view) override;
+    bool commit(QPainter *painter, LMToolEnvironment *view) override;
 
     const QTransform &GetMatrix(FrameMatrix index);
     void invalidateMatrices() { matrixValid = 0; }

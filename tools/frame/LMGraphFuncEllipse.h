@@ -7,7 +7,7 @@
 // Shape item: the ellipse inscribed in the frame.
 class LMGraphFuncEllipse : public LMGraphFuncShape {
 public:
-    void drawItem(QPainter *painter, const QRect &rect, LMToolCanvas *) override
+    void drawItem(QPainter *painter, const QRect &rect, LMToolEnvironment *) override
     {
         painter->drawEllipse(rect);
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/LMToolCanvas.h"
+#include "tools/LMToolEnvironment.h"
 #include "tools/frame/LMGraphFuncShape.h"
 
 #include <QImage>
@@ -9,7 +9,7 @@
 // A picture stretched into its selection frame.
 class LMGraphFuncImg : public LMGraphFuncShape {
 public:
-    void drawItem(QPainter *painter, const QRect &rect, LMToolCanvas *) override
+    void drawItem(QPainter *painter, const QRect &rect, LMToolEnvironment *) override
     {
         if (image.isNull())
             return;
@@ -28,7 +28,7 @@ public:
         m_frameThen = frameState();
     }
 
-    void paintPreview(QPainter *painter, LMToolCanvas *view) override
+    void paintPreview(QPainter *painter, LMToolEnvironment *view) override
     {
         // Where a lifted picture came from shows white until it is applied.
         if (liftedFrom.isValid())
@@ -37,7 +37,7 @@ public:
         LMGraphFuncShape::paintPreview(painter, view);
     }
 
-    bool commit(QPainter *painter, LMToolCanvas *view) override
+    bool commit(QPainter *painter, LMToolEnvironment *view) override
     {
         bool drew = false;
         if (liftedFrom.isValid()) {

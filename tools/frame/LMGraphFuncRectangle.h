@@ -7,7 +7,7 @@
 // Shape item: the rectangle itself.
 class LMGraphFuncRectangle : public LMGraphFuncShape {
 public:
-    void drawItem(QPainter *painter, const QRect &rect, LMToolCanvas *) override
+    void drawItem(QPainter *painter, const QRect &rect, LMToolEnvironment *) override
     {
         painter->drawRect(rect);
     }

@@ -7,7 +7,7 @@
 // Shape item: a diamond touching the middle of each side.
 class LMGraphFuncRhombus : public LMGraphFuncShape {
 public:
-    void drawItem(QPainter *painter, const QRect &rect, LMToolCanvas *) override
+    void drawItem(QPainter *painter, const QRect &rect, LMToolEnvironment *) override
     {
         const int cx = (rect.left() + rect.right()) / 2, cy = (rect.top() + rect.bottom()) / 2;
         const QPoint corners[] = {

@@ -8,7 +8,7 @@
 // Shape item: a rectangle with corners rounded 20 by 15 pixels.
 class LMGraphFuncRoundRectangle : public LMGraphFuncShape {
 public:
-    void drawItem(QPainter *painter, const QRect &rect, LMToolCanvas *) override
+    void drawItem(QPainter *painter, const QRect &rect, LMToolEnvironment *) override
     {
         QPainterPath path;
         path.addRoundedRect(QRectF(rect.left(), rect.top(), rect.right() + 1 - rect.left(),

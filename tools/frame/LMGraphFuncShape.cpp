@@ -1,10 +1,10 @@
 #include "tools/frame/LMGraphFuncShape.h"
 
-#include "tools/LMToolCanvas.h"
+#include "tools/LMToolEnvironment.h"
 
 #include <QPainter>
 
-void LMGraphFuncShape::paintPreview(QPainter *painter, LMToolCanvas *view)
+void LMGraphFuncShape::paintPreview(QPainter *painter, LMToolEnvironment *view)
 {
     painter->save();
     painter->setTransform(GetMatrix(FrameToWidget));
@@ -13,7 +13,7 @@ void LMGraphFuncShape::paintPreview(QPainter *painter, LMToolCanvas *view)
     LMGraphFuncDashedLineRectangle::paintPreview(painter, view);
 }
 
-bool LMGraphFuncShape::commit(QPainter *painter, LMToolCanvas *view)
+bool LMGraphFuncShape::commit(QPainter *painter, LMToolEnvironment *view)
 {
     painter->save();
     // Frame to widget, then widget to document.
@@ -23,7 +23,7 @@ bool LMGraphFuncShape::commit(QPainter *painter, LMToolCanvas *view)
     return drew;
 }
 
-bool LMGraphFuncShape::drawBody(QPainter *painter, LMToolCanvas *view)
+bool LMGraphFuncShape::drawBody(QPainter *painter, LMToolEnvironment *view)
 {
     const std::optional<QPoint> tl = handlePos(LMPoint::TopLeft),
                                 br = handlePos(LMPoint::BottomRight);
@@ -41,4 +41,4 @@ bool LMGraphFuncShape::drawBody(QPainter *painter, LMToolCanvas *view)
     return true;
 }
 
-void LMGraphFuncShape::drawItem(QPainter *, const QRect &, LMToolCanvas *) {}
+void LMGraphFuncShape::drawItem(QPainter *, const QRect &, LMToolEnvironment *) {}

@@ -7,7 +7,7 @@
 // Shape item: a triangle with its apex in the middle of the top side.
 class LMGraphFuncTriangle : public LMGraphFuncShape {
 public:
-    void drawItem(QPainter *painter, const QRect &rect, LMToolCanvas *) override
+    void drawItem(QPainter *painter, const QRect &rect, LMToolEnvironment *) override
     {
         const QPoint corners[] = {{rect.left(), rect.bottom()},
                                   {rect.right(), rect.bottom()},

@@ -11,7 +11,7 @@ class LMGraphFuncImg;
 class LMScreenMsgHandlerClip : public LMScreenMsgHandlerDashedLineRectangle {
     Q_OBJECT
 public:
-    explicit LMScreenMsgHandlerClip(LMToolCanvas *view);
+    explicit LMScreenMsgHandlerClip(LMToolEnvironment *view);
 
     LMGraphFuncDashedLineRectangle *currentItem() override;
     void onMouseRelease(const QPoint &widgetPos, const QPoint &docPos) override;

@@ -1,5 +1,7 @@
 #include "tools/frame/LMScreenMsgHandlerDashedLineRectangle.h"
 
+#include "model/LMDesign.h"
+
 #include "tools/LMPoint.h"
 #include "tools/LMToolGeometry.h"
 #include "tools/frame/LMGraphFuncDashedLineRectangle.h"
@@ -10,7 +12,7 @@
 
 #include <cmath>
 
-LMScreenMsgHandlerDashedLineRectangle::LMScreenMsgHandlerDashedLineRectangle(LMToolCanvas *view,
+LMScreenMsgHandlerDashedLineRectangle::LMScreenMsgHandlerDashedLineRectangle(LMToolEnvironment *view,
                                                                              bool allowRotate)
     : LMScreenMsgHandlerInf(view), m_allowRotate(allowRotate)
 {
@@ -325,7 +327,7 @@ QRect LMScreenMsgHandlerDashedLineRectangle::placeBlock(int w, int h,
     LMPoint *tl = item->handle(LMPoint::TopLeft);
     if (w <= 0 || h <= 0 || !tl || !item->hasHandles())
         return QRect();
-    const int pageW = view()->pageRect().width(), pageH = view()->pageRect().height();
+    const int pageW = view()->design().page().rect().width(), pageH = view()->design().page().rect().height();
     const QTransform &docToWidget = view()->transform(Matrix::DocToWidget);
     QRect onPage;
     if (w <= pageW && h <= pageH) {
@@ -386,15 +388,15 @@ void LMScreenMsgHandlerDashedLineRectangle::slot_widthChanged(int width)
 
 void LMScreenMsgHandlerDashedLineRectangle::slot_AdjustToPaper()
 {
-    setFrameRect(view()->pageRect());
+    setFrameRect(view()->design().page().rect());
 }
 
 void LMScreenMsgHandlerDashedLineRectangle::slot_AdjustToFrame()
 {
-    const QPainterPath &outline = view()->outlinePath();
+    const QPainterPath &outline = view()->design().outlinePath();
     if (outline.isEmpty())
         return;
     const QRect frame =
         view()->transform(Matrix::OutlineToDoc).map(outline).boundingRect().toRect();
-    setFrameRect(frame.intersected(view()->pageRect()));
+    setFrameRect(frame.intersected(view()->design().page().rect()));
 }

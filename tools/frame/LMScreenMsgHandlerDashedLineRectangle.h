@@ -17,7 +17,7 @@ class LMScreenMsgHandlerDashedLineRectangle : public LMScreenMsgHandlerInf {
 public:
     static constexpr int RotationBand = 15;
 
-    LMScreenMsgHandlerDashedLineRectangle(LMToolCanvas *view, bool allowRotate);
+    LMScreenMsgHandlerDashedLineRectangle(LMToolEnvironment *view, bool allowRotate);
 
     void onMousePress(const QPoint &widgetPos, const QPoint &docPos) override;
     void onMouseRelease(const QPoint &widgetPos, const QPoint &docPos) override;

@@ -10,7 +10,7 @@
 
 #include <QWidget>
 
-LMScreenMsgHandlerImg::LMScreenMsgHandlerImg(LMToolCanvas *view)
+LMScreenMsgHandlerImg::LMScreenMsgHandlerImg(LMToolEnvironment *view)
     : LMScreenMsgHandlerDashedLineRectangle(view, true)
 {
 }

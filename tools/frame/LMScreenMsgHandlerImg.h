@@ -11,7 +11,7 @@ class LMGraphFuncImg;
 class LMScreenMsgHandlerImg : public LMScreenMsgHandlerDashedLineRectangle {
     Q_OBJECT
 public:
-    explicit LMScreenMsgHandlerImg(LMToolCanvas *view);
+    explicit LMScreenMsgHandlerImg(LMToolEnvironment *view);
 
     LMGraphFuncDashedLineRectangle *currentItem() override;
     QWidget *createSettingWidget(QWidget *parent) override;

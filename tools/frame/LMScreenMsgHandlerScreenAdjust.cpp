@@ -1,9 +1,11 @@
 #include "tools/frame/LMScreenMsgHandlerScreenAdjust.h"
 
+#include "model/LMDesign.h"
+
 #include "tools/frame/LMGraphFuncImg.h"
 #include "tools/frame/LMScreenMsgHandlerScreenAdjustSetting.h"
 
-LMScreenMsgHandlerScreenAdjust::LMScreenMsgHandlerScreenAdjust(LMToolCanvas *view)
+LMScreenMsgHandlerScreenAdjust::LMScreenMsgHandlerScreenAdjust(LMToolEnvironment *view)
     : LMScreenMsgHandlerDashedLineRectangle(view, true)
 {
     // A click beside the frame must not land the design half-fitted.
@@ -34,8 +36,8 @@ void LMScreenMsgHandlerScreenAdjust::onActivate()
     // The page is lifted: it shows only through the frame until it lands.
     // The item whitens the page itself when it lands, so the lift and the
     // landing are one step of the history.
-    const QRect page = view()->pageRect();
-    item->image = view()->pageImage();
+    const QRect page = view()->design().page().rect();
+    item->image = view()->design().page();
     item->liftedFrom = page;
     item->keepPixels(page); // left unmoved, the page lands on its own pixels
     view()->update();

@@ -10,7 +10,7 @@ class LMGraphFuncImg;
 class LMScreenMsgHandlerScreenAdjust : public LMScreenMsgHandlerDashedLineRectangle {
     Q_OBJECT
 public:
-    explicit LMScreenMsgHandlerScreenAdjust(LMToolCanvas *view);
+    explicit LMScreenMsgHandlerScreenAdjust(LMToolEnvironment *view);
 
     LMGraphFuncDashedLineRectangle *currentItem() override;
     void onActivate() override;

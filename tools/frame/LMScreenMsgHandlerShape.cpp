@@ -29,7 +29,7 @@ LMGraphFuncShape *newShape(int kind)
 }
 } // namespace
 
-LMScreenMsgHandlerShape::LMScreenMsgHandlerShape(LMToolCanvas *view, int kind)
+LMScreenMsgHandlerShape::LMScreenMsgHandlerShape(LMToolEnvironment *view, int kind)
     : LMScreenMsgHandlerDashedLineRectangle(view, true), m_kind(kind)
 {
 }

@@ -18,7 +18,7 @@ public:
         Ellipse = 5
     };
 
-    LMScreenMsgHandlerShape(LMToolCanvas *view, int kind);
+    LMScreenMsgHandlerShape(LMToolEnvironment *view, int kind);
     int kind() const { return m_kind; }
 
     LMGraphFuncDashedLineRectangle *currentItem() override;

@@ -1,6 +1,6 @@
 #include "tools/stroke/LMGraphFuncEraser.h"
 
-#include "tools/LMToolCanvas.h"
+#include "tools/LMToolEnvironment.h"
 
 #include <QPainter>
 #include <QPolygon>
@@ -103,7 +103,7 @@ void LMGraphFuncEraser::updatePreview()
         painter.drawPolygon(m_pieces[m_previewPieces]);
 }
 
-void LMGraphFuncEraser::paintPreview(QPainter *painter, LMToolCanvas *)
+void LMGraphFuncEraser::paintPreview(QPainter *painter, LMToolEnvironment *)
 {
     if (m_pieces.isEmpty())
         return;
@@ -111,7 +111,7 @@ void LMGraphFuncEraser::paintPreview(QPainter *painter, LMToolCanvas *)
     painter->drawImage(m_previewOrigin, m_preview);
 }
 
-bool LMGraphFuncEraser::commit(QPainter *painter, LMToolCanvas *view)
+bool LMGraphFuncEraser::commit(QPainter *painter, LMToolEnvironment *view)
 {
     painter->save();
     painter->setPen(Qt::NoPen);

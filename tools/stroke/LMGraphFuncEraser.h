@@ -13,8 +13,8 @@
 // pixels. Erasing paints it white into the page.
 class LMGraphFuncEraser : public LMGraphFuncInf {
 public:
-    void paintPreview(QPainter *painter, LMToolCanvas *view) override;
-    bool commit(QPainter *painter, LMToolCanvas *view) override;
+    void paintPreview(QPainter *painter, LMToolEnvironment *view) override;
+    bool commit(QPainter *painter, LMToolEnvironment *view) override;
 
     // Starts the region afresh with the square at `p`.
     void pressAt(const QPoint &p);

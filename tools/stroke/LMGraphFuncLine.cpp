@@ -1,7 +1,7 @@
 #include "tools/stroke/LMGraphFuncLine.h"
 
 #include "tools/LMPoint.h"
-#include "tools/LMToolCanvas.h"
+#include "tools/LMToolEnvironment.h"
 
 #include <QPainter>
 
@@ -21,7 +21,7 @@ QPen LMGraphFuncLine::pen() const
                 Qt::BevelJoin);
 }
 
-void LMGraphFuncLine::paintPreview(QPainter *painter, LMToolCanvas *)
+void LMGraphFuncLine::paintPreview(QPainter *painter, LMToolEnvironment *)
 {
     if (!isDrawable())
         return;
@@ -33,7 +33,7 @@ void LMGraphFuncLine::paintPreview(QPainter *painter, LMToolCanvas *)
         p->paint(painter);
 }
 
-bool LMGraphFuncLine::commit(QPainter *painter, LMToolCanvas *view)
+bool LMGraphFuncLine::commit(QPainter *painter, LMToolEnvironment *view)
 {
     if (!isDrawable())
         return false;

@@ -13,8 +13,8 @@ class LMGraphFuncLine : public LMGraphFuncInf {
 public:
     ~LMGraphFuncLine() override;
 
-    void paintPreview(QPainter *painter, LMToolCanvas *view) override;
-    bool commit(QPainter *painter, LMToolCanvas *view) override;
+    void paintPreview(QPainter *painter, LMToolEnvironment *view) override;
+    bool commit(QPainter *painter, LMToolEnvironment *view) override;
 
     // Both ends, apart from each other.
     bool isDrawable() const;

@@ -1,6 +1,6 @@
 #include "tools/stroke/LMGraphFuncPencil.h"
 
-#include "tools/LMToolCanvas.h"
+#include "tools/LMToolEnvironment.h"
 
 #include <QPainter>
 
@@ -10,7 +10,7 @@ QPen LMGraphFuncPencil::pen() const
                 Qt::BevelJoin);
 }
 
-void LMGraphFuncPencil::paintPreview(QPainter *painter, LMToolCanvas *)
+void LMGraphFuncPencil::paintPreview(QPainter *painter, LMToolEnvironment *)
 {
     painter->save();
     painter->setPen(pen());
@@ -19,7 +19,7 @@ void LMGraphFuncPencil::paintPreview(QPainter *painter, LMToolCanvas *)
     painter->restore();
 }
 
-bool LMGraphFuncPencil::commit(QPainter *painter, LMToolCanvas *view)
+bool LMGraphFuncPencil::commit(QPainter *painter, LMToolEnvironment *view)
 {
     if (path.elementCount() < 2)
         return false;

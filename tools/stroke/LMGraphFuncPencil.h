@@ -9,9 +9,9 @@
 // A free-hand stroke in widget pixels.
 class LMGraphFuncPencil : public LMGraphFuncInf {
 public:
-    void paintPreview(QPainter *painter, LMToolCanvas *view) override;
+    void paintPreview(QPainter *painter, LMToolEnvironment *view) override;
     // False for an empty stroke or a click without movement.
-    bool commit(QPainter *painter, LMToolCanvas *view) override;
+    bool commit(QPainter *painter, LMToolEnvironment *view) override;
     QPen pen() const;
 
     QPainterPath path;

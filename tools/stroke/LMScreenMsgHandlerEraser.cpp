@@ -6,10 +6,9 @@
 #include <QPainter>
 #include <QPixmap>
 
-LMScreenMsgHandlerEraser::LMScreenMsgHandlerEraser(LMToolCanvas *view) : LMScreenMsgHandlerInf(view)
+LMScreenMsgHandlerEraser::LMScreenMsgHandlerEraser(LMToolEnvironment *view)
+    : LMScreenMsgHandlerInf(view)
 {
-    // Paper and zoom changes resize the cursor.
-    connect(view, &LMToolCanvas::signal_zoomChanged, this, &LMScreenMsgHandlerEraser::slot_Resized);
 }
 
 LMGraphFuncEraser *LMScreenMsgHandlerEraser::currentItem()
@@ -48,10 +47,10 @@ void LMScreenMsgHandlerEraser::onActivate()
     view()->setCursor(eraserCursor());
 }
 
-void LMScreenMsgHandlerEraser::slot_Resized()
+void LMScreenMsgHandlerEraser::onZoomChanged()
 {
-    if (isActive())
-        view()->setCursor(eraserCursor());
+    // The cursor is the eraser's square at the zoom.
+    view()->setCursor(eraserCursor());
 }
 
 void LMScreenMsgHandlerEraser::onDeactivate()

@@ -12,12 +12,13 @@ class LMGraphFuncEraser;
 class LMScreenMsgHandlerEraser : public LMScreenMsgHandlerInf {
     Q_OBJECT
 public:
-    explicit LMScreenMsgHandlerEraser(LMToolCanvas *view);
+    explicit LMScreenMsgHandlerEraser(LMToolEnvironment *view);
 
     void onMousePress(const QPoint &widgetPos, const QPoint &docPos) override;
     void onMouseRelease(const QPoint &widgetPos, const QPoint &docPos) override;
     void onMouseMove(const QPoint &widgetPos, const QPoint &docPos) override;
     void onActivate() override;
+    void onZoomChanged() override;
     void onDeactivate() override;
     QWidget *createSettingWidget(QWidget *parent) override;
 
@@ -31,7 +32,6 @@ public:
 
 public Q_SLOTS:
     void slot_widthChanged(int width);
-    void slot_Resized();
 
 private:
     bool m_pressed = false;

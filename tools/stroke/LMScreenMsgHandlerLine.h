@@ -13,7 +13,7 @@ class LMScreenMsgHandlerLine : public LMScreenMsgHandlerInf {
 public:
     static constexpr double NearDistance = 3.0;
 
-    explicit LMScreenMsgHandlerLine(LMToolCanvas *view);
+    explicit LMScreenMsgHandlerLine(LMToolEnvironment *view);
 
     void onMousePress(const QPoint &widgetPos, const QPoint &docPos) override;
     void onMouseRelease(const QPoint &widgetPos, const QPoint &docPos) override;

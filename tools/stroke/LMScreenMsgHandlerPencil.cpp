@@ -3,7 +3,7 @@
 #include "tools/stroke/LMGraphFuncPencil.h"
 #include "tools/stroke/LMScreenMsgHandlerLineSetting.h"
 
-LMScreenMsgHandlerPencil::LMScreenMsgHandlerPencil(LMToolCanvas *view) : LMScreenMsgHandlerInf(view)
+LMScreenMsgHandlerPencil::LMScreenMsgHandlerPencil(LMToolEnvironment *view) : LMScreenMsgHandlerInf(view)
 {
 }
 

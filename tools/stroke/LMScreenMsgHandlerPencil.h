@@ -10,7 +10,7 @@ class LMGraphFuncPencil;
 class LMScreenMsgHandlerPencil : public LMScreenMsgHandlerInf {
     Q_OBJECT
 public:
-    explicit LMScreenMsgHandlerPencil(LMToolCanvas *view);
+    explicit LMScreenMsgHandlerPencil(LMToolEnvironment *view);
 
     void onMousePress(const QPoint &widgetPos, const QPoint &docPos) override;
     void onMouseRelease(const QPoint &widgetPos, const QPoint &docPos) override;

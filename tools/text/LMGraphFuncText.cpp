@@ -9,12 +9,12 @@
 #include <QPainter>
 #include <QTextBoundaryFinder>
 
-bool LMGraphFuncText::commit(QPainter *painter, LMToolCanvas *view)
+bool LMGraphFuncText::commit(QPainter *painter, LMToolEnvironment *view)
 {
     return !glyphs.isEmpty() && LMGraphFuncShape::commit(painter, view);
 }
 
-void LMGraphFuncText::paintPreview(QPainter *painter, LMToolCanvas *view)
+void LMGraphFuncText::paintPreview(QPainter *painter, LMToolEnvironment *view)
 {
     LMGraphFuncShape::paintPreview(painter, view);
     if (!hasHandles())
@@ -114,7 +114,7 @@ void LMGraphFuncText::eraseAtCaret(bool forward)
         caret = from;
 }
 
-void LMGraphFuncText::drawItem(QPainter *painter, const QRect &, LMToolCanvas *)
+void LMGraphFuncText::drawItem(QPainter *painter, const QRect &, LMToolEnvironment *)
 {
     QElapsedTimer timer;
     timer.start();

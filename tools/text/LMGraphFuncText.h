@@ -11,10 +11,10 @@
 class LMGraphFuncText : public LMGraphFuncShape {
 public:
     // A field without visible lettering draws nothing, so it is no step.
-    bool commit(QPainter *painter, LMToolCanvas *view) override;
+    bool commit(QPainter *painter, LMToolEnvironment *view) override;
     // The lettering, its frame and the caret.
-    void paintPreview(QPainter *painter, LMToolCanvas *view) override;
-    void drawItem(QPainter *painter, const QRect &rect, LMToolCanvas *view) override;
+    void paintPreview(QPainter *painter, LMToolEnvironment *view) override;
+    void drawItem(QPainter *painter, const QRect &rect, LMToolEnvironment *view) override;
     // Rebuilds the glyphs from the text; with `grow` the field grows downwards
     // (never shrinks) until every line fits.
     virtual void layoutText(bool grow);

@@ -5,7 +5,7 @@
 
 #include <QFontInfo>
 
-LMScreenMsgHandlerText::LMScreenMsgHandlerText(LMToolCanvas *view)
+LMScreenMsgHandlerText::LMScreenMsgHandlerText(LMToolEnvironment *view)
     : LMScreenMsgHandlerDashedLineRectangle(view, true)
 {
     m_width = 1; // the edge width

@@ -12,7 +12,7 @@ class LMScreenMsgHandlerTextSetting;
 class LMScreenMsgHandlerText : public LMScreenMsgHandlerDashedLineRectangle {
     Q_OBJECT
 public:
-    explicit LMScreenMsgHandlerText(LMToolCanvas *view);
+    explicit LMScreenMsgHandlerText(LMToolEnvironment *view);
 
     void onMouseRelease(const QPoint &widgetPos, const QPoint &docPos) override;
     void onKeyPress(int key, const QString &text) override;

@@ -5,7 +5,7 @@
 
 #include <QCheckBox>
 
-LMScreenMsgHandlerTextAlongArc::LMScreenMsgHandlerTextAlongArc(LMToolCanvas *view)
+LMScreenMsgHandlerTextAlongArc::LMScreenMsgHandlerTextAlongArc(LMToolEnvironment *view)
     : LMScreenMsgHandlerText(view)
 {
 }

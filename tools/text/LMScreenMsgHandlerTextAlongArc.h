@@ -7,7 +7,7 @@
 class LMScreenMsgHandlerTextAlongArc : public LMScreenMsgHandlerText {
     Q_OBJECT
 public:
-    explicit LMScreenMsgHandlerTextAlongArc(LMToolCanvas *view);
+    explicit LMScreenMsgHandlerTextAlongArc(LMToolEnvironment *view);
 
     QWidget *createSettingWidget(QWidget *parent) override;
     bool rotate() const { return m_rotate; }

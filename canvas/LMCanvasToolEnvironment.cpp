@@ -1,0 +1,73 @@
+#include "canvas/LMCanvasToolEnvironment.h"
+
+#include "canvas/LMGraphView.h"
+
+LMDesign &LMCanvasToolEnvironment::design()
+{
+    return m_canvas->design();
+}
+
+QWidget *LMCanvasToolEnvironment::widget()
+{
+    return m_canvas;
+}
+
+void LMCanvasToolEnvironment::update()
+{
+    m_canvas->update();
+}
+
+void LMCanvasToolEnvironment::setCursor(const QCursor &cursor)
+{
+    m_canvas->setCursor(cursor);
+}
+
+Qt::KeyboardModifiers LMCanvasToolEnvironment::keyModifiers() const
+{
+    return m_canvas->keyModifiers();
+}
+
+void LMCanvasToolEnvironment::addLiveItem(LMGraphFuncInf *item)
+{
+    m_canvas->addLiveItem(item);
+}
+
+LMGraphFuncInf *LMCanvasToolEnvironment::lastLiveItem() const
+{
+    return m_canvas->lastLiveItem();
+}
+
+bool LMCanvasToolEnvironment::apply()
+{
+    return m_canvas->apply();
+}
+
+double LMCanvasToolEnvironment::zoom() const
+{
+    return m_canvas->zoom();
+}
+
+const QTransform &LMCanvasToolEnvironment::transform(Matrix::Id matrix)
+{
+    return m_canvas->transform(matrix);
+}
+
+void LMCanvasToolEnvironment::setOutlineEditing(bool on)
+{
+    m_canvas->setOutlineEditing(on);
+}
+
+void LMCanvasToolEnvironment::setFrameToolActive(bool on)
+{
+    m_canvas->setFrameToolActive(on);
+}
+
+void LMCanvasToolEnvironment::setMarginToolActive(bool on)
+{
+    m_canvas->setMarginToolActive(on);
+}
+
+void LMCanvasToolEnvironment::setStripMode(bool on)
+{
+    m_canvas->setStripMode(on);
+}
