@@ -4,8 +4,8 @@
 #include "model/LMDocumentFile.h"
 #include "model/LMFiles.h"
 #include "model/LMNewDesign.h"
-#include "model/output/LMOutput.h"
 #include "model/outlines/LMArtFrameFactory.h"
+#include "model/output/LMOutput.h"
 #include "update/LMUpdateTexts.h"
 #include "update/LMUpdater.h"
 

@@ -2,10 +2,10 @@
 
 #include "app/LMLanguageList.h"
 #include "app/LMLeftController.h"
-#include "base/LMLogging.h"
 #include "app/LMRecovery.h"
 #include "app/LMToolTable.h"
 #include "app/QVTLanguageManager.h"
+#include "base/LMLogging.h"
 #include "canvas/LMGraphView.h"
 #include "model/LMDesign.h"
 #include "model/outlines/LMArtFrameFactory.h"
@@ -23,8 +23,7 @@
 #include <QPalette>
 
 LMMainWidget::LMMainWidget(const QStringList &arguments)
-    : QWidget(nullptr), m_baseTitle(QStringLiteral("Lumetra")),
-      ui(new Ui::LMMainWidget)
+    : QWidget(nullptr), m_baseTitle(QStringLiteral("Lumetra")), ui(new Ui::LMMainWidget)
 {
     ui->setupUi(this);
 

@@ -1,6 +1,5 @@
 #pragma once
 
-
 #include "model/output/LMOutputJob.h"
 
 #include <QHash>

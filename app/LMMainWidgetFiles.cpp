@@ -3,13 +3,13 @@
 // ends with closing.
 #include "app/LMMainWidget.h"
 
-#include "base/LMLogging.h"
 #include "app/LMRecovery.h"
 #include "app/LMSaveDialog.h"
 #include "app/QVTLanguageManager.h"
-#include "model/LMFiles.h"
+#include "base/LMLogging.h"
 #include "canvas/LMGraphView.h"
 #include "model/LMDesign.h"
+#include "model/LMFiles.h"
 #include "update/VersionUpdateDialog.h"
 
 #include <QCloseEvent>

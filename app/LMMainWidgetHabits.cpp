@@ -149,7 +149,7 @@ void LMMainWidget::restoreSettings()
     m_lastFolder = stored.value(QStringLiteral("lastFolder")).toString();
     m_recentFiles = stored.value(QStringLiteral("recentFiles")).toStringList();
     setPrintOffset(QPointF(stored.value(QStringLiteral("print/offsetX")).toDouble(),
-                                        stored.value(QStringLiteral("print/offsetY")).toDouble()));
+                           stored.value(QStringLiteral("print/offsetY")).toDouble()));
     if (!restoreGeometry(stored.value(QStringLiteral("geometry")).toByteArray()))
         fitToScreen();
 }

@@ -2,11 +2,11 @@
 #include "app/LMMainWidget.h"
 
 #include "app/QVTLanguageManager.h"
-#include "model/LMFiles.h"
 #include "canvas/LMGraphView.h"
-#include "model/output/LMPrinting.h"
 #include "model/LMDesign.h"
+#include "model/LMFiles.h"
 #include "model/output/LMOutput.h"
+#include "model/output/LMPrinting.h"
 #include "ui_LMMainWidget.h"
 
 #include <QDoubleSpinBox>
@@ -36,7 +36,8 @@ LMOutputJob LMMainWidget::printJob() const
 
 bool LMMainWidget::printTo(QPrinter &printer, QString *error)
 {
-    return LMPrinting::print(printer, m_design->toDocument(), m_design->outputShapes(), printJob(), error);
+    return LMPrinting::print(printer, m_design->toDocument(), m_design->outputShapes(), printJob(),
+                             error);
 }
 
 void LMMainWidget::setUpPrintMenu()
@@ -127,7 +128,7 @@ void LMMainWidget::slot_exportPdf()
     if (!LMFiles::isPdfName(path))
         path += QStringLiteral(".pdf");
     QString error;
-    if (!LMOutput::write(path, m_design->toDocument(), m_design->outputShapes(), m_graphView->fileJob(),
-                         &error))
+    if (!LMOutput::write(path, m_design->toDocument(), m_design->outputShapes(),
+                         m_graphView->fileJob(), &error))
         warn(59, error);
 }

@@ -26,7 +26,8 @@ template <class Tool> LMScreenMsgHandlerInf *make(LMToolEnvironment *env)
     return new Tool(env);
 }
 
-std::function<LMScreenMsgHandlerInf *(LMToolEnvironment *)> shape(LMScreenMsgHandlerShape::Kind kind)
+std::function<LMScreenMsgHandlerInf *(LMToolEnvironment *)>
+shape(LMScreenMsgHandlerShape::Kind kind)
 {
     return [kind](LMToolEnvironment *env) { return new LMScreenMsgHandlerShape(env, kind); };
 }

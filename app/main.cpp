@@ -1,7 +1,7 @@
 #include "app/LMCommandLine.h"
-#include "base/LMLogging.h"
 #include "app/LMMainWidget.h"
 #include "app/LMResources.h"
+#include "base/LMLogging.h"
 
 #include <QApplication>
 

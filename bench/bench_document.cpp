@@ -1,8 +1,8 @@
 // Measures saving and loading a design whose page is a photograph-like picture,
 // on a Letter and an A0 page, against plain PNG saving and loading of the page.
 //   bench_document [runs]
-#include "app/LMResources.h"
 #include "../tests/common/MakeCanvas.h"
+#include "app/LMResources.h"
 #include "canvas/LMGraphView.h"
 #include "model/LMPaperTable.h"
 #include "model/outlines/LMArtFrameFactory.h"

@@ -2,8 +2,8 @@
 // still live, after 10 and after 1,000 pointer moves, with a 40-pixel eraser
 // on an A4 page at 100 %; and what committing the long stroke costs.
 //   bench_eraser
-#include "app/LMResources.h"
 #include "../tests/common/MakeCanvas.h"
+#include "app/LMResources.h"
 #include "canvas/LMGraphView.h"
 #include "model/LMPaperTable.h"
 #include "tools/LMScreenMsgHandlerInf.h"

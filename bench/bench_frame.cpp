@@ -8,14 +8,14 @@
 //   glyphs    glyph pictures drawn on the first text stage and on redraws
 //   bench_frame
 #include "app/LMResources.h"
-#include "model/LMNewDesign.h"
-#include "model/output/LMPageRenderer.h"
-#include "model/LMPaperTable.h"
 #include "common/Timing.h"
+#include "model/LMNewDesign.h"
+#include "model/LMPaperTable.h"
 #include "model/frame/LMFrameLayer.h"
 #include "model/frame/LMFrameTextSettings.h"
 #include "model/frame/LMStripSheet.h"
 #include "model/outlines/LMArtFrameFactory.h"
+#include "model/output/LMPageRenderer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 // Measures what the page history costs: memory after 200 short pencil strokes
 // and the time of one stroke's apply, on an A0 and a Letter page.
 //   bench_history [strokes]
-#include "app/LMResources.h"
 #include "../tests/common/MakeCanvas.h"
+#include "app/LMResources.h"
 #include "canvas/LMGraphView.h"
 #include "model/LMHistory.h"
 #include "model/LMPaperTable.h"

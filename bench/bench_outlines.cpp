@@ -1,8 +1,8 @@
 // Measures the outline catalogue and layer: what start-up reads, the slowest
 // ring build over every outline and level, and one screen stage of the
 // outline layer for the largest outline at zoom 100 %.
-#include "app/LMResources.h"
 #include "../tests/common/MakeCanvas.h"
+#include "app/LMResources.h"
 #include "canvas/LMGraphView.h"
 #include "model/frame/LMFrameLayer.h"
 #include "model/outlines/LMArtFrameFactory.h"

@@ -5,13 +5,13 @@
 //   commit    applying the placed picture into the page
 // Run it under a 1920 x 1080 display for the capture figure:
 //   xvfb-run -a -s "-screen 0 1920x1080x24" build-test/bench/bench_pictures
-#include "app/LMResources.h"
-#include "model/LMFiles.h"
 #include "../tests/common/MakeCanvas.h"
+#include "app/LMResources.h"
 #include "canvas/LMGraphView.h"
-#include "model/LMPaperTable.h"
 #include "capture/LMScreenshotDialog.h"
 #include "common/Timing.h"
+#include "model/LMFiles.h"
+#include "model/LMPaperTable.h"
 #include "tools/frame/LMScreenMsgHandlerImg.h"
 
 #include <QApplication>
@@ -23,8 +23,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <memory>
 #include <functional>
+#include <memory>
 
 namespace {
 // Soft gradients with grain: compresses and decodes like a photograph.

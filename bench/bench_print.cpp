@@ -4,11 +4,11 @@
 //   the strip sheet of the Letter design
 //   bench_print
 #include "app/LMResources.h"
+#include "common/Timing.h"
 #include "model/LMNewDesign.h"
 #include "model/LMPaperTable.h"
-#include "model/output/LMPrinting.h"
-#include "common/Timing.h"
 #include "model/outlines/LMArtFrameFactory.h"
+#include "model/output/LMPrinting.h"
 
 #include <QApplication>
 #include <QFileInfo>

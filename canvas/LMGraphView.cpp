@@ -78,9 +78,8 @@ void LMGraphView::setHandler(LMScreenMsgHandlerInf *tool)
 
 LMScreenMsgHandlerInf *LMGraphView::tool(const QString &name) const
 {
-    return name.isEmpty()
-               ? nullptr
-               : findChild<LMScreenMsgHandlerInf *>(name, Qt::FindDirectChildrenOnly);
+    return name.isEmpty() ? nullptr
+                          : findChild<LMScreenMsgHandlerInf *>(name, Qt::FindDirectChildrenOnly);
 }
 
 void LMGraphView::setHandlerByName(const QString &name)

@@ -8,7 +8,7 @@
 #include "model/LMFiles.h"
 #include "model/outlines/LMArtFrameFactory.h"
 #include "model/output/LMOutput.h"
-#include "tools/frame/LMScreenMsgHandlerImg.h"
+#include "tools/LMScreenMsgHandlerInf.h"
 
 #include <QFile>
 
@@ -38,11 +38,7 @@ bool LMGraphView::placePicture(const QImage &picture)
         return false;
     apply();
     setHandlerByName(QStringLiteral("img")); // also checks its button
-    auto *images = qobject_cast<LMScreenMsgHandlerImg *>(m_currentHandler);
-    if (!images)
-        return false;
-    images->setImage(picture);
-    return true;
+    return m_currentHandler && m_currentHandler->takePicture(picture);
 }
 
 bool LMGraphView::load(const QString &path, QString *reason)
@@ -57,8 +53,8 @@ bool LMGraphView::load(const QString &path, QString *reason)
         // A new design: Undo never reaches the page that was open before.
         m_design->restartHistory();
         setHandlerByName(QStringLiteral("img")); // also checks its button
-        if (auto *images = qobject_cast<LMScreenMsgHandlerImg *>(m_currentHandler))
-            images->setImage(read.image);
+        if (m_currentHandler)
+            m_currentHandler->takePicture(read.image);
         return true;
     }
     QFile file(path);

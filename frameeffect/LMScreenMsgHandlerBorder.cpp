@@ -1,7 +1,7 @@
 #include "frameeffect/LMScreenMsgHandlerBorder.h"
 
-#include "model/LMDesign.h"
 #include "frameeffect/LMScreenMsgHandlerBorderSetting.h"
+#include "model/LMDesign.h"
 
 #include <QCursor>
 

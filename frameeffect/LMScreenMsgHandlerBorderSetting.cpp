@@ -1,11 +1,11 @@
 #include "frameeffect/LMScreenMsgHandlerBorderSetting.h"
 
-#include "model/LMFiles.h"
-#include "model/LMDesign.h"
-#include "model/LMViewFlags.h"
 #include "capture/LMScreenshotHelper.h"
-#include "model/frame/LMFrameTextSettings.h"
 #include "frameeffect/BorderTextHelper.h"
+#include "model/LMDesign.h"
+#include "model/LMFiles.h"
+#include "model/LMViewFlags.h"
+#include "model/frame/LMFrameTextSettings.h"
 #include "tools/text/LMScreenMsgHandlerTextSetting.h"
 #include "widgets/KVCLIENT_ColorComboBox.h"
 

@@ -6,9 +6,9 @@
 // damaged design must come back as a clean failure: never a crash, a hang
 // or a huge allocation.
 #include "app/LMResources.h"
-#include "model/LMDocumentFile.h"
 #include "canvas/LMGraphView.h"
 #include "model/LMDesign.h"
+#include "model/LMDocumentFile.h"
 #include "model/outlines/LMArtFrameFactory.h"
 #include "model/output/LMOutput.h"
 

@@ -1,13 +1,12 @@
 #include "outlines/ArtFramePan.h"
 
-#include "outlines/ArtFrameButton.h"
 #include "model/LMDesign.h"
 #include "model/outlines/LMArtFrameFactory.h"
+#include "outlines/ArtFrameButton.h"
 
 #include <QButtonGroup>
 
-ArtFramePan::ArtFramePan(LMDesign *design, int groupIndex, QButtonGroup *exclusive,
-                         QWidget *parent)
+ArtFramePan::ArtFramePan(LMDesign *design, int groupIndex, QButtonGroup *exclusive, QWidget *parent)
     : QWidget(parent), m_design(design), m_groupIndex(groupIndex), m_exclusive(exclusive)
 {
 }

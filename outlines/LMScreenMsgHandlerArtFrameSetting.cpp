@@ -1,10 +1,10 @@
 #include "outlines/LMScreenMsgHandlerArtFrameSetting.h"
 
 #include "base/LMLogging.h"
-#include "outlines/ArtFrameButton.h"
-#include "outlines/ArtFramePan.h"
 #include "model/LMDesign.h"
 #include "model/outlines/LMArtFrameFactory.h"
+#include "outlines/ArtFrameButton.h"
+#include "outlines/ArtFramePan.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

@@ -4,7 +4,8 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
-LMScreenMsgHandlerBasic::LMScreenMsgHandlerBasic(LMToolEnvironment *view) : LMScreenMsgHandlerInf(view)
+LMScreenMsgHandlerBasic::LMScreenMsgHandlerBasic(LMToolEnvironment *view)
+    : LMScreenMsgHandlerInf(view)
 {
 }
 

@@ -19,6 +19,11 @@ void LMScreenMsgHandlerInf::onKeyPress(int, const QString &) {}
 void LMScreenMsgHandlerInf::onInputMethod(const QString &) {}
 void LMScreenMsgHandlerInf::onEnter() {}
 void LMScreenMsgHandlerInf::onZoomChanged() {}
+
+bool LMScreenMsgHandlerInf::takePicture(const QImage &)
+{
+    return false;
+}
 void LMScreenMsgHandlerInf::onLeave() {}
 QWidget *LMScreenMsgHandlerInf::createSettingWidget(QWidget *)
 {

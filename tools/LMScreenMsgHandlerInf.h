@@ -6,11 +6,12 @@
 
 #include "tools/LMToolEnvironment.h"
 
+class QImage;
 class QWidget;
 
 // Base of every interactive tool. The canvas owns one handler per tool (named
-// by its object name, made from the window's tool table) and forwards its events to the current one, with pointer
-// positions both in widget pixels and in document pixels.
+// by its object name, made from the window's tool table) and forwards its events to the current
+// one, with pointer positions both in widget pixels and in document pixels.
 class LMScreenMsgHandlerInf : public QObject {
     Q_OBJECT
 public:
@@ -33,6 +34,8 @@ public:
     virtual void onLeave();
     // The current tool hears of a new zoom or page size.
     virtual void onZoomChanged();
+    // A picture to place (pasted, imported); false for a tool that places none.
+    virtual bool takePicture(const QImage &picture);
     // The tool's settings panel, or null when it has none.
     virtual QWidget *createSettingWidget(QWidget *parent);
 

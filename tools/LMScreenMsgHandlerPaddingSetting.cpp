@@ -1,7 +1,7 @@
 #include "tools/LMScreenMsgHandlerPaddingSetting.h"
 
-#include "tools/LMScreenMsgHandlerPadding.h"
 #include "model/LMDesign.h"
+#include "tools/LMScreenMsgHandlerPadding.h"
 #include "tools/LMToolEnvironment.h"
 
 #include <QDoubleSpinBox>

@@ -4,8 +4,8 @@
 #include <QFont>
 #include <QHash>
 #include <QImage>
-#include <QSet>
 #include <QPainterPath>
+#include <QSet>
 #include <QString>
 
 class QPainter;

@@ -60,8 +60,7 @@ LMArtFrameFactory::Config *LMArtFrameFactory::ConfigGroup::configAt(int index)
 
 // ---------------------------------------------------------------- the catalogue
 
-LMArtFrameFactory::LMArtFrameFactory(QObject *parent)
-    : QObject(parent)
+LMArtFrameFactory::LMArtFrameFactory(QObject *parent) : QObject(parent)
 {
     loadCatalogue();
 }

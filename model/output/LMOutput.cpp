@@ -22,8 +22,8 @@ QImage render(const LMDocument &document, const LMOutlineShapes &shapes, const L
     QImage picture = job.strips ? LMPageRenderer::renderStripSheet(document)
                                 : LMPageRenderer::render(document, shapes, {job.clipToOutline});
     if (job.maxSide > 0 && (picture.width() > job.maxSide || picture.height() > job.maxSide))
-        picture = picture.scaled(job.maxSide, job.maxSide, Qt::KeepAspectRatio,
-                                 Qt::SmoothTransformation);
+        picture =
+            picture.scaled(job.maxSide, job.maxSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     return picture;
 }
 

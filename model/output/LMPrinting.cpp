@@ -1,7 +1,7 @@
 #include "model/output/LMPrinting.h"
 
-#include "model/output/LMPageRenderer.h"
 #include "model/LMPaperTable.h"
+#include "model/output/LMPageRenderer.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -78,7 +78,8 @@ bool writePdf(const QString &path, const LMDocument &document, const LMOutlineSh
                     QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
         if (error)
             *error = QStringLiteral("%1 could not be written: %2")
-                         .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(errno)));
+                         .arg(QDir::toNativeSeparators(path),
+                              QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
     part.setAutoRemove(false);

@@ -539,10 +539,8 @@ void TestDocuments::exportShowsTheCuttingLineOnly()
     QImage exported(file);
     QCOMPARE(exported.size(), canvas()->rasterImage().size());
     // The cutting line along the outline's top edge: black and white dashes.
-    const QRectF box = canvas()
-                           ->transform(Matrix::OutlineToDoc)
-                           .map(design()->outlinePath())
-                           .boundingRect();
+    const QRectF box =
+        canvas()->transform(Matrix::OutlineToDoc).map(design()->outlinePath()).boundingRect();
     const int x0 = int(box.center().x());
     int y = int(box.top()), dark = 0, light = 0, red = 0;
     for (int row = int(box.top()) - 1; row <= int(box.top()) + 1; ++row) {

@@ -1,14 +1,17 @@
 #include "app/LMLanguageTable.h"
 #include "app/LMMainWidget.h"
 #include "app/LMResources.h"
+#include "app/LMToolTable.h"
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMGraphView.h"
 #include "model/LMDesign.h"
+#include "tools/LMScreenMsgHandlerInf.h"
 #include "ui_LMMainWidget.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QPointer>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
@@ -41,6 +44,7 @@ private Q_SLOTS:
     void firstStartFollowsTheSystem();
     void choiceIsRememberedOverTheSystem();
     void toolButtonsAreExclusive();
+    void everyToolHasItsButton();
     void styleSheetImagesExist();
 
 private:
@@ -319,6 +323,30 @@ void TestMainWidget::toolButtonsAreExclusive()
     m_window->checkToolButton(QStringLiteral("line"));
     QVERIFY(ui->d00->isChecked());
     QVERIFY(!ui->btn_padding->isChecked());
+}
+
+// The tool table and the window's buttons agree, each button selects its
+// tool, and a mismatch either way is found.
+void TestMainWidget::everyToolHasItsButton()
+{
+    const QStringList found = LMToolTable::mismatches(m_window);
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+    for (const LMToolTable::Entry &entry : LMToolTable::entries()) {
+        auto *button = m_window->findChild<QPushButton *>(QLatin1String(entry.button));
+        button->click();
+        QCOMPARE(m_window->graphView()->currentHandler()->objectName(), QLatin1String(entry.id));
+        if (entry.tipLine >= 0)
+            QCOMPARE(button->toolTip(), m_window->languageManager()->text(entry.tipLine));
+    }
+
+    QWidget bare;
+    QCOMPARE(LMToolTable::mismatches(&bare).size(), int(LMToolTable::entries().size()));
+    auto *stray = new QPushButton(m_window);
+    stray->setObjectName(QStringLiteral("stray"));
+    stray->setProperty("func", QStringLiteral("triangle"));
+    QCOMPARE(LMToolTable::mismatches(m_window),
+             QStringList{QStringLiteral("button stray names \"triangle\", which is no tool")});
+    delete stray;
 }
 
 void TestMainWidget::styleSheetImagesExist()

@@ -1,4 +1,6 @@
 #include "../common/ModalAnswer.h"
+#include "../common/RunLumetra.h"
+#include "../common/WindowFixture.h"
 #include "app/LMMainWidget.h"
 #include "app/LMResources.h"
 #include "canvas/LMGraphView.h"
@@ -13,8 +15,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -32,6 +36,7 @@ private Q_SLOTS:
     void fittingLiftsAndLandsAsOneStep();
     void printDialog_data();
     void printDialog();
+    void everyFileOutputShowsTheSame();
 
 private:
     LMGraphView *canvas() const { return m_window->graphView(); }
@@ -194,7 +199,8 @@ void TestOutputFlows::printDialog()
         }
         // As a user does it: the dialog's "print to file" and a name.
         if (auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers")))
-            printers->setCurrentIndex(printers->findText(QStringLiteral("File"), Qt::MatchContains));
+            printers->setCurrentIndex(
+                printers->findText(QStringLiteral("File"), Qt::MatchContains));
         if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("filename")))
             name->setText(file);
         dialog->accept();
@@ -208,11 +214,86 @@ void TestOutputFlows::printDialog()
     QVERIFY(menu);
     menu->actions().first()->trigger();
     QVERIFY(canvas()->liveItems().isEmpty()); // the second line was committed
-    QVERIFY(design()->isModified());    // by that commit
+    QVERIFY(design()->isModified());          // by that commit
     QCOMPARE(warned, QString());
     QCOMPARE(QFile::exists(file), accept);
     if (accept)
         QVERIFY(QFile(file).size() > 1000);
+}
+
+namespace {
+// A one-page PDF drawn at the page raster's 3 pixels per millimetre.
+QImage rendered(const QString &pdf)
+{
+    QProcess::execute(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-r"), QStringLiteral("76.2"), QStringLiteral("-png"),
+                       QStringLiteral("-singlefile"), pdf, pdf});
+    return QImage(pdf + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+}
+
+// Where the dark pixels are: the cutting line and what is drawn.
+QRect inkOf(const QImage &image)
+{
+    QRect r;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 100)
+                r |= QRect(x, y, 1, 1);
+    return r;
+}
+} // namespace
+
+// Save As PDF, Export as PDF and the command line's PDF and PNG of one
+// design show the same: clipped to the outline as the design says, and
+// never moved by the printer's offset.
+void TestOutputFlows::everyFileOutputShowsTheSame()
+{
+    // A line across the whole page, of which the clip keeps the part inside the outline.
+    design()->paintPage([](QPainter &painter) {
+        painter.setPen(QPen(Qt::black, 5));
+        painter.drawLine(20, 324, 817, 324);
+        return true;
+    });
+    design()->setClipToOutline(true);
+    m_window->setPrintOffset(QPointF(8, 6));
+    const QString saved = m_dir.filePath(QStringLiteral("same.lmx"));
+    const QString saveAsPdf = m_dir.filePath(QStringLiteral("saveas.pdf"));
+    const QString exportPdf = m_dir.filePath(QStringLiteral("export.pdf"));
+    const QString linePdf = m_dir.filePath(QStringLiteral("line.pdf"));
+    const QString linePng = m_dir.filePath(QStringLiteral("line.png"));
+    chooseFile(saved);
+    QVERIFY(m_window->saveDocument(true));
+    chooseFile(saveAsPdf);
+    QVERIFY(m_window->saveDocument(true));
+    chooseFile(exportPdf);
+    m_window->slot_exportPdf();
+    QCOMPARE(runLumetra({QStringLiteral("--export"), saved, linePdf}).code, 0);
+    QCOMPARE(runLumetra({QStringLiteral("--export"), saved, linePng}).code, 0);
+
+    const QImage png(linePng);
+    const QRect box = inkOf(png);
+    // The outline's box: the line beyond it was clipped away.
+    const QRect outline = canvas()
+                              ->transform(Matrix::OutlineToDoc)
+                              .map(design()->outlinePath())
+                              .boundingRect()
+                              .toAlignedRect();
+    QVERIFY2(outline.adjusted(-3, -3, 3, 3).contains(box),
+             qPrintable(QStringLiteral("%1 %2").arg(box.left()).arg(box.right())));
+    const QImage first = rendered(saveAsPdf);
+    for (const QString &pdf : {saveAsPdf, exportPdf, linePdf}) {
+        const QImage page = rendered(pdf);
+        QCOMPARE(page, first);
+        const QRect ink = inkOf(page);
+        QVERIFY2(qAbs(ink.left() - box.left()) <= 2 && qAbs(ink.top() - box.top()) <= 2 &&
+                     qAbs(ink.right() - box.right()) <= 2 && qAbs(ink.bottom() - box.bottom()) <= 2,
+                 qPrintable(QStringLiteral("%1: %2,%3 %4x%5")
+                                .arg(pdf)
+                                .arg(ink.x())
+                                .arg(ink.y())
+                                .arg(ink.width())
+                                .arg(ink.height())));
+    }
 }
 
 QTEST_MAIN(TestOutputFlows)

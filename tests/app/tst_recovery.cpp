@@ -10,10 +10,10 @@
 #include <QFileDialog>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QPainter>
 #include <QTest>
 
 #include <cstdio>

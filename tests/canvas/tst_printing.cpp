@@ -1,8 +1,8 @@
 #include "app/LMResources.h"
 #include "model/LMNewDesign.h"
 #include "model/LMPaperTable.h"
-#include "model/output/LMPrinting.h"
 #include "model/outlines/LMArtFrameFactory.h"
+#include "model/output/LMPrinting.h"
 
 #include <QPainter>
 #include <QProcess>

@@ -2,8 +2,8 @@
 #include "app/LMMainWidget.h"
 #include "app/LMResources.h"
 #include "canvas/LMGraphView.h"
-#include "model/LMDesign.h"
 #include "capture/LMScreenshotDialog.h"
+#include "model/LMDesign.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 #include "ui_LMMainWidget.h"
 

@@ -1,7 +1,7 @@
 #include "../common/ModalAnswer.h"
 #include "app/LMResources.h"
-#include "capture/LMScreenshotHelper.h"
 #include "capture/LMScreenshotDialog.h"
+#include "capture/LMScreenshotHelper.h"
 #include "capture/LMScreenshotSelection.h"
 
 #include <QClipboard>

@@ -11,8 +11,8 @@
 #include <QMessageBox>
 #include <QPainter>
 
-#include <functional>
 #include <QTest>
+#include <functional>
 
 // The real main window, shown, for tests that drive it as a user does.
 class WindowFixture {

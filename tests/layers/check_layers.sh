@@ -32,5 +32,16 @@ for room in canvas tools outlines frameeffect capture widgets update; do
     [ -z "$bad" ] || fail "$room includes app/:"$'\n'"$bad"
 done
 
+# 3. Tools and canvas meet only through the tool environment.
+bad=$(includes "$src/tools" "$src/frameeffect" "$src/outlines" | grep -E '"canvas/')
+[ -z "$bad" ] || fail "tools include the canvas:"$'\n'"$bad"
+bad=$(includes "$src/canvas" | grep -E '"(tools|frameeffect|outlines)/' |
+      grep -vE '"tools/(LMToolEnvironment|LMScreenMsgHandlerInf|LMGraphFuncInf)\.h"')
+[ -z "$bad" ] || fail "the canvas includes a concrete tool:"$'\n'"$bad"
+# 4. Printers and PDFs are set up in the model only.
+bad=$(grep -rnE "setOutputFormat|setFullPage|setPageMargins" "$src" --include=*.cpp --include=*.h |
+      grep -vE "^$src/(model|tests|bench|fuzz)/")
+[ -z "$bad" ] || fail "printer set-up outside the model:"$'\n'"$bad"
+
 [ "$failures" -eq 0 ] && echo "layers: all rules kept"
 exit $((failures > 0))

@@ -1,8 +1,8 @@
 #include "../common/WindowFixture.h"
 #include "app/LMResources.h"
+#include "model/outlines/LMArtFrameFactory.h"
 #include "outlines/ArtFrameButton.h"
 #include "outlines/ArtFramePan.h"
-#include "model/outlines/LMArtFrameFactory.h"
 #include "outlines/LMScreenMsgHandlerArtFrameSetting.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 

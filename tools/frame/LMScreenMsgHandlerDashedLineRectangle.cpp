@@ -12,8 +12,8 @@
 
 #include <cmath>
 
-LMScreenMsgHandlerDashedLineRectangle::LMScreenMsgHandlerDashedLineRectangle(LMToolEnvironment *view,
-                                                                             bool allowRotate)
+LMScreenMsgHandlerDashedLineRectangle::LMScreenMsgHandlerDashedLineRectangle(
+    LMToolEnvironment *view, bool allowRotate)
     : LMScreenMsgHandlerInf(view), m_allowRotate(allowRotate)
 {
 }
@@ -327,7 +327,8 @@ QRect LMScreenMsgHandlerDashedLineRectangle::placeBlock(int w, int h,
     LMPoint *tl = item->handle(LMPoint::TopLeft);
     if (w <= 0 || h <= 0 || !tl || !item->hasHandles())
         return QRect();
-    const int pageW = view()->design().page().rect().width(), pageH = view()->design().page().rect().height();
+    const int pageW = view()->design().page().rect().width(),
+              pageH = view()->design().page().rect().height();
     const QTransform &docToWidget = view()->transform(Matrix::DocToWidget);
     QRect onPage;
     if (w <= pageW && h <= pageH) {

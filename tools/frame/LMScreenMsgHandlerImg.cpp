@@ -1,7 +1,7 @@
 #include "tools/frame/LMScreenMsgHandlerImg.h"
 
-#include "model/LMFiles.h"
 #include "capture/LMScreenshotHelper.h"
+#include "model/LMFiles.h"
 #include "tools/frame/LMGraphFuncImg.h"
 #include "tools/frame/LMScreenMsgHandlerImgSetting.h"
 
@@ -67,6 +67,12 @@ void LMScreenMsgHandlerImg::slot_captureImag()
 void LMScreenMsgHandlerImg::slot_pasteImag()
 {
     setImage(QGuiApplication::clipboard()->image());
+}
+
+bool LMScreenMsgHandlerImg::takePicture(const QImage &picture)
+{
+    setImage(picture);
+    return !picture.isNull();
 }
 
 void LMScreenMsgHandlerImg::setImage(const QImage &image)

@@ -19,6 +19,7 @@ public:
     // Places `image` in the frame: at the frame's corner when it fits the
     // page, otherwise scaled down to the page.
     void setImage(const QImage &image);
+    bool takePicture(const QImage &picture) override;
 
 public Q_SLOTS:
     // The picture in `fileName`; an empty name changes nothing.
@@ -31,6 +32,6 @@ public Q_SLOTS:
 private:
     LMGraphFuncImg *imageItem();
 
-    QString m_fileName; // the last file loaded
+    QString m_fileName;   // the last file loaded
     QImage m_lastPicture; // its picture, which new frames repeat
 };

@@ -5,7 +5,10 @@
 #include "tools/stroke/LMGraphFuncLine.h"
 #include "tools/stroke/LMScreenMsgHandlerLineSetting.h"
 
-LMScreenMsgHandlerLine::LMScreenMsgHandlerLine(LMToolEnvironment *view) : LMScreenMsgHandlerInf(view) {}
+LMScreenMsgHandlerLine::LMScreenMsgHandlerLine(LMToolEnvironment *view)
+    : LMScreenMsgHandlerInf(view)
+{
+}
 
 LMGraphFuncLine *LMScreenMsgHandlerLine::currentItem()
 {

@@ -3,7 +3,8 @@
 #include "tools/stroke/LMGraphFuncPencil.h"
 #include "tools/stroke/LMScreenMsgHandlerLineSetting.h"
 
-LMScreenMsgHandlerPencil::LMScreenMsgHandlerPencil(LMToolEnvironment *view) : LMScreenMsgHandlerInf(view)
+LMScreenMsgHandlerPencil::LMScreenMsgHandlerPencil(LMToolEnvironment *view)
+    : LMScreenMsgHandlerInf(view)
 {
 }
 
