@@ -10,12 +10,14 @@
 #include <array>
 
 // Everything a design file holds, as a plain value: read from bytes, checked,
-// and only then applied to the canvas; written from the canvas's state.
+// and only then loaded into a design; written from a design's state.
 struct LMDocument {
     static constexpr qint32 Version = 10;
     static constexpr int HeaderSize = 96;
     static constexpr int TextureNameSize = 32;
     static constexpr int MaxTextBytes = 1024; // font description and frame text each
+    // Trailing blocks: a 4-byte tag, a little-endian 32-bit length, then that many bytes.
+    static constexpr char FinePageTag[5] = "LMFP"; // k as 32 bits, then the fine page as PNG
     // The frame's colours in a new design.
     static constexpr QRgb DefaultFrameColor = 0xff0000ff; // blue
     static constexpr QRgb DefaultSideColor = 0xffa0a0a4;  // gray
@@ -28,7 +30,11 @@ struct LMDocument {
     QRgb frameColor = 0;
     QRgb sideColor = 0;
     QImage texture; // may be null: a document without a frame texture
-    QImage page;
+    QImage page;    // at 3 pixels per millimetre
+    // The same page drawn k times finer (see LMPageDetail), or null for a
+    // standard design. Files keep it in a trailing block after the last
+    // block, where version-10 readers never look.
+    QImage finePage;
     QString fontDescription;
     QString frameText;
     QRgb textColor = 0;

@@ -11,7 +11,9 @@ class QIODevice;
 // The ".lmx" design file: a 96-byte little-endian header (version 10, the
 // flags block, the texture name, outline placement and choice, the two frame
 // colours, the position and length of each block), then the frame texture as
-// PNG, the frame-text block and the page as PNG.
+// PNG, the frame-text block and the page as PNG. After the last block come
+// trailing blocks, which version-10 readers never reach: a fine design's
+// page at its own detail.
 namespace LMDocumentFile {
 
 // The whole file, or nothing when any part of it is missing or damaged. Every
@@ -19,8 +21,10 @@ namespace LMDocumentFile {
 // every picture's stated size before decoding it: the page must fit the
 // largest paper at 3 pixels per millimetre, the frame texture (a picture the
 // user chose) the limit pictures have. A picture refused for its size says
-// why in `tooLarge`.
-std::optional<LMDocument> read(QIODevice &file, QString *tooLarge = nullptr);
+// why in `tooLarge`. A trailing block that cannot be read is left out and
+// `warning` says so; the design still opens.
+std::optional<LMDocument> read(QIODevice &file, QString *tooLarge = nullptr,
+                               QString *warning = nullptr);
 
 QByteArray write(const LMDocument &document);
 

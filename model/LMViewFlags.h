@@ -5,9 +5,11 @@
 
 #include <optional>
 
-// The canvas's view and frame-effect state. Documents store these 12 bytes
-// exactly as held here: the 32-bit word W1, the 16-bit paper id, the 16-bit
-// words W2 and W3 and 16 reserved bits, all little-endian.
+// The 12-byte flags record of a design file, as held here: the 32-bit word
+// W1, the 16-bit paper id, the 16-bit words W2 and W3 and 16 reserved bits,
+// all little-endian. The tool bits, the modified bit, the layer stage and
+// the output bit describe the program at the moment of writing: designs
+// write them as zero and ignore them when read.
 class LMViewFlags {
 public:
     static constexpr int ByteSize = 12;

@@ -1,5 +1,7 @@
 #include "../common/PngClaim.h"
 #include "model/LMDocumentFile.h"
+#include "model/LMPageDetail.h"
+#include "model/LMPaperTable.h"
 
 #include <QBuffer>
 #include <QTest>
@@ -37,12 +39,39 @@ QImage tinyPage()
     return page;
 }
 
-std::optional<LMDocument> read(const QByteArray &bytes, QString *tooLarge = nullptr)
+std::optional<LMDocument> read(const QByteArray &bytes, QString *tooLarge = nullptr,
+                               QString *warning = nullptr)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    return LMDocumentFile::read(buffer, tooLarge);
+    return LMDocumentFile::read(buffer, tooLarge, warning);
+}
+
+// The tiny page four times finer, every physical pixel its own colour.
+QImage fineOf(const QImage &page, int k = 4)
+{
+    QImage fine(page.size() * k, QImage::Format_RGB32);
+    for (int y = 0; y < fine.height(); ++y)
+        for (int x = 0; x < fine.width(); ++x)
+            fine.setPixel(x, y, qRgb(x * 10, y * 15, (x + y) % 256));
+    return fine;
+}
+
+LMDocument tinyDesign()
+{
+    LMDocument doc;
+    doc.flags = LMViewFlags::atStart();
+    doc.page = tinyPage();
+    doc.fontDescription = QStringLiteral("Arial,26");
+    doc.frameText = QStringLiteral("EMMA");
+    return doc;
+}
+
+// A fine block as the writer lays it out: tag, length, k, PNG.
+QByteArray fineBlock(qint32 k, const QByteArray &png, const char *tag = "LMFP")
+{
+    return QByteArray(tag, 4) + le(qint32(png.size() + 4)) + le(k) + png;
 }
 
 // A document written by hand from the format tables.
@@ -84,6 +113,11 @@ private Q_SLOTS:
     void damaged();
     void statedSizes_data();
     void statedSizes();
+    void fineDetailRule_data();
+    void fineDetailRule();
+    void finePageTravelsAfterTheLastBlock();
+    void fineBlockThatCannotBeReadIsLeftOut_data();
+    void fineBlockThatCannotBeReadIsLeftOut();
 };
 
 void TestDocumentFile::readsEveryFieldOfAHandMadeFile()
@@ -252,6 +286,96 @@ void TestDocumentFile::statedSizes()
     QCOMPARE(bool(doc), tooLarge.isEmpty());
     if (doc)
         QCOMPARE(doc->page.size(), QImage::fromData(page).size());
+}
+
+void TestDocumentFile::fineDetailRule_data()
+{
+    QTest::addColumn<int>("paper"); // the table's id
+    QTest::addColumn<int>("k");
+    QTest::newRow("Letter") << 2 << 4;
+    QTest::newRow("A4") << 0 << 4;
+    QTest::newRow("A3") << 8 << 4;
+    QTest::newRow("A0") << 5 << 2;
+    QTest::newRow("B0") << 14 << 1;
+}
+
+void TestDocumentFile::fineDetailRule()
+{
+    QFETCH(int, paper);
+    QFETCH(int, k);
+    const QSize page = LMPaperTable::pixelSize(LMPaperTable::lastRowWithId(paper), false);
+    QCOMPARE(LMPageDetail::forPage(page), k);
+    QCOMPARE(LMPageDetail::forPage(page.transposed()), k);
+    // What a file's fine block may hold: this k, never the next finer one.
+    QCOMPARE(LMPageDetail::isFineOf(page * k, page, k), k > 1);
+    QVERIFY(!LMPageDetail::isFineOf(page * (2 * k), page, 2 * k));
+}
+
+// A fine design is a version-10 file whose page block holds the page at
+// 3 px/mm, then a trailing block with the fine page; a standard design is
+// written as before.
+void TestDocumentFile::finePageTravelsAfterTheLastBlock()
+{
+    LMDocument doc = tinyDesign();
+    const QByteArray standard = LMDocumentFile::write(doc);
+    doc.finePage = fineOf(doc.page);
+    const QByteArray fine = LMDocumentFile::write(doc);
+    QVERIFY(fine.size() > standard.size());
+    QCOMPARE(fine.left(standard.size()), standard);
+    QCOMPARE(fine.mid(standard.size(), 4), QByteArray("LMFP"));
+
+    // A reader of the version-10 rules follows the header to the page block.
+    const qint32 pagePos = qFromLittleEndian<qint32>(fine.constData() + 72);
+    const qint32 pageLen = qFromLittleEndian<qint32>(fine.constData() + 76);
+    QCOMPARE(
+        QImage::fromData(fine.mid(pagePos, pageLen), "PNG").convertToFormat(QImage::Format_RGB32),
+        doc.page);
+
+    QString warning;
+    const std::optional<LMDocument> back = read(fine, nullptr, &warning);
+    QVERIFY(back);
+    QCOMPARE(warning, QString());
+    QCOMPARE(back->page.convertToFormat(QImage::Format_RGB32), doc.page);
+    QCOMPARE(back->finePage.convertToFormat(QImage::Format_RGB32), doc.finePage);
+    QVERIFY(read(standard)->finePage.isNull());
+    // A fine page that is not k times the page is not written.
+    doc.finePage = doc.finePage.copy(0, 0, 23, 16);
+    QCOMPARE(LMDocumentFile::write(doc), standard);
+}
+
+void TestDocumentFile::fineBlockThatCannotBeReadIsLeftOut_data()
+{
+    QTest::addColumn<QByteArray>("trailing");
+    QTest::addColumn<bool>("warned");
+    const QImage page = tinyPage();
+    const QByteArray good = pngOf(fineOf(page));
+    QTest::newRow("cut short") << fineBlock(4, good).chopped(9) << true;
+    QTest::newRow("length past the end") << QByteArray("LMFP") + le(1 << 30) + le(4) << true;
+    QTest::newRow("negative length") << QByteArray("LMFP") + le(-8) << true;
+    QTest::newRow("half a tag") << QByteArray("LM") << true;
+    QTest::newRow("k of 3") << fineBlock(3, good) << true;
+    QTest::newRow("k of 1") << fineBlock(1, pngOf(page)) << true;
+    QTest::newRow("not k times the page")
+        << fineBlock(4, pngOf(fineOf(page).copy(0, 0, 24, 15))) << true;
+    QTest::newRow("no PNG") << fineBlock(4, QByteArray(300, 'x')) << true;
+    QTest::newRow("a block of another kind") << fineBlock(4, good, "ZZZZ") << false;
+}
+
+// The design opens from its standard page; only the fine detail is lost, and
+// a warning says so. A block of a kind this version does not know is skipped.
+void TestDocumentFile::fineBlockThatCannotBeReadIsLeftOut()
+{
+    QFETCH(QByteArray, trailing);
+    QFETCH(bool, warned);
+    const LMDocument doc = tinyDesign();
+    QString warning;
+    const std::optional<LMDocument> back =
+        read(LMDocumentFile::write(doc) + trailing, nullptr, &warning);
+    QVERIFY(back);
+    QCOMPARE(back->page.convertToFormat(QImage::Format_RGB32), doc.page);
+    QCOMPARE(back->frameText, doc.frameText);
+    QVERIFY(back->finePage.isNull());
+    QCOMPARE(!warning.isEmpty(), warned);
 }
 
 QTEST_MAIN(TestDocumentFile)
