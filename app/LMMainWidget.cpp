@@ -102,7 +102,7 @@ void LMMainWidget::connectModels()
     setPrintTipVisible(false); // nothing is red on a new page
     // An opened design, or Undo, may bring another paper: the controls follow.
     connect(design, &LMDesign::paperChanged, this, [this, design] {
-        if (!pageControlsShow(design->paperId(), design->landscape(), design->page().size()))
+        if (!pageControlsShow(design->paperId(), design->landscape(), design->pageSize()))
             showPage(design->landscape(), design->paperId());
     });
     connect(canvas, &LMGraphView::signal_zoomWheel, this, &LMMainWidget::slot_zoomWheel);

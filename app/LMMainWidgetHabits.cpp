@@ -4,6 +4,7 @@
 
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMGraphView.h"
+#include "model/LMDesign.h"
 #include "tools/frame/LMScreenMsgHandlerClip.h"
 #include "ui_LMMainWidget.h"
 
@@ -124,7 +125,7 @@ void LMMainWidget::slot_zoomOut()
 void LMMainWidget::slot_zoomToFit()
 {
     const QSize view = ui->scroll_graph->viewport()->size();
-    const QSize page = m_graphView->rasterImage().size() + QSize(40, 50);
+    const QSize page = m_design->pageSize() + QSize(40, 50);
     const double fit =
         std::min(view.width() / double(page.width()), view.height() / double(page.height()));
     zoomTo(int(fit * 100), viewCentre());

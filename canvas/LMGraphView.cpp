@@ -185,7 +185,7 @@ void LMGraphView::setPaper(int paperId, bool landscape, const QSize &size, doubl
 void LMGraphView::showZoom(double zoom)
 {
     m_zoom = zoom;
-    const QSize size = m_design->page().size();
+    const QSize size = m_design->pageSize();
     setFixedSize(int(zoom * (size.width() + 40)), int(zoom * (size.height() + 50)));
     m_paperRect =
         QRectF(zoom * LMTransformCache::DocMargin[0], zoom * LMTransformCache::DocMargin[1],
@@ -214,7 +214,7 @@ LMTransformInputs LMGraphView::transformInputs() const
     in.outlineRotation = m_design->outlineRotation();
     in.outlineOffset = m_design->outlineOffset();
     in.zoom = m_zoom;
-    in.rasterHeight = m_design->page().height();
+    in.rasterHeight = m_design->pageSize().height();
     return in;
 }
 

@@ -61,7 +61,7 @@ LMStripSheetInputs LMGraphView::stripSheetInputs()
 {
     const LMViewFlags &flags = m_design->flags();
     LMStripSheetInputs in;
-    in.page = m_design->page().size();
+    in.page = m_design->pageSize();
     in.landscape = flags.landscape();
     in.printable = m_design->printableRect();
     in.strips.thin = flags.stripType();

@@ -44,7 +44,7 @@ void LMGraphView::paintEvent(QPaintEvent *)
     docToWidget.scale(m_zoom, m_zoom);
     painter.setTransform(docToWidget);
     if (!outlineClip)
-        painter.setClipRect(page.rect());
+        painter.setClipRect(m_design->pageRect());
     painter.drawImage(0, 0, page);
     painter.restore();
 

@@ -1,6 +1,7 @@
 #include "model/LMDesign.h"
 
 #include "base/LMLogging.h"
+#include "model/LMPageDetail.h"
 #include "model/LMTransformCache.h"
 #include "model/outlines/LMArtFrameFactory.h"
 #include "model/output/LMPageRenderer.h"
@@ -48,7 +49,15 @@ LMDocument LMDesign::toDocument() const
     doc.frameColor = m_frameColor.rgba();
     doc.sideColor = m_sideColor.rgba();
     doc.texture = m_texture;
-    doc.page = m_page;
+    if (detail() > 1) {
+        // Any version-10 reader opens the page at 3 px/mm; the fine page follows.
+        QImage fine = m_page;
+        fine.setDevicePixelRatio(1.0);
+        doc.page = fine.scaled(pageSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        doc.finePage = fine;
+    } else {
+        doc.page = m_page;
+    }
     doc.fontDescription = m_frameText.font().toString();
     doc.frameText = m_frameText.text();
     doc.textColor = m_frameText.fillColor().rgba();
@@ -74,7 +83,13 @@ void LMDesign::load(const LMDocument &doc, bool keepFrameLevel)
     m_flags = flags;
     m_textureName = doc.textureName;
     m_texture = doc.texture;
-    m_page = doc.page.convertToFormat(QImage::Format_RGB32);
+    const int k = doc.finePage.isNull() ? 1 : doc.finePage.width() / qMax(1, doc.page.width());
+    if (k > 1 && LMPageDetail::isFineOf(doc.finePage.size(), doc.page.size(), k)) {
+        m_page = doc.finePage.convertToFormat(QImage::Format_RGB32);
+        m_page.setDevicePixelRatio(k);
+    } else {
+        m_page = doc.page.convertToFormat(QImage::Format_RGB32);
+    }
     m_outlineGroup = doc.outlineGroup;
     m_outlineIndex = doc.outlineIndex;
     m_outlineOffset = doc.outlineOffset;
@@ -94,7 +109,7 @@ void LMDesign::load(const LMDocument &doc, bool keepFrameLevel)
     checkPrintable();
 
     Q_EMIT paperChanged();
-    Q_EMIT pageChanged(m_page.rect());
+    Q_EMIT pageChanged(pageRect());
     Q_EMIT outlineChanged();
     Q_EMIT frameChanged();
     Q_EMIT clipToOutlineChanged(m_flags.clipToOutline());
@@ -105,6 +120,7 @@ void LMDesign::load(const LMDocument &doc, bool keepFrameLevel)
 void LMDesign::clear()
 {
     QImage white(m_page.size(), m_page.format());
+    white.setDevicePixelRatio(m_page.devicePixelRatio());
     white.fill(Qt::white);
     // The history goes on: Undo brings the page before New back. A page that
     // was white already gives nothing to bring back.
@@ -120,7 +136,7 @@ void LMDesign::clear()
     m_outlineIndex = 0;
     rebuildShapes();
     placeOutlineInMiddle();
-    Q_EMIT pageChanged(m_page.rect());
+    Q_EMIT pageChanged(pageRect());
     Q_EMIT frameChanged();
     Q_EMIT clipToOutlineChanged(false);
     setModified(false);
@@ -162,7 +178,7 @@ bool LMDesign::paintPage(const std::function<bool(QPainter &)> &paint)
         return false;
     m_history.push(m_page, currentPaper());
     qCDebug(lcCanvas) << "when Apply" << m_history.index();
-    Q_EMIT pageChanged(m_page.rect());
+    Q_EMIT pageChanged(pageRect());
     edited();
     return true;
 }
@@ -192,13 +208,13 @@ void LMDesign::showStep(int k)
     const QImage page = m_history.snapshot(k);
     if (page.isNull()) {
         m_page.fill(Qt::white); // the page before anything was recorded
-        Q_EMIT pageChanged(m_page.rect());
+        Q_EMIT pageChanged(pageRect());
         return;
     }
     const LMHistory::Paper paper = m_history.paper(k);
-    const bool resized = page.size() != m_page.size();
+    const bool resized = page.deviceIndependentSize() != m_page.deviceIndependentSize();
     m_page = page;
-    Q_EMIT pageChanged(m_page.rect());
+    Q_EMIT pageChanged(pageRect());
     if (paper.paperId < 0 || (paper == currentPaper() && !resized))
         return;
     // A step on another paper brings that paper back.
@@ -213,16 +229,47 @@ LMHistory::Paper LMDesign::currentPaper() const
     return {m_flags.paperId(), m_flags.landscape()};
 }
 
+QSize LMDesign::pageSize() const
+{
+    return m_page.deviceIndependentSize().toSize();
+}
+
+QImage LMDesign::pagePart(const QRect &area) const
+{
+    const int k = detail();
+    return m_page.copy(QRect(area.topLeft() * k, area.size() * k));
+}
+
+void LMDesign::setDetail(int k)
+{
+    if (k < 1 || k == detail() || m_page.isNull())
+        return;
+    QImage page(pageSize() * k, QImage::Format_RGB32);
+    page.setDevicePixelRatio(k);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        painter.drawImage(QRectF(pageRect()), m_page);
+    }
+    m_page = page;
+    m_history.push(m_page, currentPaper());
+    Q_EMIT pageChanged(pageRect());
+    edited();
+}
+
 void LMDesign::setPaper(int paperId, bool landscape, const QSize &size)
 {
     const bool first = m_page.isNull();
-    const bool resized = m_page.size() != size;
+    const bool resized = pageSize() != size;
     const bool otherPaper = paperId != m_flags.paperId() || landscape != m_flags.landscape();
     m_flags.setPaperId(paperId);
     m_flags.setLandscape(landscape);
     if (resized) {
         // Keep what is drawn: the old page is cropped or extended with white.
-        QImage page(size, QImage::Format_RGB32);
+        const qreal k = first ? 1.0 : m_page.devicePixelRatio();
+        QImage page(size * k, QImage::Format_RGB32);
+        page.setDevicePixelRatio(k);
         page.fill(Qt::white);
         QPainter painter(&page);
         painter.drawImage(0, 0, m_page);
@@ -239,7 +286,7 @@ void LMDesign::setPaper(int paperId, bool landscape, const QSize &size)
         return;
     checkPrintable();
     Q_EMIT paperChanged();
-    Q_EMIT pageChanged(m_page.rect());
+    Q_EMIT pageChanged(pageRect());
     if (!first)
         edited();
 }
@@ -258,7 +305,7 @@ void LMDesign::setMargins(double left, double top, double right, double bottom)
 
 QRect LMDesign::printableRect() const
 {
-    return LMPageRenderer::printableRect(m_page.rect(), m_margins);
+    return LMPageRenderer::printableRect(pageRect(), m_margins);
 }
 
 void LMDesign::checkPrintable()
@@ -308,7 +355,7 @@ void LMDesign::selectOutline(int group, int index)
     if (m_catalogue && frameLevel() > levels)
         m_flags.setFrameIndex(levels);
     rebuildShapes();
-    const QPoint centred = LMArtFrameFactory::centredOffset(m_shapes.outline, m_page.size());
+    const QPoint centred = LMArtFrameFactory::centredOffset(m_shapes.outline, pageSize());
     const bool moved = centred != m_outlineOffset;
     m_outlineOffset = centred;
     checkPrintable();
@@ -320,12 +367,12 @@ void LMDesign::selectOutline(int group, int index)
 
 void LMDesign::centreOutline()
 {
-    setOutlineOffset(LMArtFrameFactory::centredOffset(m_shapes.outline, m_page.size()));
+    setOutlineOffset(LMArtFrameFactory::centredOffset(m_shapes.outline, pageSize()));
 }
 
 void LMDesign::placeOutlineInMiddle()
 {
-    m_outlineOffset = LMArtFrameFactory::centredOffset(m_shapes.outline, m_page.size());
+    m_outlineOffset = LMArtFrameFactory::centredOffset(m_shapes.outline, pageSize());
     checkPrintable();
     Q_EMIT outlineChanged();
 }
@@ -356,7 +403,7 @@ QTransform LMDesign::outlineToPage() const
     in.outlineBounds = m_shapes.outline.boundingRect();
     in.outlineRotation = m_flags.outlineRotation();
     in.outlineOffset = m_outlineOffset;
-    in.rasterHeight = m_page.height();
+    in.rasterHeight = pageSize().height();
     LMTransformCache matrices;
     return matrices.get(Matrix::OutlineToDoc, in);
 }

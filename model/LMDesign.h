@@ -51,7 +51,18 @@ public:
     void setModified(bool modified);
 
     // --- the page raster
+    // The page at its detail: k physical pixels for each document pixel
+    // (its device pixel ratio); a painter on it works in document pixels.
     const QImage &page() const { return m_page; }
+    // The page's size and area in document pixels, whatever its detail.
+    QSize pageSize() const;
+    QRect pageRect() const { return QRect(QPoint(0, 0), pageSize()); }
+    // Physical pixels per document pixel: 1 for a standard page (see LMPageDetail).
+    int detail() const { return qRound(m_page.devicePixelRatio()); }
+    // Redraws the page at detail `k`, smoothly scaled; one undo step.
+    void setDetail(int k);
+    // The page's pixels under `area` (document pixels), at the page's detail.
+    QImage pagePart(const QRect &area) const;
     // Paints into the page; `paint` tells whether it drew. A drawing is one
     // undo step and a change.
     bool paintPage(const std::function<bool(QPainter &)> &paint);
@@ -63,8 +74,8 @@ public:
     // --- paper: the table's id, orientation and the page's pixel size
     int paperId() const { return m_flags.paperId(); }
     bool landscape() const { return m_flags.landscape(); }
-    // Another paper, orientation or size: the page is cropped or extended
-    // with white, and the change is one undo step.
+    // Another paper, orientation or size (document pixels): the page is
+    // cropped or extended with white at its detail, and the change is one undo step.
     void setPaper(int paperId, bool landscape, const QSize &size);
 
     // --- margins in millimetres; the printer's, not saved with the design

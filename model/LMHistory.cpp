@@ -75,10 +75,12 @@ LMHistory::Step LMHistory::makeStep(const QImage &source, const Step *previous) 
                             : source.convertToFormat(QImage::Format_RGB32);
     Step step;
     step.size = page.size();
+    step.detail = page.devicePixelRatio();
     step.columns = (page.width() + TileSide - 1) / TileSide;
     const int rows = (page.height() + TileSide - 1) / TileSide;
     step.tiles.resize(step.columns * rows);
-    const bool comparable = previous && previous->size == step.size;
+    const bool comparable =
+        previous && previous->size == step.size && previous->detail == step.detail;
 
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < step.columns; ++c) {
@@ -122,6 +124,7 @@ QImage LMHistory::snapshot(int k) const
         return QImage();
     const Step &step = *at;
     QImage page(step.size, QImage::Format_RGB32);
+    page.setDevicePixelRatio(step.detail);
     page.fill(White);
     for (int i = 0; i < step.tiles.size(); ++i) {
         const QImage &tile = step.tiles[i];

@@ -7,9 +7,10 @@
 // The page history: one snapshot of the page per apply that drew something
 // (and per change of paper), and the index of the snapshot that shows the
 // current page. Index -1 is the page the history started from: the page a
-// document was opened with, or white. Snapshots are kept as tiles shared with
-// the snapshot before them, so a step costs memory in proportion to the area
-// it changed, not a whole page. Each step remembers the paper it was on.
+// document was opened with, or white. Snapshots are kept as tiles of physical
+// pixels shared with the snapshot before them, so a step costs memory in
+// proportion to the area it changed, not a whole page. Each step remembers the
+// paper it was on and the page's detail (its device pixel ratio).
 class LMHistory {
 public:
     static constexpr int TileSide = 64;
@@ -53,7 +54,8 @@ public:
 
 private:
     struct Step {
-        QSize size;
+        QSize size;         // physical pixels
+        qreal detail = 1.0; // physical pixels per document pixel
         Paper paper;
         int columns = 0;
         // Row-major tiles; a null tile is all white and costs nothing.

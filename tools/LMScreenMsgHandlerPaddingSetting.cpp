@@ -73,7 +73,7 @@ void LMScreenMsgHandlerPaddingSetting::slot_Init()
 void LMScreenMsgHandlerPaddingSetting::limitBoxes()
 {
     // The page in inches: 3 document pixels per millimetre.
-    const QRect page = m_design.page().rect();
+    const QRect page = m_design.pageRect();
     const double across[4] = {page.width() / 3.0 / MmPerInch, page.height() / 3.0 / MmPerInch,
                               page.width() / 3.0 / MmPerInch, page.height() / 3.0 / MmPerInch};
     for (int i = 0; i < 4; ++i) {

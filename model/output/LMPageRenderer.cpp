@@ -63,6 +63,36 @@ LMStripSheetInputs stripSheetOf(const LMDocument &document, LMFrameTextSettings 
     return in;
 }
 
+// A fine page at its own detail: the painter works in page pixels and the
+// outline, frame and letters are drawn as shapes at the finer resolution.
+QImage renderFine(const LMDocument &document, const LMOutlineShapes &shapes,
+                  LMPageRenderer::Options options)
+{
+    const qreal k = qreal(document.finePage.width()) / document.page.width();
+    QImage fine = document.finePage.convertToFormat(QImage::Format_RGB32);
+    fine.setDevicePixelRatio(k);
+    if (shapes.outline.isEmpty())
+        return fine;
+    QImage page = fine;
+    const QTransform toPage = LMPageRenderer::outlineToPage(document, shapes.outline);
+    QPainter painter(&page);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    if (options.clipToOutline) {
+        painter.fillRect(QRect(QPoint(0, 0), document.page.size()), Qt::white);
+        painter.setTransform(toPage);
+        painter.setClipPath(shapes.outline);
+        painter.resetTransform();
+        painter.drawImage(0, 0, fine);
+        painter.setClipping(false);
+    }
+    LMFrameTextSettings text;
+    LMPageRenderer::frameTextOf(document, text);
+    painter.setTransform(toPage);
+    LMFrameLayer::paintVector(
+        painter, LMFrameLayer::inputsFor(document.flags, shapes, document.texture, &text, true));
+    return page;
+}
+
 // Page pixels spread over `target`.
 QTransform pageToTarget(const QSize &page, const QRectF &target)
 {
@@ -112,7 +142,9 @@ void paintPage(QPainter &painter, const QRectF &target, const LMDocument &docume
         painter.setTransform(base);
     }
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter.drawImage(QRectF(pageRect), document.page);
+    // A fine page brings its own detail to the printer.
+    painter.drawImage(QRectF(pageRect),
+                      document.finePage.isNull() ? document.page : document.finePage);
     painter.setClipping(false);
     if (!shapes.outline.isEmpty()) {
         LMFrameTextSettings text;
@@ -126,6 +158,8 @@ void paintPage(QPainter &painter, const QRectF &target, const LMDocument &docume
 
 QImage render(const LMDocument &document, const LMOutlineShapes &shapes, Options options)
 {
+    if (!document.finePage.isNull() && !document.page.isNull())
+        return renderFine(document, shapes, options);
     const bool clip = options.clipToOutline && !shapes.outline.isEmpty();
     QImage page = document.page.convertToFormat(QImage::Format_RGB32);
     if (shapes.outline.isEmpty())

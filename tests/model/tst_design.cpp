@@ -2,7 +2,9 @@
 #include "model/LMDesign.h"
 #include "model/LMDocumentFile.h"
 #include "model/outlines/LMArtFrameFactory.h"
+#include "model/output/LMOutput.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
@@ -42,6 +44,8 @@ private Q_SLOTS:
     void filesKeepTheDesignNotTheMoment();
     void reSavedFilesMatchOutsideTheMoment_data();
     void reSavedFilesMatchOutsideTheMoment();
+    void fineDetail_data();
+    void fineDetail();
 
 private:
     LMArtFrameFactory *m_catalogue = nullptr;
@@ -198,6 +202,69 @@ void TestDesign::reSavedFilesMatchOutsideTheMoment()
     original->flags = withoutTheMoment(original->flags);
     original->flags.setOutsidePrintable(again.flags.outsidePrintable());
     QCOMPARE(LMDocumentFile::write(again).toHex(), LMDocumentFile::write(*original).toHex());
+}
+
+void TestDesign::fineDetail_data()
+{
+    QTest::addColumn<int>("k");
+    QTest::newRow("standard") << 1;
+    QTest::newRow("twice as fine") << 2;
+    QTest::newRow("four times as fine") << 4;
+}
+
+// A page at detail k: the same document geometry drawn k times finer, one
+// undo step to switch, kept by files and written out at its own size.
+void TestDesign::fineDetail()
+{
+    QFETCH(int, k);
+    m_design->paintPage([](QPainter &p) {
+        p.fillRect(QRect(100, 100, 50, 20), Qt::blue);
+        return true;
+    });
+    m_design->setDetail(k);
+    QCOMPARE(m_design->detail(), k);
+    QCOMPARE(m_design->pageSize(), QSize(837, 648));
+    QCOMPARE(m_design->page().size(), QSize(837, 648) * k);
+    QCOMPARE(m_design->printableRect(), QRect(QPoint(30, 30), QPoint(806, 617)));
+    // A line drawn in document pixels: sharp at the physical edge.
+    m_design->paintPage([](QPainter &p) {
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.fillRect(QRectF(200.25, 300, 100, 1), Qt::black);
+        return true;
+    });
+    const QImage &page = m_design->page();
+    QCOMPARE(page.pixelColor(250 * k, 300 * k + k - 1), QColor(Qt::black));
+    QCOMPARE(page.pixelColor(250 * k, 300 * k + k), QColor(Qt::white));
+    QCOMPARE(page.pixelColor(125 * k, 110 * k), QColor(Qt::blue)); // scaled up with the switch
+    QCOMPARE(m_design->pagePart(QRect(100, 100, 10, 10)).size(), QSize(10, 10) * k);
+
+    // Files: the page block at 3 px/mm, the fine page beside it, read back whole.
+    const LMDocument doc = m_design->toDocument();
+    QCOMPARE(doc.page.size(), QSize(837, 648));
+    QCOMPARE(doc.finePage.isNull(), k == 1);
+    QCOMPARE(doc.finePage.size(), k > 1 ? QSize(837, 648) * k : QSize(0, 0));
+    QByteArray bytes = LMDocumentFile::write(doc);
+    QBuffer buffer(&bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    const std::optional<LMDocument> back = LMDocumentFile::read(buffer);
+    QVERIFY(back);
+    LMDesign opened(m_catalogue);
+    opened.load(*back);
+    QCOMPARE(opened.detail(), k);
+    QCOMPARE(opened.page(), m_design->page());
+    // Exports hold the page at its own detail.
+    QCOMPARE(LMOutput::render(doc, m_design->outputShapes(), {}).size(), QSize(837, 648) * k);
+
+    // Undo goes back across the switch, whole; redo returns to it.
+    QVERIFY(m_design->undo()); // the line
+    if (k == 1)
+        return;                // no switch was made
+    QVERIFY(m_design->undo()); // the switch
+    QCOMPARE(m_design->detail(), 1);
+    QCOMPARE(m_design->page().pixelColor(125, 110), QColor(Qt::blue));
+    QVERIFY(m_design->redo());
+    QCOMPARE(m_design->detail(), k);
+    QCOMPARE(m_design->page().pixelColor(125 * k, 110 * k), QColor(Qt::blue));
 }
 
 QTEST_MAIN(TestDesign)

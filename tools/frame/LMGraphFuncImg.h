@@ -47,7 +47,8 @@ public:
             painter->restore();
             drew = true;
         }
-        if (image.isNull() || m_pixelsAt.size() != image.size() || frameState() != m_frameThen)
+        if (image.isNull() || m_pixelsAt.size() != image.deviceIndependentSize().toSize() ||
+            frameState() != m_frameThen)
             return LMGraphFuncShape::commit(painter, view) || drew;
         painter->save();
         painter->resetTransform();

@@ -36,17 +36,17 @@ void LMScreenMsgHandlerClip::onMouseRelease(const QPoint &widgetPos, const QPoin
     LMGraphFuncImg *item = clipItem();
     if (!item->image.isNull() || item->liftedFrom.isValid() || !item->hasHandles())
         return; // lifted already: the frame only moves or scales it
-    item->clampInto(view()->transform(Matrix::DocToWidget).mapRect(view()->design().page().rect()));
+    item->clampInto(view()->transform(Matrix::DocToWidget).mapRect(view()->design().pageRect()));
     const std::optional<QPoint> tl = item->handlePos(LMPoint::TopLeft),
                                 br = item->handlePos(LMPoint::BottomRight);
     if (!tl || !br || *tl == *br)
         return;
     const QTransform toPage = item->GetMatrix(LMGraphFuncDashedLineRectangle::FrameToWidget) *
                               view()->transform(Matrix::WidgetToDoc);
-    const QRect area = toPage.mapRect(QRect(*tl, *br)).intersected(view()->design().page().rect());
+    const QRect area = toPage.mapRect(QRect(*tl, *br)).intersected(view()->design().pageRect());
     if (area.isEmpty())
         return;
-    item->image = view()->design().page().copy(area);
+    item->image = view()->design().pagePart(area);
     item->liftedFrom = area;
     item->keepPixels(area); // put back unmoved, it lands on the same pixels
     view()->update();

@@ -327,8 +327,8 @@ QRect LMScreenMsgHandlerDashedLineRectangle::placeBlock(int w, int h,
     LMPoint *tl = item->handle(LMPoint::TopLeft);
     if (w <= 0 || h <= 0 || !tl || !item->hasHandles())
         return QRect();
-    const int pageW = view()->design().page().rect().width(),
-              pageH = view()->design().page().rect().height();
+    const int pageW = view()->design().pageRect().width(),
+              pageH = view()->design().pageRect().height();
     const QTransform &docToWidget = view()->transform(Matrix::DocToWidget);
     QRect onPage;
     if (w <= pageW && h <= pageH) {
@@ -389,7 +389,7 @@ void LMScreenMsgHandlerDashedLineRectangle::slot_widthChanged(int width)
 
 void LMScreenMsgHandlerDashedLineRectangle::slot_AdjustToPaper()
 {
-    setFrameRect(view()->design().page().rect());
+    setFrameRect(view()->design().pageRect());
 }
 
 void LMScreenMsgHandlerDashedLineRectangle::slot_AdjustToFrame()
@@ -399,5 +399,5 @@ void LMScreenMsgHandlerDashedLineRectangle::slot_AdjustToFrame()
         return;
     const QRect frame =
         view()->transform(Matrix::OutlineToDoc).map(outline).boundingRect().toRect();
-    setFrameRect(frame.intersected(view()->design().page().rect()));
+    setFrameRect(frame.intersected(view()->design().pageRect()));
 }

@@ -36,7 +36,7 @@ void LMScreenMsgHandlerScreenAdjust::onActivate()
     // The page is lifted: it shows only through the frame until it lands.
     // The item whitens the page itself when it lands, so the lift and the
     // landing are one step of the history.
-    const QRect page = view()->design().page().rect();
+    const QRect page = view()->design().pageRect();
     item->image = view()->design().page();
     item->liftedFrom = page;
     item->keepPixels(page); // left unmoved, the page lands on its own pixels
