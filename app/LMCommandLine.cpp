@@ -126,7 +126,10 @@ std::optional<LMDocument> readDesign(const QString &path, LMArtFrameFactory &cat
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    std::optional<LMDocument> design = LMDocumentFile::read(file, tooLarge);
+    QString lost;
+    std::optional<LMDocument> design = LMDocumentFile::read(file, tooLarge, &lost);
+    if (design && !lost.isEmpty())
+        std::fprintf(stderr, "lumetra: %s: %s\n", qPrintable(path), qPrintable(lost));
     // An outline the catalogue does not have makes the file a damaged one.
     if (design && !catalogue.outlineOf(design->outlineGroup, design->outlineIndex))
         return std::nullopt;

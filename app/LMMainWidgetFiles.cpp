@@ -125,10 +125,13 @@ bool LMMainWidget::openFile(const QString &path)
     if (!validateFile(path) || !settleUnsavedChanges())
         return false;
     QString reason;
-    if (!m_graphView->load(path, &reason)) {
+    QString lost;
+    if (!m_graphView->load(path, &reason, &lost)) {
         warn(LMFiles::isDocumentName(path) ? 60 : 61, reason);
         return false;
     }
+    if (!lost.isEmpty())
+        QMessageBox::warning(this, QStringLiteral("Lumetra"), lost);
     // A design keeps its name; an imported picture is a new, unnamed design,
     // so that Save never writes it over the design that was open before.
     m_currentPath = LMFiles::isDocumentName(path) ? path : QString();

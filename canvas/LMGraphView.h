@@ -106,8 +106,10 @@ public:
     bool save(const QString &path, QString *error = nullptr);
     // A ".lmx" name reads a design, any other name imports a picture as a new
     // design. Nothing changes unless the whole file was read and checked. A
-    // file refused for a picture's size says why in `reason`.
-    bool load(const QString &path, QString *reason = nullptr);
+    // file refused for a picture's size says why in `reason`; a design that
+    // opened without a part it could not read (its fine detail) says so in
+    // `warning`.
+    bool load(const QString &path, QString *reason = nullptr, QString *warning = nullptr);
     // The picture in the image tool's frame, to move and scale before it is
     // applied; the image tool becomes current. False for a null picture.
     bool placePicture(const QImage &picture);

@@ -41,7 +41,7 @@ bool LMGraphView::placePicture(const QImage &picture)
     return m_currentHandler && m_currentHandler->takePicture(picture);
 }
 
-bool LMGraphView::load(const QString &path, QString *reason)
+bool LMGraphView::load(const QString &path, QString *reason, QString *warning)
 {
     if (!LMFiles::isDocumentName(path)) {
         const LMFiles::Picture read = LMFiles::readPicture(path);
@@ -60,7 +60,7 @@ bool LMGraphView::load(const QString &path, QString *reason)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const std::optional<LMDocument> doc = LMDocumentFile::read(file, reason);
+    const std::optional<LMDocument> doc = LMDocumentFile::read(file, reason, warning);
     // An outline the catalogue does not have makes the file a damaged one.
     LMArtFrameFactory *catalogue = m_design->catalogue();
     if (!doc || (catalogue && !catalogue->outlineOf(doc->outlineGroup, doc->outlineIndex)))

@@ -28,6 +28,7 @@ private Q_SLOTS:
     void undecodableNames();
     void statedSizesWithTheLimitLifted_data();
     void statedSizesWithTheLimitLifted();
+    void fineDetail();
 
 private:
     LumetraRun run(const QStringList &arguments, bool limitLifted = false);
@@ -288,6 +289,33 @@ void TestCommandLine::statedSizesWithTheLimitLifted()
     QCOMPARE(result.code, refusal.isEmpty() ? 0 : 1);
     QCOMPARE(result.err.trimmed(),
              refusal.isEmpty() ? QString() : "lumetra: " + design + ": " + refusal);
+}
+
+// A fine design exports at its own detail; one whose fine block is damaged
+// still exports, from its standard page, and says what was lost.
+void TestCommandLine::fineDetail()
+{
+    QFile seed(qEnvironmentVariable("LUMETRA_SOURCE_DIR") +
+               QStringLiteral("/fuzz/corpus/document/fine.lmx"));
+    QVERIFY(seed.open(QIODevice::ReadOnly));
+    const QByteArray fine = seed.readAll();
+    QFile damaged(path(QStringLiteral("damaged.lmx")));
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write(fine.chopped(20));
+    damaged.close();
+
+    const QString finePng = path(QStringLiteral("fine.png"));
+    const LumetraRun whole = run({QStringLiteral("--export"), seed.fileName(), finePng});
+    QCOMPARE(whole.code, 0);
+    QCOMPARE(whole.err, QString());
+    const QSize standard = QImage(finePng).size() / 4;
+    const QString lostPng = path(QStringLiteral("lost.png"));
+    const LumetraRun lost = run({QStringLiteral("--export"), damaged.fileName(), lostPng});
+    QCOMPARE(lost.code, 0);
+    QVERIFY2(lost.err.contains(
+                 QStringLiteral("damaged.lmx: The fine detail of this design could not be read")),
+             qPrintable(lost.err));
+    QCOMPARE(QImage(lostPng).size(), standard);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

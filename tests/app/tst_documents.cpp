@@ -44,6 +44,7 @@ private Q_SLOTS:
     void saveNewOpen();
     void paperNotInTheTable();
     void failedLoadChangesNothing();
+    void damagedFineDetailOpensStandard();
     void saveFailuresKeepTheMark();
     void saveAsImageKeepsTheDocumentUnnamed();
     void prompt_data();
@@ -204,6 +205,33 @@ void TestDocuments::failedLoadChangesNothing()
         QCOMPARE(state(), flags);
         QCOMPARE(m_window->windowTitle(), title);
     }
+}
+
+// The fine detail of a design is a part the design can do without: a
+// damaged fine block opens the standard page, with a warning.
+void TestDocuments::damagedFineDetailOpensStandard()
+{
+    paint([](QPainter &painter) { painter.fillRect(100, 100, 40, 40, Qt::blue); });
+    design()->setDetail(4);
+    const QString fine = path(QStringLiteral("fine.lmx"));
+    QVERIFY(canvas()->save(fine));
+    QFile file(fine);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(writeFile(QStringLiteral("damaged.lmx"), file.readAll().chopped(20)));
+    m_window->on_btn_new_clicked();
+    QCOMPARE(design()->detail(), 4); // New keeps the page as it is
+
+    QString said;
+    noteWarning(&said);
+    QVERIFY(m_window->openFile(path(QStringLiteral("damaged.lmx"))));
+    QTRY_VERIFY(!said.isEmpty());
+    QVERIFY2(said.contains(QStringLiteral("fine detail")), qPrintable(said));
+    QCOMPARE(design()->detail(), 1);
+    QCOMPARE(canvas()->rasterImage().pixelColor(120, 120), QColor(Qt::blue));
+    QVERIFY(!design()->isModified());
+    QVERIFY(m_window->openFile(fine));
+    QCOMPARE(design()->detail(), 4);
+    QCOMPARE(canvas()->rasterImage().pixelColor(480, 480), QColor(Qt::blue));
 }
 
 void TestDocuments::saveFailuresKeepTheMark()
