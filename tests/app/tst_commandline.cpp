@@ -295,17 +295,17 @@ void TestCommandLine::statedSizesWithTheLimitLifted()
 // still exports, from its standard page, and says what was lost.
 void TestCommandLine::fineDetail()
 {
-    QFile seed(qEnvironmentVariable("LUMETRA_SOURCE_DIR") +
-               QStringLiteral("/fuzz/corpus/document/fine.lmx"));
-    QVERIFY(seed.open(QIODevice::ReadOnly));
-    const QByteArray fine = seed.readAll();
+    QFile fineDesign(qEnvironmentVariable("LUMETRA_SOURCE_DIR") +
+                     QStringLiteral("/fuzz/corpus/document/fine.lmx"));
+    QVERIFY(fineDesign.open(QIODevice::ReadOnly));
+    const QByteArray fine = fineDesign.readAll();
     QFile damaged(path(QStringLiteral("damaged.lmx")));
     QVERIFY(damaged.open(QIODevice::WriteOnly));
     damaged.write(fine.chopped(20));
     damaged.close();
 
     const QString finePng = path(QStringLiteral("fine.png"));
-    const LumetraRun whole = run({QStringLiteral("--export"), seed.fileName(), finePng});
+    const LumetraRun whole = run({QStringLiteral("--export"), fineDesign.fileName(), finePng});
     QCOMPARE(whole.code, 0);
     QCOMPARE(whole.err, QString());
     const QSize standard = QImage(finePng).size() / 4;
