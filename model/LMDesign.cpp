@@ -26,13 +26,6 @@ LMArtFrameFactory *LMDesign::catalogue() const
     return m_catalogue;
 }
 
-void LMDesign::setCatalogue(LMArtFrameFactory *catalogue)
-{
-    m_catalogue = catalogue;
-    rebuildShapes();
-    placeOutlineInMiddle();
-}
-
 // ---------------------------------------------------------------- the whole design
 
 LMDocument LMDesign::toDocument() const

@@ -32,7 +32,6 @@ public:
     ~LMDesign() override;
 
     LMArtFrameFactory *catalogue() const;
-    void setCatalogue(LMArtFrameFactory *catalogue);
 
     // --- the whole design as a file holds it
     LMDocument toDocument() const;
