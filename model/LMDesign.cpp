@@ -42,12 +42,14 @@ LMDocument LMDesign::toDocument() const
     doc.frameColor = m_frameColor.rgba();
     doc.sideColor = m_sideColor.rgba();
     doc.texture = m_texture;
-    if (detail() > 1) {
+    if (pageIsBlank()) {
+        doc.page = LMPageDetail::whitePage(pageSize(), 1);
+        if (detail() > 1)
+            doc.finePage = LMPageDetail::whitePage(pageSize(), detail());
+    } else if (detail() > 1) {
         // Any version-10 reader opens the page at 3 px/mm; the fine page follows.
-        QImage fine = m_page;
-        fine.setDevicePixelRatio(1.0);
-        doc.page = fine.scaled(pageSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        doc.finePage = fine;
+        doc.page = LMPageDetail::standardOf(m_page, pageSize());
+        doc.finePage = m_page; // its pixels count; the ratio is not written
     } else {
         doc.page = m_page;
     }
@@ -78,10 +80,11 @@ void LMDesign::load(const LMDocument &doc, bool keepFrameLevel)
     m_texture = doc.texture;
     const int k = doc.finePage.isNull() ? 1 : doc.finePage.width() / qMax(1, doc.page.width());
     if (k > 1 && LMPageDetail::isFineOf(doc.finePage.size(), doc.page.size(), k)) {
-        m_page = doc.finePage.convertToFormat(QImage::Format_RGB32);
-        m_page.setDevicePixelRatio(k);
+        QImage fine = doc.finePage.convertToFormat(QImage::Format_RGB32);
+        fine.setDevicePixelRatio(k);
+        setPageImage(fine);
     } else {
-        m_page = doc.page.convertToFormat(QImage::Format_RGB32);
+        setPageImage(doc.page.convertToFormat(QImage::Format_RGB32));
     }
     m_outlineGroup = doc.outlineGroup;
     m_outlineIndex = doc.outlineIndex;
@@ -98,7 +101,7 @@ void LMDesign::load(const LMDocument &doc, bool keepFrameLevel)
         m_flags.setFrameIndex(levels);
     rebuildShapes();
     // The opened page is where Undo stops: never another design's page.
-    m_history.restart(m_page, currentPaper());
+    restartHistory();
     checkPrintable();
 
     Q_EMIT paperChanged();
@@ -112,14 +115,13 @@ void LMDesign::load(const LMDocument &doc, bool keepFrameLevel)
 
 void LMDesign::clear()
 {
-    QImage white(m_page.size(), m_page.format());
-    white.setDevicePixelRatio(m_page.devicePixelRatio());
-    white.fill(Qt::white);
+    // A new design is fine, whatever the one before was.
+    const int k = fineDetail();
     // The history goes on: Undo brings the page before New back. A page that
     // was white already gives nothing to bring back.
-    if (m_page != white)
-        m_history.push(white, currentPaper());
-    m_page = white;
+    if (k != detail() || !m_history.isWhite(m_history.index()))
+        m_history.pushWhite(pageSize() * k, k, currentPaper());
+    setBlankPage(pageSize(), k);
     // The page itself stays: New keeps the paper and its orientation.
     LMViewFlags fresh = LMViewFlags::atStart();
     fresh.setLandscape(m_flags.landscape());
@@ -138,7 +140,10 @@ void LMDesign::clear()
 
 void LMDesign::restartHistory()
 {
-    m_history.restart(m_page, currentPaper());
+    if (pageIsBlank())
+        m_history.restartWhite(pageSize() * detail(), detail(), currentPaper());
+    else
+        m_history.restart(m_page, currentPaper());
 }
 
 // ---------------------------------------------------------------- modified
@@ -163,15 +168,16 @@ bool LMDesign::paintPage(const std::function<bool(QPainter &)> &paint)
 {
     bool drew = false;
     {
-        QPainter painter(&m_page);
+        QPainter painter(&pixels());
         painter.setRenderHint(QPainter::Antialiasing, true);
         drew = paint(painter);
     }
     if (!drew)
         return false;
-    m_history.push(m_page, currentPaper());
+    const QRect changed = m_history.push(m_page, currentPaper());
     qCDebug(lcCanvas) << "when Apply" << m_history.index();
-    Q_EMIT pageChanged(pageRect());
+    if (!changed.isEmpty())
+        Q_EMIT pageChanged(documentRect(changed));
     edited();
     return true;
 }
@@ -181,7 +187,7 @@ bool LMDesign::undo()
     if (!m_history.stepBack())
         return false;
     qCDebug(lcCanvas) << "do Return" << m_history.index();
-    showStep(m_history.index());
+    showStep(m_history.index() + 1, m_history.index());
     edited();
     return true;
 }
@@ -191,23 +197,25 @@ bool LMDesign::redo()
     if (!m_history.stepForward())
         return false;
     qCDebug(lcCanvas) << "do Redo" << m_history.index();
-    showStep(m_history.index());
+    showStep(m_history.index() - 1, m_history.index());
     edited();
     return true;
 }
 
-void LMDesign::showStep(int k)
+void LMDesign::showStep(int from, int to)
 {
-    const QImage page = m_history.snapshot(k);
+    const QImage page = m_history.snapshot(to);
     if (page.isNull()) {
-        m_page.fill(Qt::white); // the page before anything was recorded
+        setBlankPage(pageSize(), detail()); // the page before anything was recorded
         Q_EMIT pageChanged(pageRect());
         return;
     }
-    const LMHistory::Paper paper = m_history.paper(k);
-    const bool resized = page.deviceIndependentSize() != m_page.deviceIndependentSize();
-    m_page = page;
-    Q_EMIT pageChanged(pageRect());
+    const LMHistory::Paper paper = m_history.paper(to);
+    const bool resized = page.deviceIndependentSize().toSize() != pageSize();
+    const QRect changed = m_history.difference(from, to);
+    setPageImage(page);
+    if (!changed.isEmpty())
+        Q_EMIT pageChanged(documentRect(changed));
     if (paper.paperId < 0 || (paper == currentPaper() && !resized))
         return;
     // A step on another paper brings that paper back.
@@ -222,58 +230,109 @@ LMHistory::Paper LMDesign::currentPaper() const
     return {m_flags.paperId(), m_flags.landscape()};
 }
 
-QSize LMDesign::pageSize() const
+const QImage &LMDesign::page() const
 {
-    return m_page.deviceIndependentSize().toSize();
+    return pixels();
+}
+
+QImage &LMDesign::pixels() const
+{
+    if (m_page.isNull() && !m_pageSize.isEmpty()) {
+        m_page = QImage(m_pageSize * m_detail, QImage::Format_RGB32);
+        m_page.setDevicePixelRatio(m_detail);
+        m_page.fill(Qt::white);
+    }
+    return m_page;
+}
+
+void LMDesign::setPageImage(const QImage &page)
+{
+    m_page = page;
+    m_detail = qMax(1, qRound(page.devicePixelRatio()));
+    m_pageSize = page.deviceIndependentSize().toSize();
+}
+
+void LMDesign::setBlankPage(const QSize &size, int k)
+{
+    m_page = QImage();
+    m_pageSize = size;
+    m_detail = k;
+}
+
+QRect LMDesign::documentRect(const QRect &physical) const
+{
+    const qreal k = detail();
+    return QRectF(physical.x() / k, physical.y() / k, physical.width() / k, physical.height() / k)
+        .toAlignedRect()
+        .intersected(pageRect());
 }
 
 QImage LMDesign::pagePart(const QRect &area) const
 {
     const int k = detail();
-    return m_page.copy(QRect(area.topLeft() * k, area.size() * k));
+    return page().copy(QRect(area.topLeft() * k, area.size() * k));
+}
+
+int LMDesign::fineDetail() const
+{
+    return LMPageDetail::forPage(pageSize());
 }
 
 void LMDesign::setDetail(int k)
 {
-    if (k < 1 || k == detail() || m_page.isNull())
+    if (k < 1 || k == detail() || pageSize().isEmpty())
         return;
-    QImage page(pageSize() * k, QImage::Format_RGB32);
-    page.setDevicePixelRatio(k);
-    page.fill(Qt::white);
-    {
-        QPainter painter(&page);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        painter.drawImage(QRectF(pageRect()), m_page);
+    if (pageIsBlank()) {
+        m_history.pushWhite(pageSize() * k, k, currentPaper());
+        setBlankPage(pageSize(), k);
+    } else {
+        QImage page(pageSize() * k, QImage::Format_RGB32);
+        page.setDevicePixelRatio(k);
+        page.fill(Qt::white);
+        {
+            QPainter painter(&page);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+            painter.drawImage(QRectF(pageRect()), m_page);
+        }
+        setPageImage(page);
+        m_history.push(m_page, currentPaper());
     }
-    m_page = page;
-    m_history.push(m_page, currentPaper());
     Q_EMIT pageChanged(pageRect());
     edited();
 }
 
 void LMDesign::setPaper(int paperId, bool landscape, const QSize &size)
 {
-    const bool first = m_page.isNull();
+    const bool first = pageSize().isEmpty();
     const bool resized = pageSize() != size;
     const bool otherPaper = paperId != m_flags.paperId() || landscape != m_flags.landscape();
     m_flags.setPaperId(paperId);
     m_flags.setLandscape(landscape);
     if (resized) {
-        // Keep what is drawn: the old page is cropped or extended with white.
-        const qreal k = first ? 1.0 : m_page.devicePixelRatio();
-        QImage page(size * k, QImage::Format_RGB32);
-        page.setDevicePixelRatio(k);
-        page.fill(Qt::white);
-        QPainter painter(&page);
-        painter.drawImage(0, 0, m_page);
-        painter.end();
-        m_page = page;
+        // A fine page stays fine, as fine as the new size allows; a new one is fine.
+        const int k = first || detail() > 1 ? LMPageDetail::forPage(size) : 1;
+        if (pageIsBlank()) {
+            setBlankPage(size, k);
+        } else {
+            // Keep what is drawn: the old page is cropped or extended with white.
+            QImage page(size * k, QImage::Format_RGB32);
+            page.setDevicePixelRatio(k);
+            page.fill(Qt::white);
+            QPainter painter(&page);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+            painter.drawImage(0, 0, m_page);
+            painter.end();
+            setPageImage(page);
+        }
     }
     if (first) {
-        m_history.restart(m_page, currentPaper());
+        restartHistory();
     } else if (resized || currentPaper() != m_history.paper(m_history.index())) {
         // Another paper is a step of its own: Undo brings the old one back whole.
-        m_history.push(m_page, currentPaper());
+        if (pageIsBlank())
+            m_history.pushWhite(pageSize() * detail(), detail(), currentPaper());
+        else
+            m_history.push(m_page, currentPaper());
     }
     if (!first && !resized && !otherPaper)
         return;

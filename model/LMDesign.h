@@ -52,12 +52,17 @@ public:
     // --- the page raster
     // The page at its detail: k physical pixels for each document pixel
     // (its device pixel ratio); a painter on it works in document pixels.
-    const QImage &page() const { return m_page; }
+    // A white page gets its pixels when first asked for them.
+    const QImage &page() const;
+    // Whether the page is white and holds no pixels yet: views may skip it.
+    bool pageIsBlank() const { return m_page.isNull(); }
     // The page's size and area in document pixels, whatever its detail.
-    QSize pageSize() const;
+    QSize pageSize() const { return m_pageSize; }
     QRect pageRect() const { return QRect(QPoint(0, 0), pageSize()); }
     // Physical pixels per document pixel: 1 for a standard page (see LMPageDetail).
-    int detail() const { return qRound(m_page.devicePixelRatio()); }
+    int detail() const { return m_detail; }
+    // The detail a fine page of this size has; 1 where the page is too large.
+    int fineDetail() const;
     // Redraws the page at detail `k`, smoothly scaled; one undo step.
     void setDetail(int k);
     // The page's pixels under `area` (document pixels), at the page's detail.
@@ -176,11 +181,19 @@ private:
     // whether the design was edited.
     void placeOutlineInMiddle();
     void checkPrintable();
-    void showStep(int k);
+    void showStep(int from, int to);
+    void setPageImage(const QImage &page);
+    void setBlankPage(const QSize &size, int k);
+    // The page's pixels, allocated white if it had none yet.
+    QImage &pixels() const;
+    // Physical pixels of the page to the document pixels that cover them.
+    QRect documentRect(const QRect &physical) const;
     LMHistory::Paper currentPaper() const;
 
     QPointer<LMArtFrameFactory> m_catalogue;
-    QImage m_page;
+    mutable QImage m_page; // null while the page is white and unallocated
+    QSize m_pageSize;      // document pixels
+    int m_detail = 1;
     LMHistory m_history;
     LMViewFlags m_flags = LMViewFlags::atStart();
     int m_outlineGroup = 0;

@@ -5,10 +5,13 @@
 #include "model/LMPaperTable.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QtEndian>
+
+#include <future>
 
 #include <algorithm>
 
@@ -124,8 +127,13 @@ QByteArray trailingBlock(const char *tag, const QByteArray &content)
     return QByteArray(tag, 4) + int32Bytes(qint32(content.size())) + content;
 }
 
-const QString FineDetailLost = QStringLiteral(
-    "The fine detail of this design could not be read; it opens at standard detail.");
+// In the language of the moment: the window and the command line both show it.
+QString fineDetailLost()
+{
+    return QCoreApplication::translate(
+        "LMDocumentFile",
+        "The fine detail of this design could not be read; it opens at standard detail.");
+}
 
 // The fine page of a trailing block: k, then a PNG exactly k times the page.
 std::optional<QImage> finePageOf(const QByteArray &content, const QImage &page)
@@ -158,7 +166,7 @@ void readTrailingBlocks(QIODevice &file, qint64 end, LMDocument &doc, QString *w
             length >= 0 ? block(file, end + 8, length) : std::nullopt;
         if (!content) {
             if (warning)
-                *warning = FineDetailLost;
+                *warning = fineDetailLost();
             return;
         }
         if (head->left(4) == QByteArray(LMDocument::FinePageTag, 4)) {
@@ -166,7 +174,7 @@ void readTrailingBlocks(QIODevice &file, qint64 end, LMDocument &doc, QString *w
             if (fine)
                 doc.finePage = *fine;
             else if (warning)
-                *warning = FineDetailLost;
+                *warning = fineDetailLost();
         }
         // Tags this version does not know are skipped.
         end += 8 + length;
@@ -281,6 +289,15 @@ static QByteArray encodedWithin(const QString &text, int maxBytes)
 
 QByteArray write(const LMDocument &doc)
 {
+    // The fine page is most of the work: it is compressed beside the rest.
+    std::future<QByteArray> fine;
+    int k = 0;
+    if (!doc.finePage.isNull() && !doc.page.isNull()) {
+        k = doc.finePage.width() / doc.page.width();
+        if (LMPageDetail::isFineOf(doc.finePage.size(), doc.page.size(), k))
+            fine = std::async(std::launch::async,
+                              [&doc] { return png(doc.finePage, FinePageQuality); });
+    }
     QByteArray header(LMDocument::HeaderSize, '\0');
     putInt32(header, VersionAt, LMDocument::Version);
     header.replace(FlagsAt, LMViewFlags::ByteSize, doc.flags.toBytes());
@@ -311,12 +328,8 @@ QByteArray write(const LMDocument &doc)
     putInt32(header, RasterPosAt, rasterPos);
     putInt32(header, RasterLenAt, qint32(page.size()));
     QByteArray bytes = header + texture + textBlock + page;
-    if (!doc.finePage.isNull() && !doc.page.isNull()) {
-        const int k = doc.finePage.width() / doc.page.width();
-        if (LMPageDetail::isFineOf(doc.finePage.size(), doc.page.size(), k))
-            bytes += trailingBlock(LMDocument::FinePageTag,
-                                   int32Bytes(k) + png(doc.finePage, FinePageQuality));
-    }
+    if (fine.valid())
+        bytes += trailingBlock(LMDocument::FinePageTag, int32Bytes(k) + fine.get());
     return bytes;
 }
 

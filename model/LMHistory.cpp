@@ -2,10 +2,15 @@
 
 #include <QSet>
 
+#include <algorithm>
+#include <future>
+
 #include <cstring>
 
 namespace {
 constexpr QRgb White = 0xffffffff;
+// Pages from this many pixels on are compared by two threads.
+constexpr qint64 LargePage = 4'000'000;
 
 bool sameRows(const QImage &page, const QRect &area, const QImage &tile)
 {
@@ -42,8 +47,32 @@ void LMHistory::clear()
 void LMHistory::restart(const QImage &page, const Paper &paper)
 {
     clear();
-    m_start = makeStep(page, nullptr);
+    m_start = makeStep(page, nullptr, nullptr);
     m_start.paper = paper;
+}
+
+void LMHistory::restartWhite(const QSize &size, qreal detail, const Paper &paper)
+{
+    clear();
+    m_start = whiteStep(size, detail);
+    m_start.paper = paper;
+}
+
+LMHistory::Step LMHistory::whiteStep(const QSize &size, qreal detail)
+{
+    Step step;
+    step.size = size;
+    step.detail = detail;
+    step.columns = (size.width() + TileSide - 1) / TileSide;
+    const int rows = (size.height() + TileSide - 1) / TileSide;
+    step.tiles.resize(step.columns * rows);
+    return step;
+}
+
+QRect LMHistory::tileRect(const Step &step, int i)
+{
+    return QRect((i % step.columns) * TileSide, (i / step.columns) * TileSide, TileSide, TileSide)
+        .intersected(QRect(QPoint(0, 0), step.size));
 }
 
 const LMHistory::Step *LMHistory::stepAt(int k) const
@@ -59,16 +88,54 @@ LMHistory::Paper LMHistory::paper(int k) const
     return step ? step->paper : Paper();
 }
 
-void LMHistory::push(const QImage &page, const Paper &paper)
+QRect LMHistory::push(const QImage &page, const Paper &paper)
 {
-    Step step = makeStep(page, stepAt(m_index));
+    QRect changed;
+    append(makeStep(page, stepAt(m_index), &changed), paper);
+    return changed;
+}
+
+void LMHistory::pushWhite(const QSize &size, qreal detail, const Paper &paper)
+{
+    append(whiteStep(size, detail), paper);
+}
+
+void LMHistory::append(Step step, const Paper &paper)
+{
     step.paper = paper;
     ++m_index;
     m_steps.resize(m_index); // the redo branch is lost
     m_steps.append(std::move(step));
 }
 
-LMHistory::Step LMHistory::makeStep(const QImage &source, const Step *previous) const
+bool LMHistory::isWhite(int k) const
+{
+    const Step *step = stepAt(k);
+    return step && std::all_of(step->tiles.cbegin(), step->tiles.cend(),
+                               [](const QImage &tile) { return tile.isNull(); });
+}
+
+QRect LMHistory::difference(int a, int b) const
+{
+    const Step *first = stepAt(a);
+    const Step *second = stepAt(b);
+    if (!first || !second) {
+        const Step *known = first ? first : second;
+        return known ? QRect(QPoint(0, 0), known->size) : QRect();
+    }
+    if (first->size != second->size || first->detail != second->detail)
+        return QRect(QPoint(0, 0), second->size);
+    QRect changed;
+    for (int i = 0; i < first->tiles.size(); ++i) {
+        // Tiles a step did not change are shared with the step before it.
+        if (first->tiles[i].cacheKey() != second->tiles[i].cacheKey())
+            changed |= tileRect(*first, i);
+    }
+    return changed;
+}
+
+LMHistory::Step LMHistory::makeStep(const QImage &source, const Step *previous,
+                                    QRect *changed) const
 {
     const QImage page = source.format() == QImage::Format_RGB32
                             ? source
@@ -82,22 +149,40 @@ LMHistory::Step LMHistory::makeStep(const QImage &source, const Step *previous) 
     const bool comparable =
         previous && previous->size == step.size && previous->detail == step.detail;
 
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < step.columns; ++c) {
-            const int i = r * step.columns + c;
-            const QRect area =
-                QRect(c * TileSide, r * TileSide, TileSide, TileSide).intersected(page.rect());
-            if (comparable) {
-                const QImage &before = previous->tiles[i];
-                if (before.isNull() ? allWhite(page, area) : sameRows(page, area, before)) {
-                    step.tiles[i] = before; // shared, no copy
-                    continue;
+    // Each band of tile rows is compared on its own; a large page's bands
+    // share the work between two threads.
+    QImage *tiles = step.tiles.data();
+    const QImage *before = comparable ? previous->tiles.constData() : nullptr;
+    const auto band = [&](int firstRow, int endRow) {
+        QRect bandChanged;
+        for (int r = firstRow; r < endRow; ++r) {
+            for (int c = 0; c < step.columns; ++c) {
+                const int i = r * step.columns + c;
+                const QRect area = tileRect(step, i);
+                if (before) {
+                    const QImage &was = before[i];
+                    if (was.isNull() ? allWhite(page, area) : sameRows(page, area, was)) {
+                        tiles[i] = was; // shared, no copy
+                        continue;
+                    }
                 }
+                bandChanged |= area;
+                if (!allWhite(page, area))
+                    tiles[i] = page.copy(area);
             }
-            if (!allWhite(page, area))
-                step.tiles[i] = page.copy(area);
         }
+        return bandChanged;
+    };
+    QRect all;
+    if (qint64(page.width()) * page.height() >= LargePage) {
+        auto lower = std::async(std::launch::async, band, rows / 2, rows);
+        all = band(0, rows / 2);
+        all |= lower.get();
+    } else {
+        all = band(0, rows);
     }
+    if (changed)
+        *changed = all;
     return step;
 }
 

@@ -35,10 +35,16 @@ public:
     // A fresh history starting from `page` on `paper`: Undo goes back to it
     // and never further.
     void restart(const QImage &page, const Paper &paper);
+    // The same from a white page of `size` physical pixels, which costs no pixels.
+    void restartWhite(const QSize &size, qreal detail, const Paper &paper);
     // Records `page` as the step after the current one; the steps after the
-    // current one (the redo branch) are dropped.
-    void push(const QImage &page, const Paper &paper);
-    void push(const QImage &page) { push(page, {-1, true}); }
+    // current one (the redo branch) are dropped. Gives the physical pixels
+    // that differ from the step before (all of them when its size or detail
+    // differs), to the tile.
+    QRect push(const QImage &page, const Paper &paper);
+    QRect push(const QImage &page) { return push(page, {-1, true}); }
+    // Records a white page of `size` physical pixels without its pixels.
+    void pushWhite(const QSize &size, qreal detail, const Paper &paper);
     // Moves the index; the page to show is snapshot(index()).
     bool stepBack();
     bool stepForward();
@@ -48,6 +54,11 @@ public:
     // white).
     QImage snapshot(int k) const;
     Paper paper(int k) const;
+    // Whether step `k` is a white page (false when there is no such step).
+    bool isWhite(int k) const;
+    // The physical pixels in which steps `a` and `b` differ, to the tile;
+    // their whole area when their sizes or details differ.
+    QRect difference(int a, int b) const;
 
     // Bytes of pixel data held, each shared tile counted once.
     qint64 storedBytes() const;
@@ -62,7 +73,10 @@ private:
         QVector<QImage> tiles;
     };
 
-    Step makeStep(const QImage &page, const Step *previous) const;
+    Step makeStep(const QImage &page, const Step *previous, QRect *changed) const;
+    static Step whiteStep(const QSize &size, qreal detail);
+    static QRect tileRect(const Step &step, int i);
+    void append(Step step, const Paper &paper);
 
     const Step *stepAt(int k) const;
 

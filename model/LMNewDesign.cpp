@@ -1,5 +1,6 @@
 #include "model/LMNewDesign.h"
 
+#include "model/LMPageDetail.h"
 #include "model/LMPaperTable.h"
 #include "model/frame/LMFrameTextSettings.h"
 #include "model/outlines/LMArtFrameFactory.h"
@@ -17,8 +18,11 @@ LMDocument blank(const QPainterPath &firstOutline)
     doc.flags = LMViewFlags::atStart();
     doc.flags.setLandscape(true);
     doc.flags.setPaperId(LMPaperTable::DefaultPageSizeId);
-    doc.page = QImage(LMPaperTable::pixelSize(row, true), QImage::Format_RGB32);
-    doc.page.fill(Qt::white);
+    const QSize page = LMPaperTable::pixelSize(row, true);
+    doc.page = LMPageDetail::whitePage(page, 1);
+    // New designs are fine.
+    if (const int k = LMPageDetail::forPage(page); k > 1)
+        doc.finePage = LMPageDetail::whitePage(page, k);
     doc.outlineOffset = LMArtFrameFactory::centredOffset(firstOutline, doc.page.size());
     doc.frameColor = LMDocument::DefaultFrameColor;
     doc.sideColor = LMDocument::DefaultSideColor;
@@ -42,10 +46,21 @@ LMDocument fromPicture(const QImage &picture, const QPainterPath &firstOutline)
             std::min(double(page.width()) / size.width(), double(page.height()) / size.height());
         size = QSize(qRound(size.width() * s), qRound(size.height() * s));
     }
-    QPainter painter(&doc.page);
+    // The picture keeps what detail the page holds.
+    const bool fine = !doc.finePage.isNull();
+    QImage target = fine ? doc.finePage : doc.page;
+    target.setDevicePixelRatio(double(target.width()) / page.width());
+    QPainter painter(&target);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter.drawImage(QRect(QPoint(0, 0), size), picture);
     painter.end();
+    if (fine) {
+        doc.page = LMPageDetail::standardOf(target, page);
+        doc.finePage = target;
+        doc.finePage.setDevicePixelRatio(1.0);
+    } else {
+        doc.page = target;
+    }
     doc.flags.setModified(true); // an import is a change nobody saved yet
     return doc;
 }

@@ -24,4 +24,18 @@ bool isFineOf(const QSize &fine, const QSize &page, int k)
            finePixels(page, k) < MaxFinePixels;
 }
 
+QImage standardOf(const QImage &fine, const QSize &page)
+{
+    QImage physical = fine;
+    physical.setDevicePixelRatio(1.0);
+    return physical.scaled(page, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage whitePage(const QSize &page, int k)
+{
+    QImage white(page * k, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    return white;
+}
+
 } // namespace LMPageDetail

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QSize>
 
 // How fine a page is drawn: every document coordinate stays at 3 pixels per
@@ -16,5 +17,13 @@ int forPage(const QSize &page);
 
 // Whether `fine` is `page` drawn k times finer for a k a fine page may have.
 bool isFineOf(const QSize &fine, const QSize &page, int k);
+
+// A page of the given detail (physical pixels; its device pixel ratio is
+// ignored) scaled down smoothly to `page` document pixels: the page any
+// version-10 reader opens.
+QImage standardOf(const QImage &fine, const QSize &page);
+
+// A white page of `page` document pixels at detail `k`, as plain pixels.
+QImage whitePage(const QSize &page, int k);
 
 } // namespace LMPageDetail
