@@ -29,7 +29,8 @@ LMGraphView::~LMGraphView()
 void LMGraphView::listenToDesign()
 {
     LMDesign *design = m_design;
-    connect(design, &LMDesign::pageChanged, this, [this] {
+    connect(design, &LMDesign::pageChanged, this, [this](const QRect &area) {
+        m_zoomedPage.pageChanged(area);
         m_transforms.invalidate();
         update();
     });
@@ -180,6 +181,12 @@ void LMGraphView::setPaper(int paperId, bool landscape, const QSize &size, doubl
     refreshHandler();
     m_design->setPaper(paperId, landscape, size);
     showZoom(zoom);
+}
+
+void LMGraphView::setDetail(int k)
+{
+    refreshHandler();
+    m_design->setDetail(k);
 }
 
 void LMGraphView::showZoom(double zoom)

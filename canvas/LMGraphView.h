@@ -1,5 +1,6 @@
 #pragma once
 
+#include "canvas/LMZoomedPage.h"
 #include "model/LMTransformCache.h"
 #include "model/frame/LMFrameLayer.h"
 #include "model/frame/LMStripSheet.h"
@@ -68,6 +69,8 @@ public:
     // Another paper or orientation: the page is cropped or extended and the
     // change is one undo step.
     void setPaper(int paperId, bool landscape, const QSize &size, double zoom);
+    // The page at detail `k` (see LMDesign::setDetail), after the tool's work lands.
+    void setDetail(int k);
     double zoom() const { return m_zoom; }
     QRectF paperRect() const { return m_paperRect; }
     QPoint toDocument(const QPoint &widgetPos) const;
@@ -156,6 +159,7 @@ private:
     void restartFrameLayer();
     void showPrintTip();
     LMTransformInputs transformInputs() const;
+    void paintPage(QPainter &painter);
     void paintMarginGuide(QPainter &painter);
     void paintFrameLayer(QPainter &painter);
     LMFrameLayerInputs frameLayerInputs();
@@ -178,6 +182,7 @@ private:
     LMFrameLayer::Image m_frameImage;
     LMFrameLayer::Image m_frameWork;
     LMStripSheet m_stripSheet;
+    LMZoomedPage m_zoomedPage;
     QTimer m_stageTimer;
     Qt::KeyboardModifiers m_keyModifiers;
 };

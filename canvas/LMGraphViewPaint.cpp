@@ -30,6 +30,20 @@ void LMGraphView::paintEvent(QPaintEvent *)
     }
 
     // The raster, clipped to the outline when only the pouch's inside is shown.
+    // A blank page is the white sheet already there.
+    if (!m_design->pageIsBlank())
+        paintPage(painter);
+
+    // Live items paint in widget pixels and apply the zoom themselves.
+    for (LMGraphFuncInf *item : std::as_const(m_liveItems))
+        item->paintPreview(&painter, m_toolEnvironment.get());
+
+    paintFrameLayer(painter);
+    paintMarginGuide(painter);
+}
+
+void LMGraphView::paintPage(QPainter &painter)
+{
     const QImage &page = m_design->page();
     painter.save();
     const QPainterPath &outline = m_design->outlinePath();
@@ -38,22 +52,22 @@ void LMGraphView::paintEvent(QPaintEvent *)
         painter.setTransform(transform(Matrix::OutlineToWidget));
         painter.setClipPath(outline);
     }
-    QTransform docToWidget;
-    docToWidget.translate(int(m_zoom * LMTransformCache::DocMargin[0]),
-                          int(m_zoom * LMTransformCache::DocMargin[1]));
-    docToWidget.scale(m_zoom, m_zoom);
+    const QTransform toPage = QTransform::fromTranslate(
+        int(m_zoom * LMTransformCache::DocMargin[0]), int(m_zoom * LMTransformCache::DocMargin[1]));
+    const QTransform docToWidget = QTransform::fromScale(m_zoom, m_zoom) * toPage;
     painter.setTransform(docToWidget);
     if (!outlineClip)
         painter.setClipRect(m_design->pageRect());
-    painter.drawImage(0, 0, page);
+    // Below the page's detail the screen shows a kept, averaged copy; at or
+    // above it the page's own pixels.
+    const QImage &zoomed = m_zoomedPage.at(page, m_zoom, devicePixelRatioF());
+    if (zoomed.isNull()) {
+        painter.drawImage(0, 0, page);
+    } else {
+        painter.setTransform(toPage);
+        painter.drawImage(0, 0, zoomed);
+    }
     painter.restore();
-
-    // Live items paint in widget pixels and apply the zoom themselves.
-    for (LMGraphFuncInf *item : std::as_const(m_liveItems))
-        item->paintPreview(&painter, m_toolEnvironment.get());
-
-    paintFrameLayer(painter);
-    paintMarginGuide(painter);
 }
 
 void LMGraphView::paintMarginGuide(QPainter &painter)
