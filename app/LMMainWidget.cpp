@@ -46,6 +46,7 @@ LMMainWidget::LMMainWidget(const QStringList &arguments)
     // Long paper names and long captions must not push the column wider.
     ui->cob_pasesetting->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ui->cob_pasesetting->setMinimumContentsLength(8);
+    setUpDetailChoice();
 
     groupToolButtons();
     m_colorCompleter = new KVCLIENT_ColorCompleter(this);
@@ -350,6 +351,7 @@ void LMMainWidget::retranslate()
     if (!lan)
         return;
     retranslatePrintMenu();
+    retranslateDetailChoice();
     for (const LMToolTable::Entry &entry : LMToolTable::entries()) {
         auto *button = findChild<QWidget *>(QLatin1String(entry.button));
         if (button && entry.tipLine >= 0)

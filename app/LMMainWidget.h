@@ -18,6 +18,8 @@ class LMRecovery;
 class LMScreenMsgHandlerInf;
 class QVTLanguageManager;
 class QBoxLayout;
+class QComboBox;
+class QLabel;
 class QPushButton;
 class QAction;
 class QButtonGroup;
@@ -148,6 +150,10 @@ private:
     LMOutputJob printJob() const;
     bool printTo(QPrinter &printer, QString *error);
     void retranslatePrintMenu();
+    // The page's detail: Standard (as older designs) or Fine.
+    void setUpDetailChoice();
+    void showDetail();
+    void retranslateDetailChoice();
     // The remembered language, else the one of `system` when there is a
     // table for it, else English.
     void selectStartLanguage(const QLocale &system);
@@ -166,6 +172,8 @@ private:
     QHash<int, int> m_languageByIndex;
     QButtonGroup *m_toolButtons = nullptr;
     QAction *m_printAction = nullptr;
+    QLabel *m_detailLabel = nullptr;
+    QComboBox *m_detailChoice = nullptr;
     QAction *m_previewAction = nullptr;
     QAction *m_pdfAction = nullptr;
     QPushButton *m_blankToolButton = nullptr;

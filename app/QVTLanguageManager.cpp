@@ -39,6 +39,11 @@ void QVTLanguageManager::setLanguage(int index)
     m_lines.clear();
     m_flags &= ~Loaded;
     loadTable(folderOf(m_language));
+    QCoreApplication::removeTranslator(&m_translator);
+    // English is the texts' own language and has no translation file.
+    const QString folder = folderOf(m_language);
+    if (m_translator.load(QStringLiteral(":/i18n/lumetra_%1.qm").arg(folder)))
+        QCoreApplication::installTranslator(&m_translator);
     broadcastLanguageChange();
     // After the broadcast: the widgets' own handling of the change must not
     // undo the direction.

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <QTranslator>
 
 // Owns the table of the current interface language, answers lookups by line
 // number and tells every widget when the language changes.
@@ -40,6 +41,8 @@ private:
     void broadcastLanguageChange();
     void applyLayoutDirection();
 
+    // Texts beyond the table, from the language's compiled translation.
+    QTranslator m_translator;
     QStringList m_lines;
     qint8 m_language = 0;
     quint8 m_flags = 0;

@@ -6,7 +6,8 @@ set -euo pipefail
 
 build_packages=(
     g++ cmake make pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libcurl4-openssl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-l10n-tools
+    libgl-dev libcurl4-openssl-dev
     qt6-image-formats-plugins
     fonts-liberation fonts-dejavu-core fonts-droid-fallback fonts-wqy-microhei fonts-symbola
 )

@@ -1,0 +1,30 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar">
+<context>
+    <name>LMDocumentFile</name>
+    <message>
+        <source>The fine detail of this design could not be read; it opens at standard detail.</source>
+        <translation>تعذرت قراءة التفاصيل الدقيقة لهذا التصميم؛ سيُفتح بالدقة العادية.</translation>
+    </message>
+</context>
+<context>
+    <name>LMMainWidget</name>
+    <message>
+        <source>Detail</source>
+        <translation>الدقة</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>عادية</translation>
+    </message>
+    <message>
+        <source>Fine</source>
+        <translation>عالية</translation>
+    </message>
+    <message>
+        <source>Fine draws the page at about 300 dpi, sharp in print; Standard at 76 dpi, as older designs are.</source>
+        <translation>الدقة العالية ترسم الصفحة بنحو 300 نقطة في البوصة فتكون الطباعة حادة؛ والعادية بـ 76 نقطة كالتصاميم الأقدم.</translation>
+    </message>
+</context>
+</TS>

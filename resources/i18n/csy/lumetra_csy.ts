@@ -1,0 +1,30 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs">
+<context>
+    <name>LMDocumentFile</name>
+    <message>
+        <source>The fine detail of this design could not be read; it opens at standard detail.</source>
+        <translation>Jemný detail tohoto návrhu nelze přečíst; otevře se ve standardním detailu.</translation>
+    </message>
+</context>
+<context>
+    <name>LMMainWidget</name>
+    <message>
+        <source>Detail</source>
+        <translation>Detail</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standardní</translation>
+    </message>
+    <message>
+        <source>Fine</source>
+        <translation>Jemný</translation>
+    </message>
+    <message>
+        <source>Fine draws the page at about 300 dpi, sharp in print; Standard at 76 dpi, as older designs are.</source>
+        <translation>Jemný kreslí stránku v přibližně 300 dpi, ostře při tisku; Standardní v 76 dpi jako starší návrhy.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,30 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>LMDocumentFile</name>
+    <message>
+        <source>The fine detail of this design could not be read; it opens at standard detail.</source>
+        <translation>Die feinen Details dieses Entwurfs konnten nicht gelesen werden; er wird in Standarddetail geöffnet.</translation>
+    </message>
+</context>
+<context>
+    <name>LMMainWidget</name>
+    <message>
+        <source>Detail</source>
+        <translation>Detailgrad</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Fine</source>
+        <translation>Fein</translation>
+    </message>
+    <message>
+        <source>Fine draws the page at about 300 dpi, sharp in print; Standard at 76 dpi, as older designs are.</source>
+        <translation>Fein zeichnet die Seite mit etwa 300 dpi, scharf im Druck; Standard mit 76 dpi wie ältere Entwürfe.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,30 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="el">
+<context>
+    <name>LMDocumentFile</name>
+    <message>
+        <source>The fine detail of this design could not be read; it opens at standard detail.</source>
+        <translation>Η υψηλή λεπτομέρεια αυτού του σχεδίου δεν ήταν δυνατό να διαβαστεί· ανοίγει με τυπική λεπτομέρεια.</translation>
+    </message>
+</context>
+<context>
+    <name>LMMainWidget</name>
+    <message>
+        <source>Detail</source>
+        <translation>Λεπτομέρεια</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Τυπική</translation>
+    </message>
+    <message>
+        <source>Fine</source>
+        <translation>Υψηλή</translation>
+    </message>
+    <message>
+        <source>Fine draws the page at about 300 dpi, sharp in print; Standard at 76 dpi, as older designs are.</source>
+        <translation>Η Υψηλή σχεδιάζει τη σελίδα σε περίπου 300 dpi, καθαρή στην εκτύπωση· η Τυπική σε 76 dpi, όπως τα παλαιότερα σχέδια.</translation>
+    </message>
+</context>
+</TS>

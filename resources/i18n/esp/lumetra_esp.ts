@@ -1,0 +1,30 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>LMDocumentFile</name>
+    <message>
+        <source>The fine detail of this design could not be read; it opens at standard detail.</source>
+        <translation>No se pudo leer el detalle fino de este diseño; se abre con detalle estándar.</translation>
+    </message>
+</context>
+<context>
+    <name>LMMainWidget</name>
+    <message>
+        <source>Detail</source>
+        <translation>Detalle</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Estándar</translation>
+    </message>
+    <message>
+        <source>Fine</source>
+        <translation>Fino</translation>
+    </message>
+    <message>
+        <source>Fine draws the page at about 300 dpi, sharp in print; Standard at 76 dpi, as older designs are.</source>
+        <translation>Fino dibuja la página a unos 300 ppp, nítida al imprimir; Estándar a 76 ppp, como los diseños anteriores.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,30 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fi">
+<context>
+    <name>LMDocumentFile</name>
+    <message>
+        <source>The fine detail of this design could not be read; it opens at standard detail.</source>
+        <translation>Tämän mallin hienoa tarkkuutta ei voitu lukea; se avataan vakiotarkkuudella.</translation>
+    </message>
+</context>
+<context>
+    <name>LMMainWidget</name>
+    <message>
+        <source>Detail</source>
+        <translation>Tarkkuus</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Vakio</translation>
+    </message>
+    <message>
+        <source>Fine</source>
+        <translation>Hieno</translation>
+    </message>
+    <message>
+        <source>Fine draws the page at about 300 dpi, sharp in print; Standard at 76 dpi, as older designs are.</source>
+        <translation>Hieno piirtää sivun noin 300 dpi:n tarkkuudella, terävänä tulosteessa; Vakio 76 dpi:llä kuten vanhemmat mallit.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,30 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>LMDocumentFile</name>
+    <message>
+        <source>The fine detail of this design could not be read; it opens at standard detail.</source>
+        <translation>Nie udało się odczytać wysokiej szczegółowości tego projektu; zostanie otwarty ze standardową.</translation>
+    </message>
+</context>
+<context>
+    <name>LMMainWidget</name>
+    <message>
+        <source>Detail</source>
+        <translation>Szczegółowość</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standardowa</translation>
+    </message>
+    <message>
+        <source>Fine</source>
+        <translation>Wysoka</translation>
+    </message>
+    <message>
+        <source>Fine draws the page at about 300 dpi, sharp in print; Standard at 76 dpi, as older designs are.</source>
+        <translation>Wysoka rysuje stronę w około 300 dpi, ostro w druku; standardowa w 76 dpi, jak starsze projekty.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,30 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>LMDocumentFile</name>
+    <message>
+        <source>The fine detail of this design could not be read; it opens at standard detail.</source>
+        <translation>Не удалось прочитать высокую детализацию этого макета; он открыт с обычной детализацией.</translation>
+    </message>
+</context>
+<context>
+    <name>LMMainWidget</name>
+    <message>
+        <source>Detail</source>
+        <translation>Детализация</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Обычная</translation>
+    </message>
+    <message>
+        <source>Fine</source>
+        <translation>Высокая</translation>
+    </message>
+    <message>
+        <source>Fine draws the page at about 300 dpi, sharp in print; Standard at 76 dpi, as older designs are.</source>
+        <translation>Высокая рисует страницу примерно с 300 dpi, чётко при печати; обычная — с 76 dpi, как старые макеты.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,30 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sk">
+<context>
+    <name>LMDocumentFile</name>
+    <message>
+        <source>The fine detail of this design could not be read; it opens at standard detail.</source>
+        <translation>Jemný detail tohto návrhu sa nepodarilo prečítať; otvorí sa v štandardnom detaile.</translation>
+    </message>
+</context>
+<context>
+    <name>LMMainWidget</name>
+    <message>
+        <source>Detail</source>
+        <translation>Detail</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Štandardný</translation>
+    </message>
+    <message>
+        <source>Fine</source>
+        <translation>Jemný</translation>
+    </message>
+    <message>
+        <source>Fine draws the page at about 300 dpi, sharp in print; Standard at 76 dpi, as older designs are.</source>
+        <translation>Jemný kreslí stranu v približne 300 dpi, ostro pri tlači; Štandardný v 76 dpi ako staršie návrhy.</translation>
+    </message>
+</context>
+</TS>

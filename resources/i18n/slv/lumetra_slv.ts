@@ -1,0 +1,30 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sl">
+<context>
+    <name>LMDocumentFile</name>
+    <message>
+        <source>The fine detail of this design could not be read; it opens at standard detail.</source>
+        <translation>Fine podrobnosti tega osnutka ni bilo mogoče prebrati; odpre se z običajno podrobnostjo.</translation>
+    </message>
+</context>
+<context>
+    <name>LMMainWidget</name>
+    <message>
+        <source>Detail</source>
+        <translation>Podrobnost</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Običajna</translation>
+    </message>
+    <message>
+        <source>Fine</source>
+        <translation>Fina</translation>
+    </message>
+    <message>
+        <source>Fine draws the page at about 300 dpi, sharp in print; Standard at 76 dpi, as older designs are.</source>
+        <translation>Fina nariše stran s približno 300 dpi, ostro pri tisku; Običajna s 76 dpi, kot starejši osnutki.</translation>
+    </message>
+</context>
+</TS>
