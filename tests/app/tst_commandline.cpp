@@ -1,3 +1,4 @@
+#include "../common/PagePixels.h"
 #include "../common/PngClaim.h"
 #include "../common/RunLumetra.h"
 #include "model/LMDocumentFile.h"
@@ -177,9 +178,11 @@ void TestCommandLine::exportRoundTrip()
     result = run({QStringLiteral("--export"), design, page});
     QCOMPARE(result.code, 0);
     const QImage exported(page);
-    QCOMPARE(exported.size(), QSize(837, 648));               // the first paper: Letter, landscape
-    QCOMPARE(exported.pixelColor(60, 40), QColor(0, 120, 0)); // the picture, at the page's corner
-    QCOMPARE(exported.pixelColor(200, 40), QColor(Qt::white));
+    // The first paper, Letter landscape, written at its fine detail.
+    const int k = 4;
+    QCOMPARE(exported.size(), QSize(837, 648) * k);
+    QCOMPARE(colourAt(exported, 60, 40, k), QColor(0, 120, 0)); // the picture, at the page's corner
+    QCOMPARE(colourAt(exported, 200, 40, k), QColor(Qt::white));
     // The exported page imports again, as a new design.
     result = run({QStringLiteral("--export"), page, path(QStringLiteral("again.lmx"))});
     QVERIFY2(result.code == 0, qPrintable(result.err));

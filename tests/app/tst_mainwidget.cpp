@@ -79,7 +79,9 @@ void TestMainWidget::startState()
     LMGraphView *view = m_window->graphView();
     QCOMPARE(ui->cob_pasesetting->currentIndex(), 0); // Letter
     QVERIFY(ui->chk_horizonal->isChecked());
-    QCOMPARE(view->rasterImage().size(), QSize(837, 648));
+    QCOMPARE(m_window->design()->pageSize(), QSize(837, 648));
+    QCOMPARE(m_window->design()->detail(), 4); // a new design is fine
+    QCOMPARE(view->rasterImage().size(), QSize(837, 648) * 4);
     QCOMPARE(m_window->design()->flags().paperId(), qint16(2));
     QVERIFY(m_window->design()->flags().landscape());
     QVERIFY(!m_window->design()->isModified());
@@ -123,7 +125,8 @@ void TestMainWidget::pageControls()
     QCOMPARE(ui->chk_horizonal->isChecked(), landscape);
     ui->spin_size->setValue(zoom);
     LMGraphView *view = m_window->graphView();
-    QCOMPARE(view->rasterImage().size(), raster);
+    QCOMPARE(m_window->design()->pageSize(), raster);
+    QCOMPARE(view->rasterImage().size(), raster * m_window->design()->detail());
     QCOMPARE(view->size(), widget);
     QCOMPARE(m_window->design()->flags().paperId(), qint16(paperId));
     QCOMPARE(m_window->design()->flags().landscape(), landscape);

@@ -1,4 +1,5 @@
 #include "../common/ModalAnswer.h"
+#include "../common/PagePixels.h"
 #include "../common/RunLumetra.h"
 #include "../common/WindowFixture.h"
 #include "app/LMMainWidget.h"
@@ -83,6 +84,7 @@ void TestOutputFlows::drawLine()
     QTest::mouseClick(ui()->d01, Qt::LeftButton);
 }
 
+// The document pixels the page's dark pixels lie on.
 QRect TestOutputFlows::ink() const
 {
     QRect r;
@@ -91,7 +93,7 @@ QRect TestOutputFlows::ink() const
         for (int x = 0; x < page.width(); ++x)
             if (qGray(page.pixel(x, y)) < 128)
                 r |= QRect(x, y, 1, 1);
-    return r;
+    return documentRect(r, page.devicePixelRatio());
 }
 
 // 10 mm shows as 0.39 inch; one box edited writes all four; a smaller paper
@@ -270,8 +272,9 @@ void TestOutputFlows::everyFileOutputShowsTheSame()
     QCOMPARE(runLumetra({QStringLiteral("--export"), saved, linePdf}).code, 0);
     QCOMPARE(runLumetra({QStringLiteral("--export"), saved, linePng}).code, 0);
 
+    // The PNG holds the page at its own detail; its ink in document pixels.
     const QImage png(linePng);
-    const QRect box = inkOf(png);
+    const QRect box = documentRect(inkOf(png), double(png.width()) / design()->pageSize().width());
     // The outline's box: the line beyond it was clipped away.
     const QRect outline = canvas()
                               ->transform(Matrix::OutlineToDoc)

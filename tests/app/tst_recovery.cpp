@@ -1,4 +1,5 @@
 #include "../common/ModalAnswer.h"
+#include "../common/PagePixels.h"
 #include "app/LMMainWidget.h"
 #include "app/LMRecovery.h"
 #include "app/LMResources.h"
@@ -25,9 +26,7 @@ const QColor Stroke(200, 30, 30);
 void change(LMGraphView *canvas, int n)
 {
     canvas->design().paintPage([n](QPainter &painter) {
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(Stroke);
-        painter.drawLine(100, 100 + 5 * n, 199, 100 + 5 * n);
+        painter.fillRect(QRect(100, 100 + 5 * n, 100, 1), Stroke); // row 100 + 5n, at any detail
         return true;
     });
 }
@@ -172,7 +171,7 @@ void TestRecovery::killedSessionIsOffered()
              qPrintable(question));
     LMGraphView *canvas = window.graphView();
     const int lastRow = how == QLatin1String("timer") ? 0 : LMRecovery::ChangesPerCopy - 1;
-    QCOMPARE(canvas->rasterImage().pixelColor(150, 100 + 5 * lastRow) == Stroke, restore);
+    QCOMPARE(colourAt(canvas->rasterImage(), 150, 100 + 5 * lastRow) == Stroke, restore);
     // Restored work is unnamed and modified, kept by this session from now
     // on; the old copy is gone either way.
     QCOMPARE(window.design()->isModified(), restore);

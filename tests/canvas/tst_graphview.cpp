@@ -1,5 +1,6 @@
 #include "../common/MakeCanvas.h"
 #include "../common/ModalAnswer.h"
+#include "../common/PagePixels.h"
 #include "app/LMResources.h"
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMGraphView.h"
@@ -125,21 +126,24 @@ void TestGraphView::setPageKeepsCropsAndExtends()
     });
     m_view->design().setModified(false);
 
+    const LMDesign &design = m_view->design();
     m_view->setPage(837, 648, 0.4); // zoom only
-    QCOMPARE(m_view->rasterImage().pixelColor(5, 5), QColor(Qt::red));
-    QCOMPARE(m_view->rasterImage().pixelColor(800, 600), QColor(Qt::red));
+    QCOMPARE(colourAt(m_view->rasterImage(), 5, 5), QColor(Qt::red));
+    QCOMPARE(colourAt(m_view->rasterImage(), 800, 600), QColor(Qt::red));
     QVERIFY(!m_view->design().isModified()); // only a size change marks the design
 
     m_view->setPage(444, 630, 0.4); // smaller: cropped at the right and bottom
     QVERIFY(m_view->design().isModified());
-    QCOMPARE(m_view->rasterImage().size(), QSize(444, 630));
-    QCOMPARE(m_view->rasterImage().pixelColor(5, 5), QColor(Qt::red));
+    QCOMPARE(design.pageSize(), QSize(444, 630));
+    QCOMPARE(m_view->rasterImage().size(), design.pageSize() * design.detail());
+    QCOMPARE(colourAt(m_view->rasterImage(), 5, 5), QColor(Qt::red));
 
     m_view->setPage(837, 648, 1.0); // larger again: extended with white
-    QCOMPARE(m_view->rasterImage().size(), QSize(837, 648));
-    QCOMPARE(m_view->rasterImage().pixelColor(5, 5), QColor(Qt::red));
-    QCOMPARE(m_view->rasterImage().pixelColor(800, 600), QColor(Qt::white));
-    QCOMPARE(m_view->rasterImage().pixelColor(836, 647), QColor(Qt::white));
+    QCOMPARE(design.pageSize(), QSize(837, 648));
+    QCOMPARE(m_view->rasterImage().size(), design.pageSize() * design.detail());
+    QCOMPARE(colourAt(m_view->rasterImage(), 5, 5), QColor(Qt::red));
+    QCOMPARE(colourAt(m_view->rasterImage(), 800, 600), QColor(Qt::white));
+    QCOMPARE(colourAt(m_view->rasterImage(), 836, 647), QColor(Qt::white));
 }
 
 void TestGraphView::printableRect_data()
@@ -249,8 +253,9 @@ void TestGraphView::clearDocumentKeepsThePage()
     });
     QVERIFY(design.isModified());
     m_view->clearDocument();
-    QCOMPARE(m_view->rasterImage().pixelColor(400, 300), QColor(Qt::white));
-    QCOMPARE(m_view->rasterImage().size(), QSize(837, 648));
+    QCOMPARE(colourAt(m_view->rasterImage(), 400, 300), QColor(Qt::white));
+    QCOMPARE(design.pageSize(), QSize(837, 648));
+    QCOMPARE(m_view->rasterImage().size(), design.pageSize() * design.detail());
     QVERIFY(design.landscape());
     QCOMPARE(design.paperId(), 9);
     QVERIFY(!design.clipToOutline());

@@ -1,5 +1,6 @@
 #include "app/LMResources.h"
 #include "model/LMNewDesign.h"
+#include "model/LMPageDetail.h"
 #include "model/LMPaperTable.h"
 #include "model/outlines/LMArtFrameFactory.h"
 #include "model/output/LMPrinting.h"
@@ -49,9 +50,15 @@ LMDocument TestPrinting::design(int row, bool landscape) const
     LMDocument doc = LMNewDesign::blank(*m_catalogue->outlineOf(0, 0));
     doc.flags.setPaperId(LMPaperTable::rows()[row].pageSizeId);
     doc.flags.setLandscape(landscape);
-    doc.page = QImage(LMPaperTable::pixelSize(row, landscape), QImage::Format_RGB32);
-    doc.page.fill(Qt::white);
-    QPainter(&doc.page).fillRect(QRect(30, 30, 30, 30), Qt::red);
+    // Drawn at the detail a new design on this paper has, the standard page beside it.
+    const QSize size = LMPaperTable::pixelSize(row, landscape);
+    const int k = LMPageDetail::forPage(size);
+    QImage fine = LMPageDetail::whitePage(size, k);
+    fine.setDevicePixelRatio(k);
+    QPainter(&fine).fillRect(QRect(30, 30, 30, 30), Qt::red);
+    doc.page = LMPageDetail::standardOf(fine, size);
+    fine.setDevicePixelRatio(1);
+    doc.finePage = k > 1 ? fine : QImage();
     return doc;
 }
 

@@ -77,8 +77,12 @@ void TestScreenCapture::captureIntoTheDesign()
         return;
     }
     QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), expected);
-    // Placed at the page's corner at its own size, pixel for pixel.
-    QCOMPARE(after.copy(QRect(QPoint(0, 0), region.size())), expected);
+    // Placed at the page's corner at its own size, pixel for pixel: each
+    // screen pixel on one document pixel, k x k pixels of the page.
+    const int k = window.design()->detail();
+    QImage blocks = expected.scaled(region.size() * k);
+    blocks.setDevicePixelRatio(k);
+    QCOMPARE(window.design()->pagePart(QRect(QPoint(0, 0), region.size())), blocks);
     QVERIFY(window.design()->isModified());
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ModalAnswer.h"
+#include "PagePixels.h"
 #include "app/LMMainWidget.h"
 #include "canvas/LMGraphView.h"
 #include "model/LMDesign.h"
@@ -33,13 +34,24 @@ protected:
     LMGraphView *canvas() const { return m_window->graphView(); }
     LMDesign *design() const { return m_window->design(); }
     Ui::LMMainWidget *ui() const { return m_window->form(); }
-    QColor at(int x, int y) const { return canvas()->rasterImage().pixelColor(x, y); }
+    // The page's colour at a document point, whatever its detail.
+    QColor at(int x, int y) const { return colourAt(canvas()->rasterImage(), x, y); }
+
+    // The page raster's size in document pixels, whatever its detail.
+    QSize rasterSize() const { return canvas()->rasterImage().deviceIndependentSize().toSize(); }
 
     // The picture an image written now would hold.
     QImage exported() const
     {
         return LMOutput::render(design()->toDocument(), design()->outputShapes(),
                                 canvas()->fileJob());
+    }
+    // The colour at a document point of an exported picture, which holds the
+    // page at its own detail.
+    QColor exportedAt(const QImage &picture, const QPoint &point) const
+    {
+        return colourAt(picture, point.x(), point.y(),
+                        double(picture.width()) / design()->pageSize().width());
     }
     // Paints straight into the page, as a drawing tool commits: one undo step.
     void paint(const std::function<void(QPainter &)> &draw) const

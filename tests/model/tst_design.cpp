@@ -217,6 +217,9 @@ void TestDesign::fineDetail_data()
 void TestDesign::fineDetail()
 {
     QFETCH(int, k);
+    QCOMPARE(m_design->detail(), 4); // a new page is fine
+    m_design->setDetail(1);          // switch from a standard page
+    QCOMPARE(m_design->page().size(), QSize(837, 648));
     m_design->paintPage([](QPainter &p) {
         p.fillRect(QRect(100, 100, 50, 20), Qt::blue);
         return true;

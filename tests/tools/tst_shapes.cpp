@@ -1,4 +1,5 @@
 #include "../common/MakeCanvas.h"
+#include "../common/PagePixels.h"
 #include "canvas/LMGraphView.h"
 #include "model/LMDesign.h"
 #include "tools/frame/LMGraphFuncShape.h"
@@ -30,7 +31,7 @@ private:
         t->onMouseMove(to, m_view->toDocument(to));
         t->onMouseRelease(to, m_view->toDocument(to));
     }
-    QColor at(int x, int y) const { return m_view->rasterImage().pixelColor(x, y); }
+    QColor at(int x, int y) const { return colourAt(m_view->rasterImage(), x, y); }
 
     LMGraphView *m_view = nullptr;
 };

@@ -1,4 +1,5 @@
 #include "../common/MakeCanvas.h"
+#include "../common/PagePixels.h"
 #include "app/LMResources.h"
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMGraphView.h"
@@ -327,10 +328,10 @@ void TestText::plainTextIsClippedToItsField()
     QVERIFY(item->glyphs.boundingRect().width() > 100); // read before apply deletes the item
     m_view->apply();
     const QImage &page = m_view->rasterImage();
-    QCOMPARE(page.pixelColor(100, 300), QColor(Qt::black)); // inside the field
-    QCOMPARE(page.pixelColor(119, 300), QColor(Qt::black));
-    for (int y = 0; y < page.height(); ++y)
-        QCOMPARE(page.pixelColor(125, y), QColor(Qt::white)); // right of the field
+    QCOMPARE(colourAt(page, 100, 300), QColor(Qt::black)); // inside the field
+    QCOMPARE(colourAt(page, 119, 300), QColor(Qt::black));
+    for (int y = 0; y < m_view->design().pageSize().height(); ++y)
+        QCOMPARE(colourAt(page, 125, y), QColor(Qt::white)); // right of the field
 }
 
 void TestText::edgeKeepsItsWidthAtAnyZoom_data()
@@ -361,9 +362,8 @@ void TestText::edgeKeepsItsWidthAtAnyZoom()
                               m_view->transform(Matrix::WidgetToDoc);
     const int row = qRound(toPage.map(glyph.center()).y());
     m_view->apply();
-    double ink = 0;
-    for (int x = 0; x < m_view->rasterImage().width(); ++x)
-        ink += (255 - qGray(m_view->rasterImage().pixel(x, row))) / 255.0;
+    const double ink = inkAlong(m_view->rasterImage(), QPoint(0, row),
+                                QPoint(m_view->design().pageSize().width() - 1, row));
     QVERIFY2(qAbs(ink / 2 - width) < 0.6, qPrintable(QString::number(ink / 2)));
 }
 
