@@ -5,6 +5,7 @@
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMGraphView.h"
 #include "model/LMDesign.h"
+#include "tools/LMPictureClipboard.h"
 #include "tools/frame/LMScreenMsgHandlerClip.h"
 #include "ui_LMMainWidget.h"
 
@@ -79,7 +80,7 @@ QString LMMainWidget::withShortcut(const QString &tip, QKeySequence::StandardKey
 
 void LMMainWidget::slot_paste()
 {
-    m_graphView->placePicture(QGuiApplication::clipboard()->image());
+    m_graphView->placePicture(LMPictureClipboard::picture());
 }
 
 void LMMainWidget::slot_copy()

@@ -4,6 +4,7 @@
 
 #include "base/LMText.h"
 #include "model/LMDesign.h"
+#include "tools/LMPictureClipboard.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 
 #include <QClipboard>
@@ -118,6 +119,6 @@ void LMGraphView::fillContextMenu(QMenu *menu, const QPoint &widgetPos)
     if (!QGuiApplication::clipboard()->image().isNull()) {
         QAction *paste = menu->addAction(lmText(52));
         connect(paste, &QAction::triggered, this,
-                [this] { placePicture(QGuiApplication::clipboard()->image()); });
+                [this] { placePicture(LMPictureClipboard::picture()); });
     }
 }

@@ -3,6 +3,7 @@
 #include "canvas/LMGraphView.h"
 
 #include "model/LMDesign.h"
+#include "tools/LMPictureClipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -83,7 +84,10 @@ void LMGraphView::copyFrameContent()
     if (outline.isEmpty())
         return;
     const QRect box = transform(Matrix::OutlineToDoc).map(outline).boundingRect().toAlignedRect();
-    QImage picture(box.size(), QImage::Format_RGB32);
+    // At the page's detail: a paste brings it back as fine as it was.
+    const int k = m_design->detail();
+    QImage picture(box.size() * k, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(k);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -98,5 +102,5 @@ void LMGraphView::copyFrameContent()
         painter.drawImage(-m_frameImage.origin, m_frameImage.image);
     }
     painter.end();
-    QGuiApplication::clipboard()->setImage(picture);
+    LMPictureClipboard::copy(picture);
 }

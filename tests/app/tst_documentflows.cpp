@@ -2,6 +2,7 @@
 #include "app/LMResources.h"
 #include "app/QVTLanguageManager.h"
 #include "model/LMDocumentFile.h"
+#include "tools/LMPictureClipboard.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 
 #include <QClipboard>
@@ -463,8 +464,15 @@ void TestDocumentFlows::selectToolCopyAndClip()
                       Qt::LeftButton);
     const QImage copied = QGuiApplication::clipboard()->image();
     QCOMPARE(copied.size(), QSize(121, 21));
+    // A paste in Lumetra gets the copy at the page's detail, as large.
+    const QImage pasted = LMPictureClipboard::picture();
+    QCOMPARE(pasted.deviceIndependentSize().toSize(), QSize(121, 21));
+    QCOMPARE(qRound(pasted.devicePixelRatio()), design()->detail());
     QTest::mouseClick(ui()->d01, Qt::LeftButton);
     QCOMPARE(at(130, 75), clip ? QColor(Qt::white) : QColor(Qt::black));
+    // Once another picture is on the clipboard, that one is pasted.
+    QGuiApplication::clipboard()->setImage(checkerboard(QSize(40, 30)));
+    QCOMPARE(LMPictureClipboard::picture().size(), QSize(40, 30));
 }
 
 QTEST_MAIN(TestDocumentFlows)

@@ -1,6 +1,7 @@
 #include "tools/frame/LMScreenMsgHandlerClip.h"
 
 #include "model/LMDesign.h"
+#include "tools/LMPictureClipboard.h"
 
 #include "tools/LMPoint.h"
 #include "tools/frame/LMGraphFuncImg.h"
@@ -60,8 +61,12 @@ void LMScreenMsgHandlerClip::slot_copy()
     if (!item->image.isNull() && tl && br && *tl != *br) {
         // At the frame's size now, not the size it was lifted at.
         const QSize frame = QRect(*tl, *br).size() / view()->zoom();
-        QGuiApplication::clipboard()->setImage(
-            item->image.scaled(frame, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        const qreal k = item->image.devicePixelRatio();
+        QImage copied = item->image;
+        copied.setDevicePixelRatio(1.0);
+        copied = copied.scaled(frame * k, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        copied.setDevicePixelRatio(k);
+        LMPictureClipboard::copy(copied);
     }
     view()->update();
 }

@@ -2,6 +2,7 @@
 
 #include "capture/LMScreenshotHelper.h"
 #include "model/LMFiles.h"
+#include "tools/LMPictureClipboard.h"
 #include "tools/frame/LMGraphFuncImg.h"
 #include "tools/frame/LMScreenMsgHandlerImgSetting.h"
 
@@ -66,7 +67,7 @@ void LMScreenMsgHandlerImg::slot_captureImag()
 
 void LMScreenMsgHandlerImg::slot_pasteImag()
 {
-    setImage(QGuiApplication::clipboard()->image());
+    setImage(LMPictureClipboard::picture());
 }
 
 bool LMScreenMsgHandlerImg::takePicture(const QImage &picture)
@@ -81,7 +82,9 @@ void LMScreenMsgHandlerImg::setImage(const QImage &image)
         return;
     auto *item = static_cast<LMGraphFuncImg *>(itemForPress(QPoint(0, 0)));
     item->image = image;
-    item->keepPixels(placeBlock(image.width(), image.height(), item));
+    // A picture with a detail of its own covers its size in document pixels.
+    const QSize size = image.deviceIndependentSize().toSize();
+    item->keepPixels(placeBlock(size.width(), size.height(), item));
     view()->widget()->setFocus(Qt::OtherFocusReason);
     view()->update();
 }
