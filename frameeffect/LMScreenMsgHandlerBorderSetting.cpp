@@ -6,6 +6,7 @@
 #include "model/LMFiles.h"
 #include "model/LMViewFlags.h"
 #include "model/frame/LMFrameTextSettings.h"
+#include "model/frame/LMStripGeometry.h"
 #include "tools/text/LMScreenMsgHandlerTextSetting.h"
 #include "widgets/KVCLIENT_ColorComboBox.h"
 
@@ -106,6 +107,8 @@ LMScreenMsgHandlerBorderSetting::LMScreenMsgHandlerBorderSetting(LMDesign &desig
     connect(&m_design, &LMDesign::loaded, this, &LMScreenMsgHandlerBorderSetting::syncFromDesign);
     connect(&m_design, &LMDesign::outlineChanged, this,
             &LMScreenMsgHandlerBorderSetting::refreshFrameWidths);
+    connect(&m_design, &LMDesign::frameChanged, this,
+            &LMScreenMsgHandlerBorderSetting::showFittedSize);
     retranslate();
 
     connect(m_textEdit, &LMScreenMsgHandlerTextSetting::signal_colorChanged, m_textHelper,
@@ -282,9 +285,14 @@ void LMScreenMsgHandlerBorderSetting::buildForm()
     m_frameText->setMaxLength(MaxFrameTextLength);
     m_textEdit = named(new LMScreenMsgHandlerTextSetting(m_editText), "textEdt");
     m_textEdit->rotateCheckBox()->hide();
+    // Says when the letters are drawn smaller than chosen, to fit their row.
+    m_fittedSize = named(new QLabel(m_editText), "label_fitted");
+    m_fittedSize->setWordWrap(true);
+    m_fittedSize->hide();
     textLayout->addWidget(m_labText);
     textLayout->addWidget(m_frameText);
     textLayout->addWidget(m_textEdit);
+    textLayout->addWidget(m_fittedSize);
     add(m_editText);
     grid->setRowStretch(row, 1);
 
@@ -302,6 +310,7 @@ void LMScreenMsgHandlerBorderSetting::buildForm()
 
 void LMScreenMsgHandlerBorderSetting::retranslate()
 {
+    showFittedSize();
     m_t3->setText(lmText(34));
     m_t0->setText(lmText(35));
     m_t1->setText(lmText(36));
@@ -369,6 +378,7 @@ void LMScreenMsgHandlerBorderSetting::syncFromDesign()
     blockers.clear();
     enableTextControls();
     refreshFrameWidths();
+    showFittedSize();
 }
 
 void LMScreenMsgHandlerBorderSetting::refreshFrameWidths()
@@ -387,6 +397,23 @@ void LMScreenMsgHandlerBorderSetting::refreshFrameWidths()
         m_widths->setCurrentIndex(level - 1);
     const QSignalBlocker quietType(m_type);
     m_type->setCurrentIndex(m_design.flags().stripType() ? 1 : 0);
+}
+
+void LMScreenMsgHandlerBorderSetting::showFittedSize()
+{
+    const LMFrameTextSettings &text = m_design.frameText();
+    LMStripGeometry strips;
+    strips.thin = m_design.flags().stripType();
+    const QFont drawn = LMFrameTextSettings::fitted(text.font(), text.text(), strips.rowPitch(),
+                                                    text.strokeOn() ? text.edgeWidth() : 0);
+    const bool reduced = drawn != text.font();
+    m_fittedSize->setVisible(reduced);
+    if (!reduced)
+        return;
+    const int size = drawn.pixelSize() > 0 ? drawn.pixelSize() : int(drawn.pointSizeF());
+    m_fittedSize->setText(strips.thin
+                              ? tr("Drawn at size %1: the most a thin strip holds.").arg(size)
+                              : tr("Drawn at size %1: the most a thick strip holds.").arg(size));
 }
 
 void LMScreenMsgHandlerBorderSetting::enableTextControls()

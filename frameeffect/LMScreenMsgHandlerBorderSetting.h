@@ -57,6 +57,7 @@ protected:
 
 private:
     void buildForm();
+    void showFittedSize();
     QWidget *textureRow(const char *group, const char *stem);
     void enableTextControls();
     // The frame is shown, and the controls that need it come alive.
@@ -81,5 +82,6 @@ private:
     QComboBox *m_widths, *m_type;
     QSpinBox *m_count;
     QLineEdit *m_frameText;
+    QLabel *m_fittedSize;
     LMScreenMsgHandlerTextSetting *m_textEdit;
 };

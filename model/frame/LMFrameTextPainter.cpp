@@ -49,6 +49,8 @@ QList<Placed> paint(QPainter &painter, const QPainterPath &outline, LMFrameTextS
         return placed;
     LMStripGeometry strips;
     strips.thin = thinStrips;
+    // Letters never reach past their row.
+    text.setRowHeight(strips.rowPitch());
     const double pitch = strips.rowPitch(), offset = strips.firstRow();
     // One glyph every 12 mm of the outline, as a fraction of its length.
     const float step = 1.0f / (length / 36.0f);

@@ -9,9 +9,11 @@ void LMFrameTextSettings::setText(const QString &text)
 {
     // Characters still in the new text keep their pictures; the next pass
     // drops the rest.
-    if (text != m_text)
-        ++m_revision;
+    if (text == m_text)
+        return;
+    ++m_revision;
     m_text = text;
+    refit();
 }
 
 void LMFrameTextSettings::setColors(const QColor &edge, const QColor &fill)
@@ -31,6 +33,7 @@ void LMFrameTextSettings::setFont(const QFont &font)
     m_font = font;
     ++m_revision;
     emptyCache();
+    refit();
 }
 
 void LMFrameTextSettings::setStroke(bool on)
@@ -40,6 +43,7 @@ void LMFrameTextSettings::setStroke(bool on)
     m_strokeOn = on;
     ++m_revision;
     emptyCache();
+    refit();
 }
 
 void LMFrameTextSettings::setEdgeWidth(int width)
@@ -47,6 +51,69 @@ void LMFrameTextSettings::setEdgeWidth(int width)
     if (width == m_edgeWidth)
         return;
     m_edgeWidth = width;
+    ++m_revision;
+    emptyCache();
+    refit();
+}
+
+void LMFrameTextSettings::setRowHeight(double height)
+{
+    if (height == m_rowHeight)
+        return;
+    m_rowHeight = height;
+    refit();
+}
+
+namespace {
+// The tallest of the text's glyphs, each on its own as it is drawn.
+qreal tallestGlyph(const QFont &font, const QString &text)
+{
+    qreal tallest = 0;
+    for (const QChar c : text) {
+        QPainterPath path;
+        path.addText(0, 0, font, QString(c));
+        tallest = qMax(tallest, path.boundingRect().height());
+    }
+    return tallest;
+}
+
+// A row keeps this much free above and below its letters: a glyph drawn
+// from its picture may land a pixel off the row's middle.
+constexpr double RowMargin = 2.0;
+} // namespace
+
+QFont LMFrameTextSettings::fitted(const QFont &font, const QString &text, double rowHeight,
+                                  double edge)
+{
+    // An edge wider than the row leaves the letters the smallest size.
+    const double room = qMax(1.0, rowHeight - 2 * RowMargin - edge);
+    qreal tallest = tallestGlyph(font, text);
+    if (tallest <= room)
+        return font;
+    QFont smaller = font;
+    const bool inPixels = font.pixelSize() > 0;
+    qreal size = inPixels ? font.pixelSize() : font.pointSizeF();
+    // Glyphs grow about in step with the size; hinting may add a little,
+    // so the last steps check again.
+    size = qMax<qreal>(1, size * room / tallest);
+    for (int tries = 0; tries < 20; ++tries) {
+        if (inPixels)
+            smaller.setPixelSize(qMax(1, int(size)));
+        else
+            smaller.setPointSizeF(size);
+        if (size <= 1 || tallestGlyph(smaller, text) <= room)
+            break;
+        size = qMax<qreal>(1, size * 0.97);
+    }
+    return smaller;
+}
+
+void LMFrameTextSettings::refit()
+{
+    const QFont drawn = fitted(m_font, m_text, m_rowHeight, m_strokeOn ? m_edgeWidth : 0);
+    if (drawn == m_drawnFont && drawn.toString() == m_drawnFont.toString())
+        return;
+    m_drawnFont = drawn;
     ++m_revision;
     emptyCache();
 }
@@ -91,7 +158,7 @@ void LMFrameTextSettings::endTextPass()
 QPainterPath LMFrameTextSettings::glyphPathCentred(QChar c) const
 {
     QPainterPath path;
-    path.addText(0, 0, m_font, QString(c));
+    path.addText(0, 0, m_drawnFont, QString(c));
     const QRectF box = path.boundingRect();
     const int w = int(std::lround(box.width())) + 16, h = int(std::lround(box.height())) + 16;
     // As in the picture: the shape 8 pixels in from its corner, the picture
@@ -120,7 +187,7 @@ QImage LMFrameTextSettings::glyphImage(QChar c)
     if (cached != m_glyphCache.constEnd())
         return *cached;
     QPainterPath path;
-    path.addText(0, 0, m_font, QString(c));
+    path.addText(0, 0, m_drawnFont, QString(c));
     const QRectF box = path.boundingRect();
     path.translate(-box.topLeft());
     QImage glyph(int(std::lround(box.width())) + 16, int(std::lround(box.height())) + 16,

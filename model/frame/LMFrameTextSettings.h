@@ -16,7 +16,7 @@ class QPainter;
 // Documents keep the font, the text and the fill colour.
 class LMFrameTextSettings {
 public:
-    LMFrameTextSettings() : m_font(QStringLiteral("Arial"), 26) {}
+    LMFrameTextSettings() : m_font(QStringLiteral("Arial"), 26), m_drawnFont(m_font) {}
 
     QColor edgeColor() const { return m_edgeColor; }
     QColor fillColor() const { return m_fillColor; }
@@ -30,6 +30,18 @@ public:
     void setFont(const QFont &font);
     void setStroke(bool on);
     void setEdgeWidth(int width);
+
+    // The row the letters run in, in document pixels: 36 (12 mm) on thick
+    // strips, 12 (4 mm) on thin ones. Letters larger than a row holds are
+    // drawn smaller; the chosen font stays as it is.
+    void setRowHeight(double height);
+    double rowHeight() const { return m_rowHeight; }
+    // The font the glyphs are drawn in, and whether it is smaller than the chosen one.
+    const QFont &drawnFont() const { return m_drawnFont; }
+    bool isReduced() const { return m_drawnFont != m_font; }
+    // `font`, or the largest size of it whose glyphs of `text`, with an edge
+    // `edge` wide, fit a row `rowHeight` high with a small margin.
+    static QFont fitted(const QFont &font, const QString &text, double rowHeight, double edge);
 
     // One walk over the text: glyphs the walk does not use are dropped at its end.
     void beginTextPass();
@@ -54,11 +66,15 @@ public:
 
 private:
     void emptyCache() { m_glyphCache.clear(); }
+    // The drawn font again after a change of text, font, edge or row.
+    void refit();
 
     QColor m_edgeColor = Qt::blue;
     QColor m_fillColor = Qt::red;
     QString m_text = QStringLiteral("ABC");
     QFont m_font;
+    QFont m_drawnFont;
+    double m_rowHeight = 36.0;
     bool m_strokeOn = false;
     int m_edgeWidth = 1;
 

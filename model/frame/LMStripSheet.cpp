@@ -38,6 +38,14 @@ const QImage &LMStripSheet::textureFor(const LMStripSheetInputs &in)
     return m_texture;
 }
 
+void LMStripSheet::fitTextToStrips(const LMStripSheetInputs &in)
+{
+    // Letters never reach past their strip: before the sheet's key, which
+    // a smaller font changes.
+    if (in.text)
+        in.text->setRowHeight(in.strips.rowPitch());
+}
+
 QString LMStripSheet::keyOf(const LMStripSheetInputs &in)
 {
     const LMStripGeometry &g = in.strips;
@@ -55,6 +63,7 @@ QString LMStripSheet::keyOf(const LMStripSheetInputs &in)
 
 void LMStripSheet::paint(QPainter &painter, const LMStripSheetInputs &in)
 {
+    fitTextToStrips(in);
     const QPaintEngine *engine = painter.paintEngine();
     if (!engine || engine->type() != QPaintEngine::Raster) {
         paintDirect(painter, in);
@@ -81,6 +90,7 @@ void LMStripSheet::paint(QPainter &painter, const LMStripSheetInputs &in)
 
 void LMStripSheet::paintDirect(QPainter &painter, const LMStripSheetInputs &in)
 {
+    fitTextToStrips(in);
     painter.save();
     if (!in.landscape) {
         // A quarter turn, so the bands run along the portrait page's long side.

@@ -48,6 +48,7 @@ private:
     // `asShapes`: letters as vectors.
     void paintBands(QPainter &painter, const LMStripSheetInputs &in, bool turned, bool asShapes);
     static QString keyOf(const LMStripSheetInputs &in);
+    static void fitTextToStrips(const LMStripSheetInputs &in);
 
     QImage m_sheet; // the last sheet drawn, a whole white page
     QString m_sheetKey;

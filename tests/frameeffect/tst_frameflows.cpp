@@ -256,6 +256,16 @@ void TestFrameFlows::stripSheetAndBack()
     const QImage shown = canvas()->grab().toImage();
     const QPoint corner = canvas()->transform(Matrix::DocToWidget).map(QPoint(40, 40));
     QVERIFY(shown.pixelColor(corner) != QColor(Qt::white));
+    // Thin strips draw the size-26 letters smaller and say so; the chosen size stays.
+    auto *fitted = in<QLabel>("label_fitted");
+    QVERIFY(!fitted->isVisibleTo(panel()));
+    in<QComboBox>("cob_type")->setCurrentIndex(1);
+    QVERIFY(design()->flags().stripType());
+    QVERIFY(fitted->isVisibleTo(panel()));
+    QVERIFY2(fitted->text().contains(QStringLiteral("thin")), qPrintable(fitted->text()));
+    QCOMPARE(design()->frameText().font().pointSize(), 26);
+    in<QComboBox>("cob_type")->setCurrentIndex(0);
+    QVERIFY(!fitted->isVisibleTo(panel()));
 
     design()->selectOutline(2, 0); // three levels only
     QTest::mouseClick(ui()->d01, Qt::LeftButton);

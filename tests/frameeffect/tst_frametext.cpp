@@ -1,5 +1,6 @@
 #include "model/frame/LMFrameTextPainter.h"
 #include "model/frame/LMFrameTextSettings.h"
+#include "model/frame/LMStripSheet.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -33,6 +34,9 @@ private Q_SLOTS:
     void rowsPerLevel();
     void passesWalkBothWays();
     void glyphCache();
+    void lettersFitTheirRow_data();
+    void lettersFitTheirRow();
+    void thinStripsKeepTheirLetters();
 };
 
 void TestFrameText::rowsPerLevel_data()
@@ -152,6 +156,81 @@ void TestFrameText::glyphCache()
     QVERIFY(!text.nextGlyph().isNull());
     QVERIFY(!text.previousGlyph().isNull());
     text.endTextPass();
+}
+
+void TestFrameText::lettersFitTheirRow_data()
+{
+    QTest::addColumn<bool>("thin");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("stroke");
+    QTest::addColumn<bool>("reduced");
+    for (const bool thin : {false, true}) {
+        for (const int size : {8, 26, 48, 96})
+            QTest::addRow("%s strips, size %d", thin ? "thin" : "thick", size)
+                << thin << size << false << (thin || size > 26);
+    }
+    QTest::newRow("thick strips, size 26 with a wide edge") << false << 26 << true << true;
+}
+
+// No glyph is taller than its row holds, edge included; a size that fits is
+// drawn as chosen, and the chosen font is never changed by the fit.
+void TestFrameText::lettersFitTheirRow()
+{
+    QFETCH(bool, thin);
+    QFETCH(int, size);
+    QFETCH(bool, stroke);
+    QFETCH(bool, reduced);
+    LMFrameTextSettings text;
+    text.setText(QStringLiteral("EMMA 2026 Alexandra-Josephine"));
+    text.setFont(QFont(QStringLiteral("Arial"), size));
+    text.setStroke(stroke);
+    text.setEdgeWidth(stroke ? 12 : 1);
+    const double row = thin ? 12 : 36;
+    text.setRowHeight(row);
+    QCOMPARE(text.isReduced(), reduced);
+    QCOMPARE(text.font().pointSize(), size);
+    const int edge = stroke ? text.edgeWidth() : 0;
+    for (const QChar c : text.text())
+        QVERIFY2(text.glyphPathCentred(c).boundingRect().height() + edge <= row,
+                 qPrintable(QString(c)));
+    // Back on the other strips the size follows.
+    text.setRowHeight(thin ? 36 : 12);
+    QCOMPARE(text.isReduced(), !thin || size > 26);
+}
+
+// Three thin strips, size 26: the letters stay inside their strips, so no cut
+// line between strips has a letter's pixel on it.
+void TestFrameText::thinStripsKeepTheirLetters()
+{
+    LMFrameTextSettings text;
+    text.setText(QStringLiteral("EMMA 2026 "));
+    text.setColors(Qt::red, Qt::red);
+    LMStripSheetInputs in;
+    in.page = QSize(837, 648);
+    in.landscape = true;
+    in.printable = QRect(30, 30, 777, 588);
+    in.strips.thin = true;
+    in.strips.count = 3;
+    in.text = &text;
+    QImage sheet(in.page, QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    QPainter painter(&sheet);
+    LMStripSheet().paint(painter, in);
+    painter.end();
+    const QRect area = LMStripGeometry::sheetArea(in.page, true, in.printable);
+    int letters = 0;
+    for (const int top : in.strips.bandTops(area)) {
+        QList<int> cuts = in.strips.separators(top);
+        cuts << top << top + in.strips.bandHeight() - 1;
+        for (const int y : cuts)
+            for (int x = area.left(); x <= area.right(); ++x)
+                QVERIFY2(qRed(sheet.pixel(x, y)) < 200 || qGreen(sheet.pixel(x, y)) > 100,
+                         qPrintable(QStringLiteral("letter on the cut at %1, %2").arg(x).arg(y)));
+        for (const int y : in.strips.stripCentres(top))
+            for (int x = area.left(); x <= area.right(); ++x)
+                letters += qRed(sheet.pixel(x, y)) > 200 && qGreen(sheet.pixel(x, y)) < 100;
+    }
+    QVERIFY(letters > 0);
 }
 
 QTEST_MAIN(TestFrameText)

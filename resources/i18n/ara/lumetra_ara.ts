@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>LMScreenMsgHandlerBorderSetting</name>
+    <message>
+        <source>Drawn at size %1: the most a thin strip holds.</source>
+        <translation>يُرسم بالحجم %1: أقصى ما يتسع له شريط رفيع.</translation>
+    </message>
+    <message>
+        <source>Drawn at size %1: the most a thick strip holds.</source>
+        <translation>يُرسم بالحجم %1: أقصى ما يتسع له شريط سميك.</translation>
+    </message>
+</context>
+<context>
     <name>LMMainWidget</name>
     <message>
         <source>Detail</source>

@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>LMScreenMsgHandlerBorderSetting</name>
+    <message>
+        <source>Drawn at size %1: the most a thin strip holds.</source>
+        <translation>按字号 %1 绘制：细条最多容纳这么大。</translation>
+    </message>
+    <message>
+        <source>Drawn at size %1: the most a thick strip holds.</source>
+        <translation>按字号 %1 绘制：粗条最多容纳这么大。</translation>
+    </message>
+</context>
+<context>
     <name>LMMainWidget</name>
     <message>
         <source>Detail</source>

@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>LMScreenMsgHandlerBorderSetting</name>
+    <message>
+        <source>Drawn at size %1: the most a thin strip holds.</source>
+        <translation>Kresleno ve velikosti %1: víc se na tenký pásek nevejde.</translation>
+    </message>
+    <message>
+        <source>Drawn at size %1: the most a thick strip holds.</source>
+        <translation>Kresleno ve velikosti %1: víc se na silný pásek nevejde.</translation>
+    </message>
+</context>
+<context>
     <name>LMMainWidget</name>
     <message>
         <source>Detail</source>

@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>LMScreenMsgHandlerBorderSetting</name>
+    <message>
+        <source>Drawn at size %1: the most a thin strip holds.</source>
+        <translation>In Größe %1 gezeichnet: mehr fasst ein dünner Streifen nicht.</translation>
+    </message>
+    <message>
+        <source>Drawn at size %1: the most a thick strip holds.</source>
+        <translation>In Größe %1 gezeichnet: mehr fasst ein dicker Streifen nicht.</translation>
+    </message>
+</context>
+<context>
     <name>LMMainWidget</name>
     <message>
         <source>Detail</source>

@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>LMScreenMsgHandlerBorderSetting</name>
+    <message>
+        <source>Drawn at size %1: the most a thin strip holds.</source>
+        <translation>Σχεδιάζεται σε μέγεθος %1: το μέγιστο για λεπτή λωρίδα.</translation>
+    </message>
+    <message>
+        <source>Drawn at size %1: the most a thick strip holds.</source>
+        <translation>Σχεδιάζεται σε μέγεθος %1: το μέγιστο για χοντρή λωρίδα.</translation>
+    </message>
+</context>
+<context>
     <name>LMMainWidget</name>
     <message>
         <source>Detail</source>
