@@ -5,7 +5,7 @@
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMGraphView.h"
 #include "model/LMDesign.h"
-#include "tools/LMPictureClipboard.h"
+#include "model/LMPictureClipboard.h"
 #include "tools/frame/LMScreenMsgHandlerClip.h"
 #include "ui_LMMainWidget.h"
 

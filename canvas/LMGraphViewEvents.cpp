@@ -4,7 +4,7 @@
 
 #include "base/LMText.h"
 #include "model/LMDesign.h"
-#include "tools/LMPictureClipboard.h"
+#include "model/LMPictureClipboard.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 
 #include <QClipboard>

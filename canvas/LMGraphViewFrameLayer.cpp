@@ -3,7 +3,7 @@
 #include "canvas/LMGraphView.h"
 
 #include "model/LMDesign.h"
-#include "tools/LMPictureClipboard.h"
+#include "model/LMPictureClipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

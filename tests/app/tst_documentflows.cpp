@@ -2,7 +2,7 @@
 #include "app/LMResources.h"
 #include "app/QVTLanguageManager.h"
 #include "model/LMDocumentFile.h"
-#include "tools/LMPictureClipboard.h"
+#include "model/LMPictureClipboard.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 
 #include <QClipboard>

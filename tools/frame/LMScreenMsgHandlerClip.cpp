@@ -1,7 +1,7 @@
 #include "tools/frame/LMScreenMsgHandlerClip.h"
 
 #include "model/LMDesign.h"
-#include "tools/LMPictureClipboard.h"
+#include "model/LMPictureClipboard.h"
 
 #include "tools/LMPoint.h"
 #include "tools/frame/LMGraphFuncImg.h"

@@ -2,7 +2,7 @@
 
 #include "capture/LMScreenshotHelper.h"
 #include "model/LMFiles.h"
-#include "tools/LMPictureClipboard.h"
+#include "model/LMPictureClipboard.h"
 #include "tools/frame/LMGraphFuncImg.h"
 #include "tools/frame/LMScreenMsgHandlerImgSetting.h"
 

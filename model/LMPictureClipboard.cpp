@@ -1,4 +1,4 @@
-#include "tools/LMPictureClipboard.h"
+#include "model/LMPictureClipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
