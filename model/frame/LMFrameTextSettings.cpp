@@ -108,12 +108,32 @@ QFont LMFrameTextSettings::fitted(const QFont &font, const QString &text, double
     return smaller;
 }
 
+QRectF LMFrameTextSettings::glyphBox(QChar c)
+{
+    const auto known = m_boxes.constFind(c);
+    if (known != m_boxes.constEnd())
+        return *known;
+    QPainterPath path;
+    path.addText(0, 0, m_drawnFont, QString(c));
+    return *m_boxes.insert(c, path.boundingRect());
+}
+
+QRectF LMFrameTextSettings::textBox()
+{
+    QRectF ink;
+    for (const QChar c : std::as_const(m_text))
+        if (!c.isSpace())
+            ink |= glyphBox(c);
+    return ink;
+}
+
 void LMFrameTextSettings::refit()
 {
     const QFont drawn = fitted(m_font, m_text, m_rowHeight, m_strokeOn ? m_edgeWidth : 0);
     if (drawn == m_drawnFont && drawn.toString() == m_drawnFont.toString())
         return;
     m_drawnFont = drawn;
+    m_boxes.clear();
     ++m_revision;
     emptyCache();
 }

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QImage>
 #include <QPainterPath>
+#include <QRectF>
 #include <QSet>
 #include <QString>
 
@@ -54,6 +55,11 @@ public:
     QPainterPath glyphPathCentred(QChar c) const;
     // Fills and edges a glyph shape with the text's look.
     void drawGlyphPath(QPainter &painter, const QPainterPath &path) const;
+    // The glyph's ink about its pen position on the baseline, in the drawn font.
+    QRectF glyphBox(QChar c);
+    // The ink of all the text's glyphs about a common baseline: a line of
+    // the text is centred on a row by it.
+    QRectF textBox();
     // The character the walk is at: a space outside the text.
     QChar charAtCursor() const;
 
@@ -79,6 +85,7 @@ private:
     int m_edgeWidth = 1;
 
     QHash<QChar, QImage> m_glyphCache;
+    QHash<QChar, QRectF> m_boxes; // in the drawn font
     QSet<QChar> m_used;
     bool m_inPass = false;
     int m_cursor = 0;

@@ -46,11 +46,3 @@ QList<int> LMStripGeometry::stripCentres(int top) const
         centres << int(step * i + offset + base + top);
     return centres;
 }
-
-QList<int> LMStripGeometry::textColumns(const QRect &area)
-{
-    QList<int> columns;
-    for (int x = area.left() + 18; x < area.right() - 18; x += TextColumn)
-        columns << x;
-    return columns;
-}

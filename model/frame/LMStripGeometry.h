@@ -9,8 +9,7 @@
 // sides. The strip sheet's bands and the rows of text along the frame are
 // laid out from these.
 struct LMStripGeometry {
-    static constexpr int BandGap = 15;    // between two bands on the sheet
-    static constexpr int TextColumn = 36; // one character every 12 mm along a band
+    static constexpr int BandGap = 15; // between two bands on the sheet
 
     bool thin = false;
     int count = 1;      // strips per band
@@ -38,6 +37,4 @@ struct LMStripGeometry {
     QList<int> sideLines(int top) const;
     // The centre line of each strip in the band starting at `top`.
     QList<int> stripCentres(int top) const;
-    // The x of each character column across `area`.
-    static QList<int> textColumns(const QRect &area);
 };

@@ -1,6 +1,7 @@
 #include "model/frame/LMStripSheet.h"
 
 #include "model/frame/LMFrameTextSettings.h"
+#include "model/frame/LMLetteringLine.h"
 
 #include <QHash>
 #include <QPaintEngine>
@@ -10,6 +11,8 @@
 #include <cmath>
 
 namespace {
+// Lettering keeps this far from a band's ends, where the strips are cut.
+constexpr int LineEnds = 6;
 // The slider's smallest step: a tiled texture never shrinks to nothing.
 constexpr int SmallestScale = 10;
 } // namespace
@@ -179,26 +182,37 @@ void LMStripSheet::paintBands(QPainter &painter, const LMStripSheetInputs &in, b
             painter.save();
             painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
             painter.setClipRect(turn.rect(band));
-            in.text->beginTextPass();
+            LMFrameTextSettings &text = *in.text;
+            text.beginTextPass();
+            // Whole repeats set as words, centred along the band; every strip
+            // of the band carries the same line, centred on the strip.
+            const qreal left = band.left() + LineEnds;
+            const LMLetteringLine line = LMLetteringLine::lay(text.drawnFont(), text.text(),
+                                                              LMLetteringLine::defaultSeparator(),
+                                                              band.width() - 2 * LineEnds);
+            const QRectF ink = text.textBox();
             const QList<int> centres = g.stripCentres(top);
-            for (const int x : LMStripGeometry::textColumns(sheet)) {
-                const QChar c = in.text->charAtCursor();
-                const QImage glyph = in.text->nextGlyph();
-                if (asShapes) {
-                    const QPainterPath shape = in.text->glyphPathCentred(c);
-                    for (const int y : centres)
-                        in.text->drawGlyphPath(painter, shape.translated(x, y));
-                    continue;
-                }
-                QImage &shown = turnedGlyphs[glyph.cacheKey()];
-                if (shown.isNull())
-                    shown = turn.image(glyph);
-                for (const int y : centres) {
-                    const QPoint at(x - (glyph.width() - 1) / 2, y - (glyph.height() - 1) / 2);
+            for (const LMLetteringLine::Glyph &placed : line.glyphs) {
+                const QChar c = placed.character;
+                const QImage glyph = text.glyphImage(c);
+                const QRectF box = text.glyphBox(c);
+                for (const int centre : centres) {
+                    const QPointF pen(left + placed.x, centre - (ink.top() + ink.bottom()) / 2);
+                    if (asShapes) {
+                        QPainterPath shape;
+                        shape.addText(pen, text.drawnFont(), QString(c));
+                        text.drawGlyphPath(painter, shape);
+                        continue;
+                    }
+                    QImage &shown = turnedGlyphs[glyph.cacheKey()];
+                    if (shown.isNull())
+                        shown = turn.image(glyph);
+                    const QPoint at(qRound(pen.x() + box.left()) - 8,
+                                    qRound(pen.y() + box.top()) - 8);
                     painter.drawImage(turn.imageAt(at, glyph.size()), shown);
                 }
             }
-            in.text->endTextPass();
+            text.endTextPass();
             painter.restore();
         }
 

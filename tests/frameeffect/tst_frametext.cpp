@@ -1,7 +1,9 @@
 #include "model/frame/LMFrameTextPainter.h"
 #include "model/frame/LMFrameTextSettings.h"
+#include "model/frame/LMLetteringLine.h"
 #include "model/frame/LMStripSheet.h"
 
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
@@ -37,6 +39,8 @@ private Q_SLOTS:
     void lettersFitTheirRow_data();
     void lettersFitTheirRow();
     void thinStripsKeepTheirLetters();
+    void letteringSetsWholeWords_data();
+    void letteringSetsWholeWords();
 };
 
 void TestFrameText::rowsPerLevel_data()
@@ -231,6 +235,57 @@ void TestFrameText::thinStripsKeepTheirLetters()
                 letters += qRed(sheet.pixel(x, y)) > 200 && qGreen(sheet.pixel(x, y)) < 100;
     }
     QVERIFY(letters > 0);
+}
+
+void TestFrameText::letteringSetsWholeWords_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qreal>("length");
+    QTest::addColumn<int>("repeats");
+    QTest::newRow("a name along a band") << "EMMA 2026" << 2300.0 << -1;
+    QTest::newRow("a long name") << "Alexandra-Josephine" << 2300.0 << -1;
+    QTest::newRow("room for one only") << "EMMA 2026" << 180.0 << 1;
+    QTest::newRow("no room for one") << "Alexandra-Josephine" << 100.0 << 0;
+}
+
+// Characters sit at their advances, not in equal cells; repeats are whole,
+// apart by the separator, and centred in the length.
+void TestFrameText::letteringSetsWholeWords()
+{
+    QFETCH(QString, text);
+    QFETCH(qreal, length);
+    QFETCH(int, repeats);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(30);
+    const QFontMetricsF metrics(font);
+    const LMLetteringLine line =
+        LMLetteringLine::lay(font, text, LMLetteringLine::defaultSeparator(), length);
+    if (repeats >= 0)
+        QCOMPARE(line.repeats, repeats);
+    else
+        QVERIFY(line.repeats > 1);
+    const int perRepeat = int(text.size() - text.count(QLatin1Char(' ')));
+    QCOMPARE(line.glyphs.size(), line.repeats * perRepeat);
+    if (line.glyphs.isEmpty())
+        return;
+    // The first repeat reads as the text set in one piece, within a pixel.
+    const qreal start = line.glyphs.first().x;
+    int at = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i).isSpace())
+            continue;
+        QVERIFY(qAbs(line.glyphs.at(at++).x - start - metrics.horizontalAdvance(text.left(i))) <=
+                1);
+    }
+    const qreal used = line.glyphs.last().x + metrics.horizontalAdvance(text.right(1)) - start;
+    QVERIFY(used <= length);
+    QVERIFY(qAbs(start - (length - (start + used))) <= 1); // centred
+    // Between repeats: the gap of the separator, more than a letter's spacing.
+    if (line.repeats > 1) {
+        const qreal gap = line.glyphs.at(perRepeat).x - line.glyphs.at(perRepeat - 1).x;
+        QVERIFY(gap > metrics.horizontalAdvance(text.right(1)) +
+                          metrics.horizontalAdvance(QStringLiteral(" ")));
+    }
 }
 
 QTEST_MAIN(TestFrameText)
