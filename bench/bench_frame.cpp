@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPainter>
+#include <QSet>
 
 #include <algorithm>
 #include <cstdio>
@@ -71,9 +72,13 @@ int main(int argc, char *argv[])
                 work.image.height());
     for (int stage = 0; stage < LMFrameLayer::StageCount; ++stage)
         std::printf("  stage %d: %.1f ms\n", stage, stageMs[stage]);
-    std::printf("glyphs drawn: %d over five text stages (the text has 7 distinct characters), "
+    QSet<QChar> letters;
+    for (const QChar c : text.text())
+        if (!c.isSpace())
+            letters.insert(c);
+    std::printf("glyphs drawn: %d over five text stages (the text has %d distinct letters), "
                 "%d on a further redraw\n",
-                firstDrawn, text.glyphsDrawn() - warm);
+                firstDrawn, int(letters.size()), text.glyphsDrawn() - warm);
 
     LMDocument letter = framedDesign(catalogue, 0, 0, 5);
     const LMOutlineShapes letterShapes = catalogue.shapesOf(0, 0, 5);

@@ -108,7 +108,8 @@ void textStage(LMFrameLayer::Image &work, const LMFrameLayerInputs &in)
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter.translate(work.origin);
-    LMFrameTextPainter::paint(painter, in.outline, *in.text, in.frameIndex, in.thinStrips);
+    LMFrameTextPainter::paint(painter, in.outline, *in.text, in.frameIndex, in.thinStrips, false,
+                              &in.frame);
     QImage ring(work.image.size(), QImage::Format_ARGB32_Premultiplied);
     ring.fill(Qt::transparent);
     {
@@ -174,7 +175,7 @@ void LMFrameLayer::paintVector(QPainter &painter, const LMFrameLayerInputs &in)
             painter.save();
             painter.setClipPath(in.frame, Qt::IntersectClip);
             LMFrameTextPainter::paint(painter, in.outline, *in.text, in.frameIndex, in.thinStrips,
-                                      true);
+                                      true, &in.frame);
             painter.restore();
         }
     }

@@ -1,21 +1,25 @@
 #include "model/frame/LMFrameTextPainter.h"
 
+#include "model/frame/LMFrameTextRow.h"
 #include "model/frame/LMFrameTextSettings.h"
+#include "model/frame/LMLetteringLine.h"
 #include "model/frame/LMStripGeometry.h"
 
+#include <QHash>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <cmath>
 
 namespace LMFrameTextPainter {
 
 namespace {
-// Whether two convex quadrilaterals overlap: no axis of either separates
-// them. Far cheaper than a general polygon intersection, which matters with
-// hundreds of glyphs round a large window.
-bool overlaps(const QPolygonF &a, const QRectF &aBox, const QPolygonF &b, const QRectF &bBox)
+// Whether two convex polygons overlap: no axis of either separates them.
+// Far cheaper than a general polygon intersection, which matters with
+// hundreds of letters round a large window.
+bool overlaps(const QPolygonF &a, const QPolygonF &b)
 {
-    if (!aBox.intersects(bBox))
-        return false;
     for (const QPolygonF *poly : {&a, &b}) {
         const int n = int(poly->size());
         for (int i = 0; i < n; ++i) {
@@ -32,62 +36,246 @@ bool overlaps(const QPolygonF &a, const QRectF &aBox, const QPolygonF &b, const 
                 minB = qMin(minB, d);
                 maxB = qMax(maxB, d);
             }
-            if (maxA < minB || maxB < minA)
+            if (maxA <= minB || maxB <= minA)
                 return false;
         }
     }
     return true;
 }
+
+// The letters placed so far, looked up by where they are. A layout tried
+// and given up is taken back with `rollBack`.
+class Taken {
+public:
+    bool isFree(const QPolygonF &quad) const
+    {
+        const QRectF box = quad.boundingRect();
+        bool free = true;
+        forCells(box, [&](quint64 cell) {
+            for (const int i : m_cells.value(cell))
+                if (free && m_boxes[i].intersects(box) && overlaps(m_quads[i], quad))
+                    free = false;
+        });
+        return free;
+    }
+    void take(const QPolygonF &quad)
+    {
+        const int i = int(m_quads.size());
+        m_quads << quad;
+        m_boxes << quad.boundingRect();
+        forCells(m_boxes.last(), [&](quint64 cell) { m_cells[cell] << i; });
+    }
+    int size() const { return int(m_quads.size()); }
+    void rollBack(int size)
+    {
+        while (m_quads.size() > size) {
+            forCells(m_boxes.last(), [&](quint64 cell) { m_cells[cell].removeLast(); });
+            m_quads.removeLast();
+            m_boxes.removeLast();
+        }
+    }
+
+private:
+    static constexpr qreal Cell = 48;
+    template <typename F> static void forCells(const QRectF &box, F f)
+    {
+        const int x0 = int(std::floor(box.left() / Cell)), x1 = int(std::floor(box.right() / Cell));
+        const int y0 = int(std::floor(box.top() / Cell)), y1 = int(std::floor(box.bottom() / Cell));
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x)
+                f((quint64(quint32(y)) << 32) | quint32(x));
+    }
+    QList<QPolygonF> m_quads;
+    QList<QRectF> m_boxes;
+    QHash<quint64, QList<int>> m_cells;
+};
+
+// The frame ring as a mask in outline units: a letter's corners and edge
+// middles must all be on it.
+class RingMask {
+public:
+    explicit RingMask(const QPainterPath *ring)
+    {
+        if (!ring || ring->isEmpty())
+            return;
+        const QRect box = ring->boundingRect().toAlignedRect();
+        m_origin = box.topLeft();
+        m_mask = QImage(box.size(), QImage::Format_Alpha8);
+        m_mask.fill(0);
+        QPainter p(&m_mask);
+        p.translate(-m_origin);
+        p.fillPath(*ring, Qt::black);
+    }
+    bool holds(const QPolygonF &quad) const
+    {
+        if (m_mask.isNull())
+            return true;
+        const int n = int(quad.size());
+        for (int i = 0; i < n; ++i) {
+            const QPointF a = quad[i], b = quad[(i + 1) % n];
+            if (!on(a) || !on((a + b) / 2))
+                return false;
+        }
+        return true;
+    }
+
+private:
+    bool on(const QPointF &p) const
+    {
+        const int x = int(std::floor(p.x())) - m_origin.x();
+        const int y = int(std::floor(p.y())) - m_origin.y();
+        return x >= 0 && y >= 0 && x < m_mask.width() && y < m_mask.height() &&
+               m_mask.constScanLine(y)[x] != 0;
+    }
+    QImage m_mask;
+    QPoint m_origin;
+};
+
+// A letter as it would land.
+struct Letter {
+    QChar character;
+    int word;
+    bool separator;
+    QTransform place; // glyph space to outline units
+    QPointF pen;      // in glyph space
+    QPolygonF probe;
+    QPolygonF core; // the middle half of its ink: what a neighbour in its word never touches
+};
+
+// The letters of one stretch's lettering.
+QList<Letter> lettersOf(const LMLetteringLine &line, const LMFrameTextRow::Stretch &stretch,
+                        LMFrameTextSettings &text, qreal middle, qreal edge)
+{
+    QList<Letter> letters;
+    letters.reserve(line.glyphs.size());
+    const qreal length = stretch.length();
+    for (const LMLetteringLine::Glyph &g : line.glyphs) {
+        const QRectF box = text.glyphBox(g.character);
+        qreal centre = g.x + box.center().x();
+        if (stretch.closed())
+            centre = std::fmod(centre + length, length);
+        Letter l{g.character,
+                 g.word,
+                 g.separator,
+                 stretch.placeAt(centre),
+                 QPointF(-box.center().x(), -middle),
+                 {},
+                 {}};
+        const QRectF ink = box.translated(l.pen).adjusted(-edge, -edge, edge, edge);
+        const auto corners = [&l](const QRectF &r) {
+            return l.place.map(
+                QPolygonF({r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft()}));
+        };
+        l.probe = corners(ink);
+        l.core = corners(ink.adjusted(ink.width() / 4, 0, -ink.width() / 4, 0));
+        letters << l;
+    }
+    return letters;
+}
+
+// Takes the letters of every word that fits whole; returns whether all
+// of the text's words did. Neighbours in a word may touch as the font
+// sets them (kerned pairs do), but where a bend pushes them into each
+// other's middle, the word does not fit; any other letters may not touch.
+bool takeWholeWords(QList<Letter> &letters, Taken &taken, const RingMask &ring)
+{
+    QList<Letter> kept;
+    bool all = true;
+    for (int first = 0; first < letters.size();) {
+        int end = first + 1;
+        while (end < letters.size() && letters[end].word == letters[first].word)
+            ++end;
+        bool fits = true;
+        for (int i = first; i < end && fits; ++i) {
+            fits = ring.holds(letters[i].probe) && taken.isFree(letters[i].probe);
+            for (int j = first; j < i && fits; ++j)
+                fits = j + 1 < i ? !overlaps(letters[j].probe, letters[i].probe)
+                                 : !overlaps(letters[j].core, letters[i].core);
+        }
+        if (fits) {
+            for (int i = first; i < end; ++i) {
+                taken.take(letters[i].probe);
+                kept << letters[i];
+            }
+        } else if (!letters[first].separator) {
+            all = false;
+        }
+        first = end;
+    }
+    letters = kept;
+    return all;
+}
 } // namespace
 
 QList<Placed> paint(QPainter &painter, const QPainterPath &outline, LMFrameTextSettings &text,
-                    int frameIndex, bool thinStrips, bool asShapes)
+                    int frameIndex, bool thinStrips, bool asShapes, const QPainterPath *ring)
 {
     QList<Placed> placed;
-    const float length = float(outline.length());
-    if (frameIndex < 3 || length <= 0)
+    if (frameIndex < 3 || outline.isEmpty() || text.text().trimmed().isEmpty())
         return placed;
     LMStripGeometry strips;
     strips.thin = thinStrips;
     // Letters never reach past their row.
     text.setRowHeight(strips.rowPitch());
-    const double pitch = strips.rowPitch(), offset = strips.firstRow();
-    // One glyph every 12 mm of the outline, as a fraction of its length.
-    const float step = 1.0f / (length / 36.0f);
-    const QPolygonF probe({QPointF(-16, 2 - offset), QPointF(16, 2 - offset),
-                           QPointF(10.6, offset - 2), QPointF(-10.6, offset - 2)});
+    const QRectF ink = text.textBox();
+    if (ink.isEmpty())
+        return placed;
+    const QFont &font = text.drawnFont();
+    const QString separator = text.effectiveSeparator();
+    const qreal middle = ink.center().y();
+    const qreal edge = text.strokeOn() ? text.edgeWidth() / 2.0 : 0;
+    const qreal height = qMax<qreal>(ink.height() + 2 * edge, 4);
+    const RingMask mask(ring);
+    Taken taken;
 
-    QList<QRectF> boxes;
     painter.save();
     const QTransform base = painter.transform();
     text.beginTextPass();
-    for (int pass = 0; pass < 2; ++pass) {
-        for (int row = 3; row <= frameIndex; ++row) {
-            const QTransform shift = QTransform::fromTranslate(0, pitch * (row - 3) + offset);
-            for (int k = 1; float(k) * step < 1.0f - step; ++k) {
-                const qreal t = float(k) * step;
-                const QPointF p = outline.pointAtPercent(t);
-                const qreal a = outline.angleAtPercent(t);
-                const QTransform m = shift * QTransform().rotate(pass == 0 ? 180 - a : -a) *
-                                     QTransform::fromTranslate(p.x(), p.y());
-                const QPolygonF room = m.map(probe);
-                const QRectF roomBox = room.boundingRect();
-                bool free = true;
-                for (int i = 0; i < placed.size() && free; ++i)
-                    free = !overlaps(placed[i].probe, boxes[i], room, roomBox);
-                if (!free)
-                    continue;
-                const QChar c = text.charAtCursor();
-                const QImage glyph = pass == 0 ? text.previousGlyph() : text.nextGlyph();
-                painter.setTransform(m * base);
-                if (asShapes)
-                    text.drawGlyphPath(painter, text.glyphPathCentred(c));
-                else
-                    painter.drawImage(QPoint(-(glyph.width() - 1) / 2, -(glyph.height() - 1) / 2),
-                                      glyph);
-                placed.append({c, pass, row, room});
-                boxes.append(roomBox);
+    int words = 0;
+    for (int row = 3; row <= frameIndex; ++row) {
+        const qreal depth = strips.firstRow() + strips.rowPitch() * (row - 3);
+        for (const LMFrameTextRow::Stretch &stretch :
+             LMFrameTextRow::stretches(outline, depth, height)) {
+            // As many repeats as the stretch holds, spread evenly; where a
+            // word will not fit whole, one repeat fewer, and so on. Failing
+            // all, the most repeats with the words that fit.
+            const LMLetteringLine most =
+                LMLetteringLine::lay(font, text.text(), separator, stretch.length(),
+                                     LMLetteringLine::Even, INT_MAX, stretch.closed());
+            QList<Letter> chosen;
+            bool whole = false;
+            for (int n = most.repeats; n >= 1 && !whole; --n) {
+                const LMLetteringLine line =
+                    n == most.repeats
+                        ? most
+                        : LMLetteringLine::lay(font, text.text(), separator, stretch.length(),
+                                               LMLetteringLine::Even, n, stretch.closed());
+                chosen = lettersOf(line, stretch, text, middle, edge);
+                const int before = taken.size();
+                whole = takeWholeWords(chosen, taken, mask);
+                if (!whole)
+                    taken.rollBack(before);
             }
+            if (!whole) {
+                chosen = lettersOf(most, stretch, text, middle, edge);
+                takeWholeWords(chosen, taken, mask);
+            }
+            for (const Letter &l : std::as_const(chosen)) {
+                painter.setTransform(l.place * base);
+                if (asShapes) {
+                    QPainterPath shape;
+                    shape.addText(l.pen, font, QString(l.character));
+                    text.drawGlyphPath(painter, shape);
+                } else {
+                    const QRectF box = text.glyphBox(l.character);
+                    painter.drawImage(l.pen + box.topLeft() - QPointF(8, 8),
+                                      text.glyphImage(l.character));
+                }
+                const QPointF up = l.place.map(QPointF(0, -1)) - l.place.map(QPointF(0, 0));
+                placed.append(
+                    {l.character, row, words + l.word, stretch.turned(), l.separator, l.probe, up});
+            }
+            words += most.words;
         }
     }
     text.endTextPass();

@@ -8,22 +8,28 @@ class LMFrameTextSettings;
 class QPainter;
 class QPainterPath;
 
-// Writes the frame text round the pouch window, in outline units: one row per
-// 12 mm of frame from the third level up, the text running backwards on one
-// side of the outline and forwards on the other; the caller's clip to the
-// frame ring keeps the glyphs that land inside it. No glyph overlaps another
-// where the outline bends.
+// Writes the frame text inside the frame ring, in outline units: one row per
+// 12 mm of frame from the third level up (4 mm on thin strips), set as words
+// with the font's advances and spread evenly along each stretch of a row.
+// Letters stand with their tops away from the window, and are turned along
+// the bottom to read upright from in front of the insert. A word that would
+// touch another's letters or leave the ring is left out whole.
 namespace LMFrameTextPainter {
 
 struct Placed {
     QChar character;
-    int pass;        // 0 turned half a turn and walking backwards, 1 forwards
     int row;         // 3 for the first row
-    QPolygonF probe; // the room it takes, in outline units
+    int word;        // letters of one word share it; separators are words of their own
+    bool turned;     // read from below: tops towards the window
+    bool separator;  // part of the separator between repeats
+    QPolygonF probe; // the letter's ink, in outline units
+    QPointF up;      // towards the letter's top
 };
 
-// `asShapes` draws the letters as vectors (printers, PDFs) instead of pictures.
+// `asShapes` draws the letters as vectors (printers, PDFs) instead of
+// pictures. With a `ring`, no letter leaves it.
 QList<Placed> paint(QPainter &painter, const QPainterPath &outline, LMFrameTextSettings &text,
-                    int frameIndex, bool thinStrips, bool asShapes = false);
+                    int frameIndex, bool thinStrips, bool asShapes = false,
+                    const QPainterPath *ring = nullptr);
 
 } // namespace LMFrameTextPainter

@@ -1,5 +1,7 @@
 #include "model/frame/LMFrameTextSettings.h"
 
+#include "model/frame/LMLetteringLine.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -14,6 +16,20 @@ void LMFrameTextSettings::setText(const QString &text)
     ++m_revision;
     m_text = text;
     refit();
+}
+
+void LMFrameTextSettings::setSeparator(const QString &separator)
+{
+    if (separator == m_separator)
+        return;
+    ++m_revision;
+    m_separator = separator;
+    refit();
+}
+
+QString LMFrameTextSettings::effectiveSeparator() const
+{
+    return m_separator.isEmpty() ? LMLetteringLine::defaultSeparator() : m_separator;
 }
 
 void LMFrameTextSettings::setColors(const QColor &edge, const QColor &fill)
@@ -65,16 +81,19 @@ void LMFrameTextSettings::setRowHeight(double height)
 }
 
 namespace {
-// The tallest of the text's glyphs, each on its own as it is drawn.
-qreal tallestGlyph(const QFont &font, const QString &text)
+// The height of the text's ink set on one baseline, from the highest top
+// (an "l") to the lowest foot (a "p").
+qreal inkHeight(const QFont &font, const QString &text)
 {
-    qreal tallest = 0;
+    QRectF ink;
     for (const QChar c : text) {
+        if (c.isSpace())
+            continue;
         QPainterPath path;
         path.addText(0, 0, font, QString(c));
-        tallest = qMax(tallest, path.boundingRect().height());
+        ink |= path.boundingRect();
     }
-    return tallest;
+    return ink.height();
 }
 
 // A row keeps this much free above and below its letters: a glyph drawn
@@ -87,25 +106,30 @@ QFont LMFrameTextSettings::fitted(const QFont &font, const QString &text, double
 {
     // An edge wider than the row leaves the letters the smallest size.
     const double room = qMax(1.0, rowHeight - 2 * RowMargin - edge);
-    qreal tallest = tallestGlyph(font, text);
-    if (tallest <= room)
+    const qreal tall = inkHeight(font, text);
+    if (tall <= room)
         return font;
     QFont smaller = font;
     const bool inPixels = font.pixelSize() > 0;
     qreal size = inPixels ? font.pixelSize() : font.pointSizeF();
     // Glyphs grow about in step with the size; hinting may add a little,
     // so the last steps check again.
-    size = qMax<qreal>(1, size * room / tallest);
+    size = qMax<qreal>(1, size * room / tall);
     for (int tries = 0; tries < 20; ++tries) {
         if (inPixels)
             smaller.setPixelSize(qMax(1, int(size)));
         else
             smaller.setPointSizeF(size);
-        if (size <= 1 || tallestGlyph(smaller, text) <= room)
+        if (size <= 1 || inkHeight(smaller, text) <= room)
             break;
         size = qMax<qreal>(1, size * 0.97);
     }
     return smaller;
+}
+
+QFont LMFrameTextSettings::fontForRow(double rowHeight) const
+{
+    return fitted(m_font, m_text + effectiveSeparator(), rowHeight, m_strokeOn ? m_edgeWidth : 0);
 }
 
 QRectF LMFrameTextSettings::glyphBox(QChar c)
@@ -121,7 +145,7 @@ QRectF LMFrameTextSettings::glyphBox(QChar c)
 QRectF LMFrameTextSettings::textBox()
 {
     QRectF ink;
-    for (const QChar c : std::as_const(m_text))
+    for (const QChar c : m_text + effectiveSeparator())
         if (!c.isSpace())
             ink |= glyphBox(c);
     return ink;
@@ -129,7 +153,7 @@ QRectF LMFrameTextSettings::textBox()
 
 void LMFrameTextSettings::refit()
 {
-    const QFont drawn = fitted(m_font, m_text, m_rowHeight, m_strokeOn ? m_edgeWidth : 0);
+    const QFont drawn = fontForRow(m_rowHeight);
     if (drawn == m_drawnFont && drawn.toString() == m_drawnFont.toString())
         return;
     m_drawnFont = drawn;

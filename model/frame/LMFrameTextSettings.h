@@ -27,6 +27,12 @@ public:
     int edgeWidth() const { return m_edgeWidth; }
 
     void setText(const QString &text);
+    // What stands between two repeats of the text, as the user typed it;
+    // empty for the usual gap of about two spaces.
+    const QString &separator() const { return m_separator; }
+    void setSeparator(const QString &separator);
+    // The separator the lettering is set with.
+    QString effectiveSeparator() const;
     void setColors(const QColor &edge, const QColor &fill);
     void setFont(const QFont &font);
     void setStroke(bool on);
@@ -43,6 +49,8 @@ public:
     // `font`, or the largest size of it whose glyphs of `text`, with an edge
     // `edge` wide, fit a row `rowHeight` high with a small margin.
     static QFont fitted(const QFont &font, const QString &text, double rowHeight, double edge);
+    // The font the text and its separator are drawn in on rows `rowHeight` high.
+    QFont fontForRow(double rowHeight) const;
 
     // One walk over the text: glyphs the walk does not use are dropped at its end.
     void beginTextPass();
@@ -57,8 +65,8 @@ public:
     void drawGlyphPath(QPainter &painter, const QPainterPath &path) const;
     // The glyph's ink about its pen position on the baseline, in the drawn font.
     QRectF glyphBox(QChar c);
-    // The ink of all the text's glyphs about a common baseline: a line of
-    // the text is centred on a row by it.
+    // The ink of all the text's and the separator's glyphs about a common
+    // baseline: a line of the text is centred on a row by it.
     QRectF textBox();
     // The character the walk is at: a space outside the text.
     QChar charAtCursor() const;
@@ -78,6 +86,7 @@ private:
     QColor m_edgeColor = Qt::blue;
     QColor m_fillColor = Qt::red;
     QString m_text = QStringLiteral("ABC");
+    QString m_separator;
     QFont m_font;
     QFont m_drawnFont;
     double m_rowHeight = 36.0;

@@ -187,9 +187,9 @@ void LMStripSheet::paintBands(QPainter &painter, const LMStripSheetInputs &in, b
             // Whole repeats set as words, centred along the band; every strip
             // of the band carries the same line, centred on the strip.
             const qreal left = band.left() + LineEnds;
-            const LMLetteringLine line = LMLetteringLine::lay(text.drawnFont(), text.text(),
-                                                              LMLetteringLine::defaultSeparator(),
-                                                              band.width() - 2 * LineEnds);
+            const LMLetteringLine line =
+                LMLetteringLine::lay(text.drawnFont(), text.text(), text.effectiveSeparator(),
+                                     band.width() - 2 * LineEnds);
             const QRectF ink = text.textBox();
             const QList<int> centres = g.stripCentres(top);
             for (const LMLetteringLine::Glyph &placed : line.glyphs) {
