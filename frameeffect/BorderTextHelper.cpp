@@ -57,3 +57,8 @@ void BorderTextHelper::slot_TextChanged(const QString &text)
 {
     m_design.setFrameText(text);
 }
+
+void BorderTextHelper::slot_separatorChanged(const QString &separator)
+{
+    m_design.setFrameTextSeparator(separator);
+}

@@ -21,6 +21,7 @@ public Q_SLOTS:
     void slot_strokeCheckboxChanged(int state);
     void slot_widthChanged(int width);
     void slot_TextChanged(const QString &text);
+    void slot_separatorChanged(const QString &separator);
 
 private:
     LMDesign &m_design;

@@ -32,6 +32,8 @@ const QSize ButtonSize(32, 24);
 // The stored frame text is at most 1024 bytes; no character takes more than
 // three bytes per UTF-16 unit, so this many units always fit.
 constexpr int MaxFrameTextLength = 340;
+// Sixteen characters of at most four bytes each fit the file's block.
+constexpr int MaxSeparatorLength = 16;
 
 template <class W> W *named(W *w, const char *name)
 {
@@ -129,6 +131,8 @@ LMScreenMsgHandlerBorderSetting::LMScreenMsgHandlerBorderSetting(LMDesign &desig
             &BorderTextHelper::slot_widthChanged);
     connect(m_frameText, &QLineEdit::textChanged, m_textHelper,
             &BorderTextHelper::slot_TextChanged);
+    connect(m_separator, &QLineEdit::textChanged, m_textHelper,
+            &BorderTextHelper::slot_separatorChanged);
 }
 
 LMScreenMsgHandlerBorderSetting::~LMScreenMsgHandlerBorderSetting()
@@ -283,6 +287,16 @@ void LMScreenMsgHandlerBorderSetting::buildForm()
     m_labText->hide();
     m_frameText = named(new QLineEdit(m_editText), "frameTextEdt");
     m_frameText->setMaxLength(MaxFrameTextLength);
+    // What stands between repeats of the text: the usual gap when empty.
+    auto *separatorRow = new QWidget(m_editText);
+    auto *separatorLayout = new QHBoxLayout(separatorRow);
+    separatorLayout->setContentsMargins(0, 0, 0, 0);
+    m_labSeparator = named(new QLabel(separatorRow), "lab_separator");
+    m_separator = named(new QLineEdit(separatorRow), "separatorEdt");
+    m_separator->setMaxLength(MaxSeparatorLength);
+    m_labSeparator->setBuddy(m_separator);
+    separatorLayout->addWidget(m_labSeparator);
+    separatorLayout->addWidget(m_separator, 1);
     m_textEdit = named(new LMScreenMsgHandlerTextSetting(m_editText), "textEdt");
     m_textEdit->rotateCheckBox()->hide();
     // Says when the letters are drawn smaller than chosen, to fit their row.
@@ -291,6 +305,7 @@ void LMScreenMsgHandlerBorderSetting::buildForm()
     m_fittedSize->hide();
     textLayout->addWidget(m_labText);
     textLayout->addWidget(m_frameText);
+    textLayout->addWidget(separatorRow);
     textLayout->addWidget(m_textEdit);
     textLayout->addWidget(m_fittedSize);
     add(m_editText);
@@ -328,6 +343,11 @@ void LMScreenMsgHandlerBorderSetting::retranslate()
     m_type->setItemText(1, lmText(98));
     m_labText->setText(lmText(15));
     m_frameText->setPlaceholderText(lmText(48));
+    m_labSeparator->setText(tr("Between repeats:"));
+    m_separator->setPlaceholderText(tr("two spaces"));
+    m_separator->setToolTip(
+        tr("What stands between repeats of the text, along the frame and on the strips, "
+           "for example \" · \". Empty: a gap of two spaces."));
     setWrappedText(m_useHeight, lmText(44));
     setWrappedText(m_expand, lmText(45));
     m_labColor->setText(lmText(20));
@@ -338,7 +358,7 @@ void LMScreenMsgHandlerBorderSetting::syncFromDesign()
     // Showing the design's values is no change of them.
     const QList<QObject *> quiet = {m_colorW, m_colorW2,   m_useBorder, m_useText, m_count,
                                     m_type,   m_useHeight, m_expand,    m_tiled,   m_stretched,
-                                    m_scale,  m_frameText, m_textEdit,  m_widths};
+                                    m_scale,  m_frameText, m_textEdit,  m_widths,  m_separator};
     std::vector<QSignalBlocker> blockers;
     blockers.reserve(quiet.size());
     for (QObject *o : quiet)
@@ -375,6 +395,7 @@ void LMScreenMsgHandlerBorderSetting::syncFromDesign()
                      text.font().weight() > QFont::Normal,
                      text.font().style() != QFont::StyleNormal, text.strokeOn());
     m_frameText->setText(text.text());
+    m_separator->setText(text.separator());
     blockers.clear();
     enableTextControls();
     refreshFrameWidths();
@@ -404,8 +425,7 @@ void LMScreenMsgHandlerBorderSetting::showFittedSize()
     const LMFrameTextSettings &text = m_design.frameText();
     LMStripGeometry strips;
     strips.thin = m_design.flags().stripType();
-    const QFont drawn = LMFrameTextSettings::fitted(text.font(), text.text(), strips.rowPitch(),
-                                                    text.strokeOn() ? text.edgeWidth() : 0);
+    const QFont drawn = text.fontForRow(strips.rowPitch());
     const bool reduced = drawn != text.font();
     m_fittedSize->setVisible(reduced);
     if (!reduced)

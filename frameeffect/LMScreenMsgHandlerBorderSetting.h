@@ -82,6 +82,8 @@ private:
     QComboBox *m_widths, *m_type;
     QSpinBox *m_count;
     QLineEdit *m_frameText;
+    QLabel *m_labSeparator;
+    QLineEdit *m_separator;
     QLabel *m_fittedSize;
     LMScreenMsgHandlerTextSetting *m_textEdit;
 };

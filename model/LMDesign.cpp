@@ -56,6 +56,7 @@ LMDocument LMDesign::toDocument() const
     doc.fontDescription = m_frameText.font().toString();
     doc.frameText = m_frameText.text();
     doc.textColor = m_frameText.fillColor().rgba();
+    doc.frameTextSeparator = m_frameText.separator();
     doc.textEdgeColor = m_frameText.edgeColor().rgba();
     doc.textStroke = m_frameText.strokeOn();
     doc.textEdgeWidth = m_frameText.edgeWidth();
@@ -95,6 +96,7 @@ void LMDesign::load(const LMDocument &doc, bool keepFrameLevel)
     if (font.fromString(doc.fontDescription))
         m_frameText.setFont(font);
     m_frameText.setText(doc.frameText);
+    m_frameText.setSeparator(doc.frameTextSeparator);
     m_frameText.setColors(m_frameText.edgeColor(), QColor::fromRgb(doc.textColor));
     const int levels = frameLevelCount();
     if (!keepFrameLevel && m_catalogue && frameLevel() > levels)

@@ -147,6 +147,7 @@ public:
     // The same settings for drawing, which fills their glyph cache.
     LMFrameTextSettings *frameTextForDrawing() { return &m_frameText; }
     void setFrameText(const QString &text);
+    void setFrameTextSeparator(const QString &separator);
     void setFrameTextFont(const QFont &font);
     void setFrameTextColors(const QColor &edge, const QColor &fill);
     void setFrameTextStroke(bool on);

@@ -149,6 +149,14 @@ void LMDesign::setFrameText(const QString &text)
     frameEdited();
 }
 
+void LMDesign::setFrameTextSeparator(const QString &separator)
+{
+    if (separator == m_frameText.separator())
+        return;
+    m_frameText.setSeparator(separator);
+    frameEdited();
+}
+
 void LMDesign::setFrameTextFont(const QFont &font)
 {
     if (font == m_frameText.font())

@@ -17,7 +17,9 @@ struct LMDocument {
     static constexpr int TextureNameSize = 32;
     static constexpr int MaxTextBytes = 1024; // font description and frame text each
     // Trailing blocks: a 4-byte tag, a little-endian 32-bit length, then that many bytes.
-    static constexpr char FinePageTag[5] = "LMFP"; // k as 32 bits, then the fine page as PNG
+    static constexpr char FinePageTag[5] = "LMFP";  // k as 32 bits, then the fine page as PNG
+    static constexpr char SeparatorTag[5] = "LMTS"; // the frame text's separator in UTF-8
+    static constexpr int MaxSeparatorBytes = 64;
     // The frame's colours in a new design.
     static constexpr QRgb DefaultFrameColor = 0xff0000ff; // blue
     static constexpr QRgb DefaultSideColor = 0xffa0a0a4;  // gray
@@ -38,6 +40,9 @@ struct LMDocument {
     QString fontDescription;
     QString frameText;
     QRgb textColor = 0;
+    // What stands between repeats of the frame text; empty for the usual
+    // gap. Kept in a trailing block, and only when the user typed one.
+    QString frameTextSeparator;
 
     // The look of the design that files do not keep, so output matches the
     // screen: the frame text's edge, and the margins the strip sheet keeps.

@@ -9,6 +9,7 @@
 #include <QIODevice>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QStringDecoder>
 #include <QtEndian>
 
 #include <future>
@@ -135,6 +136,24 @@ QString fineDetailLost()
         "The fine detail of this design could not be read; it opens at standard detail.");
 }
 
+QString separatorLost()
+{
+    return QCoreApplication::translate(
+        "LMDocumentFile", "The frame text's separator could not be read; the usual gap is used.");
+}
+
+// The separator of a trailing block: UTF-8, short, and nothing else.
+std::optional<QString> separatorOf(const QByteArray &content)
+{
+    if (content.isEmpty() || content.size() > LMDocument::MaxSeparatorBytes)
+        return std::nullopt;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString separator = utf8.decode(content);
+    if (utf8.hasError())
+        return std::nullopt;
+    return separator;
+}
+
 // The fine page of a trailing block: k, then a PNG exactly k times the page.
 std::optional<QImage> finePageOf(const QByteArray &content, const QImage &page)
 {
@@ -164,9 +183,11 @@ void readTrailingBlocks(QIODevice &file, qint64 end, LMDocument &doc, QString *w
         const qint32 length = head ? int32At(*head, 4) : -1;
         const std::optional<QByteArray> content =
             length >= 0 ? block(file, end + 8, length) : std::nullopt;
+        const std::optional<QByteArray> tag = block(file, end, 4);
+        const bool isSeparator = tag && *tag == QByteArray(LMDocument::SeparatorTag, 4);
         if (!content) {
             if (warning)
-                *warning = fineDetailLost();
+                *warning = isSeparator ? separatorLost() : fineDetailLost();
             return;
         }
         if (head->left(4) == QByteArray(LMDocument::FinePageTag, 4)) {
@@ -175,6 +196,12 @@ void readTrailingBlocks(QIODevice &file, qint64 end, LMDocument &doc, QString *w
                 doc.finePage = *fine;
             else if (warning)
                 *warning = fineDetailLost();
+        } else if (isSeparator) {
+            const std::optional<QString> separator = separatorOf(*content);
+            if (separator)
+                doc.frameTextSeparator = *separator;
+            else if (warning)
+                *warning = separatorLost();
         }
         // Tags this version does not know are skipped.
         end += 8 + length;
@@ -287,6 +314,15 @@ static QByteArray encodedWithin(const QString &text, int maxBytes)
     return bytes;
 }
 
+// As UTF-8, cut between characters.
+static QByteArray utf8Within(const QString &text, int maxBytes)
+{
+    QString kept = text;
+    while (kept.toUtf8().size() > maxBytes)
+        kept.chop(kept.size() > 1 && kept.back().isLowSurrogate() ? 2 : 1);
+    return kept.toUtf8();
+}
+
 QByteArray write(const LMDocument &doc)
 {
     // The fine page is most of the work: it is compressed beside the rest.
@@ -330,6 +366,11 @@ QByteArray write(const LMDocument &doc)
     QByteArray bytes = header + texture + textBlock + page;
     if (fine.valid())
         bytes += trailingBlock(LMDocument::FinePageTag, int32Bytes(k) + fine.get());
+    // Only a separator the user chose is written: other designs stay as
+    // they always were.
+    if (!doc.frameTextSeparator.isEmpty())
+        bytes += trailingBlock(LMDocument::SeparatorTag,
+                               utf8Within(doc.frameTextSeparator, LMDocument::MaxSeparatorBytes));
     return bytes;
 }
 

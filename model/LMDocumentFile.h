@@ -13,7 +13,7 @@ class QIODevice;
 // colours, the position and length of each block), then the frame texture as
 // PNG, the frame-text block and the page as PNG. After the last block come
 // trailing blocks, which version-10 readers never reach: a fine design's
-// page at its own detail.
+// page at its own detail, and the separator the user chose for the frame text.
 namespace LMDocumentFile {
 
 // The whole file, or nothing when any part of it is missing or damaged. Every

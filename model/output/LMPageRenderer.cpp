@@ -37,6 +37,7 @@ void frameTextOf(const LMDocument &document, LMFrameTextSettings &text)
     if (font.fromString(document.fontDescription))
         text.setFont(font);
     text.setText(document.frameText);
+    text.setSeparator(document.frameTextSeparator);
     text.setColors(QColor::fromRgba(document.textEdgeColor), QColor::fromRgb(document.textColor));
     text.setStroke(document.textStroke);
     text.setEdgeWidth(document.textEdgeWidth);

@@ -116,6 +116,8 @@ private Q_SLOTS:
     void fineDetailRule_data();
     void fineDetailRule();
     void finePageTravelsAfterTheLastBlock();
+    void separatorTravelsAfterTheLastBlock_data();
+    void separatorTravelsAfterTheLastBlock();
     void fineBlockThatCannotBeReadIsLeftOut_data();
     void fineBlockThatCannotBeReadIsLeftOut();
 };
@@ -343,6 +345,44 @@ void TestDocumentFile::finePageTravelsAfterTheLastBlock()
     QCOMPARE(LMDocumentFile::write(doc), standard);
 }
 
+void TestDocumentFile::separatorTravelsAfterTheLastBlock_data()
+{
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<bool>("fine");
+    QTest::newRow("none: the file as before") << QString() << QString() << false;
+    QTest::newRow("a dot between spaces")
+        << QStringLiteral(" \u00b7 ") << QStringLiteral(" \u00b7 ") << false;
+    QTest::newRow("after a fine page") << QStringLiteral(" * ") << QStringLiteral(" * ") << true;
+    // Sixteen four-byte characters are the most the block holds.
+    const QString faces = QStringLiteral("\U0001F600").repeated(17);
+    QTest::newRow("cut between characters") << faces << faces.left(32) << false;
+}
+
+// A separator the user typed is kept after the last block, where
+// version-10 readers never look; without one the file is as it always was.
+void TestDocumentFile::separatorTravelsAfterTheLastBlock()
+{
+    QFETCH(QString, separator);
+    QFETCH(QString, kept);
+    QFETCH(bool, fine);
+    LMDocument doc = tinyDesign();
+    if (fine)
+        doc.finePage = fineOf(doc.page);
+    const QByteArray before = LMDocumentFile::write(doc);
+    doc.frameTextSeparator = separator;
+    const QByteArray bytes = LMDocumentFile::write(doc);
+    QCOMPARE(bytes.left(before.size()), before);
+    QCOMPARE(bytes.size() > before.size(), !separator.isEmpty());
+    QString warning;
+    const std::optional<LMDocument> back = read(bytes, nullptr, &warning);
+    QVERIFY(back);
+    QCOMPARE(warning, QString());
+    QCOMPARE(back->frameTextSeparator, kept);
+    QCOMPARE(back->finePage.isNull(), !fine);
+    QCOMPARE(back->frameText, doc.frameText);
+}
+
 void TestDocumentFile::fineBlockThatCannotBeReadIsLeftOut_data()
 {
     QTest::addColumn<QByteArray>("trailing");
@@ -359,6 +399,10 @@ void TestDocumentFile::fineBlockThatCannotBeReadIsLeftOut_data()
         << fineBlock(4, pngOf(fineOf(page).copy(0, 0, 24, 15))) << true;
     QTest::newRow("no PNG") << fineBlock(4, QByteArray(300, 'x')) << true;
     QTest::newRow("a block of another kind") << fineBlock(4, good, "ZZZZ") << false;
+    QTest::newRow("separator not UTF-8") << QByteArray("LMTS") + le(2) + "\xff\xfe" << true;
+    QTest::newRow("separator too long")
+        << QByteArray("LMTS") + le(65) + QByteArray(65, '-') << true;
+    QTest::newRow("separator cut short") << QByteArray("LMTS") + le(10) + "ab" << true;
 }
 
 // The design opens from its standard page; only the fine detail is lost, and
@@ -375,6 +419,7 @@ void TestDocumentFile::fineBlockThatCannotBeReadIsLeftOut()
     QCOMPARE(back->page.convertToFormat(QImage::Format_RGB32), doc.page);
     QCOMPARE(back->frameText, doc.frameText);
     QVERIFY(back->finePage.isNull());
+    QVERIFY(back->frameTextSeparator.isEmpty());
     QCOMPARE(!warning.isEmpty(), warned);
 }
 

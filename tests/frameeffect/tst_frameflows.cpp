@@ -106,6 +106,8 @@ void TestFrameFlows::textureOnTheRingAndBackFromAFile()
     QCOMPARE(design()->flags().frameIndex(), 4);
     QTest::mouseClick(in<QCheckBox>("chk_usetext"), Qt::LeftButton);
     in<QLineEdit>("frameTextEdt")->setText(QStringLiteral("EMMA 2026"));
+    in<QLineEdit>("separatorEdt")->setText(QStringLiteral(" * "));
+    QCOMPARE(design()->frameText().separator(), QStringLiteral(" * "));
     QCOMPARE(design()->flags().textureTiled(), tiled);
     QCOMPARE(design()->flags().textureScale(), scale);
 
@@ -136,10 +138,12 @@ void TestFrameFlows::textureOnTheRingAndBackFromAFile()
     QCOMPARE(design()->flags().textureScale(), scale);
     QCOMPARE(design()->flags().frameIndex(), 4);
     QCOMPARE(design()->frameText().text(), QStringLiteral("EMMA 2026"));
+    QCOMPARE(design()->frameText().separator(), QStringLiteral(" * "));
     QVERIFY(!design()->isModified());
     // An open panel reads the loaded design.
     QTest::mouseClick(ui()->b1, Qt::LeftButton);
     QCOMPARE(in<QLineEdit>("frameTextEdt")->text(), QStringLiteral("EMMA 2026"));
+    QCOMPARE(in<QLineEdit>("separatorEdt")->text(), QStringLiteral(" * "));
     QVERIFY(in<QPushButton>("btn_wood1")->isChecked());
 }
 
@@ -266,6 +270,14 @@ void TestFrameFlows::stripSheetAndBack()
     QCOMPARE(design()->frameText().font().pointSize(), 26);
     in<QComboBox>("cob_type")->setCurrentIndex(0);
     QVERIFY(!fitted->isVisibleTo(panel()));
+    // The strips carry the separator the frame shows.
+    QTest::mouseClick(in<QCheckBox>("chk_usetext"), Qt::LeftButton);
+    in<QLineEdit>("frameTextEdt")->setText(QStringLiteral("EMMA"));
+    const QImage plain = canvas()->grab().toImage();
+    in<QLineEdit>("separatorEdt")->setText(QStringLiteral(" ### "));
+    QVERIFY(canvas()->grab().toImage() != plain);
+    in<QLineEdit>("separatorEdt")->clear();
+    QCOMPARE(canvas()->grab().toImage(), plain);
 
     design()->selectOutline(2, 0); // three levels only
     QTest::mouseClick(ui()->d01, Qt::LeftButton);

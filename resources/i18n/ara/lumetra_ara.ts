@@ -7,6 +7,10 @@
         <source>The fine detail of this design could not be read; it opens at standard detail.</source>
         <translation>تعذرت قراءة التفاصيل الدقيقة لهذا التصميم؛ سيُفتح بالدقة العادية.</translation>
     </message>
+    <message>
+        <source>The frame text's separator could not be read; the usual gap is used.</source>
+        <translation>تعذرت قراءة فاصل نص الإطار؛ تُستخدم المسافة المعتادة.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -17,6 +21,18 @@
     <message>
         <source>Drawn at size %1: the most a thick strip holds.</source>
         <translation>يُرسم بالحجم %1: أقصى ما يتسع له شريط سميك.</translation>
+    </message>
+    <message>
+        <source>Between repeats:</source>
+        <translation>بين التكرارات:</translation>
+    </message>
+    <message>
+        <source>two spaces</source>
+        <translation>مسافتان</translation>
+    </message>
+    <message>
+        <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
+        <translation>ما يفصل بين تكرارات النص على طول الإطار وعلى الأشرطة، مثل " · ". فارغ: فجوة بقدر مسافتين.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>The fine detail of this design could not be read; it opens at standard detail.</source>
         <translation>无法读取此设计的精细内容；将以标准精细度打开。</translation>
     </message>
+    <message>
+        <source>The frame text's separator could not be read; the usual gap is used.</source>
+        <translation>无法读取边框文字的分隔符；将使用通常的间隔。</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -17,6 +21,18 @@
     <message>
         <source>Drawn at size %1: the most a thick strip holds.</source>
         <translation>按字号 %1 绘制：粗条最多容纳这么大。</translation>
+    </message>
+    <message>
+        <source>Between repeats:</source>
+        <translation>重复之间：</translation>
+    </message>
+    <message>
+        <source>two spaces</source>
+        <translation>两个空格</translation>
+    </message>
+    <message>
+        <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
+        <translation>沿边框和在泡棉条上，文字每次重复之间的内容，例如“ · ”。留空：两个空格的间隔。</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>The fine detail of this design could not be read; it opens at standard detail.</source>
         <translation>Jemný detail tohoto návrhu nelze přečíst; otevře se ve standardním detailu.</translation>
     </message>
+    <message>
+        <source>The frame text's separator could not be read; the usual gap is used.</source>
+        <translation>Oddělovač textu rámečku nelze přečíst; použije se obvyklá mezera.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -17,6 +21,18 @@
     <message>
         <source>Drawn at size %1: the most a thick strip holds.</source>
         <translation>Kresleno ve velikosti %1: víc se na silný pásek nevejde.</translation>
+    </message>
+    <message>
+        <source>Between repeats:</source>
+        <translation>Mezi opakováními:</translation>
+    </message>
+    <message>
+        <source>two spaces</source>
+        <translation>dvě mezery</translation>
+    </message>
+    <message>
+        <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
+        <translation>Co stojí mezi opakováními textu podél rámečku a na páscích, například „ · “. Prázdné: mezera o šířce dvou mezer.</translation>
     </message>
 </context>
 <context>

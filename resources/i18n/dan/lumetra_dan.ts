@@ -7,6 +7,10 @@
         <source>The fine detail of this design could not be read; it opens at standard detail.</source>
         <translation>Den fine detalje i dette design kunne ikke læses; det åbnes med standarddetalje.</translation>
     </message>
+    <message>
+        <source>The frame text's separator could not be read; the usual gap is used.</source>
+        <translation>Rammetekstens skilletegn kunne ikke læses; det sædvanlige mellemrum bruges.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -17,6 +21,18 @@
     <message>
         <source>Drawn at size %1: the most a thick strip holds.</source>
         <translation>Tegnet i størrelse %1: mere kan en tyk liste ikke rumme.</translation>
+    </message>
+    <message>
+        <source>Between repeats:</source>
+        <translation>Mellem gentagelser:</translation>
+    </message>
+    <message>
+        <source>two spaces</source>
+        <translation>to mellemrum</translation>
+    </message>
+    <message>
+        <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
+        <translation>Det, der står mellem gentagelser af teksten langs rammen og på strimlerne, f.eks. " · ". Tom: to mellemrum.</translation>
     </message>
 </context>
 <context>

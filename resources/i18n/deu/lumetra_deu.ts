@@ -7,6 +7,10 @@
         <source>The fine detail of this design could not be read; it opens at standard detail.</source>
         <translation>Die feinen Details dieses Entwurfs konnten nicht gelesen werden; er wird in Standarddetail geöffnet.</translation>
     </message>
+    <message>
+        <source>The frame text's separator could not be read; the usual gap is used.</source>
+        <translation>Das Trennzeichen des Rahmentexts konnte nicht gelesen werden; der übliche Abstand wird verwendet.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -17,6 +21,18 @@
     <message>
         <source>Drawn at size %1: the most a thick strip holds.</source>
         <translation>In Größe %1 gezeichnet: mehr fasst ein dicker Streifen nicht.</translation>
+    </message>
+    <message>
+        <source>Between repeats:</source>
+        <translation>Zwischen Wiederholungen:</translation>
+    </message>
+    <message>
+        <source>two spaces</source>
+        <translation>zwei Leerzeichen</translation>
+    </message>
+    <message>
+        <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
+        <translation>Was zwischen den Wiederholungen des Texts steht, entlang des Rahmens und auf den Streifen, zum Beispiel „ · “. Leer: ein Abstand von zwei Leerzeichen.</translation>
     </message>
 </context>
 <context>

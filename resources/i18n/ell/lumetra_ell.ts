@@ -7,6 +7,10 @@
         <source>The fine detail of this design could not be read; it opens at standard detail.</source>
         <translation>Η υψηλή λεπτομέρεια αυτού του σχεδίου δεν ήταν δυνατό να διαβαστεί· ανοίγει με τυπική λεπτομέρεια.</translation>
     </message>
+    <message>
+        <source>The frame text's separator could not be read; the usual gap is used.</source>
+        <translation>Δεν ήταν δυνατή η ανάγνωση του διαχωριστικού του κειμένου πλαισίου· χρησιμοποιείται το συνηθισμένο κενό.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -17,6 +21,18 @@
     <message>
         <source>Drawn at size %1: the most a thick strip holds.</source>
         <translation>Σχεδιάζεται σε μέγεθος %1: το μέγιστο για χοντρή λωρίδα.</translation>
+    </message>
+    <message>
+        <source>Between repeats:</source>
+        <translation>Μεταξύ επαναλήψεων:</translation>
+    </message>
+    <message>
+        <source>two spaces</source>
+        <translation>δύο κενά</translation>
+    </message>
+    <message>
+        <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
+        <translation>Ό,τι μπαίνει ανάμεσα στις επαναλήψεις του κειμένου, κατά μήκος του πλαισίου και στις λωρίδες, για παράδειγμα « · ». Κενό: διάστημα δύο κενών.</translation>
     </message>
 </context>
 <context>

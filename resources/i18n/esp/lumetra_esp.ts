@@ -7,6 +7,10 @@
         <source>The fine detail of this design could not be read; it opens at standard detail.</source>
         <translation>No se pudo leer el detalle fino de este diseño; se abre con detalle estándar.</translation>
     </message>
+    <message>
+        <source>The frame text's separator could not be read; the usual gap is used.</source>
+        <translation>No se pudo leer el separador del texto del marco; se usa el espacio habitual.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -17,6 +21,18 @@
     <message>
         <source>Drawn at size %1: the most a thick strip holds.</source>
         <translation>Dibujado en tamaño %1: lo máximo que cabe en una tira gruesa.</translation>
+    </message>
+    <message>
+        <source>Between repeats:</source>
+        <translation>Entre repeticiones:</translation>
+    </message>
+    <message>
+        <source>two spaces</source>
+        <translation>dos espacios</translation>
+    </message>
+    <message>
+        <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
+        <translation>Lo que va entre las repeticiones del texto, a lo largo del marco y en las tiras, por ejemplo « · ». Vacío: un hueco de dos espacios.</translation>
     </message>
 </context>
 <context>

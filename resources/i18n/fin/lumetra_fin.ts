@@ -7,6 +7,10 @@
         <source>The fine detail of this design could not be read; it opens at standard detail.</source>
         <translation>Tämän mallin hienoa tarkkuutta ei voitu lukea; se avataan vakiotarkkuudella.</translation>
     </message>
+    <message>
+        <source>The frame text's separator could not be read; the usual gap is used.</source>
+        <translation>Kehystekstin erotinta ei voitu lukea; käytetään tavallista väliä.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -17,6 +21,18 @@
     <message>
         <source>Drawn at size %1: the most a thick strip holds.</source>
         <translation>Piirretty koossa %1: enempää paksu kaista ei mahduta.</translation>
+    </message>
+    <message>
+        <source>Between repeats:</source>
+        <translation>Toistojen välissä:</translation>
+    </message>
+    <message>
+        <source>two spaces</source>
+        <translation>kaksi välilyöntiä</translation>
+    </message>
+    <message>
+        <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
+        <translation>Mitä tekstin toistojen väliin tulee kehyksen varrella ja liuskoissa, esimerkiksi ” · ”. Tyhjä: kahden välilyönnin väli.</translation>
     </message>
 </context>
 <context>

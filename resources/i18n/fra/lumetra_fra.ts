@@ -7,6 +7,10 @@
         <source>The fine detail of this design could not be read; it opens at standard detail.</source>
         <translation>Le détail fin de ce modèle n'a pas pu être lu ; il s'ouvre en détail standard.</translation>
     </message>
+    <message>
+        <source>The frame text's separator could not be read; the usual gap is used.</source>
+        <translation>Le séparateur du texte du cadre n'a pas pu être lu ; l'espacement habituel est utilisé.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -17,6 +21,18 @@
     <message>
         <source>Drawn at size %1: the most a thick strip holds.</source>
         <translation>Dessiné en taille %1 : le maximum pour une bande épaisse.</translation>
+    </message>
+    <message>
+        <source>Between repeats:</source>
+        <translation>Entre les répétitions :</translation>
+    </message>
+    <message>
+        <source>two spaces</source>
+        <translation>deux espaces</translation>
+    </message>
+    <message>
+        <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
+        <translation>Ce qui sépare les répétitions du texte, le long du cadre et sur les bandes, par exemple « · ». Vide : un écart de deux espaces.</translation>
     </message>
 </context>
 <context>

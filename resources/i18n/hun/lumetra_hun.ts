@@ -7,6 +7,10 @@
         <source>The fine detail of this design could not be read; it opens at standard detail.</source>
         <translation>A terv finom részletei nem olvashatók; normál részletességgel nyílik meg.</translation>
     </message>
+    <message>
+        <source>The frame text's separator could not be read; the usual gap is used.</source>
+        <translation>A keretszöveg elválasztója nem olvasható; a szokásos térköz lesz használva.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -17,6 +21,18 @@
     <message>
         <source>Drawn at size %1: the most a thick strip holds.</source>
         <translation>%1-es méretben rajzolva: ennyi fér el egy vastag csíkon.</translation>
+    </message>
+    <message>
+        <source>Between repeats:</source>
+        <translation>Ismétlések között:</translation>
+    </message>
+    <message>
+        <source>two spaces</source>
+        <translation>két szóköz</translation>
+    </message>
+    <message>
+        <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
+        <translation>Ami a szöveg ismétlései között áll a keret mentén és a csíkokon, például „ · ”. Üres: két szóköznyi hézag.</translation>
     </message>
 </context>
 <context>

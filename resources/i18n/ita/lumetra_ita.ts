@@ -7,6 +7,10 @@
         <source>The fine detail of this design could not be read; it opens at standard detail.</source>
         <translation>Il dettaglio fine di questo progetto non è leggibile; si apre con il dettaglio standard.</translation>
     </message>
+    <message>
+        <source>The frame text's separator could not be read; the usual gap is used.</source>
+        <translation>Impossibile leggere il separatore del testo della cornice; si usa lo spazio consueto.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -17,6 +21,18 @@
     <message>
         <source>Drawn at size %1: the most a thick strip holds.</source>
         <translation>Disegnato in dimensione %1: il massimo per una striscia spessa.</translation>
+    </message>
+    <message>
+        <source>Between repeats:</source>
+        <translation>Tra le ripetizioni:</translation>
+    </message>
+    <message>
+        <source>two spaces</source>
+        <translation>due spazi</translation>
+    </message>
+    <message>
+        <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
+        <translation>Ciò che separa le ripetizioni del testo, lungo la cornice e sulle strisce, per esempio « · ». Vuoto: uno spazio di due caratteri.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>The fine detail of this design could not be read; it opens at standard detail.</source>
         <translation>このデザインの高精細データを読み込めませんでした。標準の精細度で開きます。</translation>
     </message>
+    <message>
+        <source>The frame text's separator could not be read; the usual gap is used.</source>
+        <translation>フレーム文字の区切りを読み込めませんでした。通常の間隔を使います。</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -17,6 +21,18 @@
     <message>
         <source>Drawn at size %1: the most a thick strip holds.</source>
         <translation>サイズ %1 で描画: 太いストリップに収まる最大です。</translation>
+    </message>
+    <message>
+        <source>Between repeats:</source>
+        <translation>繰り返しの間:</translation>
+    </message>
+    <message>
+        <source>two spaces</source>
+        <translation>空白2つ</translation>
+    </message>
+    <message>
+        <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
+        <translation>フレームに沿って、またフォーム材の上で、文字の繰り返しの間に入れるもの。例:「 · 」。空欄なら空白2つ分の間隔。</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>The fine detail of this design could not be read; it opens at standard detail.</source>
         <translation>이 디자인의 정밀 내용을 읽을 수 없어 표준 세밀도로 엽니다.</translation>
     </message>
+    <message>
+        <source>The frame text's separator could not be read; the usual gap is used.</source>
+        <translation>프레임 텍스트의 구분자를 읽을 수 없습니다. 기본 간격을 사용합니다.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -17,6 +21,18 @@
     <message>
         <source>Drawn at size %1: the most a thick strip holds.</source>
         <translation>크기 %1(으)로 그립니다: 두꺼운 띠에 들어가는 최대 크기입니다.</translation>
+    </message>
+    <message>
+        <source>Between repeats:</source>
+        <translation>반복 사이:</translation>
+    </message>
+    <message>
+        <source>two spaces</source>
+        <translation>공백 두 개</translation>
+    </message>
+    <message>
+        <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
+        <translation>프레임을 따라, 그리고 스트립 위에서 텍스트 반복 사이에 넣을 내용입니다. 예: " · ". 비우면 공백 두 개 간격입니다.</translation>
     </message>
 </context>
 <context>

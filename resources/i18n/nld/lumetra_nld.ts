@@ -7,6 +7,10 @@
         <source>The fine detail of this design could not be read; it opens at standard detail.</source>
         <translation>Het fijne detail van dit ontwerp kon niet worden gelezen; het wordt geopend met standaarddetail.</translation>
     </message>
+    <message>
+        <source>The frame text's separator could not be read; the usual gap is used.</source>
+        <translation>Het scheidingsteken van de kadertekst kon niet worden gelezen; de gewone tussenruimte wordt gebruikt.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -17,6 +21,18 @@
     <message>
         <source>Drawn at size %1: the most a thick strip holds.</source>
         <translation>Getekend op grootte %1: meer past niet op een dikke strook.</translation>
+    </message>
+    <message>
+        <source>Between repeats:</source>
+        <translation>Tussen herhalingen:</translation>
+    </message>
+    <message>
+        <source>two spaces</source>
+        <translation>twee spaties</translation>
+    </message>
+    <message>
+        <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
+        <translation>Wat tussen de herhalingen van de tekst staat, langs het kader en op de stroken, bijvoorbeeld " · ". Leeg: een ruimte van twee spaties.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>The fine detail of this design could not be read; it opens at standard detail.</source>
         <translation>Den fine detaljen i dette designet kunne ikke leses; det åpnes med standard detalj.</translation>
     </message>
+    <message>
+        <source>The frame text's separator could not be read; the usual gap is used.</source>
+        <translation>Skilletegnet for rammeteksten kunne ikke leses; vanlig mellomrom brukes.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -17,6 +21,18 @@
     <message>
         <source>Drawn at size %1: the most a thick strip holds.</source>
         <translation>Tegnet i størrelse %1: mer får ikke plass på en tykk list.</translation>
+    </message>
+    <message>
+        <source>Between repeats:</source>
+        <translation>Mellom gjentakelser:</translation>
+    </message>
+    <message>
+        <source>two spaces</source>
+        <translation>to mellomrom</translation>
+    </message>
+    <message>
+        <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
+        <translation>Det som står mellom gjentakelsene av teksten langs rammen og på strimlene, for eksempel « · ». Tomt: to mellomrom.</translation>
     </message>
 </context>
 <context>

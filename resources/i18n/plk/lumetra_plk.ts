@@ -7,6 +7,10 @@
         <source>The fine detail of this design could not be read; it opens at standard detail.</source>
         <translation>Nie udało się odczytać wysokiej szczegółowości tego projektu; zostanie otwarty ze standardową.</translation>
     </message>
+    <message>
+        <source>The frame text's separator could not be read; the usual gap is used.</source>
+        <translation>Nie można odczytać separatora tekstu ramki; użyto zwykłego odstępu.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -17,6 +21,18 @@
     <message>
         <source>Drawn at size %1: the most a thick strip holds.</source>
         <translation>Rysowane w rozmiarze %1: więcej nie zmieści gruby pasek.</translation>
+    </message>
+    <message>
+        <source>Between repeats:</source>
+        <translation>Między powtórzeniami:</translation>
+    </message>
+    <message>
+        <source>two spaces</source>
+        <translation>dwie spacje</translation>
+    </message>
+    <message>
+        <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
+        <translation>To, co stoi między powtórzeniami tekstu wzdłuż ramki i na paskach, na przykład „ · ”. Puste: odstęp dwóch spacji.</translation>
     </message>
 </context>
 <context>

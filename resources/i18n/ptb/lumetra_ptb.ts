@@ -7,6 +7,10 @@
         <source>The fine detail of this design could not be read; it opens at standard detail.</source>
         <translation>Não foi possível ler o detalhe fino deste design; ele abre com detalhe padrão.</translation>
     </message>
+    <message>
+        <source>The frame text's separator could not be read; the usual gap is used.</source>
+        <translation>Não foi possível ler o separador do texto da moldura; o espaçamento habitual é usado.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -17,6 +21,18 @@
     <message>
         <source>Drawn at size %1: the most a thick strip holds.</source>
         <translation>Desenhado no tamanho %1: o máximo que cabe numa faixa grossa.</translation>
+    </message>
+    <message>
+        <source>Between repeats:</source>
+        <translation>Entre repetições:</translation>
+    </message>
+    <message>
+        <source>two spaces</source>
+        <translation>dois espaços</translation>
+    </message>
+    <message>
+        <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
+        <translation>O que fica entre as repetições do texto, ao longo da moldura e nas tiras, por exemplo " · ". Vazio: um intervalo de dois espaços.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>The fine detail of this design could not be read; it opens at standard detail.</source>
         <translation>Detaliul fin al acestui model nu a putut fi citit; se deschide cu detaliu standard.</translation>
     </message>
+    <message>
+        <source>The frame text's separator could not be read; the usual gap is used.</source>
+        <translation>Separatorul textului ramei nu a putut fi citit; se folosește spațiul obișnuit.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -17,6 +21,18 @@
     <message>
         <source>Drawn at size %1: the most a thick strip holds.</source>
         <translation>Desenat la mărimea %1: maximul pentru o bandă groasă.</translation>
+    </message>
+    <message>
+        <source>Between repeats:</source>
+        <translation>Între repetări:</translation>
+    </message>
+    <message>
+        <source>two spaces</source>
+        <translation>două spații</translation>
+    </message>
+    <message>
+        <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
+        <translation>Ce stă între repetările textului, de-a lungul ramei și pe benzi, de exemplu „ · ”. Gol: o distanță de două spații.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>The fine detail of this design could not be read; it opens at standard detail.</source>
         <translation>Не удалось прочитать высокую детализацию этого макета; он открыт с обычной детализацией.</translation>
     </message>
+    <message>
+        <source>The frame text's separator could not be read; the usual gap is used.</source>
+        <translation>Не удалось прочитать разделитель текста рамки; используется обычный промежуток.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -17,6 +21,18 @@
     <message>
         <source>Drawn at size %1: the most a thick strip holds.</source>
         <translation>Нарисовано размером %1: больше на толстую полосу не помещается.</translation>
+    </message>
+    <message>
+        <source>Between repeats:</source>
+        <translation>Между повторами:</translation>
+    </message>
+    <message>
+        <source>two spaces</source>
+        <translation>два пробела</translation>
+    </message>
+    <message>
+        <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
+        <translation>Что стоит между повторами текста вдоль рамки и на полосках, например « · ». Пусто: промежуток в два пробела.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>The fine detail of this design could not be read; it opens at standard detail.</source>
         <translation>Jemný detail tohto návrhu sa nepodarilo prečítať; otvorí sa v štandardnom detaile.</translation>
     </message>
+    <message>
+        <source>The frame text's separator could not be read; the usual gap is used.</source>
+        <translation>Oddeľovač textu rámu sa nepodarilo prečítať; použije sa obvyklá medzera.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -17,6 +21,18 @@
     <message>
         <source>Drawn at size %1: the most a thick strip holds.</source>
         <translation>Kreslené vo veľkosti %1: viac sa na hrubý pásik nezmestí.</translation>
+    </message>
+    <message>
+        <source>Between repeats:</source>
+        <translation>Medzi opakovaniami:</translation>
+    </message>
+    <message>
+        <source>two spaces</source>
+        <translation>dve medzery</translation>
+    </message>
+    <message>
+        <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
+        <translation>Čo stojí medzi opakovaniami textu pozdĺž rámu a na pásikoch, napríklad „ · “. Prázdne: odstup dvoch medzier.</translation>
     </message>
 </context>
 <context>

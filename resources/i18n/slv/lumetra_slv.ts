@@ -7,6 +7,10 @@
         <source>The fine detail of this design could not be read; it opens at standard detail.</source>
         <translation>Fine podrobnosti tega osnutka ni bilo mogoče prebrati; odpre se z običajno podrobnostjo.</translation>
     </message>
+    <message>
+        <source>The frame text's separator could not be read; the usual gap is used.</source>
+        <translation>Ločila besedila okvirja ni bilo mogoče prebrati; uporabljen je običajni razmik.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -17,6 +21,18 @@
     <message>
         <source>Drawn at size %1: the most a thick strip holds.</source>
         <translation>Narisano v velikosti %1: več debel trak ne sprejme.</translation>
+    </message>
+    <message>
+        <source>Between repeats:</source>
+        <translation>Med ponovitvami:</translation>
+    </message>
+    <message>
+        <source>two spaces</source>
+        <translation>dva presledka</translation>
+    </message>
+    <message>
+        <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
+        <translation>Kar stoji med ponovitvami besedila vzdolž okvirja in na trakovih, na primer » · «. Prazno: razmik dveh presledkov.</translation>
     </message>
 </context>
 <context>

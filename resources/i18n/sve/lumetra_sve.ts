@@ -7,6 +7,10 @@
         <source>The fine detail of this design could not be read; it opens at standard detail.</source>
         <translation>Den fina detaljen i denna design kunde inte läsas; den öppnas med standarddetalj.</translation>
     </message>
+    <message>
+        <source>The frame text's separator could not be read; the usual gap is used.</source>
+        <translation>Ramtextens avgränsare kunde inte läsas; det vanliga mellanrummet används.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -17,6 +21,18 @@
     <message>
         <source>Drawn at size %1: the most a thick strip holds.</source>
         <translation>Ritas i storlek %1: mer rymmer inte en tjock list.</translation>
+    </message>
+    <message>
+        <source>Between repeats:</source>
+        <translation>Mellan upprepningar:</translation>
+    </message>
+    <message>
+        <source>two spaces</source>
+        <translation>två mellanslag</translation>
+    </message>
+    <message>
+        <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
+        <translation>Det som står mellan upprepningarna av texten längs ramen och på remsorna, till exempel ” · ”. Tomt: ett mellanrum på två mellanslag.</translation>
     </message>
 </context>
 <context>

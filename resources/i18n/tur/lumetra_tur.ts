@@ -7,6 +7,10 @@
         <source>The fine detail of this design could not be read; it opens at standard detail.</source>
         <translation>Bu tasarımın ince ayrıntısı okunamadı; standart ayrıntıyla açılıyor.</translation>
     </message>
+    <message>
+        <source>The frame text's separator could not be read; the usual gap is used.</source>
+        <translation>Çerçeve metninin ayırıcısı okunamadı; olağan boşluk kullanılıyor.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -17,6 +21,18 @@
     <message>
         <source>Drawn at size %1: the most a thick strip holds.</source>
         <translation>%1 boyutunda çiziliyor: kalın bir şeride sığan en büyük boyut.</translation>
+    </message>
+    <message>
+        <source>Between repeats:</source>
+        <translation>Tekrarlar arasında:</translation>
+    </message>
+    <message>
+        <source>two spaces</source>
+        <translation>iki boşluk</translation>
+    </message>
+    <message>
+        <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
+        <translation>Metnin tekrarları arasında, çerçeve boyunca ve şeritlerde duran şey; örneğin " · ". Boş: iki boşluk kadar aralık.</translation>
     </message>
 </context>
 <context>
