@@ -5,6 +5,7 @@
 #include "model/LMDesign.h"
 #include "model/LMFiles.h"
 #include "model/LMViewFlags.h"
+#include "model/frame/LMFrameTextPainter.h"
 #include "model/frame/LMFrameTextSettings.h"
 #include "model/frame/LMStripGeometry.h"
 #include "tools/text/LMScreenMsgHandlerTextSetting.h"
@@ -25,6 +26,7 @@
 #include <QSlider>
 #include <QSpinBox>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -110,6 +112,8 @@ LMScreenMsgHandlerBorderSetting::LMScreenMsgHandlerBorderSetting(LMDesign &desig
     connect(&m_design, &LMDesign::outlineChanged, this,
             &LMScreenMsgHandlerBorderSetting::refreshFrameWidths);
     connect(&m_design, &LMDesign::frameChanged, this,
+            &LMScreenMsgHandlerBorderSetting::showFittedSize);
+    connect(&m_design, &LMDesign::outlineChanged, this,
             &LMScreenMsgHandlerBorderSetting::showFittedSize);
     retranslate();
 
@@ -303,11 +307,16 @@ void LMScreenMsgHandlerBorderSetting::buildForm()
     m_fittedSize = named(new QLabel(m_editText), "label_fitted");
     m_fittedSize->setWordWrap(true);
     m_fittedSize->hide();
+    // Says when not one whole repeat of the text fits along the frame.
+    m_noRoom = named(new QLabel(m_editText), "label_noroom");
+    m_noRoom->setWordWrap(true);
+    m_noRoom->hide();
     textLayout->addWidget(m_labText);
     textLayout->addWidget(m_frameText);
     textLayout->addWidget(separatorRow);
     textLayout->addWidget(m_textEdit);
     textLayout->addWidget(m_fittedSize);
+    textLayout->addWidget(m_noRoom);
     add(m_editText);
     grid->setRowStretch(row, 1);
 
@@ -428,12 +437,29 @@ void LMScreenMsgHandlerBorderSetting::showFittedSize()
     const QFont drawn = text.fontForRow(strips.rowPitch());
     const bool reduced = drawn != text.font();
     m_fittedSize->setVisible(reduced);
-    if (!reduced)
-        return;
-    const int size = drawn.pixelSize() > 0 ? drawn.pixelSize() : int(drawn.pointSizeF());
-    m_fittedSize->setText(strips.thin
-                              ? tr("Drawn at size %1: the most a thin strip holds.").arg(size)
-                              : tr("Drawn at size %1: the most a thick strip holds.").arg(size));
+    if (reduced) {
+        const int size = drawn.pixelSize() > 0 ? drawn.pixelSize() : int(drawn.pointSizeF());
+        m_fittedSize->setText(
+            strips.thin ? tr("Drawn at size %1: the most a thin strip holds.").arg(size)
+                        : tr("Drawn at size %1: the most a thick strip holds.").arg(size));
+    }
+    // Along a small or tightly bent frame a long text may find no stretch
+    // to stand on whole; then nothing is drawn, and the panel says why.
+    const LMViewFlags &flags = m_design.flags();
+    bool noRoom = false;
+    if (!m_strip && flags.frameEffectOn() && flags.frameTextOn() && flags.frameIndex() >= 3 &&
+        !text.text().trimmed().isEmpty()) {
+        LMFrameTextSettings trial = text;
+        const LMOutlineShapes &shapes = m_design.shapes();
+        const auto placed = LMFrameTextPainter::layout(shapes.outline, trial, flags.frameIndex(),
+                                                       strips.thin, &shapes.frame);
+        noRoom = std::none_of(placed.cbegin(), placed.cend(),
+                              [](const LMFrameTextPainter::Placed &p) { return !p.separator; });
+    }
+    m_noRoom->setVisible(noRoom);
+    if (noRoom)
+        m_noRoom->setText(tr("No side of this frame holds the whole text at this size: choose a "
+                             "smaller size or a shorter text."));
 }
 
 void LMScreenMsgHandlerBorderSetting::enableTextControls()

@@ -85,5 +85,6 @@ private:
     QLabel *m_labSeparator;
     QLineEdit *m_separator;
     QLabel *m_fittedSize;
+    QLabel *m_noRoom;
     LMScreenMsgHandlerTextSetting *m_textEdit;
 };

@@ -207,8 +207,8 @@ bool takeWholeWords(QList<Letter> &letters, Taken &taken, const RingMask &ring)
 }
 } // namespace
 
-QList<Placed> paint(QPainter &painter, const QPainterPath &outline, LMFrameTextSettings &text,
-                    int frameIndex, bool thinStrips, bool asShapes, const QPainterPath *ring)
+QList<Placed> layout(const QPainterPath &outline, LMFrameTextSettings &text, int frameIndex,
+                     bool thinStrips, const QPainterPath *ring)
 {
     QList<Placed> placed;
     if (frameIndex < 3 || outline.isEmpty() || text.text().trimmed().isEmpty())
@@ -228,9 +228,6 @@ QList<Placed> paint(QPainter &painter, const QPainterPath &outline, LMFrameTextS
     const RingMask mask(ring);
     Taken taken;
 
-    painter.save();
-    const QTransform base = painter.transform();
-    text.beginTextPass();
     int words = 0;
     for (int row = 3; row <= frameIndex; ++row) {
         const qreal depth = strips.firstRow() + strips.rowPitch() * (row - 3);
@@ -261,21 +258,32 @@ QList<Placed> paint(QPainter &painter, const QPainterPath &outline, LMFrameTextS
                 takeWholeWords(chosen, taken, mask);
             }
             for (const Letter &l : std::as_const(chosen)) {
-                painter.setTransform(l.place * base);
-                if (asShapes) {
-                    QPainterPath shape;
-                    shape.addText(l.pen, font, QString(l.character));
-                    text.drawGlyphPath(painter, shape);
-                } else {
-                    const QRectF box = text.glyphBox(l.character);
-                    painter.drawImage(l.pen + box.topLeft() - QPointF(8, 8),
-                                      text.glyphImage(l.character));
-                }
                 const QPointF up = l.place.map(QPointF(0, -1)) - l.place.map(QPointF(0, 0));
-                placed.append(
-                    {l.character, row, words + l.word, stretch.turned(), l.separator, l.probe, up});
+                placed.append({l.character, row, words + l.word, stretch.turned(), l.separator,
+                               l.probe, up, l.place, l.pen});
             }
             words += most.words;
+        }
+    }
+    return placed;
+}
+
+QList<Placed> paint(QPainter &painter, const QPainterPath &outline, LMFrameTextSettings &text,
+                    int frameIndex, bool thinStrips, bool asShapes, const QPainterPath *ring)
+{
+    const QList<Placed> placed = layout(outline, text, frameIndex, thinStrips, ring);
+    painter.save();
+    const QTransform base = painter.transform();
+    text.beginTextPass();
+    for (const Placed &p : placed) {
+        painter.setTransform(p.place * base);
+        if (asShapes) {
+            QPainterPath shape;
+            shape.addText(p.pen, text.drawnFont(), QString(p.character));
+            text.drawGlyphPath(painter, shape);
+        } else {
+            const QRectF box = text.glyphBox(p.character);
+            painter.drawImage(p.pen + box.topLeft() - QPointF(8, 8), text.glyphImage(p.character));
         }
     }
     text.endTextPass();

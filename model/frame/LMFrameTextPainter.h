@@ -3,6 +3,7 @@
 #include <QChar>
 #include <QList>
 #include <QPolygonF>
+#include <QTransform>
 
 class LMFrameTextSettings;
 class QPainter;
@@ -18,13 +19,19 @@ namespace LMFrameTextPainter {
 
 struct Placed {
     QChar character;
-    int row;         // 3 for the first row
-    int word;        // letters of one word share it; separators are words of their own
-    bool turned;     // read from below: tops towards the window
-    bool separator;  // part of the separator between repeats
-    QPolygonF probe; // the letter's ink, in outline units
-    QPointF up;      // towards the letter's top
+    int row;          // 3 for the first row
+    int word;         // letters of one word share it; separators are words of their own
+    bool turned;      // read from below: tops towards the window
+    bool separator;   // part of the separator between repeats
+    QPolygonF probe;  // the letter's ink, in outline units
+    QPointF up;       // towards the letter's top
+    QTransform place; // the letter's own space to outline units
+    QPointF pen;      // where it is set, in its own space
 };
+
+// Where every letter goes, without drawing any.
+QList<Placed> layout(const QPainterPath &outline, LMFrameTextSettings &text, int frameIndex,
+                     bool thinStrips, const QPainterPath *ring = nullptr);
 
 // `asShapes` draws the letters as vectors (printers, PDFs) instead of
 // pictures. With a `ring`, no letter leaves it.

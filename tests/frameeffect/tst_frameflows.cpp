@@ -31,6 +31,7 @@ private Q_SLOTS:
     void panelShowsWhatApplies();
     void frameToolDragsTheOutlineByItsRing();
     void stripSheetAndBack();
+    void textWithoutRoomSaysSo();
 
 private:
     QWidget *panel() const { return m_window->settingsPanel(); }
@@ -283,6 +284,23 @@ void TestFrameFlows::stripSheetAndBack()
     QTest::mouseClick(ui()->d01, Qt::LeftButton);
     QVERIFY(!canvas()->stripMode());
     QCOMPARE(design()->flags().frameIndex(), 3);
+}
+
+// On a small round window a long name finds no side to stand on whole:
+// nothing is drawn, and the panel says why until the text fits.
+void TestFrameFlows::textWithoutRoomSaysSo()
+{
+    design()->selectOutline(2, 4);
+    QTest::mouseClick(ui()->b1, Qt::LeftButton);
+    QTest::mouseClick(in<QPushButton>("btn_metal0"), Qt::LeftButton);
+    in<QComboBox>("cob_n")->setCurrentIndex(2); // 12 mm
+    QTest::mouseClick(in<QCheckBox>("chk_usetext"), Qt::LeftButton);
+    auto *noRoom = in<QLabel>("label_noroom");
+    QVERIFY(!noRoom->isVisibleTo(panel()));
+    in<QLineEdit>("frameTextEdt")->setText(QStringLiteral("Alexandra-Josephine"));
+    QVERIFY(noRoom->isVisibleTo(panel()));
+    in<QLineEdit>("frameTextEdt")->setText(QStringLiteral("EMMA"));
+    QVERIFY(!noRoom->isVisibleTo(panel()));
 }
 
 QTEST_MAIN(TestFrameFlows)

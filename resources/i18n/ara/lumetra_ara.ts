@@ -34,6 +34,10 @@
         <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
         <translation>ما يفصل بين تكرارات النص على طول الإطار وعلى الأشرطة، مثل " · ". فارغ: فجوة بقدر مسافتين.</translation>
     </message>
+    <message>
+        <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
+        <translation>لا يتسع أي جانب من هذا الإطار للنص كاملًا بهذا الحجم: اختر حجمًا أصغر أو نصًا أقصر.</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>

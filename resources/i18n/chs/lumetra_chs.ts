@@ -34,6 +34,10 @@
         <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
         <translation>沿边框和在泡棉条上，文字每次重复之间的内容，例如“ · ”。留空：两个空格的间隔。</translation>
     </message>
+    <message>
+        <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
+        <translation>此边框的任何一边都放不下这个字号的完整文字：请选择较小的字号或较短的文字。</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>

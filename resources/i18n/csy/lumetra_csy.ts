@@ -34,6 +34,10 @@
         <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
         <translation>Co stojí mezi opakováními textu podél rámečku a na páscích, například „ · “. Prázdné: mezera o šířce dvou mezer.</translation>
     </message>
+    <message>
+        <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
+        <translation>Žádná strana tohoto rámečku nepojme celý text v této velikosti: zvolte menší velikost nebo kratší text.</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>

@@ -34,6 +34,10 @@
         <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
         <translation>Det, der står mellem gentagelser af teksten langs rammen og på strimlerne, f.eks. " · ". Tom: to mellemrum.</translation>
     </message>
+    <message>
+        <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
+        <translation>Ingen side af denne ramme har plads til hele teksten i denne størrelse: vælg en mindre størrelse eller en kortere tekst.</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>

@@ -34,6 +34,10 @@
         <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
         <translation>Was zwischen den Wiederholungen des Texts steht, entlang des Rahmens und auf den Streifen, zum Beispiel „ · “. Leer: ein Abstand von zwei Leerzeichen.</translation>
     </message>
+    <message>
+        <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
+        <translation>Keine Seite dieses Rahmens fasst den ganzen Text in dieser Größe: Wählen Sie eine kleinere Größe oder einen kürzeren Text.</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>

@@ -34,6 +34,10 @@
         <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
         <translation>Ό,τι μπαίνει ανάμεσα στις επαναλήψεις του κειμένου, κατά μήκος του πλαισίου και στις λωρίδες, για παράδειγμα « · ». Κενό: διάστημα δύο κενών.</translation>
     </message>
+    <message>
+        <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
+        <translation>Καμία πλευρά αυτού του πλαισίου δεν χωράει ολόκληρο το κείμενο σε αυτό το μέγεθος: επιλέξτε μικρότερο μέγεθος ή συντομότερο κείμενο.</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>

@@ -34,6 +34,10 @@
         <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
         <translation>Lo que va entre las repeticiones del texto, a lo largo del marco y en las tiras, por ejemplo « · ». Vacío: un hueco de dos espacios.</translation>
     </message>
+    <message>
+        <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
+        <translation>Ningún lado de este marco admite el texto completo con este tamaño: elija un tamaño menor o un texto más corto.</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>

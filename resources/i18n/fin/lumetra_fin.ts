@@ -34,6 +34,10 @@
         <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
         <translation>Mitä tekstin toistojen väliin tulee kehyksen varrella ja liuskoissa, esimerkiksi ” · ”. Tyhjä: kahden välilyönnin väli.</translation>
     </message>
+    <message>
+        <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
+        <translation>Mikään tämän kehyksen sivu ei mahdu koko tekstiä tässä koossa: valitse pienempi koko tai lyhyempi teksti.</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>

@@ -34,6 +34,10 @@
         <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
         <translation>Ce qui sépare les répétitions du texte, le long du cadre et sur les bandes, par exemple « · ». Vide : un écart de deux espaces.</translation>
     </message>
+    <message>
+        <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
+        <translation>Aucun côté de ce cadre ne peut contenir le texte entier à cette taille : choisissez une taille plus petite ou un texte plus court.</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>

@@ -34,6 +34,10 @@
         <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
         <translation>Ami a szöveg ismétlései között áll a keret mentén és a csíkokon, például „ · ”. Üres: két szóköznyi hézag.</translation>
     </message>
+    <message>
+        <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
+        <translation>A keret egyik oldalán sem fér el a teljes szöveg ekkora méretben: válasszon kisebb méretet vagy rövidebb szöveget.</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>

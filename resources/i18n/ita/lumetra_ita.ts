@@ -34,6 +34,10 @@
         <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
         <translation>Ciò che separa le ripetizioni del testo, lungo la cornice e sulle strisce, per esempio « · ». Vuoto: uno spazio di due caratteri.</translation>
     </message>
+    <message>
+        <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
+        <translation>Nessun lato di questa cornice contiene il testo intero a questa dimensione: scegli una dimensione più piccola o un testo più corto.</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>

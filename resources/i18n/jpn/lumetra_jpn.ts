@@ -34,6 +34,10 @@
         <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
         <translation>フレームに沿って、またフォーム材の上で、文字の繰り返しの間に入れるもの。例:「 · 」。空欄なら空白2つ分の間隔。</translation>
     </message>
+    <message>
+        <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
+        <translation>このサイズでは、フレームのどの辺にも文字全体が収まりません。小さいサイズか短い文字を選んでください。</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>

@@ -34,6 +34,10 @@
         <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
         <translation>프레임을 따라, 그리고 스트립 위에서 텍스트 반복 사이에 넣을 내용입니다. 예: " · ". 비우면 공백 두 개 간격입니다.</translation>
     </message>
+    <message>
+        <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
+        <translation>이 크기로는 프레임의 어느 변에도 텍스트 전체가 들어가지 않습니다. 더 작은 크기나 더 짧은 텍스트를 고르세요.</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>

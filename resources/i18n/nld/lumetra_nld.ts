@@ -34,6 +34,10 @@
         <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
         <translation>Wat tussen de herhalingen van de tekst staat, langs het kader en op de stroken, bijvoorbeeld " · ". Leeg: een ruimte van twee spaties.</translation>
     </message>
+    <message>
+        <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
+        <translation>Geen enkele zijde van dit kader past de hele tekst in deze grootte: kies een kleinere grootte of een kortere tekst.</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>

@@ -34,6 +34,10 @@
         <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
         <translation>Det som står mellom gjentakelsene av teksten langs rammen og på strimlene, for eksempel « · ». Tomt: to mellomrom.</translation>
     </message>
+    <message>
+        <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
+        <translation>Ingen side av denne rammen har plass til hele teksten i denne størrelsen: velg en mindre størrelse eller en kortere tekst.</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>

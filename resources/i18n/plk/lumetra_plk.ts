@@ -34,6 +34,10 @@
         <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
         <translation>To, co stoi między powtórzeniami tekstu wzdłuż ramki i na paskach, na przykład „ · ”. Puste: odstęp dwóch spacji.</translation>
     </message>
+    <message>
+        <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
+        <translation>Żaden bok tej ramki nie mieści całego tekstu w tym rozmiarze: wybierz mniejszy rozmiar lub krótszy tekst.</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>

@@ -34,6 +34,10 @@
         <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
         <translation>O que fica entre as repetições do texto, ao longo da moldura e nas tiras, por exemplo " · ". Vazio: um intervalo de dois espaços.</translation>
     </message>
+    <message>
+        <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
+        <translation>Nenhum lado desta moldura comporta o texto inteiro neste tamanho: escolha um tamanho menor ou um texto mais curto.</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>

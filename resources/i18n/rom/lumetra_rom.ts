@@ -34,6 +34,10 @@
         <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
         <translation>Ce stă între repetările textului, de-a lungul ramei și pe benzi, de exemplu „ · ”. Gol: o distanță de două spații.</translation>
     </message>
+    <message>
+        <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
+        <translation>Nicio latură a acestei rame nu cuprinde tot textul la această mărime: alegeți o mărime mai mică sau un text mai scurt.</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>

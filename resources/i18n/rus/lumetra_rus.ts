@@ -34,6 +34,10 @@
         <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
         <translation>Что стоит между повторами текста вдоль рамки и на полосках, например « · ». Пусто: промежуток в два пробела.</translation>
     </message>
+    <message>
+        <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
+        <translation>Ни одна сторона этой рамки не вмещает весь текст такого размера: выберите размер поменьше или текст покороче.</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>

@@ -34,6 +34,10 @@
         <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
         <translation>Čo stojí medzi opakovaniami textu pozdĺž rámu a na pásikoch, napríklad „ · “. Prázdne: odstup dvoch medzier.</translation>
     </message>
+    <message>
+        <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
+        <translation>Žiadna strana tohto rámu nepojme celý text v tejto veľkosti: zvoľte menšiu veľkosť alebo kratší text.</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>

@@ -34,6 +34,10 @@
         <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
         <translation>Kar stoji med ponovitvami besedila vzdolž okvirja in na trakovih, na primer » · «. Prazno: razmik dveh presledkov.</translation>
     </message>
+    <message>
+        <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
+        <translation>Nobena stran tega okvirja ne sprejme celotnega besedila v tej velikosti: izberite manjšo velikost ali krajše besedilo.</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>

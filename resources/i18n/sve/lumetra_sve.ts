@@ -34,6 +34,10 @@
         <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
         <translation>Det som står mellan upprepningarna av texten längs ramen och på remsorna, till exempel ” · ”. Tomt: ett mellanrum på två mellanslag.</translation>
     </message>
+    <message>
+        <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
+        <translation>Ingen sida av den här ramen rymmer hela texten i den här storleken: välj en mindre storlek eller en kortare text.</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>

@@ -34,6 +34,10 @@
         <source>What stands between repeats of the text, along the frame and on the strips, for example " · ". Empty: a gap of two spaces.</source>
         <translation>Metnin tekrarları arasında, çerçeve boyunca ve şeritlerde duran şey; örneğin " · ". Boş: iki boşluk kadar aralık.</translation>
     </message>
+    <message>
+        <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
+        <translation>Bu çerçevenin hiçbir kenarı bu boyutta metnin tamamını almıyor: daha küçük bir boyut ya da daha kısa bir metin seçin.</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>
