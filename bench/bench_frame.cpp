@@ -1,6 +1,7 @@
 // Measures the frame effect:
 //   stage     each screen stage of the frame layer on XL03 at frame level 5
-//             (36 mm) with a texture and three rows of text, zoom 100 %
+//             (36 mm) with a texture and three rows of text, zoom 100 %, and
+//             the letters' layout alone
 //   export    a Letter design with frame texture and text, through the
 //             output renderer
 //   sheet     one paint of the strip sheet on A0 with text: fresh, after a
@@ -12,6 +13,7 @@
 #include "model/LMNewDesign.h"
 #include "model/LMPaperTable.h"
 #include "model/frame/LMFrameLayer.h"
+#include "model/frame/LMFrameTextPainter.h"
 #include "model/frame/LMFrameTextSettings.h"
 #include "model/frame/LMStripSheet.h"
 #include "model/outlines/LMArtFrameFactory.h"
@@ -72,6 +74,14 @@ int main(int argc, char *argv[])
                 work.image.height());
     for (int stage = 0; stage < LMFrameLayer::StageCount; ++stage)
         std::printf("  stage %d: %.1f ms\n", stage, stageMs[stage]);
+    // The frame panel lays the letters out after each change, to tell
+    // whether the text has room.
+    int laid = 0;
+    const double layoutMs = medianMs(5, [&] {
+        laid =
+            int(LMFrameTextPainter::layout(shapes.outline, text, 5, false, &shapes.frame).size());
+    });
+    std::printf("  layout of the %d letters alone: %.1f ms\n", laid, layoutMs);
     QSet<QChar> letters;
     for (const QChar c : text.text())
         if (!c.isSpace())
