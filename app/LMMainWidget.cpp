@@ -25,6 +25,9 @@
 LMMainWidget::LMMainWidget(const QStringList &arguments)
     : QWidget(nullptr), m_baseTitle(QStringLiteral("Lumetra")), ui(new Ui::LMMainWidget)
 {
+    // Before the widgets exist, so each takes the look once as it is made
+    // rather than being restyled afterwards.
+    applyStyleSheet();
     ui->setupUi(this);
 
     m_leftController = new LMLeftController(this);
@@ -57,7 +60,6 @@ LMMainWidget::LMMainWidget(const QStringList &arguments)
     m_design->setModified(false);
     updateWindowTitle();
 
-    applyStyleSheet();
     // QLocale() is the system's unless the program chose another.
     selectStartLanguage(QLocale());
     ui->scrollArea->viewport()->setStyleSheet(QStringLiteral(

@@ -11,9 +11,12 @@
 
 LMFrameLayerInputs LMGraphView::frameLayerInputs()
 {
-    LMFrameLayerInputs in =
-        LMFrameLayer::inputsFor(m_design->flags(), m_design->shapes(), m_design->texture(),
-                                m_design->frameTextForDrawing(), false);
+    // Without the frame effect there is no ring to fill: the texture stays
+    // undecoded, which keeps it out of the start-up.
+    const bool ring = m_design->flags().frameEffectOn();
+    LMFrameLayerInputs in = LMFrameLayer::inputsFor(m_design->flags(), m_design->shapes(),
+                                                    ring ? m_design->texture() : QImage(),
+                                                    m_design->frameTextForDrawing(), false);
     // The editing look, which output never shows.
     in.outlineEditing = m_outlineEditing;
     in.frameToolActive = m_frameToolActive;

@@ -11,12 +11,20 @@
 LMDesign::LMDesign(LMArtFrameFactory *catalogue, QObject *parent)
     : QObject(parent), m_catalogue(catalogue)
 {
-    m_texture = QImage(QStringLiteral(":/texture/metal0.jpg"));
-    if (!m_texture.isNull()) {
-        m_textureName = QStringLiteral("metal0");
-        m_flags.setTextureScale(100);
-    }
+    m_textureToDecode = QStringLiteral(":/texture/metal0.jpg");
+    m_textureName = QStringLiteral("metal0");
+    m_flags.setTextureScale(100);
     rebuildShapes();
+}
+
+const QImage &LMDesign::texture() const
+{
+    if (!m_textureToDecode.isEmpty()) {
+        m_texture = QImage(m_textureToDecode);
+        qCDebug(lcFrame) << "texture decoded:" << m_textureToDecode;
+        m_textureToDecode.clear();
+    }
+    return m_texture;
 }
 
 LMDesign::~LMDesign() = default;
@@ -41,7 +49,7 @@ LMDocument LMDesign::toDocument() const
     doc.outlineIndex = m_outlineIndex;
     doc.frameColor = m_frameColor.rgba();
     doc.sideColor = m_sideColor.rgba();
-    doc.texture = m_texture;
+    doc.texture = texture();
     if (pageIsBlank()) {
         doc.page = LMPageDetail::whitePage(pageSize(), 1);
         if (detail() > 1)
@@ -79,6 +87,7 @@ void LMDesign::load(const LMDocument &doc, bool keepFrameLevel)
     m_flags = flags;
     m_textureName = doc.textureName;
     m_texture = doc.texture;
+    m_textureToDecode.clear();
     const int k = doc.finePage.isNull() ? 1 : doc.finePage.width() / qMax(1, doc.page.width());
     if (k > 1 && LMPageDetail::isFineOf(doc.finePage.size(), doc.page.size(), k)) {
         QImage fine = doc.finePage.convertToFormat(QImage::Format_RGB32);

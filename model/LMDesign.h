@@ -138,7 +138,8 @@ public:
     void setUseHeight(bool on);
     void setExpandToSides(bool on);
     QString textureName() const { return m_textureName; }
-    const QImage &texture() const { return m_texture; }
+    // Decoded on first use: a new design's metal costs nothing at start-up.
+    const QImage &texture() const;
     QColor frameColor() const { return m_frameColor; }
     QColor sideColor() const { return m_sideColor; }
 
@@ -202,7 +203,8 @@ private:
     QPoint m_outlineOffset;
     LMOutlineShapes m_shapes;
     QString m_textureName;
-    QImage m_texture;
+    mutable QImage m_texture;
+    mutable QString m_textureToDecode; // a resource not decoded yet
     QColor m_frameColor = QColor::fromRgba(LMDocument::DefaultFrameColor);
     QColor m_sideColor = QColor::fromRgba(LMDocument::DefaultSideColor);
     LMFrameTextSettings m_frameText;

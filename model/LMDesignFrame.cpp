@@ -61,6 +61,7 @@ void LMDesign::setTexture(const QString &name)
     if (name == m_textureName && m_flags.textureScale() == 100)
         return;
     m_texture = texture;
+    m_textureToDecode.clear();
     m_textureName = name;
     m_flags.setTextureScale(100);
     frameEdited();
@@ -72,6 +73,7 @@ void LMDesign::setFrameColor(const QColor &colour)
     if (name == m_textureName && colour == m_frameColor && m_flags.textureScale() == 100)
         return;
     m_texture = colourTile(colour);
+    m_textureToDecode.clear();
     m_textureName = name;
     m_frameColor = colour;
     m_flags.setTextureScale(100);
@@ -83,6 +85,7 @@ void LMDesign::setFramePicture(const QImage &picture)
     if (picture.isNull())
         return;
     m_texture = picture;
+    m_textureToDecode.clear();
     m_textureName.clear();
     m_flags.setTextureScale(100);
     frameEdited();

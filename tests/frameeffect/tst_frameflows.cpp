@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -24,6 +25,7 @@ private Q_SLOTS:
     void initTestCase();
     void init();
     void cleanup();
+    void texturesWaitForTheFrame();
     void textureOnTheRingAndBackFromAFile_data();
     void textureOnTheRingAndBackFromAFile();
     void userPictureAsTexture();
@@ -75,6 +77,41 @@ QPoint TestFrameFlows::ringPoint()
     while (!ring.contains(p + QPointF(0, 2)) && p.y() < box.bottom())
         p.ry() += 1;
     return canvas()->transform(Matrix::OutlineToDoc).map(p + QPointF(0, 4)).toPoint();
+}
+
+namespace {
+int texturesDecoded = 0;
+QtMessageHandler previousHandler = nullptr;
+void countDecodes(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.contains(QLatin1String("texture decoded")))
+        ++texturesDecoded;
+    else
+        previousHandler(type, context, message);
+}
+} // namespace
+
+// A new window decodes no texture: the frame's metal waits until the frame
+// is first shown, and then comes once.
+void TestFrameFlows::texturesWaitForTheFrame()
+{
+    closeWindow();
+    QLoggingCategory::setFilterRules(QStringLiteral("lumetra.frame.debug=true"));
+    previousHandler = qInstallMessageHandler(countDecodes);
+    texturesDecoded = 0;
+    openWindow();
+    canvas()->grab();
+    const int atStart = texturesDecoded;
+    QTest::mouseClick(ui()->b1, Qt::LeftButton);
+    QTest::mouseClick(in<QCheckBox>("chk_useborder"), Qt::LeftButton);
+    for (int stage = 0; stage < 3; ++stage)
+        canvas()->grab();
+    const int withFrame = texturesDecoded;
+    qInstallMessageHandler(previousHandler);
+    QLoggingCategory::setFilterRules(QString());
+    QCOMPARE(atStart, 0);
+    QCOMPARE(withFrame, 1);
+    QVERIFY(exportedAt(exported(), ringPoint()) != QColor(Qt::white));
 }
 
 void TestFrameFlows::textureOnTheRingAndBackFromAFile_data()
