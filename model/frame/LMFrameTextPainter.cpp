@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStringList>
 
 #include <cmath>
 
@@ -271,7 +272,27 @@ QList<Placed> layout(const QPainterPath &outline, LMFrameTextSettings &text, int
 QList<Placed> paint(QPainter &painter, const QPainterPath &outline, LMFrameTextSettings &text,
                     int frameIndex, bool thinStrips, bool asShapes, const QPainterPath *ring)
 {
-    const QList<Placed> placed = layout(outline, text, frameIndex, thinStrips, ring);
+    // The layout changes only with what it is made from: a frame redrawn
+    // for a new texture or colour sets its letters where they were.
+    struct Kept {
+        QString key;
+        QPainterPath outline, ring;
+        QList<Placed> placed;
+    };
+    static Kept kept;
+    text.setRowHeight(LMStripGeometry{thinStrips}.rowPitch());
+    const QString key = QStringList{text.text(),
+                                    text.effectiveSeparator(),
+                                    text.drawnFont().toString(),
+                                    QString::number(text.strokeOn() ? text.edgeWidth() : 0),
+                                    QString::number(frameIndex),
+                                    QString::number(thinStrips)}
+                            .join(QChar(0));
+    const QPainterPath noRing;
+    const QPainterPath &ringPath = ring ? *ring : noRing;
+    if (kept.key != key || kept.outline != outline || kept.ring != ringPath)
+        kept = {key, outline, ringPath, layout(outline, text, frameIndex, thinStrips, ring)};
+    const QList<Placed> placed = kept.placed;
     painter.save();
     const QTransform base = painter.transform();
     text.beginTextPass();
