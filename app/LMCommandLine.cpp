@@ -1,5 +1,6 @@
 #include "app/LMCommandLine.h"
 
+#include "app/LMLanguageList.h"
 #include "app/QVTLanguageManager.h"
 #include "model/LMDocumentFile.h"
 #include "model/LMFiles.h"
@@ -9,6 +10,7 @@
 #include "update/LMUpdateTexts.h"
 #include "update/LMUpdater.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
 
@@ -103,6 +105,18 @@ int fail(const QString &file, const QString &what)
     return 1;
 }
 
+// The language the window speaks: a user who chose one reads its errors in it.
+void speakUsersLanguage(QVTLanguageManager &language)
+{
+    language.setLanguage(
+        LMLanguageList::startLanguage(QLocale::system(), LMLanguageList::remembered()));
+}
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("LMCommandLine", text);
+}
+
 // A language line with the reason behind it, on one line.
 QString withReason(const QString &line, const QString &reason)
 {
@@ -191,21 +205,24 @@ QStringList decodeArguments(int argc, char *argv[], QString *undecodable)
 
 QString undecodableMessage(const QString &printableName)
 {
-    return QStringLiteral("%1: this file name is not valid UTF-8, so Lumetra can not open or "
-                          "write that file; rename it")
+    return translated(QT_TRANSLATE_NOOP("LMCommandLine",
+                                        "%1: this file name is not valid UTF-8, so Lumetra can "
+                                        "not open or write that file; rename it"))
         .arg(printableName);
 }
 
 int runExport(const QString &in, const QString &out, bool strips)
 {
     QVTLanguageManager language;
+    speakUsersLanguage(language);
     LMArtFrameFactory catalogue;
     const std::optional<LMDocument> design = readInput(in, catalogue, language);
     if (!design)
         return 1;
     if (LMOutput::formatOf(out) == LMOutput::Format::None)
-        return fail(out, QStringLiteral("not a file type Lumetra writes: end the name in .lmx, "
-                                        ".pdf, .png, .jpg, .bmp, .tiff ..."));
+        return fail(out, translated(QT_TRANSLATE_NOOP(
+                             "LMCommandLine", "not a file type Lumetra writes: end the name in "
+                                              ".lmx, .pdf, .png, .jpg, .bmp, .tiff ...")));
     QString error;
     if (!LMOutput::write(out, *design, shapesOf(*design, catalogue), jobFor(*design, strips),
                          &error))
@@ -216,6 +233,7 @@ int runExport(const QString &in, const QString &out, bool strips)
 int runThumbnail(const QString &in, const QString &out, int size)
 {
     QVTLanguageManager language;
+    speakUsersLanguage(language);
     LMArtFrameFactory catalogue;
     const std::optional<LMDocument> design = readInput(in, catalogue, language);
     if (!design)
@@ -231,6 +249,8 @@ int runThumbnail(const QString &in, const QString &out, int size)
 
 int runCheckUpdate()
 {
+    QVTLanguageManager language;
+    speakUsersLanguage(language);
     const LMUpdateConfig config = LMUpdateConfig::fromDeployment();
     LMUpdater updater(config);
     QEventLoop loop;
@@ -238,25 +258,35 @@ int runCheckUpdate()
     QObject::connect(
         &updater, &LMUpdater::signal_checked, &loop, [&](bool newer, const QString &server) {
             if (newer)
-                std::printf("Lumetra %s is available (this is %s)\n", qPrintable(server),
-                            qPrintable(config.ownVersion));
+                std::printf(
+                    "%s\n",
+                    qPrintable(translated(QT_TRANSLATE_NOOP("LMCommandLine",
+                                                            "Lumetra %1 is available (this is %2)"))
+                                   .arg(server, config.ownVersion)));
             else
-                std::printf("Lumetra %s is the latest version\n", qPrintable(config.ownVersion));
+                std::printf(
+                    "%s\n",
+                    qPrintable(translated(QT_TRANSLATE_NOOP("LMCommandLine",
+                                                            "Lumetra %1 is the latest version"))
+                                   .arg(config.ownVersion)));
             code = newer ? 3 : 0;
             loop.quit();
         });
-    QObject::connect(&updater, &LMUpdater::signal_failed, &loop,
-                     [&](LMUpdateFailure failure, const QString &detail) {
-                         QString line = LMUpdateTexts::failure(failure, config.versionFile, true);
-                         if (!detail.isEmpty())
-                             line += QStringLiteral(" (%1)").arg(detail);
-                         if (config.address)
-                             line += QStringLiteral(" [%1]").arg(config.address->redacted());
-                         std::fprintf(stderr, "lumetra: update check failed: %s\n",
-                                      qPrintable(line));
-                         code = 1;
-                         loop.quit();
-                     });
+    QObject::connect(
+        &updater, &LMUpdater::signal_failed, &loop,
+        [&](LMUpdateFailure failure, const QString &detail) {
+            QString line = LMUpdateTexts::failure(failure, config.versionFile);
+            if (!detail.isEmpty())
+                line += QStringLiteral(" (%1)").arg(detail);
+            if (config.address)
+                line += QStringLiteral(" [%1]").arg(config.address->redacted());
+            std::fprintf(
+                stderr, "lumetra: %s\n",
+                qPrintable(translated(QT_TRANSLATE_NOOP("LMCommandLine", "update check failed: %1"))
+                               .arg(line)));
+            code = 1;
+            loop.quit();
+        });
     updater.check();
     // A failure found before any transfer has already been reported.
     if (updater.isRunning())

@@ -2,28 +2,32 @@
 
 #include "app/QVTLanguageManager.h"
 
+#include <QSettings>
+
 namespace LMLanguageList {
 
 namespace {
 struct Language {
     const char *name; // UTF-8
     QLocale::Language locale;
+    const char *qt; // Qt's own translation
 };
 
-// In the order of the language indices.
+// In the order of the language indices. Qt has no Bokmål translation: its
+// Nynorsk one reads far closer to a Bokmål reader than English does.
 const Language languages[QVTLanguageManager::LanguageCount] = {
-    {"English", QLocale::English},       {"Deutsch", QLocale::German},
-    {"Svenska", QLocale::Swedish},       {"Français", QLocale::French},
-    {"Nederlands", QLocale::Dutch},      {"Italiano", QLocale::Italian},
-    {"Español", QLocale::Spanish},       {"Dansk", QLocale::Danish},
-    {"Suomi", QLocale::Finnish},         {"Norsk", QLocale::NorwegianBokmal},
-    {"Ελληνικά", QLocale::Greek},        {"Português", QLocale::Portuguese},
-    {"Русский", QLocale::Russian},       {"Polski", QLocale::Polish},
-    {"Magyar", QLocale::Hungarian},      {"Čeština", QLocale::Czech},
-    {"Slovenščina", QLocale::Slovenian}, {"Slovenčina", QLocale::Slovak},
-    {"Română", QLocale::Romanian},       {"简体中文", QLocale::Chinese},
-    {"한국어", QLocale::Korean},         {"日本語", QLocale::Japanese},
-    {"العربية", QLocale::Arabic},        {"Türkçe", QLocale::Turkish},
+    {"English", QLocale::English, ""},         {"Deutsch", QLocale::German, "de"},
+    {"Svenska", QLocale::Swedish, "sv"},       {"Français", QLocale::French, "fr"},
+    {"Nederlands", QLocale::Dutch, "nl"},      {"Italiano", QLocale::Italian, "it"},
+    {"Español", QLocale::Spanish, "es"},       {"Dansk", QLocale::Danish, "da"},
+    {"Suomi", QLocale::Finnish, "fi"},         {"Norsk", QLocale::NorwegianBokmal, "nn"},
+    {"Ελληνικά", QLocale::Greek, "el"},        {"Português", QLocale::Portuguese, "pt_BR"},
+    {"Русский", QLocale::Russian, "ru"},       {"Polski", QLocale::Polish, "pl"},
+    {"Magyar", QLocale::Hungarian, "hu"},      {"Čeština", QLocale::Czech, "cs"},
+    {"Slovenščina", QLocale::Slovenian, "sl"}, {"Slovenčina", QLocale::Slovak, "sk"},
+    {"Română", QLocale::Romanian, "ro"},       {"简体中文", QLocale::Chinese, "zh_CN"},
+    {"한국어", QLocale::Korean, "ko"},         {"日本語", QLocale::Japanese, "ja"},
+    {"العربية", QLocale::Arabic, "ar"},        {"Türkçe", QLocale::Turkish, "tr"},
 };
 
 constexpr int Spanish = 6;
@@ -63,12 +67,37 @@ int forLocale(const QLocale &locale)
     return -1;
 }
 
+int remembered()
+{
+    bool ok = false;
+    const int language = QSettings(QStringLiteral("Lumetra"), QStringLiteral("Lumetra"))
+                             .value(QStringLiteral("language"))
+                             .toInt(&ok);
+    return ok ? language : -1;
+}
+
 int startLanguage(const QLocale &system, int remembered)
 {
     if (remembered >= 0 && remembered < QVTLanguageManager::LanguageCount)
         return remembered;
     const int own = forLocale(system);
     return own >= 0 ? own : 0;
+}
+
+QString qtTranslationName(int language)
+{
+    if (language < 0 || language >= QVTLanguageManager::LanguageCount)
+        return QString();
+    return QString::fromLatin1(languages[language].qt);
+}
+
+QLocale locale(int language)
+{
+    if (language < 0 || language >= QVTLanguageManager::LanguageCount)
+        return QLocale(QLocale::English);
+    const QString qt = qtTranslationName(language);
+    // Brazil's Portuguese and simplified Chinese, as the tables are written.
+    return qt.contains(QLatin1Char('_')) ? QLocale(qt) : QLocale(languages[language].locale);
 }
 
 QString questionMark(int language)

@@ -122,9 +122,7 @@ void LMMainWidget::connectModels()
 
 void LMMainWidget::reportCatalogueFailure()
 {
-    QMessageBox::warning(
-        nullptr, QStringLiteral("Lumetra"),
-        QStringLiteral("Can not Open File %1").arg(m_artFrameFactory->failedFile()));
+    warn(59, m_artFrameFactory->failedFile()); // "Can not open file!" and which
     QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
                               Qt::QueuedConnection);
 }

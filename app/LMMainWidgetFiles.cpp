@@ -3,6 +3,7 @@
 // ends with closing.
 #include "app/LMMainWidget.h"
 
+#include "app/LMLanguageList.h"
 #include "app/LMRecovery.h"
 #include "app/LMSaveDialog.h"
 #include "app/QVTLanguageManager.h"
@@ -18,14 +19,6 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QRegularExpression>
-
-namespace {
-const char *const ImageFilters = "JPEG(*.jpeg *.jpg *.jpe);;GIF(*.gif);;Bitmap(*.bmp *.pbm *.xbm "
-                                 "*.xpm);;TIFF(*.tiff);;PNG(*.png)";
-// Everything Open takes, offered first.
-const char *const EverythingFilter = "Lumetra File and pictures (*.lmx *.jpeg *.jpg *.jpe *.gif "
-                                     "*.bmp *.pbm *.xbm *.xpm *.tiff *.tif *.png)";
-} // namespace
 
 void LMMainWidget::warn(int line, const QString &reason)
 {
@@ -64,7 +57,8 @@ QString LMMainWidget::askSaveName()
     QString filter;
     const QString name = QFileDialog::getSaveFileName(
         this, lmText(2), m_lastFolder,
-        tr("Lumetra File (*.lmx);;") + QLatin1String(ImageFilters) + QStringLiteral(";;PDF(*.pdf)"),
+        tr("Lumetra File") + QStringLiteral("(*.lmx);;") + LMFiles::pictureFilters() +
+            QStringLiteral(";;") + tr("PDF document") + QStringLiteral("(*.pdf)"),
         &filter, QFileDialog::HideNameFilterDetails);
     return withChosenEnding(name, filter);
 }
@@ -112,9 +106,13 @@ void LMMainWidget::on_btn_saveas_clicked()
 
 void LMMainWidget::on_btn_open_clicked()
 {
-    const QString filters = tr(EverythingFilter) + QLatin1String(";;") +
-                            QLatin1String(ImageFilters) + QLatin1String(";;") +
-                            tr("Lumetra File (*.lmx)") + QLatin1String(";;All(*.*)");
+    // Everything Open takes, offered first.
+    const QString filters =
+        tr("Lumetra File and pictures") +
+        QStringLiteral(" (*.lmx *.jpeg *.jpg *.jpe *.gif *.bmp *.pbm *.xbm *.xpm *.tiff *.tif "
+                       "*.png);;") +
+        LMFiles::pictureFilters() + QStringLiteral(";;") + tr("Lumetra File") +
+        QStringLiteral("(*.lmx);;") + tr("All files") + QStringLiteral("(*)");
     const QString path = QFileDialog::getOpenFileName(this, lmText(13), m_lastFolder, filters);
     if (!path.isEmpty())
         openFile(path);
@@ -170,7 +168,8 @@ bool LMMainWidget::offerRecovery()
     const QString question =
         tr("Lumetra ended without saving a design you were working on. A copy of it was "
            "kept at %1.\n\nRestore it?")
-            .arg(QLocale().toString(newest.written, QLocale::ShortFormat));
+            .arg(LMLanguageList::locale(m_languageManager->language())
+                     .toString(newest.written, QLocale::ShortFormat));
     if (QMessageBox::question(nullptr, QStringLiteral("Lumetra"), question,
                               QMessageBox::Yes | QMessageBox::No,
                               QMessageBox::Yes) != QMessageBox::Yes) {

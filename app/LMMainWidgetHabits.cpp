@@ -2,6 +2,7 @@
 // window's size and what it remembers between runs, and the recent files.
 #include "app/LMMainWidget.h"
 
+#include "app/LMLanguageList.h"
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMGraphView.h"
 #include "model/LMDesign.h"
@@ -169,9 +170,7 @@ void LMMainWidget::saveSettings() const
 
 int LMMainWidget::rememberedLanguage() const
 {
-    bool ok = false;
-    const int language = settings().value(QStringLiteral("language")).toInt(&ok);
-    return ok ? language : -1;
+    return LMLanguageList::remembered();
 }
 
 void LMMainWidget::rememberLanguage() const

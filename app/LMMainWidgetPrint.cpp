@@ -97,7 +97,7 @@ void LMMainWidget::slot_printPreview()
             box->setSingleStep(0.5);
             box->setDecimals(1);
             box->setPrefix(axis == 0 ? QStringLiteral("⇆ ") : QStringLiteral("⇅ "));
-            box->setSuffix(QStringLiteral(" mm"));
+            box->setSuffix(tr(" mm"));
             box->setValue(axis == 0 ? offset.x() : offset.y());
             box->setToolTip(tr("Moves the whole printout, for printers that shift the page"));
             connect(box, &QDoubleSpinBox::valueChanged, this, [this, axis, preview](double mm) {
@@ -121,8 +121,8 @@ void LMMainWidget::slot_exportPdf()
             : QFileInfo(m_currentPath)
                   .absoluteDir()
                   .filePath(QFileInfo(m_currentPath).completeBaseName() + QStringLiteral(".pdf"));
-    QString path =
-        QFileDialog::getSaveFileName(this, tr("Export as PDF"), suggested, tr("PDF (*.pdf)"));
+    QString path = QFileDialog::getSaveFileName(this, tr("Export as PDF"), suggested,
+                                                tr("PDF document") + QStringLiteral("(*.pdf)"));
     if (path.isEmpty())
         return;
     if (!LMFiles::isPdfName(path))

@@ -1,10 +1,12 @@
 #include "app/QVTLanguageManager.h"
 
+#include "app/LMLanguageList.h"
 #include "app/LMLanguageTable.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QWidget>
 
 namespace {
@@ -39,15 +41,29 @@ void QVTLanguageManager::setLanguage(int index)
     m_lines.clear();
     m_flags &= ~Loaded;
     loadTable(folderOf(m_language));
-    QCoreApplication::removeTranslator(&m_translator);
-    // English is the texts' own language and has no translation file.
-    const QString folder = folderOf(m_language);
-    if (m_translator.load(QStringLiteral(":/i18n/lumetra_%1.qm").arg(folder)))
-        QCoreApplication::installTranslator(&m_translator);
+    loadTranslations();
     broadcastLanguageChange();
     // After the broadcast: the widgets' own handling of the change must not
     // undo the direction.
     applyLayoutDirection();
+}
+
+void QVTLanguageManager::loadTranslations()
+{
+    QCoreApplication::removeTranslator(&m_translator);
+    QCoreApplication::removeTranslator(&m_qtTranslator);
+    // Qt's first: the translator installed last is asked first, so our own
+    // words win where both translate the same text.
+    const QString qt = LMLanguageList::qtTranslationName(m_language);
+    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    // qt_XX gathers Qt's modules; where the system has only the base
+    // module's file, that is enough for our dialogs.
+    if (!qt.isEmpty() && (m_qtTranslator.load(QStringLiteral("qt_") + qt, qtFolder) ||
+                          m_qtTranslator.load(QStringLiteral("qtbase_") + qt, qtFolder)))
+        QCoreApplication::installTranslator(&m_qtTranslator);
+    // English is the texts' own language and has no translation file.
+    if (m_translator.load(QStringLiteral(":/i18n/lumetra_%1.qm").arg(folderOf(m_language))))
+        QCoreApplication::installTranslator(&m_translator);
 }
 
 const QString &QVTLanguageManager::text(int line)

@@ -41,8 +41,12 @@ private:
     void broadcastLanguageChange();
     void applyLayoutDirection();
 
+    void loadTranslations();
+
     // Texts beyond the table, from the language's compiled translation.
     QTranslator m_translator;
+    // Qt's own dialogs and buttons, from the system's Qt translations.
+    QTranslator m_qtTranslator;
     QStringList m_lines;
     qint8 m_language = 0;
     quint8 m_flags = 0;

@@ -344,7 +344,8 @@ void LMScreenMsgHandlerBorderSetting::retranslate()
     m_btnScreenshot->setText(lmText(47));
     m_tiled->setText(lmText(65));
     m_stretched->setText(lmText(66));
-    m_sizeLabel->setText(lmText(22));
+    // The table's "Size" is the letters' size, which some languages word as such.
+    m_sizeLabel->setText(tr("Size"));
     setWrappedText(m_useBorder, lmText(38));
     setWrappedText(m_useText, lmText(48));
     m_labNum->setText(lmText(m_strip ? 42 : 43));
@@ -526,8 +527,7 @@ void LMScreenMsgHandlerBorderSetting::on_btn_load_clicked()
 {
     const QString name = QFileDialog::getOpenFileName(
         this, lmText(32), QStringLiteral("."),
-        QStringLiteral("JPEG(*.jpeg *.jpg *.jpe);;GIF(*.gif);;Bitmap(*.bmp *.pbm *.xbm "
-                       "*.xpm);;TIFF(*.tiff);;PNG(*.png);;All(*.*)"));
+        LMFiles::pictureFilters() + QStringLiteral(";;") + tr("All files") + QStringLiteral("(*)"));
     if (name.isEmpty())
         return;
     setCustomPicture(QPixmap::fromImage(LMFiles::readPicture(name).image));

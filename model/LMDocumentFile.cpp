@@ -76,7 +76,8 @@ QString sizeProblem(Kind kind, QSize size, QImage::Format format)
         return LMFiles::pictureTooLarge(size, format);
     if (LMPaperTable::fitsAPaper(size))
         return QString();
-    return QStringLiteral("The page is %1 x %2 pixels, larger than any paper.")
+    return QCoreApplication::translate("LMDocumentFile",
+                                       "The page is %1 x %2 pixels, larger than any paper.")
         .arg(size.width())
         .arg(size.height());
 }

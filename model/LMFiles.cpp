@@ -3,6 +3,7 @@
 #include "model/LMDocument.h"
 #include "model/LMDocumentFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -39,8 +40,8 @@ QString pictureTooLarge(QSize size, QImage::Format format)
     const qint64 bytes = pixels * qMax(depth, 32) / 8;
     if (pixels <= MaxPicturePixels && bytes <= MaxPictureBytes)
         return QString();
-    return QStringLiteral("The picture is %1 x %2 pixels; Lumetra opens pictures of up to %3 "
-                          "megapixels.")
+    return QCoreApplication::translate("LMFiles", "The picture is %1 x %2 pixels; Lumetra opens "
+                                                  "pictures of up to %3 megapixels.")
         .arg(size.width())
         .arg(size.height())
         .arg(MaxPicturePixels / 1'000'000);
@@ -89,6 +90,14 @@ int openProblem(const QString &path, QString *reason)
     return picture.image.isNull() ? 61 : 0; // "Not a valid image file!"
 }
 
+QString pictureFilters()
+{
+    // The other formats go by their own names.
+    return QStringLiteral("JPEG(*.jpeg *.jpg *.jpe);;GIF(*.gif);;") +
+           QCoreApplication::translate("LMFiles", "Bitmap") +
+           QStringLiteral("(*.bmp *.pbm *.xbm *.xpm);;TIFF(*.tiff);;PNG(*.png)");
+}
+
 bool isPdfName(const QString &path)
 {
     return formatOf(path) == "pdf";
@@ -113,9 +122,9 @@ bool saveImage(const QString &path, const QImage &image, QString *error, const Q
 {
     const QByteArray type = format.isEmpty() ? formatOf(path) : format;
     if (!QImageWriter::supportedImageFormats().contains(type))
-        return failed(
-            error,
-            QStringLiteral("Lumetra writes no \"%1\" images.").arg(QString::fromLatin1(type)));
+        return failed(error,
+                      QCoreApplication::translate("LMFiles", "Lumetra writes no \"%1\" images.")
+                          .arg(QString::fromLatin1(type)));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return failed(error, file.errorString());

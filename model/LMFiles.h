@@ -41,6 +41,10 @@ struct Picture {
 // anything but a regular file.
 Picture readPicture(const QString &path);
 
+// The file dialogs' filters for the picture formats Lumetra reads, one
+// per format, in the current language.
+QString pictureFilters();
+
 // Whether the name ends in ".pdf" (any case): a printout to a file.
 bool isPdfName(const QString &path);
 

@@ -34,7 +34,7 @@ LMScreenMsgHandlerArtFrameSetting::LMScreenMsgHandlerArtFrameSetting(LMDesign *d
     m_toolBox = new QToolBox(this);
     m_toolBox->setObjectName(QStringLiteral("toolBox"));
     m_toolBox->setMinimumHeight(340); // six captions and the tallest page without a scroll bar
-    m_rotateLabel = new QLabel(QStringLiteral("Rotate"), this);
+    m_rotateLabel = new QLabel(this);
     m_rotateLabel->setObjectName(QStringLiteral("label_4"));
     m_slider = new QSlider(Qt::Horizontal, this);
     m_slider->setObjectName(QStringLiteral("slider_rotation"));
@@ -113,6 +113,7 @@ void LMScreenMsgHandlerArtFrameSetting::retranslate()
         m_toolBox->setItemToolTip(i, lmText(CaptionLines[i]));
     }
     m_title->setText(lmText(97));
+    m_rotateLabel->setText(tr("Rotate"));
 }
 
 void LMScreenMsgHandlerArtFrameSetting::markOutline(int group, int index)

@@ -9,6 +9,7 @@ build_packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-l10n-tools
     libgl-dev libcurl4-openssl-dev
     qt6-image-formats-plugins
+    qt6-translations-l10n
     fonts-liberation fonts-dejavu-core fonts-droid-fallback fonts-wqy-microhei fonts-symbola
 )
 test_packages=(

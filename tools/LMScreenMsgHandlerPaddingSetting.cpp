@@ -40,7 +40,6 @@ LMScreenMsgHandlerPaddingSetting::LMScreenMsgHandlerPaddingSetting(LMDesign &des
         m_boxes[i]->setRange(0.0, MostInches);
         m_boxes[i]->setSingleStep(0.1);
         m_boxes[i]->setDecimals(2);
-        m_boxes[i]->setSuffix(QStringLiteral(" Inch"));
         form->addRow(m_labels[i], m_boxes[i]);
         connect(m_boxes[i], &QDoubleSpinBox::editingFinished, this,
                 &LMScreenMsgHandlerPaddingSetting::slot_UpdatePadding);
@@ -54,8 +53,10 @@ LMScreenMsgHandlerPaddingSetting::LMScreenMsgHandlerPaddingSetting(LMDesign &des
 void LMScreenMsgHandlerPaddingSetting::retranslate()
 {
     static const int lines[4] = {68, 70, 69, 71};
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         m_labels[i]->setText(lmText(lines[i]));
+        m_boxes[i]->setSuffix(tr(" Inch"));
+    }
 }
 
 void LMScreenMsgHandlerPaddingSetting::slot_Init()

@@ -2,25 +2,22 @@
 
 #include "base/LMText.h"
 
-namespace {
-constexpr int Spanish = 6;
+#include <QCoreApplication>
 
+namespace {
 struct Text {
-    int line; // in the language tables; -1 for the texts kept here
+    int line; // in the language tables; -1 for the texts translated here
     const char *english;
-    const char *spanish;
 };
 
-QString pick(const Text &text, bool english)
+QString pick(const Text &text)
 {
-    if (!english && text.line >= 0) {
+    if (text.line >= 0) {
         const QString fromTable = lmText(text.line);
         if (!fromTable.isEmpty())
             return fromTable;
     }
-    const LMTextSource *source = LMTextSource::current();
-    const bool spanish = !english && source && source->languageIndex() == Spanish;
-    return QString::fromUtf8(spanish ? text.spanish : text.english);
+    return QCoreApplication::translate("LMUpdateTexts", text.english);
 }
 
 Text statusText(LMUpdateTexts::Status status)
@@ -28,33 +25,30 @@ Text statusText(LMUpdateTexts::Status status)
     using S = LMUpdateTexts::Status;
     switch (status) {
     case S::Prompt:
-        return {-1, "Please Click 'Check' button for checking version",
-                "Haga clic en «Comprobar» para buscar una versión nueva"};
+        return {-1, QT_TRANSLATE_NOOP("LMUpdateTexts",
+                                      "Please Click 'Check' button for checking version")};
     case S::Checking:
-        return {82, "Checking for updates ...", "Buscando actualizaciones..."};
+        return {82, "Checking for updates ..."};
     case S::Updating:
-        return {83, "updating ...", "Actualizando..."};
+        return {83, "updating ..."};
     case S::LoggedIn:
-        return {-1, "Logged onto server.", "Conectado al servidor."};
+        return {-1, QT_TRANSLATE_NOOP("LMUpdateTexts", "Logged onto server.")};
     case S::Downloading:
-        return {78, "Downloading %1...", "Descargando %1..."};
+        return {78, "Downloading %1..."};
     case S::Downloaded:
-        return {-1, "Downloaded %1.", "Descargado %1."};
+        return {-1, QT_TRANSLATE_NOOP("LMUpdateTexts", "Downloaded %1.")};
     case S::Latest:
-        return {81, "Your version is already the latest version!",
-                "¡Ya tiene la versión más reciente!"};
+        return {81, "Your version is already the latest version!"};
     case S::Newer:
-        return {80, "There is a latest version!<br>Please click to \"Update\" button for updates!",
-                "¡Hay una versión más reciente!<br>Haga clic en el botón «Actualizar» para "
-                "instalarla."};
+        return {80, "There is a latest version!<br>Please click to \"Update\" button for updates!"};
     case S::CannotStart:
-        return {-1, "The installer %1 could not be started. Lumetra keeps running.",
-                "No se ha podido iniciar el instalador %1. Lumetra sigue abierto."};
+        return {-1, QT_TRANSLATE_NOOP("LMUpdateTexts", "The installer %1 could not be started. "
+                                                       "Lumetra keeps running.")};
     case S::HeldBack:
-        return {-1, "The update was cancelled; your work is still open.",
-                "Se ha cancelado la actualización; su trabajo sigue abierto."};
+        return {-1, QT_TRANSLATE_NOOP("LMUpdateTexts",
+                                      "The update was cancelled; your work is still open.")};
     }
-    return {-1, "", ""};
+    return {-1, ""};
 }
 
 Text failureText(LMUpdateFailure failure)
@@ -62,38 +56,33 @@ Text failureText(LMUpdateFailure failure)
     using F = LMUpdateFailure;
     switch (failure) {
     case F::NotConfigured:
-        return {-1, "No update server is set up for this installation.",
-                "No hay ningún servidor de actualizaciones configurado en esta instalación."};
+        return {-1, QT_TRANSLATE_NOOP("LMUpdateTexts",
+                                      "No update server is set up for this installation.")};
     case F::BadAddress:
-        return {-1, "The update server's address is not a valid ftp:// address.",
-                "La dirección del servidor de actualizaciones no es una dirección ftp:// válida."};
+        return {-1,
+                QT_TRANSLATE_NOOP("LMUpdateTexts",
+                                  "The update server's address is not a valid ftp:// address.")};
     case F::Unreachable:
-        return {79, "Unable to connect to a server. Please check that your network is normal.",
-                "No se puede conectar con el servidor. Compruebe que la conexión de red funciona "
-                "correctamente."};
+        return {79, "Unable to connect to a server. Please check that your network is normal."};
     case F::LoginRefused:
-        return {-1, "The update server refused the login.",
-                "El servidor de actualizaciones ha rechazado el inicio de sesión."};
+        return {-1, QT_TRANSLATE_NOOP("LMUpdateTexts", "The update server refused the login.")};
     case F::MissingFile:
-        return {-1, "%1 is not on the update server.",
-                "%1 no está en el servidor de actualizaciones."};
+        return {-1, QT_TRANSLATE_NOOP("LMUpdateTexts", "%1 is not on the update server.")};
     case F::Untrusted:
-        return {-1, "The update server's certificate is not trusted.",
-                "El certificado del servidor de actualizaciones no es de confianza."};
+        return {-1, QT_TRANSLATE_NOOP("LMUpdateTexts",
+                                      "The update server's certificate is not trusted.")};
     case F::Broken:
-        return {-1, "The transfer of %1 broke off.", "La transferencia de %1 se ha interrumpido."};
+        return {-1, QT_TRANSLATE_NOOP("LMUpdateTexts", "The transfer of %1 broke off.")};
     case F::Incomplete:
-        return {-1, "%1 arrived incomplete and was deleted.",
-                "%1 llegó incompleto y se ha borrado."};
+        return {-1, QT_TRANSLATE_NOOP("LMUpdateTexts", "%1 arrived incomplete and was deleted.")};
     case F::Timeout:
-        return {-1, "The update server stopped answering.",
-                "El servidor de actualizaciones ha dejado de responder."};
+        return {-1, QT_TRANSLATE_NOOP("LMUpdateTexts", "The update server stopped answering.")};
     case F::LocalFile:
-        return {-1, "Unable to save the file %1.", "No se puede guardar el archivo %1."};
+        return {-1, QT_TRANSLATE_NOOP("LMUpdateTexts", "Unable to save the file %1.")};
     case F::Aborted:
-        return {-1, "Canceled download of %1.", "Descarga de %1 cancelada."};
+        return {-1, QT_TRANSLATE_NOOP("LMUpdateTexts", "Canceled download of %1.")};
     }
-    return {-1, "", ""};
+    return {-1, ""};
 }
 
 QString withArgument(const QString &text, const QString &argument)
@@ -104,14 +93,14 @@ QString withArgument(const QString &text, const QString &argument)
 
 namespace LMUpdateTexts {
 
-QString status(Status status, const QString &argument, bool english)
+QString status(Status status, const QString &argument)
 {
-    return withArgument(pick(statusText(status), english), argument);
+    return withArgument(pick(statusText(status)), argument);
 }
 
-QString failure(LMUpdateFailure failure, const QString &file, bool english)
+QString failure(LMUpdateFailure failure, const QString &file)
 {
-    return withArgument(pick(failureText(failure), english), file);
+    return withArgument(pick(failureText(failure)), file);
 }
 
 } // namespace LMUpdateTexts

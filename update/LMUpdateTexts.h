@@ -5,8 +5,7 @@
 #include <QString>
 
 // The update's messages. Those the language tables hold come from the
-// current table; the others are kept here in English and Spanish, the two
-// languages the window offers, and fall back to English elsewhere.
+// current table; the others from the current language's translation.
 namespace LMUpdateTexts {
 
 enum class Status {
@@ -22,9 +21,9 @@ enum class Status {
     HeldBack,    // the save-changes prompt was cancelled
 };
 
-// In the current language, or in English when `english` (the command line).
-QString status(Status status, const QString &argument = QString(), bool english = false);
+// In the current language.
+QString status(Status status, const QString &argument = QString());
 // %1 in the texts that need it is the file's name.
-QString failure(LMUpdateFailure failure, const QString &file, bool english = false);
+QString failure(LMUpdateFailure failure, const QString &file);
 
 } // namespace LMUpdateTexts

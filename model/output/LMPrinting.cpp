@@ -3,6 +3,7 @@
 #include "model/LMPaperTable.h"
 #include "model/output/LMPageRenderer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
@@ -30,10 +31,11 @@ bool print(QPrinter &printer, const LMDocument &document, const LMOutlineShapes 
     QPainter painter;
     if (!painter.begin(&printer)) {
         if (error)
-            *error = printer.outputFileName().isEmpty()
-                         ? QStringLiteral("The printer could not be started.")
-                         : QStringLiteral("%1 could not be written.")
-                               .arg(QDir::toNativeSeparators(printer.outputFileName()));
+            *error =
+                printer.outputFileName().isEmpty()
+                    ? QCoreApplication::translate("LMPrinting", "The printer could not be started.")
+                    : QCoreApplication::translate("LMPrinting", "%1 could not be written.")
+                          .arg(QDir::toNativeSeparators(printer.outputFileName()));
         return false;
     }
     const QRectF sheet = printer.paperRect(QPrinter::DevicePixel);
@@ -47,8 +49,8 @@ bool print(QPrinter &printer, const LMDocument &document, const LMOutlineShapes 
     const bool ended = painter.end();
     if (!ended || printer.printerState() == QPrinter::Error) {
         if (error)
-            *error = QStringLiteral("The printer reported an error; the page may not have "
-                                    "been printed.");
+            *error = QCoreApplication::translate(
+                "LMPrinting", "The printer reported an error; the page may not have been printed.");
         return false;
     }
     return true;
@@ -61,7 +63,7 @@ bool writePdf(const QString &path, const LMDocument &document, const LMOutlineSh
     QTemporaryFile part(target.absoluteDir().filePath(QStringLiteral(".lumetra-XXXXXX.pdf")));
     if (!part.open()) {
         if (error)
-            *error = QStringLiteral("%1 could not be written: %2")
+            *error = QCoreApplication::translate("LMPrinting", "%1 could not be written: %2")
                          .arg(QDir::toNativeSeparators(path), part.errorString());
         return false;
     }
@@ -77,7 +79,7 @@ bool writePdf(const QString &path, const LMDocument &document, const LMOutlineSh
     if (std::rename(QFile::encodeName(part.fileName()).constData(),
                     QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
         if (error)
-            *error = QStringLiteral("%1 could not be written: %2")
+            *error = QCoreApplication::translate("LMPrinting", "%1 could not be written: %2")
                          .arg(QDir::toNativeSeparators(path),
                               QString::fromLocal8Bit(std::strerror(errno)));
         return false;

@@ -38,6 +38,8 @@ private Q_SLOTS:
     void lookups();
     void everyShippedTable_data();
     void everyShippedTable();
+    void qtsOwnTextsFollow_data();
+    void qtsOwnTextsFollow();
     void missingTableIsRetriedOnLookup();
     void changeReachesEveryWidget();
     void singletonRegistration();
@@ -104,6 +106,36 @@ void TestLanguageManager::everyShippedTable()
         QVERIFY2(plain(lan.text(line)).endsWith(QStringLiteral(" (") + code),
                  qPrintable(QStringLiteral("line %1: %2").arg(line).arg(lan.text(line))));
     }
+}
+
+void TestLanguageManager::qtsOwnTextsFollow_data()
+{
+    everyShippedTable_data();
+}
+
+// Qt's dialogs speak the language wherever the system has Qt's translation
+// (Greek and Romanian it has not); the standard buttons and our own texts do
+// in every language; and a switch back to English takes them all back.
+void TestLanguageManager::qtsOwnTextsFollow()
+{
+    QFETCH(int, index);
+    const QString folder = QVTLanguageManager::folderOf(index);
+    const bool english = index == 0;
+    const bool qtHasIt =
+        !english && folder != QLatin1String("ell") && folder != QLatin1String("rom");
+    QVTLanguageManager lan;
+    lan.setLanguage(index);
+    const QString fileName = QCoreApplication::translate("QFileDialog", "File &name:");
+    QVERIFY2((fileName != QLatin1String("File &name:")) == qtHasIt, qPrintable(fileName));
+    const QString yes = QCoreApplication::translate("QPlatformTheme", "&Yes");
+    QVERIFY2((yes != QLatin1String("&Yes")) == !english, qPrintable(yes));
+    const QString preview = QCoreApplication::translate("LMMainWidget", "Print Preview…");
+    QVERIFY2((preview != QStringLiteral("Print Preview…")) == !english, qPrintable(preview));
+    lan.setLanguage(0);
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"),
+             QStringLiteral("File &name:"));
+    QCOMPARE(QCoreApplication::translate("LMMainWidget", "Print Preview…"),
+             QStringLiteral("Print Preview…"));
 }
 
 void TestLanguageManager::missingTableIsRetriedOnLookup()

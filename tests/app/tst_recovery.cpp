@@ -1,9 +1,11 @@
 #include "../common/ModalAnswer.h"
 #include "../common/PagePixels.h"
+#include "app/LMLanguageList.h"
 #include "app/LMMainWidget.h"
 #include "app/LMRecovery.h"
 #include "app/LMResources.h"
 #include "app/LMSaveDialog.h"
+#include "app/QVTLanguageManager.h"
 #include "canvas/LMGraphView.h"
 #include "model/LMDesign.h"
 
@@ -160,14 +162,15 @@ void TestRecovery::killedSessionIsOffered()
     QCOMPARE(left.size(), 1);
     const QDateTime written = QFileInfo(QDir(folder).filePath(left.first())).lastModified();
 
-    // The next start offers it, saying when it was written.
+    // The next start offers it, saying when it was written, as its language writes dates.
     QString question;
     answerNextModal<QMessageBox>([&question, restore](QMessageBox *box) {
         question = box->text();
         box->button(restore ? QMessageBox::Yes : QMessageBox::No)->click();
     });
     LMMainWidget window;
-    QVERIFY2(question.contains(QLocale().toString(written, QLocale::ShortFormat)),
+    const QLocale dates = LMLanguageList::locale(window.languageManager()->language());
+    QVERIFY2(question.contains(dates.toString(written, QLocale::ShortFormat)),
              qPrintable(question));
     LMGraphView *canvas = window.graphView();
     const int lastRow = how == QLatin1String("timer") ? 0 : LMRecovery::ChangesPerCopy - 1;

@@ -76,3 +76,14 @@ foreach(asked 48 128)
     must("thumbnail ${w} x ${h} > ${asked}" w LESS_EQUAL ${asked} AND h LESS_EQUAL ${asked})
     must("thumbnail ${w} x ${h} for ${asked}" w EQUAL ${asked} OR h EQUAL ${asked})
 endforeach()
+
+# The translations are built into the program: the built and the installed one
+# both answer in the language the window was left in.
+file(WRITE $ENV{XDG_CONFIG_HOME}/Lumetra/Lumetra.conf "[General]\nlanguage=1\n")
+foreach(program ${BUILT} ${lumetra})
+    execute_process(COMMAND ${program} --export ${SOURCE_DIR}/resources/background.png
+                            ${WORK_DIR}/design.xyz RESULT_VARIABLE rc ERROR_VARIABLE said)
+    must("${program} did not refuse .xyz in German: ${said}"
+         rc EQUAL 1 AND said MATCHES "kein Dateityp, den Lumetra schreibt")
+endforeach()
+file(REMOVE $ENV{XDG_CONFIG_HOME}/Lumetra/Lumetra.conf)

@@ -43,10 +43,8 @@ void LMScreenMsgHandlerImgSetting::retranslate()
 void LMScreenMsgHandlerImgSetting::on_loadImgButton_clicked()
 {
     m_fileName.clear();
-    m_fileName = QFileDialog::getOpenFileName(
-        this, lmText(32), QStringLiteral("."),
-        QStringLiteral("JPEG(*.jpeg *.jpg *.jpe);;GIF(*.gif);;Bitmap(*.bmp *.pbm *.xbm "
-                       "*.xpm);;TIFF(*.tiff);;PNG(*.png)"));
+    m_fileName = QFileDialog::getOpenFileName(this, lmText(32), QStringLiteral("."),
+                                              LMFiles::pictureFilters());
     if (m_fileName.isEmpty())
         return; // cancelled: nothing changes
     // A file that cannot be read is said so, rather than leaving an empty frame.

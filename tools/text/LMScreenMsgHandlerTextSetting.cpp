@@ -139,7 +139,7 @@ void LMScreenMsgHandlerTextSetting::slot_ShowOrHide()
 
 void LMScreenMsgHandlerTextSetting::retranslate()
 {
-    m_rotate->setText(QStringLiteral("Rotate Text"));
+    m_rotate->setText(tr("Rotate Text"));
     m_italic->setText(lmText(24));
     m_fontLabel->setText(lmText(33));
     m_widthLabel->setText(lmText(57));

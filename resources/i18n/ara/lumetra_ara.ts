@@ -11,6 +11,10 @@
         <source>The frame text's separator could not be read; the usual gap is used.</source>
         <translation>تعذرت قراءة فاصل نص الإطار؛ تُستخدم المسافة المعتادة.</translation>
     </message>
+    <message>
+        <source>The page is %1 x %2 pixels, larger than any paper.</source>
+        <translation>الصفحة بحجم %1 x %2 بكسل، أكبر من أي ورق.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -35,6 +39,14 @@
         <translation>ما يفصل بين تكرارات النص على طول الإطار وعلى الأشرطة، مثل " · ". فارغ: فجوة بقدر مسافتين.</translation>
     </message>
     <message>
+        <source>All files</source>
+        <translation>كل الملفات</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>الحجم</translation>
+    </message>
+    <message>
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>لا يتسع أي جانب من هذا الإطار للنص كاملًا بهذا الحجم: اختر حجمًا أصغر أو نصًا أقصر.</translation>
     </message>
@@ -56,6 +68,225 @@
     <message>
         <source>Fine draws the page at about 300 dpi, sharp in print; Standard at 76 dpi, as older designs are.</source>
         <translation>الدقة العالية ترسم الصفحة بنحو 300 نقطة في البوصة فتكون الطباعة حادة؛ والعادية بـ 76 نقطة كالتصاميم الأقدم.</translation>
+    </message>
+    <message>
+        <source>Print Preview…</source>
+        <translation>معاينة الطباعة…</translation>
+    </message>
+    <message>
+        <source>Export as PDF…</source>
+        <translation>تصدير بصيغة PDF…</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>تصدير بصيغة PDF</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>مستند PDF</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> مم</translation>
+    </message>
+    <message>
+        <source>Moves the whole printout, for printers that shift the page</source>
+        <translation>يحرّك المطبوعة كلها، للطابعات التي تُزيح الصفحة</translation>
+    </message>
+    <message>
+        <source>Lumetra ended without saving a design you were working on. A copy of it was kept at %1.
+
+Restore it?</source>
+        <translation>أُغلق Lumetra دون حفظ تصميم كنت تعمل عليه. حُفظت نسخة منه في %1.
+
+هل تريد استعادته؟</translation>
+    </message>
+    <message>
+        <source>Lumetra File and pictures</source>
+        <translation>ملفات Lumetra والصور</translation>
+    </message>
+    <message>
+        <source>Lumetra File</source>
+        <translation>ملف Lumetra</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>كل الملفات</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerArtFrameSetting</name>
+    <message>
+        <source>Rotate</source>
+        <translation>تدوير</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerTextSetting</name>
+    <message>
+        <source>Rotate Text</source>
+        <translation>تدوير النص</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerPaddingSetting</name>
+    <message>
+        <source> Inch</source>
+        <translation> بوصة</translation>
+    </message>
+</context>
+<context>
+    <name>LMFiles</name>
+    <message>
+        <source>The picture is %1 x %2 pixels; Lumetra opens pictures of up to %3 megapixels.</source>
+        <translation>الصورة بحجم %1 x %2 بكسل؛ يفتح Lumetra صورًا حتى %3 ميغابكسل.</translation>
+    </message>
+    <message>
+        <source>Bitmap</source>
+        <translation>صورة نقطية</translation>
+    </message>
+    <message>
+        <source>Lumetra writes no "%1" images.</source>
+        <translation>لا يكتب Lumetra صور «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>LMPrinting</name>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>تعذر تشغيل الطابعة.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>تعذرت كتابة %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>تعذرت كتابة %1: %2</translation>
+    </message>
+    <message>
+        <source>The printer reported an error; the page may not have been printed.</source>
+        <translation>أبلغت الطابعة عن خطأ؛ ربما لم تُطبع الصفحة.</translation>
+    </message>
+</context>
+<context>
+    <name>LMCommandLine</name>
+    <message>
+        <source>%1: this file name is not valid UTF-8, so Lumetra can not open or write that file; rename it</source>
+        <translation>%1: اسم هذا الملف ليس UTF-8 صالحًا، لذا لا يستطيع Lumetra فتحه أو كتابته؛ أعد تسميته</translation>
+    </message>
+    <message>
+        <source>not a file type Lumetra writes: end the name in .lmx, .pdf, .png, .jpg, .bmp, .tiff ...</source>
+        <translation>ليس نوع ملف يكتبه Lumetra: أنهِ الاسم بـ .lmx أو .pdf أو .png أو .jpg أو .bmp أو .tiff ...</translation>
+    </message>
+    <message>
+        <source>Lumetra %1 is available (this is %2)</source>
+        <translation>يتوفر Lumetra %1 (هذا الإصدار %2)</translation>
+    </message>
+    <message>
+        <source>Lumetra %1 is the latest version</source>
+        <translation>Lumetra %1 هو أحدث إصدار</translation>
+    </message>
+    <message>
+        <source>update check failed: %1</source>
+        <translation>فشل التحقق من التحديثات: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LMUpdateTexts</name>
+    <message>
+        <source>Please Click 'Check' button for checking version</source>
+        <translation>انقر الزر «تحقق» للبحث عن إصدار جديد</translation>
+    </message>
+    <message>
+        <source>Logged onto server.</source>
+        <translation>تم تسجيل الدخول إلى الخادم.</translation>
+    </message>
+    <message>
+        <source>Downloaded %1.</source>
+        <translation>تم تنزيل %1.</translation>
+    </message>
+    <message>
+        <source>The installer %1 could not be started. Lumetra keeps running.</source>
+        <translation>تعذر تشغيل برنامج التثبيت %1. يستمر Lumetra في العمل.</translation>
+    </message>
+    <message>
+        <source>The update was cancelled; your work is still open.</source>
+        <translation>أُلغي التحديث؛ لا يزال عملك مفتوحًا.</translation>
+    </message>
+    <message>
+        <source>No update server is set up for this installation.</source>
+        <translation>لم يُعدّ خادم تحديثات لهذا التثبيت.</translation>
+    </message>
+    <message>
+        <source>The update server's address is not a valid ftp:// address.</source>
+        <translation>عنوان خادم التحديثات ليس عنوان ftp:// صالحًا.</translation>
+    </message>
+    <message>
+        <source>The update server refused the login.</source>
+        <translation>رفض خادم التحديثات تسجيل الدخول.</translation>
+    </message>
+    <message>
+        <source>%1 is not on the update server.</source>
+        <translation>الملف %1 غير موجود على خادم التحديثات.</translation>
+    </message>
+    <message>
+        <source>The update server's certificate is not trusted.</source>
+        <translation>شهادة خادم التحديثات غير موثوقة.</translation>
+    </message>
+    <message>
+        <source>The transfer of %1 broke off.</source>
+        <translation>انقطع نقل %1.</translation>
+    </message>
+    <message>
+        <source>%1 arrived incomplete and was deleted.</source>
+        <translation>وصل %1 ناقصًا فحُذف.</translation>
+    </message>
+    <message>
+        <source>The update server stopped answering.</source>
+        <translation>توقف خادم التحديثات عن الرد.</translation>
+    </message>
+    <message>
+        <source>Unable to save the file %1.</source>
+        <translation>تعذر حفظ الملف %1.</translation>
+    </message>
+    <message>
+        <source>Canceled download of %1.</source>
+        <translation>أُلغي تنزيل %1.</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;نعم</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;لا</translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <source>Permission denied</source>
+        <translation>تم رفض الإذن</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>لا يوجد ملف أو مجلد بهذا الاسم</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>لا توجد مساحة متبقية على الجهاز</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,10 @@
         <source>The frame text's separator could not be read; the usual gap is used.</source>
         <translation>No se pudo leer el separador del texto del marco; se usa el espacio habitual.</translation>
     </message>
+    <message>
+        <source>The page is %1 x %2 pixels, larger than any paper.</source>
+        <translation>La página mide %1 x %2 píxeles, más que cualquier papel.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -35,6 +39,14 @@
         <translation>Lo que va entre las repeticiones del texto, a lo largo del marco y en las tiras, por ejemplo « · ». Vacío: un hueco de dos espacios.</translation>
     </message>
     <message>
+        <source>All files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>Ningún lado de este marco admite el texto completo con este tamaño: elija un tamaño menor o un texto más corto.</translation>
     </message>
@@ -56,6 +68,225 @@
     <message>
         <source>Fine draws the page at about 300 dpi, sharp in print; Standard at 76 dpi, as older designs are.</source>
         <translation>Fino dibuja la página a unos 300 ppp, nítida al imprimir; Estándar a 76 ppp, como los diseños anteriores.</translation>
+    </message>
+    <message>
+        <source>Print Preview…</source>
+        <translation>Vista previa…</translation>
+    </message>
+    <message>
+        <source>Export as PDF…</source>
+        <translation>Exportar a PDF…</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Exportar a PDF</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>Documento PDF</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Moves the whole printout, for printers that shift the page</source>
+        <translation>Desplaza toda la impresión, para impresoras que desplazan la página</translation>
+    </message>
+    <message>
+        <source>Lumetra ended without saving a design you were working on. A copy of it was kept at %1.
+
+Restore it?</source>
+        <translation>Lumetra se cerró sin guardar un diseño en el que trabajaba. Se guardó una copia el %1.
+
+¿Desea restaurarlo?</translation>
+    </message>
+    <message>
+        <source>Lumetra File and pictures</source>
+        <translation>Archivos Lumetra e imágenes</translation>
+    </message>
+    <message>
+        <source>Lumetra File</source>
+        <translation>Archivo Lumetra</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerArtFrameSetting</name>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerTextSetting</name>
+    <message>
+        <source>Rotate Text</source>
+        <translation>Girar texto</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerPaddingSetting</name>
+    <message>
+        <source> Inch</source>
+        <translation> pulg.</translation>
+    </message>
+</context>
+<context>
+    <name>LMFiles</name>
+    <message>
+        <source>The picture is %1 x %2 pixels; Lumetra opens pictures of up to %3 megapixels.</source>
+        <translation>La imagen mide %1 x %2 píxeles; Lumetra abre imágenes de hasta %3 megapíxeles.</translation>
+    </message>
+    <message>
+        <source>Bitmap</source>
+        <translation>Mapa de bits</translation>
+    </message>
+    <message>
+        <source>Lumetra writes no "%1" images.</source>
+        <translation>Lumetra no escribe imágenes «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>LMPrinting</name>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>No se pudo iniciar la impresora.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>No se pudo escribir %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>No se pudo escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>The printer reported an error; the page may not have been printed.</source>
+        <translation>La impresora informó de un error; puede que la página no se haya impreso.</translation>
+    </message>
+</context>
+<context>
+    <name>LMCommandLine</name>
+    <message>
+        <source>%1: this file name is not valid UTF-8, so Lumetra can not open or write that file; rename it</source>
+        <translation>%1: este nombre de archivo no es UTF-8 válido, así que Lumetra no puede abrir ni escribir ese archivo; cámbiele el nombre</translation>
+    </message>
+    <message>
+        <source>not a file type Lumetra writes: end the name in .lmx, .pdf, .png, .jpg, .bmp, .tiff ...</source>
+        <translation>no es un tipo de archivo que Lumetra escriba: termine el nombre en .lmx, .pdf, .png, .jpg, .bmp, .tiff ...</translation>
+    </message>
+    <message>
+        <source>Lumetra %1 is available (this is %2)</source>
+        <translation>Lumetra %1 está disponible (esta es la %2)</translation>
+    </message>
+    <message>
+        <source>Lumetra %1 is the latest version</source>
+        <translation>Lumetra %1 es la versión más reciente</translation>
+    </message>
+    <message>
+        <source>update check failed: %1</source>
+        <translation>falló la búsqueda de actualizaciones: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LMUpdateTexts</name>
+    <message>
+        <source>Please Click 'Check' button for checking version</source>
+        <translation>Haga clic en «Comprobar» para buscar una versión nueva</translation>
+    </message>
+    <message>
+        <source>Logged onto server.</source>
+        <translation>Conectado al servidor.</translation>
+    </message>
+    <message>
+        <source>Downloaded %1.</source>
+        <translation>Descargado %1.</translation>
+    </message>
+    <message>
+        <source>The installer %1 could not be started. Lumetra keeps running.</source>
+        <translation>No se ha podido iniciar el instalador %1. Lumetra sigue abierto.</translation>
+    </message>
+    <message>
+        <source>The update was cancelled; your work is still open.</source>
+        <translation>Se ha cancelado la actualización; su trabajo sigue abierto.</translation>
+    </message>
+    <message>
+        <source>No update server is set up for this installation.</source>
+        <translation>No hay ningún servidor de actualizaciones configurado en esta instalación.</translation>
+    </message>
+    <message>
+        <source>The update server's address is not a valid ftp:// address.</source>
+        <translation>La dirección del servidor de actualizaciones no es una dirección ftp:// válida.</translation>
+    </message>
+    <message>
+        <source>The update server refused the login.</source>
+        <translation>El servidor de actualizaciones ha rechazado el inicio de sesión.</translation>
+    </message>
+    <message>
+        <source>%1 is not on the update server.</source>
+        <translation>%1 no está en el servidor de actualizaciones.</translation>
+    </message>
+    <message>
+        <source>The update server's certificate is not trusted.</source>
+        <translation>El certificado del servidor de actualizaciones no es de confianza.</translation>
+    </message>
+    <message>
+        <source>The transfer of %1 broke off.</source>
+        <translation>La transferencia de %1 se ha interrumpido.</translation>
+    </message>
+    <message>
+        <source>%1 arrived incomplete and was deleted.</source>
+        <translation>%1 llegó incompleto y se ha borrado.</translation>
+    </message>
+    <message>
+        <source>The update server stopped answering.</source>
+        <translation>El servidor de actualizaciones ha dejado de responder.</translation>
+    </message>
+    <message>
+        <source>Unable to save the file %1.</source>
+        <translation>No se puede guardar el archivo %1.</translation>
+    </message>
+    <message>
+        <source>Canceled download of %1.</source>
+        <translation>Descarga de %1 cancelada.</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No existe el archivo o la carpeta</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>No queda espacio en el dispositivo</translation>
     </message>
 </context>
 </TS>

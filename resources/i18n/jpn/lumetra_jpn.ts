@@ -11,6 +11,10 @@
         <source>The frame text's separator could not be read; the usual gap is used.</source>
         <translation>フレーム文字の区切りを読み込めませんでした。通常の間隔を使います。</translation>
     </message>
+    <message>
+        <source>The page is %1 x %2 pixels, larger than any paper.</source>
+        <translation>ページは %1 x %2 ピクセルで、どの用紙よりも大きいです。</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -35,6 +39,14 @@
         <translation>フレームに沿って、またフォーム材の上で、文字の繰り返しの間に入れるもの。例:「 · 」。空欄なら空白2つ分の間隔。</translation>
     </message>
     <message>
+        <source>All files</source>
+        <translation>すべてのファイル</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>このサイズでは、フレームのどの辺にも文字全体が収まりません。小さいサイズか短い文字を選んでください。</translation>
     </message>
@@ -56,6 +68,225 @@
     <message>
         <source>Fine draws the page at about 300 dpi, sharp in print; Standard at 76 dpi, as older designs are.</source>
         <translation>高精細はページを約 300 dpi で描き、印刷がくっきりします。標準は以前のデザインと同じ 76 dpi です。</translation>
+    </message>
+    <message>
+        <source>Print Preview…</source>
+        <translation>印刷プレビュー…</translation>
+    </message>
+    <message>
+        <source>Export as PDF…</source>
+        <translation>PDF に書き出し…</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>PDF に書き出し</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>PDF 文書</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Moves the whole printout, for printers that shift the page</source>
+        <translation>印刷全体を移動します（ページがずれるプリンター用）</translation>
+    </message>
+    <message>
+        <source>Lumetra ended without saving a design you were working on. A copy of it was kept at %1.
+
+Restore it?</source>
+        <translation>Lumetra は作業中のデザインを保存せずに終了しました。%1 にコピーが保存されています。
+
+復元しますか？</translation>
+    </message>
+    <message>
+        <source>Lumetra File and pictures</source>
+        <translation>Lumetra ファイルと画像</translation>
+    </message>
+    <message>
+        <source>Lumetra File</source>
+        <translation>Lumetra ファイル</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>すべてのファイル</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerArtFrameSetting</name>
+    <message>
+        <source>Rotate</source>
+        <translation>回転</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerTextSetting</name>
+    <message>
+        <source>Rotate Text</source>
+        <translation>文字を回転</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerPaddingSetting</name>
+    <message>
+        <source> Inch</source>
+        <translation> インチ</translation>
+    </message>
+</context>
+<context>
+    <name>LMFiles</name>
+    <message>
+        <source>The picture is %1 x %2 pixels; Lumetra opens pictures of up to %3 megapixels.</source>
+        <translation>画像は %1 x %2 ピクセルです。Lumetra が開ける画像は %3 メガピクセルまでです。</translation>
+    </message>
+    <message>
+        <source>Bitmap</source>
+        <translation>ビットマップ</translation>
+    </message>
+    <message>
+        <source>Lumetra writes no "%1" images.</source>
+        <translation>Lumetra は「%1」画像を書き出せません。</translation>
+    </message>
+</context>
+<context>
+    <name>LMPrinting</name>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>プリンターを開始できませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 を書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 を書き込めませんでした: %2</translation>
+    </message>
+    <message>
+        <source>The printer reported an error; the page may not have been printed.</source>
+        <translation>プリンターがエラーを報告しました。ページが印刷されていない可能性があります。</translation>
+    </message>
+</context>
+<context>
+    <name>LMCommandLine</name>
+    <message>
+        <source>%1: this file name is not valid UTF-8, so Lumetra can not open or write that file; rename it</source>
+        <translation>%1: このファイル名は有効な UTF-8 ではないため、Lumetra はこのファイルを開くことも書き込むこともできません。名前を変更してください</translation>
+    </message>
+    <message>
+        <source>not a file type Lumetra writes: end the name in .lmx, .pdf, .png, .jpg, .bmp, .tiff ...</source>
+        <translation>Lumetra が書き出せるファイル形式ではありません。名前の末尾を .lmx、.pdf、.png、.jpg、.bmp、.tiff などにしてください</translation>
+    </message>
+    <message>
+        <source>Lumetra %1 is available (this is %2)</source>
+        <translation>Lumetra %1 が利用できます（このバージョンは %2）</translation>
+    </message>
+    <message>
+        <source>Lumetra %1 is the latest version</source>
+        <translation>Lumetra %1 は最新バージョンです</translation>
+    </message>
+    <message>
+        <source>update check failed: %1</source>
+        <translation>更新の確認に失敗しました: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LMUpdateTexts</name>
+    <message>
+        <source>Please Click 'Check' button for checking version</source>
+        <translation>「更新の確認」ボタンをクリックして新しいバージョンを確認してください</translation>
+    </message>
+    <message>
+        <source>Logged onto server.</source>
+        <translation>サーバーにログインしました。</translation>
+    </message>
+    <message>
+        <source>Downloaded %1.</source>
+        <translation>%1 をダウンロードしました。</translation>
+    </message>
+    <message>
+        <source>The installer %1 could not be started. Lumetra keeps running.</source>
+        <translation>インストーラー %1 を起動できませんでした。Lumetra はそのまま動作します。</translation>
+    </message>
+    <message>
+        <source>The update was cancelled; your work is still open.</source>
+        <translation>更新は取り消されました。作業中のデータは開いたままです。</translation>
+    </message>
+    <message>
+        <source>No update server is set up for this installation.</source>
+        <translation>このインストールには更新サーバーが設定されていません。</translation>
+    </message>
+    <message>
+        <source>The update server's address is not a valid ftp:// address.</source>
+        <translation>更新サーバーのアドレスが有効な ftp:// アドレスではありません。</translation>
+    </message>
+    <message>
+        <source>The update server refused the login.</source>
+        <translation>更新サーバーがログインを拒否しました。</translation>
+    </message>
+    <message>
+        <source>%1 is not on the update server.</source>
+        <translation>更新サーバーに %1 がありません。</translation>
+    </message>
+    <message>
+        <source>The update server's certificate is not trusted.</source>
+        <translation>更新サーバーの証明書は信頼されていません。</translation>
+    </message>
+    <message>
+        <source>The transfer of %1 broke off.</source>
+        <translation>%1 の転送が中断されました。</translation>
+    </message>
+    <message>
+        <source>%1 arrived incomplete and was deleted.</source>
+        <translation>%1 は不完全なまま届いたため削除されました。</translation>
+    </message>
+    <message>
+        <source>The update server stopped answering.</source>
+        <translation>更新サーバーが応答しなくなりました。</translation>
+    </message>
+    <message>
+        <source>Unable to save the file %1.</source>
+        <translation>ファイル %1 を保存できません。</translation>
+    </message>
+    <message>
+        <source>Canceled download of %1.</source>
+        <translation>%1 のダウンロードを取り消しました。</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>はい(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>いいえ(&amp;N)</translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <source>Permission denied</source>
+        <translation>アクセスが拒否されました</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>そのファイルまたはフォルダーはありません</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>デバイスに空き容量がありません</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,10 @@
         <source>The frame text's separator could not be read; the usual gap is used.</source>
         <translation>Nie można odczytać separatora tekstu ramki; użyto zwykłego odstępu.</translation>
     </message>
+    <message>
+        <source>The page is %1 x %2 pixels, larger than any paper.</source>
+        <translation>Strona ma %1 x %2 pikseli, więcej niż jakikolwiek papier.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -35,6 +39,14 @@
         <translation>To, co stoi między powtórzeniami tekstu wzdłuż ramki i na paskach, na przykład „ · ”. Puste: odstęp dwóch spacji.</translation>
     </message>
     <message>
+        <source>All files</source>
+        <translation>Wszystkie pliki</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Rozmiar</translation>
+    </message>
+    <message>
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>Żaden bok tej ramki nie mieści całego tekstu w tym rozmiarze: wybierz mniejszy rozmiar lub krótszy tekst.</translation>
     </message>
@@ -56,6 +68,225 @@
     <message>
         <source>Fine draws the page at about 300 dpi, sharp in print; Standard at 76 dpi, as older designs are.</source>
         <translation>Wysoka rysuje stronę w około 300 dpi, ostro w druku; standardowa w 76 dpi, jak starsze projekty.</translation>
+    </message>
+    <message>
+        <source>Print Preview…</source>
+        <translation>Podgląd wydruku…</translation>
+    </message>
+    <message>
+        <source>Export as PDF…</source>
+        <translation>Eksportuj do PDF…</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Eksportuj do PDF</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>Dokument PDF</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Moves the whole printout, for printers that shift the page</source>
+        <translation>Przesuwa cały wydruk, dla drukarek przesuwających stronę</translation>
+    </message>
+    <message>
+        <source>Lumetra ended without saving a design you were working on. A copy of it was kept at %1.
+
+Restore it?</source>
+        <translation>Lumetra zakończyła pracę bez zapisania projektu, nad którym pracowano. Jego kopia została zachowana %1.
+
+Przywrócić go?</translation>
+    </message>
+    <message>
+        <source>Lumetra File and pictures</source>
+        <translation>Pliki Lumetra i obrazy</translation>
+    </message>
+    <message>
+        <source>Lumetra File</source>
+        <translation>Plik Lumetra</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Wszystkie pliki</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerArtFrameSetting</name>
+    <message>
+        <source>Rotate</source>
+        <translation>Obrót</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerTextSetting</name>
+    <message>
+        <source>Rotate Text</source>
+        <translation>Obróć tekst</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerPaddingSetting</name>
+    <message>
+        <source> Inch</source>
+        <translation> cala</translation>
+    </message>
+</context>
+<context>
+    <name>LMFiles</name>
+    <message>
+        <source>The picture is %1 x %2 pixels; Lumetra opens pictures of up to %3 megapixels.</source>
+        <translation>Obraz ma %1 x %2 pikseli; Lumetra otwiera obrazy do %3 megapikseli.</translation>
+    </message>
+    <message>
+        <source>Bitmap</source>
+        <translation>Mapa bitowa</translation>
+    </message>
+    <message>
+        <source>Lumetra writes no "%1" images.</source>
+        <translation>Lumetra nie zapisuje obrazów „%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>LMPrinting</name>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>Nie można uruchomić drukarki.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>Nie można zapisać %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>Nie można zapisać %1: %2</translation>
+    </message>
+    <message>
+        <source>The printer reported an error; the page may not have been printed.</source>
+        <translation>Drukarka zgłosiła błąd; strona mogła nie zostać wydrukowana.</translation>
+    </message>
+</context>
+<context>
+    <name>LMCommandLine</name>
+    <message>
+        <source>%1: this file name is not valid UTF-8, so Lumetra can not open or write that file; rename it</source>
+        <translation>%1: ta nazwa pliku nie jest poprawnym UTF-8, więc Lumetra nie może otworzyć ani zapisać tego pliku; zmień jego nazwę</translation>
+    </message>
+    <message>
+        <source>not a file type Lumetra writes: end the name in .lmx, .pdf, .png, .jpg, .bmp, .tiff ...</source>
+        <translation>Lumetra nie zapisuje takiego typu pliku: zakończ nazwę na .lmx, .pdf, .png, .jpg, .bmp, .tiff ...</translation>
+    </message>
+    <message>
+        <source>Lumetra %1 is available (this is %2)</source>
+        <translation>Dostępna jest Lumetra %1 (ta to %2)</translation>
+    </message>
+    <message>
+        <source>Lumetra %1 is the latest version</source>
+        <translation>Lumetra %1 to najnowsza wersja</translation>
+    </message>
+    <message>
+        <source>update check failed: %1</source>
+        <translation>sprawdzanie aktualizacji nie powiodło się: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LMUpdateTexts</name>
+    <message>
+        <source>Please Click 'Check' button for checking version</source>
+        <translation>Kliknij „Sprawdź”, aby wyszukać nową wersję</translation>
+    </message>
+    <message>
+        <source>Logged onto server.</source>
+        <translation>Zalogowano na serwerze.</translation>
+    </message>
+    <message>
+        <source>Downloaded %1.</source>
+        <translation>Pobrano %1.</translation>
+    </message>
+    <message>
+        <source>The installer %1 could not be started. Lumetra keeps running.</source>
+        <translation>Nie można uruchomić instalatora %1. Lumetra działa dalej.</translation>
+    </message>
+    <message>
+        <source>The update was cancelled; your work is still open.</source>
+        <translation>Aktualizację anulowano; praca jest nadal otwarta.</translation>
+    </message>
+    <message>
+        <source>No update server is set up for this installation.</source>
+        <translation>Dla tej instalacji nie skonfigurowano serwera aktualizacji.</translation>
+    </message>
+    <message>
+        <source>The update server's address is not a valid ftp:// address.</source>
+        <translation>Adres serwera aktualizacji nie jest poprawnym adresem ftp://.</translation>
+    </message>
+    <message>
+        <source>The update server refused the login.</source>
+        <translation>Serwer aktualizacji odrzucił logowanie.</translation>
+    </message>
+    <message>
+        <source>%1 is not on the update server.</source>
+        <translation>%1 nie ma na serwerze aktualizacji.</translation>
+    </message>
+    <message>
+        <source>The update server's certificate is not trusted.</source>
+        <translation>Certyfikat serwera aktualizacji nie jest zaufany.</translation>
+    </message>
+    <message>
+        <source>The transfer of %1 broke off.</source>
+        <translation>Przesyłanie %1 zostało przerwane.</translation>
+    </message>
+    <message>
+        <source>%1 arrived incomplete and was deleted.</source>
+        <translation>%1 dotarł niekompletny i został usunięty.</translation>
+    </message>
+    <message>
+        <source>The update server stopped answering.</source>
+        <translation>Serwer aktualizacji przestał odpowiadać.</translation>
+    </message>
+    <message>
+        <source>Unable to save the file %1.</source>
+        <translation>Nie można zapisać pliku %1.</translation>
+    </message>
+    <message>
+        <source>Canceled download of %1.</source>
+        <translation>Anulowano pobieranie %1.</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Tak</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nie</translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <source>Permission denied</source>
+        <translation>Brak uprawnień</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Nie ma takiego pliku ani katalogu</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Brak miejsca na urządzeniu</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,10 @@
         <source>The frame text's separator could not be read; the usual gap is used.</source>
         <translation>Não foi possível ler o separador do texto da moldura; o espaçamento habitual é usado.</translation>
     </message>
+    <message>
+        <source>The page is %1 x %2 pixels, larger than any paper.</source>
+        <translation>A página tem %1 x %2 pixels, maior que qualquer papel.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -35,6 +39,14 @@
         <translation>O que fica entre as repetições do texto, ao longo da moldura e nas tiras, por exemplo " · ". Vazio: um intervalo de dois espaços.</translation>
     </message>
     <message>
+        <source>All files</source>
+        <translation>Todos os arquivos</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>Nenhum lado desta moldura comporta o texto inteiro neste tamanho: escolha um tamanho menor ou um texto mais curto.</translation>
     </message>
@@ -56,6 +68,225 @@
     <message>
         <source>Fine draws the page at about 300 dpi, sharp in print; Standard at 76 dpi, as older designs are.</source>
         <translation>Fino desenha a página a cerca de 300 dpi, nítida na impressão; Padrão a 76 dpi, como os designs anteriores.</translation>
+    </message>
+    <message>
+        <source>Print Preview…</source>
+        <translation>Visualizar impressão…</translation>
+    </message>
+    <message>
+        <source>Export as PDF…</source>
+        <translation>Exportar como PDF…</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Exportar como PDF</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>Documento PDF</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Moves the whole printout, for printers that shift the page</source>
+        <translation>Move toda a impressão, para impressoras que deslocam a página</translation>
+    </message>
+    <message>
+        <source>Lumetra ended without saving a design you were working on. A copy of it was kept at %1.
+
+Restore it?</source>
+        <translation>O Lumetra foi encerrado sem salvar um design em que você trabalhava. Uma cópia foi guardada em %1.
+
+Restaurá-lo?</translation>
+    </message>
+    <message>
+        <source>Lumetra File and pictures</source>
+        <translation>Arquivos Lumetra e imagens</translation>
+    </message>
+    <message>
+        <source>Lumetra File</source>
+        <translation>Arquivo Lumetra</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Todos os arquivos</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerArtFrameSetting</name>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerTextSetting</name>
+    <message>
+        <source>Rotate Text</source>
+        <translation>Girar texto</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerPaddingSetting</name>
+    <message>
+        <source> Inch</source>
+        <translation> pol.</translation>
+    </message>
+</context>
+<context>
+    <name>LMFiles</name>
+    <message>
+        <source>The picture is %1 x %2 pixels; Lumetra opens pictures of up to %3 megapixels.</source>
+        <translation>A imagem tem %1 x %2 pixels; o Lumetra abre imagens de até %3 megapixels.</translation>
+    </message>
+    <message>
+        <source>Bitmap</source>
+        <translation>Imagem bitmap</translation>
+    </message>
+    <message>
+        <source>Lumetra writes no "%1" images.</source>
+        <translation>O Lumetra não grava imagens "%1".</translation>
+    </message>
+</context>
+<context>
+    <name>LMPrinting</name>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>Não foi possível iniciar a impressora.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>Não foi possível gravar %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>Não foi possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>The printer reported an error; the page may not have been printed.</source>
+        <translation>A impressora relatou um erro; a página pode não ter sido impressa.</translation>
+    </message>
+</context>
+<context>
+    <name>LMCommandLine</name>
+    <message>
+        <source>%1: this file name is not valid UTF-8, so Lumetra can not open or write that file; rename it</source>
+        <translation>%1: este nome de arquivo não é UTF-8 válido, então o Lumetra não pode abrir nem gravar o arquivo; renomeie-o</translation>
+    </message>
+    <message>
+        <source>not a file type Lumetra writes: end the name in .lmx, .pdf, .png, .jpg, .bmp, .tiff ...</source>
+        <translation>não é um tipo de arquivo que o Lumetra grava: termine o nome em .lmx, .pdf, .png, .jpg, .bmp, .tiff ...</translation>
+    </message>
+    <message>
+        <source>Lumetra %1 is available (this is %2)</source>
+        <translation>Lumetra %1 está disponível (esta é a %2)</translation>
+    </message>
+    <message>
+        <source>Lumetra %1 is the latest version</source>
+        <translation>Lumetra %1 é a versão mais recente</translation>
+    </message>
+    <message>
+        <source>update check failed: %1</source>
+        <translation>falha na verificação de atualização: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LMUpdateTexts</name>
+    <message>
+        <source>Please Click 'Check' button for checking version</source>
+        <translation>Clique em "Verificar" para procurar uma nova versão</translation>
+    </message>
+    <message>
+        <source>Logged onto server.</source>
+        <translation>Conectado ao servidor.</translation>
+    </message>
+    <message>
+        <source>Downloaded %1.</source>
+        <translation>%1 baixado.</translation>
+    </message>
+    <message>
+        <source>The installer %1 could not be started. Lumetra keeps running.</source>
+        <translation>Não foi possível iniciar o instalador %1. O Lumetra continua aberto.</translation>
+    </message>
+    <message>
+        <source>The update was cancelled; your work is still open.</source>
+        <translation>A atualização foi cancelada; seu trabalho continua aberto.</translation>
+    </message>
+    <message>
+        <source>No update server is set up for this installation.</source>
+        <translation>Nenhum servidor de atualização está configurado nesta instalação.</translation>
+    </message>
+    <message>
+        <source>The update server's address is not a valid ftp:// address.</source>
+        <translation>O endereço do servidor de atualização não é um endereço ftp:// válido.</translation>
+    </message>
+    <message>
+        <source>The update server refused the login.</source>
+        <translation>O servidor de atualização recusou o login.</translation>
+    </message>
+    <message>
+        <source>%1 is not on the update server.</source>
+        <translation>%1 não está no servidor de atualização.</translation>
+    </message>
+    <message>
+        <source>The update server's certificate is not trusted.</source>
+        <translation>O certificado do servidor de atualização não é confiável.</translation>
+    </message>
+    <message>
+        <source>The transfer of %1 broke off.</source>
+        <translation>A transferência de %1 foi interrompida.</translation>
+    </message>
+    <message>
+        <source>%1 arrived incomplete and was deleted.</source>
+        <translation>%1 chegou incompleto e foi excluído.</translation>
+    </message>
+    <message>
+        <source>The update server stopped answering.</source>
+        <translation>O servidor de atualização parou de responder.</translation>
+    </message>
+    <message>
+        <source>Unable to save the file %1.</source>
+        <translation>Não foi possível salvar o arquivo %1.</translation>
+    </message>
+    <message>
+        <source>Canceled download of %1.</source>
+        <translation>Download de %1 cancelado.</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sim</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Não</translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permissão negada</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Arquivo ou pasta inexistente</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Sem espaço no dispositivo</translation>
     </message>
 </context>
 </TS>

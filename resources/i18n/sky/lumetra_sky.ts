@@ -11,6 +11,10 @@
         <source>The frame text's separator could not be read; the usual gap is used.</source>
         <translation>Oddeľovač textu rámu sa nepodarilo prečítať; použije sa obvyklá medzera.</translation>
     </message>
+    <message>
+        <source>The page is %1 x %2 pixels, larger than any paper.</source>
+        <translation>Strana má %1 x %2 pixelov, je väčšia ako akýkoľvek papier.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -35,6 +39,14 @@
         <translation>Čo stojí medzi opakovaniami textu pozdĺž rámu a na pásikoch, napríklad „ · “. Prázdne: odstup dvoch medzier.</translation>
     </message>
     <message>
+        <source>All files</source>
+        <translation>Všetky súbory</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Veľkosť</translation>
+    </message>
+    <message>
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>Žiadna strana tohto rámu nepojme celý text v tejto veľkosti: zvoľte menšiu veľkosť alebo kratší text.</translation>
     </message>
@@ -56,6 +68,225 @@
     <message>
         <source>Fine draws the page at about 300 dpi, sharp in print; Standard at 76 dpi, as older designs are.</source>
         <translation>Jemný kreslí stranu v približne 300 dpi, ostro pri tlači; Štandardný v 76 dpi ako staršie návrhy.</translation>
+    </message>
+    <message>
+        <source>Print Preview…</source>
+        <translation>Ukážka tlače…</translation>
+    </message>
+    <message>
+        <source>Export as PDF…</source>
+        <translation>Exportovať do PDF…</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Exportovať do PDF</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>Dokument PDF</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Moves the whole printout, for printers that shift the page</source>
+        <translation>Posunie celú tlač, pre tlačiarne, ktoré posúvajú stranu</translation>
+    </message>
+    <message>
+        <source>Lumetra ended without saving a design you were working on. A copy of it was kept at %1.
+
+Restore it?</source>
+        <translation>Lumetra skončila bez uloženia návrhu, na ktorom ste pracovali. Jeho kópia bola uložená %1.
+
+Obnoviť ho?</translation>
+    </message>
+    <message>
+        <source>Lumetra File and pictures</source>
+        <translation>Súbory Lumetra a obrázky</translation>
+    </message>
+    <message>
+        <source>Lumetra File</source>
+        <translation>Súbor Lumetra</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Všetky súbory</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerArtFrameSetting</name>
+    <message>
+        <source>Rotate</source>
+        <translation>Otočiť</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerTextSetting</name>
+    <message>
+        <source>Rotate Text</source>
+        <translation>Otočiť text</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerPaddingSetting</name>
+    <message>
+        <source> Inch</source>
+        <translation> palca</translation>
+    </message>
+</context>
+<context>
+    <name>LMFiles</name>
+    <message>
+        <source>The picture is %1 x %2 pixels; Lumetra opens pictures of up to %3 megapixels.</source>
+        <translation>Obrázok má %1 x %2 pixelov; Lumetra otvára obrázky do %3 megapixelov.</translation>
+    </message>
+    <message>
+        <source>Bitmap</source>
+        <translation>Bitmapa</translation>
+    </message>
+    <message>
+        <source>Lumetra writes no "%1" images.</source>
+        <translation>Lumetra nezapisuje obrázky „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>LMPrinting</name>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>Tlačiareň sa nepodarilo spustiť.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 sa nepodarilo zapísať.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 sa nepodarilo zapísať: %2</translation>
+    </message>
+    <message>
+        <source>The printer reported an error; the page may not have been printed.</source>
+        <translation>Tlačiareň hlásila chybu; strana možno nebola vytlačená.</translation>
+    </message>
+</context>
+<context>
+    <name>LMCommandLine</name>
+    <message>
+        <source>%1: this file name is not valid UTF-8, so Lumetra can not open or write that file; rename it</source>
+        <translation>%1: tento názov súboru nie je platné UTF-8, preto ho Lumetra nemôže otvoriť ani zapísať; premenujte ho</translation>
+    </message>
+    <message>
+        <source>not a file type Lumetra writes: end the name in .lmx, .pdf, .png, .jpg, .bmp, .tiff ...</source>
+        <translation>Lumetra tento typ súboru nezapisuje: názov ukončite .lmx, .pdf, .png, .jpg, .bmp, .tiff ...</translation>
+    </message>
+    <message>
+        <source>Lumetra %1 is available (this is %2)</source>
+        <translation>Je k dispozícii Lumetra %1 (toto je %2)</translation>
+    </message>
+    <message>
+        <source>Lumetra %1 is the latest version</source>
+        <translation>Lumetra %1 je najnovšia verzia</translation>
+    </message>
+    <message>
+        <source>update check failed: %1</source>
+        <translation>kontrola aktualizácií zlyhala: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LMUpdateTexts</name>
+    <message>
+        <source>Please Click 'Check' button for checking version</source>
+        <translation>Kliknite na „Skontrolovať“ a vyhľadajte novú verziu</translation>
+    </message>
+    <message>
+        <source>Logged onto server.</source>
+        <translation>Prihlásené na server.</translation>
+    </message>
+    <message>
+        <source>Downloaded %1.</source>
+        <translation>%1 stiahnuté.</translation>
+    </message>
+    <message>
+        <source>The installer %1 could not be started. Lumetra keeps running.</source>
+        <translation>Inštalátor %1 sa nepodarilo spustiť. Lumetra beží ďalej.</translation>
+    </message>
+    <message>
+        <source>The update was cancelled; your work is still open.</source>
+        <translation>Aktualizácia bola zrušená; vaša práca zostáva otvorená.</translation>
+    </message>
+    <message>
+        <source>No update server is set up for this installation.</source>
+        <translation>Pre túto inštaláciu nie je nastavený žiadny aktualizačný server.</translation>
+    </message>
+    <message>
+        <source>The update server's address is not a valid ftp:// address.</source>
+        <translation>Adresa aktualizačného servera nie je platná adresa ftp://.</translation>
+    </message>
+    <message>
+        <source>The update server refused the login.</source>
+        <translation>Aktualizačný server odmietol prihlásenie.</translation>
+    </message>
+    <message>
+        <source>%1 is not on the update server.</source>
+        <translation>%1 nie je na aktualizačnom serveri.</translation>
+    </message>
+    <message>
+        <source>The update server's certificate is not trusted.</source>
+        <translation>Certifikát aktualizačného servera nie je dôveryhodný.</translation>
+    </message>
+    <message>
+        <source>The transfer of %1 broke off.</source>
+        <translation>Prenos %1 bol prerušený.</translation>
+    </message>
+    <message>
+        <source>%1 arrived incomplete and was deleted.</source>
+        <translation>%1 prišiel neúplný a bol odstránený.</translation>
+    </message>
+    <message>
+        <source>The update server stopped answering.</source>
+        <translation>Aktualizačný server prestal odpovedať.</translation>
+    </message>
+    <message>
+        <source>Unable to save the file %1.</source>
+        <translation>Súbor %1 nemožno uložiť.</translation>
+    </message>
+    <message>
+        <source>Canceled download of %1.</source>
+        <translation>Sťahovanie %1 bolo zrušené.</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušiť</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>Án&amp;o</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nie</translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <source>Permission denied</source>
+        <translation>Prístup odmietnutý</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Súbor alebo priečinok neexistuje</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Na zariadení nie je miesto</translation>
     </message>
 </context>
 </TS>

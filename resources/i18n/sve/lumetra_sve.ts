@@ -11,6 +11,10 @@
         <source>The frame text's separator could not be read; the usual gap is used.</source>
         <translation>Ramtextens avgränsare kunde inte läsas; det vanliga mellanrummet används.</translation>
     </message>
+    <message>
+        <source>The page is %1 x %2 pixels, larger than any paper.</source>
+        <translation>Sidan är %1 x %2 pixlar, större än något papper.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -35,6 +39,14 @@
         <translation>Det som står mellan upprepningarna av texten längs ramen och på remsorna, till exempel ” · ”. Tomt: ett mellanrum på två mellanslag.</translation>
     </message>
     <message>
+        <source>All files</source>
+        <translation>Alla filer</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Storlek</translation>
+    </message>
+    <message>
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>Ingen sida av den här ramen rymmer hela texten i den här storleken: välj en mindre storlek eller en kortare text.</translation>
     </message>
@@ -56,6 +68,225 @@
     <message>
         <source>Fine draws the page at about 300 dpi, sharp in print; Standard at 76 dpi, as older designs are.</source>
         <translation>Fin ritar sidan i cirka 300 dpi, skarpt i tryck; Standard i 76 dpi, som äldre designer.</translation>
+    </message>
+    <message>
+        <source>Print Preview…</source>
+        <translation>Förhandsgranska…</translation>
+    </message>
+    <message>
+        <source>Export as PDF…</source>
+        <translation>Exportera som PDF…</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Exportera som PDF</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>PDF-dokument</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Moves the whole printout, for printers that shift the page</source>
+        <translation>Flyttar hela utskriften, för skrivare som förskjuter sidan</translation>
+    </message>
+    <message>
+        <source>Lumetra ended without saving a design you were working on. A copy of it was kept at %1.
+
+Restore it?</source>
+        <translation>Lumetra avslutades utan att spara en design du arbetade med. En kopia sparades %1.
+
+Vill du återställa den?</translation>
+    </message>
+    <message>
+        <source>Lumetra File and pictures</source>
+        <translation>Lumetra-filer och bilder</translation>
+    </message>
+    <message>
+        <source>Lumetra File</source>
+        <translation>Lumetra-fil</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Alla filer</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerArtFrameSetting</name>
+    <message>
+        <source>Rotate</source>
+        <translation>Rotera</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerTextSetting</name>
+    <message>
+        <source>Rotate Text</source>
+        <translation>Rotera text</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerPaddingSetting</name>
+    <message>
+        <source> Inch</source>
+        <translation> tum</translation>
+    </message>
+</context>
+<context>
+    <name>LMFiles</name>
+    <message>
+        <source>The picture is %1 x %2 pixels; Lumetra opens pictures of up to %3 megapixels.</source>
+        <translation>Bilden är %1 x %2 pixlar; Lumetra öppnar bilder på upp till %3 megapixlar.</translation>
+    </message>
+    <message>
+        <source>Bitmap</source>
+        <translation>Bitmapp</translation>
+    </message>
+    <message>
+        <source>Lumetra writes no "%1" images.</source>
+        <translation>Lumetra skriver inga ”%1”-bilder.</translation>
+    </message>
+</context>
+<context>
+    <name>LMPrinting</name>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>Skrivaren kunde inte startas.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 kunde inte skrivas.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 kunde inte skrivas: %2</translation>
+    </message>
+    <message>
+        <source>The printer reported an error; the page may not have been printed.</source>
+        <translation>Skrivaren rapporterade ett fel; sidan kanske inte skrevs ut.</translation>
+    </message>
+</context>
+<context>
+    <name>LMCommandLine</name>
+    <message>
+        <source>%1: this file name is not valid UTF-8, so Lumetra can not open or write that file; rename it</source>
+        <translation>%1: filnamnet är inte giltig UTF-8, så Lumetra kan inte öppna eller skriva filen; byt namn på den</translation>
+    </message>
+    <message>
+        <source>not a file type Lumetra writes: end the name in .lmx, .pdf, .png, .jpg, .bmp, .tiff ...</source>
+        <translation>inte en filtyp som Lumetra skriver: avsluta namnet med .lmx, .pdf, .png, .jpg, .bmp, .tiff ...</translation>
+    </message>
+    <message>
+        <source>Lumetra %1 is available (this is %2)</source>
+        <translation>Lumetra %1 finns (detta är %2)</translation>
+    </message>
+    <message>
+        <source>Lumetra %1 is the latest version</source>
+        <translation>Lumetra %1 är den senaste versionen</translation>
+    </message>
+    <message>
+        <source>update check failed: %1</source>
+        <translation>uppdateringskontrollen misslyckades: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LMUpdateTexts</name>
+    <message>
+        <source>Please Click 'Check' button for checking version</source>
+        <translation>Klicka på ”Kontrollera” för att söka efter en ny version</translation>
+    </message>
+    <message>
+        <source>Logged onto server.</source>
+        <translation>Inloggad på servern.</translation>
+    </message>
+    <message>
+        <source>Downloaded %1.</source>
+        <translation>Hämtade %1.</translation>
+    </message>
+    <message>
+        <source>The installer %1 could not be started. Lumetra keeps running.</source>
+        <translation>Installationsprogrammet %1 kunde inte startas. Lumetra fortsätter att köras.</translation>
+    </message>
+    <message>
+        <source>The update was cancelled; your work is still open.</source>
+        <translation>Uppdateringen avbröts; ditt arbete är fortfarande öppet.</translation>
+    </message>
+    <message>
+        <source>No update server is set up for this installation.</source>
+        <translation>Ingen uppdateringsserver är inställd för den här installationen.</translation>
+    </message>
+    <message>
+        <source>The update server's address is not a valid ftp:// address.</source>
+        <translation>Uppdateringsserverns adress är inte en giltig ftp://-adress.</translation>
+    </message>
+    <message>
+        <source>The update server refused the login.</source>
+        <translation>Uppdateringsservern nekade inloggningen.</translation>
+    </message>
+    <message>
+        <source>%1 is not on the update server.</source>
+        <translation>%1 finns inte på uppdateringsservern.</translation>
+    </message>
+    <message>
+        <source>The update server's certificate is not trusted.</source>
+        <translation>Uppdateringsserverns certifikat är inte betrott.</translation>
+    </message>
+    <message>
+        <source>The transfer of %1 broke off.</source>
+        <translation>Överföringen av %1 avbröts.</translation>
+    </message>
+    <message>
+        <source>%1 arrived incomplete and was deleted.</source>
+        <translation>%1 kom ofullständig och togs bort.</translation>
+    </message>
+    <message>
+        <source>The update server stopped answering.</source>
+        <translation>Uppdateringsservern slutade svara.</translation>
+    </message>
+    <message>
+        <source>Unable to save the file %1.</source>
+        <translation>Det går inte att spara filen %1.</translation>
+    </message>
+    <message>
+        <source>Canceled download of %1.</source>
+        <translation>Hämtningen av %1 avbröts.</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nej</translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <source>Permission denied</source>
+        <translation>Åtkomst nekad</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Filen eller mappen finns inte</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Inget utrymme kvar på enheten</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,10 @@
         <source>The frame text's separator could not be read; the usual gap is used.</source>
         <translation>Çerçeve metninin ayırıcısı okunamadı; olağan boşluk kullanılıyor.</translation>
     </message>
+    <message>
+        <source>The page is %1 x %2 pixels, larger than any paper.</source>
+        <translation>Sayfa %1 x %2 piksel, her kâğıttan büyük.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
@@ -35,6 +39,14 @@
         <translation>Metnin tekrarları arasında, çerçeve boyunca ve şeritlerde duran şey; örneğin " · ". Boş: iki boşluk kadar aralık.</translation>
     </message>
     <message>
+        <source>All files</source>
+        <translation>Tüm dosyalar</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Boyut</translation>
+    </message>
+    <message>
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>Bu çerçevenin hiçbir kenarı bu boyutta metnin tamamını almıyor: daha küçük bir boyut ya da daha kısa bir metin seçin.</translation>
     </message>
@@ -56,6 +68,225 @@
     <message>
         <source>Fine draws the page at about 300 dpi, sharp in print; Standard at 76 dpi, as older designs are.</source>
         <translation>İnce, sayfayı yaklaşık 300 dpi ile çizer, baskıda keskindir; Standart, eski tasarımlar gibi 76 dpi'dir.</translation>
+    </message>
+    <message>
+        <source>Print Preview…</source>
+        <translation>Baskı önizleme…</translation>
+    </message>
+    <message>
+        <source>Export as PDF…</source>
+        <translation>PDF olarak dışa aktar…</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>PDF olarak dışa aktar</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>PDF belgesi</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Moves the whole printout, for printers that shift the page</source>
+        <translation>Sayfayı kaydıran yazıcılar için tüm çıktıyı taşır</translation>
+    </message>
+    <message>
+        <source>Lumetra ended without saving a design you were working on. A copy of it was kept at %1.
+
+Restore it?</source>
+        <translation>Lumetra, üzerinde çalıştığınız bir tasarımı kaydetmeden kapandı. Bir kopyası %1 tarihinde saklandı.
+
+Geri yüklensin mi?</translation>
+    </message>
+    <message>
+        <source>Lumetra File and pictures</source>
+        <translation>Lumetra dosyaları ve resimler</translation>
+    </message>
+    <message>
+        <source>Lumetra File</source>
+        <translation>Lumetra dosyası</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tüm dosyalar</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerArtFrameSetting</name>
+    <message>
+        <source>Rotate</source>
+        <translation>Döndür</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerTextSetting</name>
+    <message>
+        <source>Rotate Text</source>
+        <translation>Metni döndür</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerPaddingSetting</name>
+    <message>
+        <source> Inch</source>
+        <translation> inç</translation>
+    </message>
+</context>
+<context>
+    <name>LMFiles</name>
+    <message>
+        <source>The picture is %1 x %2 pixels; Lumetra opens pictures of up to %3 megapixels.</source>
+        <translation>Resim %1 x %2 piksel; Lumetra en fazla %3 megapiksellik resimleri açar.</translation>
+    </message>
+    <message>
+        <source>Bitmap</source>
+        <translation>Bit eşlem</translation>
+    </message>
+    <message>
+        <source>Lumetra writes no "%1" images.</source>
+        <translation>Lumetra "%1" resimleri yazmaz.</translation>
+    </message>
+</context>
+<context>
+    <name>LMPrinting</name>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>Yazıcı başlatılamadı.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 yazılamadı.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 yazılamadı: %2</translation>
+    </message>
+    <message>
+        <source>The printer reported an error; the page may not have been printed.</source>
+        <translation>Yazıcı bir hata bildirdi; sayfa yazdırılmamış olabilir.</translation>
+    </message>
+</context>
+<context>
+    <name>LMCommandLine</name>
+    <message>
+        <source>%1: this file name is not valid UTF-8, so Lumetra can not open or write that file; rename it</source>
+        <translation>%1: bu dosya adı geçerli UTF-8 değil, bu yüzden Lumetra dosyayı açamaz veya yazamaz; adını değiştirin</translation>
+    </message>
+    <message>
+        <source>not a file type Lumetra writes: end the name in .lmx, .pdf, .png, .jpg, .bmp, .tiff ...</source>
+        <translation>Lumetra'nın yazdığı bir dosya türü değil: adı .lmx, .pdf, .png, .jpg, .bmp, .tiff ... ile bitirin</translation>
+    </message>
+    <message>
+        <source>Lumetra %1 is available (this is %2)</source>
+        <translation>Lumetra %1 mevcut (bu sürüm %2)</translation>
+    </message>
+    <message>
+        <source>Lumetra %1 is the latest version</source>
+        <translation>Lumetra %1 en son sürüm</translation>
+    </message>
+    <message>
+        <source>update check failed: %1</source>
+        <translation>güncelleme denetimi başarısız: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LMUpdateTexts</name>
+    <message>
+        <source>Please Click 'Check' button for checking version</source>
+        <translation>Yeni sürümü aramak için "Denetle" düğmesine tıklayın</translation>
+    </message>
+    <message>
+        <source>Logged onto server.</source>
+        <translation>Sunucuya giriş yapıldı.</translation>
+    </message>
+    <message>
+        <source>Downloaded %1.</source>
+        <translation>%1 indirildi.</translation>
+    </message>
+    <message>
+        <source>The installer %1 could not be started. Lumetra keeps running.</source>
+        <translation>%1 kurulum programı başlatılamadı. Lumetra çalışmaya devam ediyor.</translation>
+    </message>
+    <message>
+        <source>The update was cancelled; your work is still open.</source>
+        <translation>Güncelleme iptal edildi; çalışmanız hâlâ açık.</translation>
+    </message>
+    <message>
+        <source>No update server is set up for this installation.</source>
+        <translation>Bu kurulum için bir güncelleme sunucusu ayarlanmamış.</translation>
+    </message>
+    <message>
+        <source>The update server's address is not a valid ftp:// address.</source>
+        <translation>Güncelleme sunucusunun adresi geçerli bir ftp:// adresi değil.</translation>
+    </message>
+    <message>
+        <source>The update server refused the login.</source>
+        <translation>Güncelleme sunucusu girişi reddetti.</translation>
+    </message>
+    <message>
+        <source>%1 is not on the update server.</source>
+        <translation>%1 güncelleme sunucusunda yok.</translation>
+    </message>
+    <message>
+        <source>The update server's certificate is not trusted.</source>
+        <translation>Güncelleme sunucusunun sertifikası güvenilir değil.</translation>
+    </message>
+    <message>
+        <source>The transfer of %1 broke off.</source>
+        <translation>%1 aktarımı kesildi.</translation>
+    </message>
+    <message>
+        <source>%1 arrived incomplete and was deleted.</source>
+        <translation>%1 eksik geldi ve silindi.</translation>
+    </message>
+    <message>
+        <source>The update server stopped answering.</source>
+        <translation>Güncelleme sunucusu yanıt vermeyi bıraktı.</translation>
+    </message>
+    <message>
+        <source>Unable to save the file %1.</source>
+        <translation>%1 dosyası kaydedilemiyor.</translation>
+    </message>
+    <message>
+        <source>Canceled download of %1.</source>
+        <translation>%1 indirmesi iptal edildi.</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Evet</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Hayır</translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <source>Permission denied</source>
+        <translation>İzin reddedildi</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Böyle bir dosya veya klasör yok</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Aygıtta yer kalmadı</translation>
     </message>
 </context>
 </TS>
