@@ -273,6 +273,27 @@ private slots:
         }
         switchTo(0);
     }
+
+    // A switch while the print menu is open renames its entries there and then.
+    void openPrintMenuFollowsASwitch()
+    {
+        QMenu *menu = ui()->btn_print->menu();
+        menu->popup(ui()->btn_print->mapToGlobal(QPoint(0, ui()->btn_print->height())));
+        QVERIFY(menu->isVisible());
+        QStringList english;
+        for (const QAction *a : menu->actions())
+            english << a->text();
+        for (int language = 1; language < QVTLanguageManager::LanguageCount; ++language) {
+            switchTo(language);
+            for (int i = 0; i < english.size(); ++i)
+                QVERIFY2(menu->actions().at(i)->text() != english.at(i),
+                         qPrintable(QVTLanguageManager::folderOf(language) + QLatin1Char(' ') +
+                                    english.at(i)));
+        }
+        switchTo(0);
+        QCOMPARE(menu->actions().at(1)->text(), english.at(1));
+        menu->hide();
+    }
 };
 
 QTEST_MAIN(tst_leftovers)
