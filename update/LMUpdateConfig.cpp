@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QSettings>
+#include <QStandardPaths>
 
 #ifndef LUMETRA_UPDATE_URL
 #define LUMETRA_UPDATE_URL ""
@@ -35,7 +36,12 @@ LMUpdateConfig LMUpdateConfig::fromDeployment()
     config.caFile = stored.value(QStringLiteral("caFile")).toString();
     const int stall = stored.value(QStringLiteral("stallTimeoutMs"), DefaultStallTimeoutMs).toInt();
     config.stallTimeoutMs = stall > 0 ? stall : DefaultStallTimeoutMs;
-    config.localFolder = QDir::tempPath() + QStringLiteral("/lumetra/");
+    // The user's own cache, never the shared temporary folder: an installer
+    // is run from here.
+    QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (cache.isEmpty())
+        cache = QDir::homePath() + QStringLiteral("/.cache/lumetra");
+    config.localFolder = cache + QStringLiteral("/updates/");
     config.ownVersion = QStringLiteral(LUMETRA_RELEASE);
     return config;
 }

@@ -5,7 +5,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 LMUpdater::LMUpdater(const LMUpdateConfig &config, QObject *parent)
     : QObject(parent), m_config(config), m_client(new LMFtpClient(this))
@@ -64,7 +69,7 @@ void LMUpdater::start(const QString &file)
         return fail(m_config.addressText.isEmpty() ? LMUpdateFailure::NotConfigured
                                                    : LMUpdateFailure::BadAddress,
                     QString());
-    if (!QDir().mkpath(m_config.localFolder))
+    if (!ownFolder(m_config.localFolder))
         return fail(LMUpdateFailure::LocalFile, m_config.localFolder);
     // Written beside the target and renamed over it only when complete, so
     // neither a stale tail nor a partial installer is ever left under the name.
@@ -86,8 +91,10 @@ void LMUpdater::transferEnded(std::optional<LMUpdateFailure> failure, const QStr
 {
     if (failure)
         return fail(*failure, detail);
+    // A server that tells no size has sent the whole file when it closed the
+    // transfer cleanly; one that told a size must have sent exactly that.
     const qint64 expected = m_client->remoteSize();
-    if (expected < 0 || m_client->received() != expected)
+    if (expected >= 0 && m_client->received() != expected)
         return fail(LMUpdateFailure::Incomplete,
                     QStringLiteral("%1 of %2 bytes").arg(m_client->received()).arg(expected));
     if (!m_file->commit()) {
@@ -106,7 +113,31 @@ void LMUpdater::transferEnded(std::optional<LMUpdateFailure> failure, const QStr
         Q_EMIT signal_checked(server != m_config.ownVersion, server);
         return;
     }
-    QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeGroup |
-                                    QFile::ExeOther);
+    // Runnable by its owner only, and remembered as it arrived.
+    QFile::setPermissions(path, OwnerOnly);
+    m_installerSize = QFileInfo(path).size();
     Q_EMIT signal_installerReady(path);
+}
+
+bool LMUpdater::ownFolder(const QString &folder)
+{
+    // Only this user may write where an installer is kept, or another
+    // could swap it before it runs.
+    if (!QDir().mkpath(folder))
+        return false;
+    QFile::setPermissions(folder, OwnerOnly);
+    const QFileInfo info(folder);
+#ifdef Q_OS_UNIX
+    if (info.ownerId() != ::getuid())
+        return false;
+#endif
+    return info.isDir() && !(info.permissions() & (QFile::WriteGroup | QFile::WriteOther));
+}
+
+bool LMUpdater::installerUnchanged(const QString &path) const
+{
+    const QFileInfo info(path);
+    return m_installerSize >= 0 && info.size() == m_installerSize &&
+           !(info.permissions() & (QFile::WriteGroup | QFile::WriteOther)) &&
+           ownFolder(info.absolutePath());
 }

@@ -3,6 +3,7 @@
 #include "update/LMUpdateConfig.h"
 #include "update/LMUpdateFailure.h"
 
+#include <QFile>
 #include <QObject>
 
 #include <memory>
@@ -24,6 +25,11 @@ public:
     // The file the running or last transfer fetched.
     QString fileName() const { return m_fileName; }
     QString localPath(const QString &file) const { return m_config.localFolder + file; }
+    // Whether the installer at `path` is still the one downloaded: its size,
+    // and a folder and file only this user may write.
+    bool installerUnchanged(const QString &path) const;
+    // Makes `folder` if need be, for this user alone; false if it cannot be.
+    static bool ownFolder(const QString &folder);
     bool isRunning() const;
     bool usedTls() const;
 
@@ -55,4 +61,9 @@ private:
     LMFtpClient *m_client;
     std::unique_ptr<QSaveFile> m_file;
     QString m_fileName;
+    qint64 m_installerSize = -1; // as the last installer arrived
+
+    static constexpr QFile::Permissions OwnerOnly = QFile::ReadOwner | QFile::WriteOwner |
+                                                    QFile::ExeOwner | QFile::ReadUser |
+                                                    QFile::WriteUser | QFile::ExeUser;
 };

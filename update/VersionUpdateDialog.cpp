@@ -168,6 +168,11 @@ void VersionUpdateDialog::startInstaller(const QString &path)
     // The controls come back only once it is settled whether the installer runs.
     if (m_beforeInstall && !m_beforeInstall()) {
         setStatus([] { return LMUpdateTexts::status(Status::HeldBack); });
+    } else if (!m_updater->installerUnchanged(path)) {
+        // The prompt may have stayed open for any time: what would run is
+        // checked again, right before it runs.
+        qCWarning(lcUpdate).noquote() << "the installer changed after its download:" << path;
+        setStatus([path] { return LMUpdateTexts::status(Status::CannotStart, path); });
     } else if (!QProcess::startDetached(path, {}, QFileInfo(path).absolutePath())) {
         qCWarning(lcUpdate).noquote() << "the installer could not be started:" << path;
         setStatus([path] { return LMUpdateTexts::status(Status::CannotStart, path); });
@@ -183,5 +188,6 @@ void VersionUpdateDialog::endTransfer()
 {
     m_progress->setValue(0);
     m_progress->hide();
-    m_check->setEnabled(true);
+    // Without a server there is nothing to check; the status line says why.
+    m_check->setEnabled(bool(m_updater->config().address));
 }

@@ -10,6 +10,7 @@ user until it is killed or its standard input closes.
 --tls     offers explicit TLS and refuses any login that is not made over it
 --rate    limits the download speed (to watch or interrupt a long transfer)
 --stall   accepts a download and then sends nothing, never ending it
+--nosize  tells no file's size
 """
 import logging
 import os
@@ -64,6 +65,13 @@ def main(argv):
             def ftp_RETR(self, file):
                 self.respond("150 File status okay. About to open data connection.")
         handler = Stalling
+    if "--nosize" in options:
+        sized = handler
+
+        class Sizeless(sized):
+            def ftp_SIZE(self, path):
+                self.respond("502 Command not implemented.")
+        handler = Sizeless
     if "--rate" in options:
         class Throttled(ThrottledDTPHandler, handler.dtp_handler):
             write_limit = int(options[options.index("--rate") + 1])

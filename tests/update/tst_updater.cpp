@@ -1,6 +1,7 @@
 #include "TestFtpServer.h"
 #include "update/LMUpdater.h"
 
+#include <QFileInfo>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -20,6 +21,7 @@ private Q_SLOTS:
     void check_data();
     void check();
     void versionFileIsWrittenFresh();
+    void installerArrivesWhole_data();
     void installerArrivesWhole();
     void brokenDownloadLeavesNothing();
     void cancelStopsAtOnce();
@@ -189,14 +191,24 @@ void TestUpdater::versionFileIsWrittenFresh()
     QCOMPARE(downloads(), QStringList{m_config.versionFile});
 }
 
+void TestUpdater::installerArrivesWhole_data()
+{
+    QTest::addColumn<QStringList>("server");
+    QTest::newRow("a server that tells sizes") << QStringList();
+    QTest::newRow("a server that tells none") << QStringList{"--nosize"};
+}
+
+// The installer arrives whole, into a folder only this user may write, and
+// runnable by its owner alone; a change to it afterwards is noticed.
 void TestUpdater::installerArrivesWhole()
 {
+    QFETCH(QStringList, server);
     QByteArray installer = "#!/bin/sh\nexit 0\n";
     for (int i = 0; installer.size() < 3 * 1024 * 1024; ++i)
         installer += QByteArray::number(qint64(i) * 7919) + ' ';
     serve(m_config.installerName, installer);
     TestFtpServer ftp(m_served.path());
-    QVERIFY(ftp.start());
+    QVERIFY(ftp.start(server));
     m_config.address = LMUpdateAddress::parse(ftp.address());
     LMUpdater updater(m_config);
     QSignalSpy progress(&updater, &LMUpdater::signal_progress);
@@ -207,13 +219,24 @@ void TestUpdater::installerArrivesWhole()
     QFile arrived(end.installer);
     QVERIFY(arrived.open(QIODevice::ReadOnly));
     QCOMPARE(arrived.readAll(), installer);
+    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                      QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
     QVERIFY(arrived.permissions() & QFile::ExeOwner);
+    QCOMPARE(arrived.permissions() & others, QFile::Permissions());
+    QCOMPARE(QFileInfo(m_config.localFolder).permissions() & others, QFile::Permissions());
+    QVERIFY(updater.installerUnchanged(end.installer));
+    arrived.close();
+    QVERIFY(arrived.open(QIODevice::Append));
+    arrived.write("echo swapped\n");
+    arrived.close();
+    QVERIFY(!updater.installerUnchanged(end.installer));
     QCOMPARE(downloads(), QStringList{m_config.installerName});
     QCOMPARE(downloading.count(), 1);
     QCOMPARE(downloading.first().first().toString(), m_config.installerName);
     QVERIFY(!progress.isEmpty());
     QCOMPARE(progress.last().at(0).toLongLong(), qint64(installer.size()));
-    QCOMPARE(progress.last().at(1).toLongLong(), qint64(installer.size()));
+    // A server that tells no size leaves the total unknown on the way.
+    QCOMPARE(progress.last().at(1).toLongLong(), server.isEmpty() ? qint64(installer.size()) : 0);
 }
 
 void TestUpdater::brokenDownloadLeavesNothing()
