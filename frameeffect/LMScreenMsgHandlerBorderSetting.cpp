@@ -10,6 +10,7 @@
 #include "model/frame/LMStripGeometry.h"
 #include "tools/text/LMScreenMsgHandlerTextSetting.h"
 #include "widgets/KVCLIENT_ColorComboBox.h"
+#include "widgets/LMPictureWarning.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -530,7 +531,8 @@ void LMScreenMsgHandlerBorderSetting::on_btn_load_clicked()
         LMFiles::pictureFilters() + QStringLiteral(";;") + tr("All files") + QStringLiteral("(*)"));
     if (name.isEmpty())
         return;
-    setCustomPicture(QPixmap::fromImage(LMFiles::readPicture(name).image));
+    if (lmPictureReadable(nullptr, name))
+        setCustomPicture(QPixmap::fromImage(LMFiles::readPicture(name).image));
 }
 
 void LMScreenMsgHandlerBorderSetting::on_btn_screenshoot_clicked()

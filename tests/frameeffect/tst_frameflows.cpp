@@ -1,5 +1,7 @@
+#include "../common/PngClaim.h"
 #include "../common/WindowFixture.h"
 #include "app/LMResources.h"
+#include "base/LMText.h"
 #include "model/LMDocumentFile.h"
 #include "model/LMTransformCache.h"
 #include "model/outlines/LMArtFrameFactory.h"
@@ -34,6 +36,8 @@ private Q_SLOTS:
     void frameToolDragsTheOutlineByItsRing();
     void stripSheetAndBack();
     void textWithoutRoomSaysSo();
+    void unreadablePicturesWarnAlike_data();
+    void unreadablePicturesWarnAlike();
 
 private:
     QWidget *panel() const { return m_window->settingsPanel(); }
@@ -338,6 +342,43 @@ void TestFrameFlows::textWithoutRoomSaysSo()
     QVERIFY(noRoom->isVisibleTo(panel()));
     in<QLineEdit>("frameTextEdt")->setText(QStringLiteral("EMMA"));
     QVERIFY(!noRoom->isVisibleTo(panel()));
+}
+
+void TestFrameFlows::unreadablePicturesWarnAlike_data()
+{
+    QTest::addColumn<bool>("framePanel");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<bool>("saysWhy");
+    const QByteArray huge = pngClaiming(QSize(20000, 20000));
+    const QByteArray junk("this is no picture");
+    QTest::newRow("frame panel, too large") << true << huge << 59 << true;
+    QTest::newRow("frame panel, not a picture") << true << junk << 61 << false;
+    QTest::newRow("image tool, too large") << false << huge << 59 << true;
+    QTest::newRow("image tool, not a picture") << false << junk << 61 << false;
+}
+
+// The frame panel's Load and the image tool's Load Image refuse a picture
+// they cannot read with the same words, and say why when it is its size.
+void TestFrameFlows::unreadablePicturesWarnAlike()
+{
+    QFETCH(bool, framePanel);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, line);
+    QFETCH(bool, saysWhy);
+    const QString file = path(QStringLiteral("picture.png"));
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(bytes);
+    out.close();
+    QTest::mouseClick(framePanel ? ui()->b1 : ui()->d10, Qt::LeftButton);
+    QString warning;
+    noteWarning(&warning);
+    chooseFile(file);
+    QTest::mouseClick(in<QPushButton>(framePanel ? "btn_load" : "loadImgButton"), Qt::LeftButton);
+    QVERIFY2(warning.startsWith(lmText(line)), qPrintable(warning));
+    QCOMPARE(warning.contains(QLatin1Char('\n')), saysWhy);
+    QVERIFY(!design()->isModified());
 }
 
 QTEST_MAIN(TestFrameFlows)

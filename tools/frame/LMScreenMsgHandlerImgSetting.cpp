@@ -1,10 +1,10 @@
 #include "tools/frame/LMScreenMsgHandlerImgSetting.h"
 
 #include "model/LMFiles.h"
+#include "widgets/LMPictureWarning.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSpacerItem>
 
@@ -48,13 +48,8 @@ void LMScreenMsgHandlerImgSetting::on_loadImgButton_clicked()
     if (m_fileName.isEmpty())
         return; // cancelled: nothing changes
     // A file that cannot be read is said so, rather than leaving an empty frame.
-    QString reason;
-    if (const int problem = LMFiles::openProblem(m_fileName, &reason)) {
-        const QString text =
-            reason.isEmpty() ? lmText(problem) : lmText(problem) + QLatin1Char('\n') + reason;
-        QMessageBox::warning(nullptr, QStringLiteral("Lumetra"), text, QMessageBox::Ok);
+    if (!lmPictureReadable(nullptr, m_fileName))
         return;
-    }
     Q_EMIT signal_loadImag(m_fileName);
 }
 
