@@ -132,6 +132,9 @@ void TestOutputFlows::fittingLiftsAndLandsAsOneStep_data()
     QTest::newRow("left at once") << "";
     QTest::newRow("to the frame") << "frame";
     QTest::newRow("to the frame at 50 %") << "frame50";
+    // The box of the turned outline itself, not the turned box of the
+    // outline: the design lands inside what the pouch shows.
+    QTest::newRow("to a turned outline") << "frame30";
 }
 
 void TestOutputFlows::fittingLiftsAndLandsAsOneStep()
@@ -139,6 +142,10 @@ void TestOutputFlows::fittingLiftsAndLandsAsOneStep()
     QFETCH(QString, how);
     if (how == QLatin1String("frame50"))
         ui()->spin_size->setValue(50);
+    if (how == QLatin1String("frame30")) {
+        design()->selectOutline(4, 0);
+        design()->setOutlineRotation(30);
+    }
     drawLine();
     const QImage before = canvas()->rasterImage();
     const QRect drawn = ink();
