@@ -25,6 +25,7 @@ class QAction;
 class QButtonGroup;
 class QLocale;
 class QPrinter;
+class QSettings;
 
 namespace Ui {
 class LMMainWidget;
@@ -140,6 +141,7 @@ private:
     static QString withShortcut(const QString &tip, QKeySequence::StandardKey key);
     QPoint viewCentre() const;
     void restoreSettings();
+    void restoreMargins(const QSettings &stored);
     void fitToScreen();
     void rememberFile(const QString &path);
     void showRecentFiles(const QPoint &at);

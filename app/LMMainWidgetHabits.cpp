@@ -6,11 +6,9 @@
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMGraphView.h"
 #include "model/LMDesign.h"
-#include "model/LMPictureClipboard.h"
 #include "tools/frame/LMScreenMsgHandlerClip.h"
 #include "ui_LMMainWidget.h"
 
-#include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
@@ -81,7 +79,7 @@ QString LMMainWidget::withShortcut(const QString &tip, QKeySequence::StandardKey
 
 void LMMainWidget::slot_paste()
 {
-    m_graphView->placePicture(LMPictureClipboard::picture());
+    m_graphView->pastePicture();
 }
 
 void LMMainWidget::slot_copy()
@@ -155,6 +153,30 @@ void LMMainWidget::restoreSettings()
                            stored.value(QStringLiteral("print/offsetY")).toDouble()));
     if (!restoreGeometry(stored.value(QStringLiteral("geometry")).toByteArray()))
         fitToScreen();
+    restoreMargins(stored);
+    // The margins describe the printer, so they outlast designs and runs.
+    connect(m_design, &LMDesign::marginsChanged, this, [this] {
+        QSettings stored = settings();
+        const std::array<double, 4> &margins = m_design->margins();
+        stored.setValue(QStringLiteral("print/margins"),
+                        QVariantList{margins[0], margins[1], margins[2], margins[3]});
+    });
+}
+
+void LMMainWidget::restoreMargins(const QSettings &stored)
+{
+    const QVariantList margins = stored.value(QStringLiteral("print/margins")).toList();
+    if (margins.size() != 4)
+        return;
+    double mm[4]; // top, left, bottom, right
+    for (int i = 0; i < 4; ++i) {
+        bool number = false;
+        mm[i] = margins[i].toDouble(&number);
+        // Anything the margins panel could not have set is not ours.
+        if (!number || !(mm[i] >= 0.0 && mm[i] <= 25.4))
+            return;
+    }
+    m_design->setMargins(mm[1], mm[0], mm[3], mm[2]);
 }
 
 void LMMainWidget::saveSettings() const

@@ -13,7 +13,9 @@
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
@@ -32,7 +34,7 @@ private Q_SLOTS:
     void initTestCase();
     void init();
     void cleanup();
-    void marginsInInches();
+    void marginsPanel();
     void fittingLiftsAndLandsAsOneStep_data();
     void fittingLiftsAndLandsAsOneStep();
     void printDialog_data();
@@ -64,6 +66,9 @@ void TestOutputFlows::initTestCase()
 
 void TestOutputFlows::init()
 {
+    // Margins outlast windows; each test starts at the default ones.
+    QSettings(QStringLiteral("Lumetra"), QStringLiteral("Lumetra"))
+        .remove(QStringLiteral("print/margins"));
     m_window = new LMMainWidget;
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
@@ -73,6 +78,7 @@ void TestOutputFlows::cleanup()
 {
     design()->setModified(false);
     delete m_window;
+    m_window = nullptr;
 }
 
 void TestOutputFlows::drawLine()
@@ -96,34 +102,60 @@ QRect TestOutputFlows::ink() const
     return documentRect(r, page.devicePixelRatio());
 }
 
-// 10 mm shows as 0.39 inch; one box edited writes all four; a smaller paper
-// refreshes the boxes and keeps facing margins from meeting.
-void TestOutputFlows::marginsInInches()
+// Each box shows the design's own margin and edits that margin alone; a
+// paper change touches none of them; a value the paper cannot hold is refused
+// with its range; the margins outlast the window; metric locales get mm.
+void TestOutputFlows::marginsPanel()
 {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QTest::mouseClick(ui()->btn_padding, Qt::LeftButton);
     QVERIFY(canvas()->marginToolActive());
     auto *left = in<QDoubleSpinBox>("sp_left");
-    QVERIFY(left);
+    auto *top = in<QDoubleSpinBox>("sp_top");
+    auto *range = in<QLabel>("label_range");
+    QVERIFY(left && top && range);
     for (const char *name : {"sp_left", "sp_top", "sp_right", "sp_bottom"})
         QCOMPARE(in<QDoubleSpinBox>(name)->text(), QStringLiteral("0.39 Inch"));
-    left->setValue(0.8);
-    Q_EMIT left->editingFinished();
+    const auto type = [](QDoubleSpinBox *box, double value) {
+        box->setValue(value);
+        Q_EMIT box->editingFinished();
+    };
+    type(left, 0.8);
     const std::array<double, 4> &mm = design()->margins(); // top, left, bottom, right
-    QCOMPARE(mm[1], 0.8 * 25.4);
-    QCOMPARE(mm[0], 0.39 * 25.4);
-    QCOMPARE(mm[3], 0.39 * 25.4);
-    // B10 is 32 mm wide: left and right together must leave room.
-    design()->setMargins(10, 10, 10, 10);
+    QCOMPARE(mm, (std::array<double, 4>{10.0, 0.8 * 25.4, 10.0, 10.0}));
+    QVERIFY(range->isHidden());
+
+    // B10 portrait is 32 mm wide: the canvas keeps 20.32 mm and the box says so,
+    // with the range the paper allows beside it.
     const int b10 = ui()->cob_pasesetting->findText(QStringLiteral("B10"));
     QVERIFY(b10 >= 0);
     ui()->chk_horizonal->setChecked(false);
     ui()->cob_pasesetting->setCurrentIndex(b10);
-    QCOMPARE(left->text(), QStringLiteral("0.39 Inch"));
-    QVERIFY(left->maximum() < 32 / 25.4 - 0.39);
-    left->setValue(1.0);
-    QVERIFY(left->value() + in<QDoubleSpinBox>("sp_right")->value() < 32 / 25.4);
+    QCOMPARE(mm[1], 0.8 * 25.4);
+    QCOMPARE(left->text(), QStringLiteral("0.80 Inch"));
+    QVERIFY(range->isVisibleTo(panel()));
+    QVERIFY2(range->text().startsWith(QStringLiteral("Left: from 0 to 0.")), qPrintable(range->text()));
+    // Editing Top, or leaving Left untouched, changes nothing else.
+    type(top, 0.5);
+    Q_EMIT left->editingFinished();
+    QCOMPARE(mm, (std::array<double, 4>{0.5 * 25.4, 0.8 * 25.4, 10.0, 10.0}));
+    // Too much is refused aloud: the box goes back and says what fits.
+    type(top, 1.5);
+    QCOMPARE(mm[0], 0.5 * 25.4);
+    QCOMPARE(top->text(), QStringLiteral("0.50 Inch"));
+    QVERIFY(range->text().contains(QStringLiteral("Top: from 0 to 1.00 Inch")));
+
+    // The next window, in a metric locale, starts with them, in millimetres.
     QTest::mouseClick(ui()->d01, Qt::LeftButton);
     QVERIFY(!canvas()->marginToolActive());
+    cleanup();
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    m_window = new LMMainWidget;
+    m_window->show();
+    QCOMPARE(design()->margins(), (std::array<double, 4>{0.5 * 25.4, 0.8 * 25.4, 10.0, 10.0}));
+    QTest::mouseClick(ui()->btn_padding, Qt::LeftButton);
+    QCOMPARE(in<QDoubleSpinBox>("sp_top")->text(), QStringLiteral("12,7 mm"));
+    QLocale::setDefault(QLocale::c());
 }
 
 void TestOutputFlows::fittingLiftsAndLandsAsOneStep_data()

@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPainter>
+#include <QSettings>
 
 #include <QTest>
 #include <functional>
@@ -20,6 +21,9 @@ class WindowFixture {
 protected:
     void openWindow()
     {
+        // Margins outlast windows; each test starts at the default ones.
+        QSettings(QStringLiteral("Lumetra"), QStringLiteral("Lumetra"))
+            .remove(QStringLiteral("print/margins"));
         m_window = new LMMainWidget;
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window));

@@ -134,6 +134,14 @@ Restore it?</source>
         <source> Inch</source>
         <translation> بوصة</translation>
     </message>
+    <message>
+        <source> mm</source>
+        <translation> مم</translation>
+    </message>
+    <message>
+        <source>%1: from 0 to %2 on this paper.</source>
+        <translation>%1: من 0 إلى %2 على هذا الورق.</translation>
+    </message>
 </context>
 <context>
     <name>LMFiles</name>

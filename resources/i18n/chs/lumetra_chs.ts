@@ -134,6 +134,14 @@ Restore it?</source>
         <source> Inch</source>
         <translation> 英寸</translation>
     </message>
+    <message>
+        <source> mm</source>
+        <translation> 毫米</translation>
+    </message>
+    <message>
+        <source>%1: from 0 to %2 on this paper.</source>
+        <translation>%1：此纸张上可为 0 到 %2。</translation>
+    </message>
 </context>
 <context>
     <name>LMFiles</name>

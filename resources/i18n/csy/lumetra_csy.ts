@@ -134,6 +134,14 @@ Obnovit ho?</translation>
         <source> Inch</source>
         <translation> palce</translation>
     </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>%1: from 0 to %2 on this paper.</source>
+        <translation>%1: na tomto papíru od 0 do %2.</translation>
+    </message>
 </context>
 <context>
     <name>LMFiles</name>

@@ -134,6 +134,14 @@ Vil du gendanne det?</translation>
         <source> Inch</source>
         <translation> tommer</translation>
     </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>%1: from 0 to %2 on this paper.</source>
+        <translation>%1: fra 0 til %2 på dette papir.</translation>
+    </message>
 </context>
 <context>
     <name>LMFiles</name>

@@ -134,6 +134,14 @@ Wiederherstellen?</translation>
         <source> Inch</source>
         <translation> Zoll</translation>
     </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>%1: from 0 to %2 on this paper.</source>
+        <translation>%1: auf diesem Papier von 0 bis %2.</translation>
+    </message>
 </context>
 <context>
     <name>LMFiles</name>

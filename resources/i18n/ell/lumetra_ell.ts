@@ -134,6 +134,14 @@ Restore it?</source>
         <source> Inch</source>
         <translation> ίντσες</translation>
     </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>%1: from 0 to %2 on this paper.</source>
+        <translation>%1: από 0 έως %2 σε αυτό το χαρτί.</translation>
+    </message>
 </context>
 <context>
     <name>LMFiles</name>

@@ -134,6 +134,14 @@ Restore it?</source>
         <source> Inch</source>
         <translation> pulg.</translation>
     </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>%1: from 0 to %2 on this paper.</source>
+        <translation>%1: de 0 a %2 en este papel.</translation>
+    </message>
 </context>
 <context>
     <name>LMFiles</name>

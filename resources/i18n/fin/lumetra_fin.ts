@@ -134,6 +134,14 @@ Palautetaanko se?</translation>
         <source> Inch</source>
         <translation> tuumaa</translation>
     </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>%1: from 0 to %2 on this paper.</source>
+        <translation>%1: tällä paperilla 0–%2.</translation>
+    </message>
 </context>
 <context>
     <name>LMFiles</name>

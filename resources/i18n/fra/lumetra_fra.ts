@@ -134,6 +134,14 @@ Le restaurer ?</translation>
         <source> Inch</source>
         <translation> pouce</translation>
     </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>%1: from 0 to %2 on this paper.</source>
+        <translation>%1 : de 0 à %2 sur ce papier.</translation>
+    </message>
 </context>
 <context>
     <name>LMFiles</name>

@@ -134,6 +134,14 @@ Visszaállítja?</translation>
         <source> Inch</source>
         <translation> hüvelyk</translation>
     </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>%1: from 0 to %2 on this paper.</source>
+        <translation>%1: ezen a papíron 0 és %2 között.</translation>
+    </message>
 </context>
 <context>
     <name>LMFiles</name>

@@ -134,6 +134,14 @@ Ripristinarlo?</translation>
         <source> Inch</source>
         <translation> pollici</translation>
     </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>%1: from 0 to %2 on this paper.</source>
+        <translation>%1: da 0 a %2 su questa carta.</translation>
+    </message>
 </context>
 <context>
     <name>LMFiles</name>

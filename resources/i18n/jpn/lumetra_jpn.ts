@@ -134,6 +134,14 @@ Restore it?</source>
         <source> Inch</source>
         <translation> インチ</translation>
     </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>%1: from 0 to %2 on this paper.</source>
+        <translation>%1：この用紙では 0 から %2 まで。</translation>
+    </message>
 </context>
 <context>
     <name>LMFiles</name>

@@ -134,6 +134,14 @@ Restore it?</source>
         <source> Inch</source>
         <translation> 인치</translation>
     </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>%1: from 0 to %2 on this paper.</source>
+        <translation>%1: 이 용지에서는 0부터 %2까지.</translation>
+    </message>
 </context>
 <context>
     <name>LMFiles</name>

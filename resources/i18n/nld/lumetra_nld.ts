@@ -134,6 +134,14 @@ Herstellen?</translation>
         <source> Inch</source>
         <translation> inch</translation>
     </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>%1: from 0 to %2 on this paper.</source>
+        <translation>%1: van 0 tot %2 op dit papier.</translation>
+    </message>
 </context>
 <context>
     <name>LMFiles</name>

@@ -134,6 +134,14 @@ Przywrócić go?</translation>
         <source> Inch</source>
         <translation> cala</translation>
     </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>%1: from 0 to %2 on this paper.</source>
+        <translation>%1: od 0 do %2 na tym papierze.</translation>
+    </message>
 </context>
 <context>
     <name>LMFiles</name>

@@ -134,6 +134,14 @@ Restore it?</source>
         <source> Inch</source>
         <translation> inci</translation>
     </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>%1: from 0 to %2 on this paper.</source>
+        <translation>%1: de la 0 la %2 pe această hârtie.</translation>
+    </message>
 </context>
 <context>
     <name>LMFiles</name>

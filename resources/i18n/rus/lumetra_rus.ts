@@ -134,6 +134,14 @@ Restore it?</source>
         <source> Inch</source>
         <translation> дюйм.</translation>
     </message>
+    <message>
+        <source> mm</source>
+        <translation> мм</translation>
+    </message>
+    <message>
+        <source>%1: from 0 to %2 on this paper.</source>
+        <translation>%1: от 0 до %2 на этой бумаге.</translation>
+    </message>
 </context>
 <context>
     <name>LMFiles</name>

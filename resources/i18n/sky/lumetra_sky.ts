@@ -134,6 +134,14 @@ Obnoviť ho?</translation>
         <source> Inch</source>
         <translation> palca</translation>
     </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>%1: from 0 to %2 on this paper.</source>
+        <translation>%1: na tomto papieri od 0 do %2.</translation>
+    </message>
 </context>
 <context>
     <name>LMFiles</name>

@@ -134,6 +134,14 @@ Vill du återställa den?</translation>
         <source> Inch</source>
         <translation> tum</translation>
     </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>%1: from 0 to %2 on this paper.</source>
+        <translation>%1: från 0 till %2 på detta papper.</translation>
+    </message>
 </context>
 <context>
     <name>LMFiles</name>

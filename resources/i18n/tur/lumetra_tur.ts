@@ -134,6 +134,14 @@ Geri yüklensin mi?</translation>
         <source> Inch</source>
         <translation> inç</translation>
     </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>%1: from 0 to %2 on this paper.</source>
+        <translation>%1: bu kağıtta 0 ile %2 arası.</translation>
+    </message>
 </context>
 <context>
     <name>LMFiles</name>
