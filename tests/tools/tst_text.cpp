@@ -54,6 +54,7 @@ private Q_SLOTS:
     void arcFitCount();
     void arcPlacement_data();
     void arcPlacement();
+    void arcHoldsEverythingTyped();
     void plainTextIsClippedToItsField();
     void edgeKeepsItsWidthAtAnyZoom_data();
     void edgeKeepsItsWidthAtAnyZoom();
@@ -62,7 +63,8 @@ private Q_SLOTS:
 
 private:
     // Opens a field with the text tool by a drag; m_tool is that tool.
-    LMGraphFuncText *typeInField(const QPoint &from, const QPoint &to);
+    LMGraphFuncText *typeInField(const QPoint &from, const QPoint &to,
+                                 const QString &tool = QStringLiteral("text"));
 
     LMGraphView *m_view = nullptr;
     LMScreenMsgHandlerText *m_tool = nullptr;
@@ -151,9 +153,9 @@ void TestText::caretPlace()
     QVERIFY2(qAbs(at.x() - place.x()) <= 1, qPrintable(QString::number(at.x())));
 }
 
-LMGraphFuncText *TestText::typeInField(const QPoint &from, const QPoint &to)
+LMGraphFuncText *TestText::typeInField(const QPoint &from, const QPoint &to, const QString &tool)
 {
-    m_tool = m_view->findChild<LMScreenMsgHandlerText *>(QStringLiteral("text"));
+    m_tool = m_view->findChild<LMScreenMsgHandlerText *>(tool);
     m_view->setHandler(m_tool);
     m_tool->onMousePress(from, m_view->toDocument(from));
     m_tool->onMouseMove(to, m_view->toDocument(to));
@@ -315,6 +317,40 @@ void TestText::arcPlacement()
     if (rotate) {
         // The end glyphs lean outwards: their boxes are wider than upright ones.
         QVERIFY(parts[0].boundingRect().width() > parts[2].boundingRect().width() * 1.5);
+    }
+}
+
+// A small arc widens about its middle as letters come, so all of them show,
+// and the caret stands on the arc, before the letter it precedes.
+void TestText::arcHoldsEverythingTyped()
+{
+    LMGraphFuncText *item =
+        typeInField(QPoint(100, 100), QPoint(329, 219), QStringLiteral("textalongarc"));
+    QVERIFY(item);
+    item->rotate = false;
+    const QString typed = QStringLiteral("Happy Birthday");
+    const QRect before(*item->handlePos(LMPoint::TopLeft), *item->handlePos(LMPoint::BottomRight));
+    for (QChar c : typed)
+        m_tool->onKeyPress(0, QString(c));
+    QCOMPARE(item->text, typed);
+    const QRect field(*item->handlePos(LMPoint::TopLeft), *item->handlePos(LMPoint::BottomRight));
+    QVERIFY2(field.width() > before.width(), "the field widened");
+    QVERIFY(qAbs(field.center().x() - before.center().x()) <= 1);
+    QCOMPARE(field.height(), before.height());
+    QCOMPARE(LMTextLayout::arcFitCount(typed, item->font, LMTextLayout::arcLength(field)), 14);
+    // Made narrower by hand, it widens again on release.
+    item->setField(before);
+    item->layoutText(false);
+    QCOMPARE(QRect(*item->handlePos(LMPoint::TopLeft), *item->handlePos(LMPoint::BottomRight)),
+             field);
+
+    const QPolygonF curve = LMTextLayout::arcOf(field).toSubpathPolygons().first();
+    for (int index : {0, 6, 14}) {
+        const QLineF caret = LMTextLayout::arcCaret(typed, item->font, field, false, index);
+        const QPointF on = pointAlong(curve, 1.0 - (index + 0.5) / 15.0);
+        QVERIFY2(qAbs(caret.x1() - on.x()) < 1.5 && qMin(caret.y1(), caret.y2()) <= on.y() &&
+                     qMax(caret.y1(), caret.y2()) >= on.y(),
+                 qPrintable(QStringLiteral("caret %1 off the arc").arg(index)));
     }
 }
 

@@ -145,17 +145,23 @@ void LMGraphFuncText::layoutText(bool grow)
     const QStringList lines = LMTextLayout::breakLines(text, font, right + 1 - left);
     const int lineHeight = QFontMetrics(font).height();
     const int needed = int(lines.size()) * lineHeight;
-    if (grow && needed > br->y() + 1 - top) {
-        const int bottom = top + needed - 1;
-        handle(LMPoint::BottomRight)->y = bottom;
-        handle(LMPoint::BottomLeft)->y = bottom;
-        handle(LMPoint::TopRight)->x = right;
-        const auto mid = [](int a, int b) { return qRound(0.5 * (a + b)); };
-        handle(LMPoint::LeftMid)->setPos(QPoint(left, mid(top, bottom)));
-        handle(LMPoint::TopMid)->setPos(QPoint(mid(left, right), top));
-        handle(LMPoint::RightMid)->setPos(QPoint(right, mid(top, bottom)));
-        handle(LMPoint::BottomMid)->setPos(QPoint(mid(left, right), bottom));
-        invalidateMatrices();
-    }
+    if (grow && needed > br->y() + 1 - top)
+        setField(QRect(QPoint(left, top), QPoint(right, top + needed - 1)));
     glyphs = LMTextLayout::fieldGlyphs(lines, font, left, top);
+}
+
+void LMGraphFuncText::setField(const QRect &field)
+{
+    const auto mid = [](int a, int b) { return qRound(0.5 * (a + b)); };
+    const int left = field.left(), top = field.top(), right = field.right(),
+              bottom = field.bottom();
+    handle(LMPoint::TopLeft)->setPos(QPoint(left, top));
+    handle(LMPoint::TopRight)->setPos(QPoint(right, top));
+    handle(LMPoint::BottomRight)->setPos(QPoint(right, bottom));
+    handle(LMPoint::BottomLeft)->setPos(QPoint(left, bottom));
+    handle(LMPoint::LeftMid)->setPos(QPoint(left, mid(top, bottom)));
+    handle(LMPoint::TopMid)->setPos(QPoint(mid(left, right), top));
+    handle(LMPoint::RightMid)->setPos(QPoint(right, mid(top, bottom)));
+    handle(LMPoint::BottomMid)->setPos(QPoint(mid(left, right), bottom));
+    invalidateMatrices();
 }

@@ -18,6 +18,8 @@ public:
     // Rebuilds the glyphs from the text; with `grow` the field grows downwards
     // (never shrinks) until every line fits.
     virtual void layoutText(bool grow);
+    // Moves the handles to frame the field `field` (frame coordinates).
+    void setField(const QRect &field);
 
     // --- editing at the caret, which stands before a character of `text`
     enum CaretMove { PreviousCharacter, NextCharacter, LineStart, LineEnd };

@@ -9,7 +9,13 @@ void LMGraphFuncTextAlongArc::layoutText(bool)
                                 br = handlePos(LMPoint::BottomRight);
     if (!tl || !br)
         return;
-    glyphs = LMTextLayout::arcGlyphs(text, font, QRect(*tl, *br), rotate);
+    // Nothing typed may vanish: the field widens until its arc holds it all,
+    // also after the user made it narrower.
+    const QRect field(*tl, *br);
+    const QRect wide = LMTextLayout::arcFieldFor(text, font, field);
+    if (wide != field)
+        setField(wide);
+    glyphs = LMTextLayout::arcGlyphs(text, font, wide, rotate);
 }
 
 QLineF LMGraphFuncTextAlongArc::caretLine() const

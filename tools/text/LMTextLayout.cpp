@@ -229,6 +229,30 @@ int arcFitCount(const QString &text, const QFont &font, double arcLength)
     return n;
 }
 
+double arcLength(const QRect &field)
+{
+    return HalfEllipse(arcRect(field)).length();
+}
+
+QRect arcFieldFor(const QString &text, const QFont &font, const QRect &field)
+{
+    const QFontMetrics metrics(font);
+    const QStringList clusters = characters(text);
+    int widest = 0;
+    for (const QString &c : clusters)
+        widest = qMax(widest, metrics.horizontalAdvance(c));
+    const double needed = double(widest) * clusters.size();
+    QRect wider = field;
+    // The arc grows at least half as fast as its field is widened, so a few
+    // rounds reach any length.
+    for (double length = arcLength(wider); length < needed; length = arcLength(wider)) {
+        // Both sides alike, so the middle stays where it was.
+        const int side = qMax(1, int(std::ceil((needed - length) / 2)));
+        wider.adjust(-side, 0, side, 0);
+    }
+    return wider;
+}
+
 QPainterPath arcGlyphs(const QString &text, const QFont &font, const QRect &field, bool rotate)
 {
     const QFontMetrics metrics(font);
@@ -266,8 +290,9 @@ QLineF arcCaret(const QString &text, const QFont &font, const QRect &field, bool
     QTransform place = QTransform::fromTranslate(at.x(), at.y());
     if (rotate)
         place.rotate(180.0 - angle);
-    const int top = metrics.height() / 2; // where a character's line box starts
-    return place.map(QLineF(0, top, 0, top + metrics.height() - 1));
+    // As tall as the characters' line box, which sits centred on the arc.
+    const int baseline = metrics.height() / 2;
+    return place.map(QLineF(0, baseline - metrics.ascent(), 0, baseline + metrics.descent() - 1));
 }
 
 } // namespace LMTextLayout

@@ -45,6 +45,13 @@ QStringList characters(const QString &text);
 // widest of them, repeated, still fits.
 int arcFitCount(const QString &text, const QFont &font, double arcLength);
 
+// The length of the arc of `field`.
+double arcLength(const QRect &field);
+
+// The field `field` widened about its middle until its arc holds every
+// character of `text`; unchanged when it already does.
+QRect arcFieldFor(const QString &text, const QFont &font, const QRect &field);
+
 // Where character k of n sits along the arc, as a fraction from the arc's
 // start (its right end): the first character is nearest the left end.
 inline double arcFraction(int k, int n)
