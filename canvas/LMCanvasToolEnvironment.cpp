@@ -1,6 +1,7 @@
 #include "canvas/LMCanvasToolEnvironment.h"
 
 #include "canvas/LMGraphView.h"
+#include "model/LMDesign.h"
 
 LMDesign &LMCanvasToolEnvironment::design()
 {
@@ -50,6 +51,15 @@ double LMCanvasToolEnvironment::zoom() const
 const QTransform &LMCanvasToolEnvironment::transform(Matrix::Id matrix)
 {
     return m_canvas->transform(matrix);
+}
+
+QRect LMCanvasToolEnvironment::visiblePagePart()
+{
+    const QRect page = m_canvas->design().pageRect();
+    const QRect seen = m_canvas->transform(Matrix::WidgetToDoc)
+                           .mapRect(m_canvas->visibleRegion().boundingRect())
+                           .intersected(page);
+    return seen.isEmpty() ? page : seen;
 }
 
 void LMCanvasToolEnvironment::setOutlineEditing(bool on)

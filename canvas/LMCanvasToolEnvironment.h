@@ -19,6 +19,7 @@ public:
     bool apply() override;
     double zoom() const override;
     const QTransform &transform(Matrix::Id matrix) override;
+    QRect visiblePagePart() override;
     void setOutlineEditing(bool on) override;
     void setFrameToolActive(bool on) override;
     void setMarginToolActive(bool on) override;

@@ -114,8 +114,12 @@ public:
     // `warning`.
     bool load(const QString &path, QString *reason = nullptr, QString *warning = nullptr);
     // The picture in the image tool's frame, to move and scale before it is
-    // applied; the image tool becomes current. False for a null picture.
-    bool placePicture(const QImage &picture);
+    // applied; the image tool becomes current. It lands over `place` when that
+    // is in view, else in the middle of the view. False for a null picture.
+    bool placePicture(const QImage &picture, const QRect &place = QRect());
+    // The clipboard's picture, placed as above: a part copied from this page
+    // over the place it came from.
+    bool pastePicture();
     // New document: white page, fresh state, the hand tool.
     void clearDocument();
 

@@ -6,6 +6,7 @@
 #include "model/LMDesign.h"
 #include "model/LMDocumentFile.h"
 #include "model/LMFiles.h"
+#include "model/LMPictureClipboard.h"
 #include "model/outlines/LMArtFrameFactory.h"
 #include "model/output/LMOutput.h"
 #include "tools/LMScreenMsgHandlerInf.h"
@@ -32,13 +33,20 @@ bool LMGraphView::save(const QString &path, QString *error)
     return true;
 }
 
-bool LMGraphView::placePicture(const QImage &picture)
+bool LMGraphView::placePicture(const QImage &picture, const QRect &place)
 {
     if (picture.isNull())
         return false;
     apply();
     setHandlerByName(QStringLiteral("img")); // also checks its button
-    return m_currentHandler && m_currentHandler->takePicture(picture);
+    return m_currentHandler && m_currentHandler->takePicture(picture, place);
+}
+
+bool LMGraphView::pastePicture()
+{
+    QRect from;
+    const QImage picture = LMPictureClipboard::picture(&from);
+    return placePicture(picture, from);
 }
 
 bool LMGraphView::load(const QString &path, QString *reason, QString *warning)

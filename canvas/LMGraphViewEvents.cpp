@@ -4,7 +4,6 @@
 
 #include "base/LMText.h"
 #include "model/LMDesign.h"
-#include "model/LMPictureClipboard.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 
 #include <QClipboard>
@@ -28,18 +27,21 @@ void LMGraphView::mousePressEvent(QMouseEvent *event)
         menu.exec(event->globalPosition().toPoint());
         return;
     }
+    m_keyModifiers = event->modifiers();
     if (event->button() == Qt::LeftButton && m_currentHandler)
         m_currentHandler->onMousePress(widgetPosOf(event), toDocument(widgetPosOf(event)));
 }
 
 void LMGraphView::mouseReleaseEvent(QMouseEvent *event)
 {
+    m_keyModifiers = event->modifiers();
     if (event->button() == Qt::LeftButton && m_currentHandler)
         m_currentHandler->onMouseRelease(widgetPosOf(event), toDocument(widgetPosOf(event)));
 }
 
 void LMGraphView::mouseMoveEvent(QMouseEvent *event)
 {
+    m_keyModifiers = event->modifiers();
     if (m_currentHandler)
         m_currentHandler->onMouseMove(widgetPosOf(event), toDocument(widgetPosOf(event)));
 }
@@ -118,7 +120,6 @@ void LMGraphView::fillContextMenu(QMenu *menu, const QPoint &widgetPos)
 
     if (!QGuiApplication::clipboard()->image().isNull()) {
         QAction *paste = menu->addAction(lmText(52));
-        connect(paste, &QAction::triggered, this,
-                [this] { placePicture(LMPictureClipboard::picture()); });
+        connect(paste, &QAction::triggered, this, &LMGraphView::pastePicture);
     }
 }

@@ -105,5 +105,5 @@ void LMGraphView::copyFrameContent()
         painter.drawImage(-m_frameImage.origin, m_frameImage.image);
     }
     painter.end();
-    LMPictureClipboard::copy(picture);
+    LMPictureClipboard::copy(picture, box);
 }

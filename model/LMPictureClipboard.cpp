@@ -9,6 +9,11 @@ QImage &lastCopy()
     static QImage fine;
     return fine;
 }
+QRect &lastCopyFrom()
+{
+    static QRect place;
+    return place;
+}
 QImage &lastCopyOnClipboard()
 {
     static QImage standard;
@@ -18,7 +23,7 @@ QImage &lastCopyOnClipboard()
 
 namespace LMPictureClipboard {
 
-void copy(const QImage &picture)
+void copy(const QImage &picture, const QRect &from)
 {
     if (picture.isNull())
         return;
@@ -30,15 +35,21 @@ void copy(const QImage &picture)
     }
     QGuiApplication::clipboard()->setImage(standard);
     lastCopy() = picture;
+    lastCopyFrom() = from;
     lastCopyOnClipboard() = standard.convertToFormat(QImage::Format_ARGB32);
 }
 
-QImage picture()
+QImage picture(QRect *from)
 {
+    if (from)
+        *from = QRect();
     const QImage onClipboard = QGuiApplication::clipboard()->image();
     if (!onClipboard.isNull() && !lastCopy().isNull() &&
-        onClipboard.convertToFormat(QImage::Format_ARGB32) == lastCopyOnClipboard())
+        onClipboard.convertToFormat(QImage::Format_ARGB32) == lastCopyOnClipboard()) {
+        if (from)
+            *from = lastCopyFrom();
         return lastCopy();
+    }
     return onClipboard;
 }
 

@@ -20,7 +20,7 @@ void LMScreenMsgHandlerInf::onInputMethod(const QString &) {}
 void LMScreenMsgHandlerInf::onEnter() {}
 void LMScreenMsgHandlerInf::onZoomChanged() {}
 
-bool LMScreenMsgHandlerInf::takePicture(const QImage &)
+bool LMScreenMsgHandlerInf::takePicture(const QImage &, const QRect &)
 {
     return false;
 }

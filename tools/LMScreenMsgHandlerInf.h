@@ -34,8 +34,9 @@ public:
     virtual void onLeave();
     // The current tool hears of a new zoom or page size.
     virtual void onZoomChanged();
-    // A picture to place (pasted, imported); false for a tool that places none.
-    virtual bool takePicture(const QImage &picture);
+    // A picture to place (pasted, imported), over `place` on the page when
+    // that is valid; false for a tool that places none.
+    virtual bool takePicture(const QImage &picture, const QRect &place = QRect());
     // The tool's settings panel, or null when it has none.
     virtual QWidget *createSettingWidget(QWidget *parent);
 

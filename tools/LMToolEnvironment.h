@@ -3,6 +3,7 @@
 #include "model/LMTransformCache.h"
 
 #include <QCursor>
+#include <QRect>
 #include <Qt>
 
 class LMDesign;
@@ -23,7 +24,7 @@ public:
     virtual QWidget *widget() = 0;
     virtual void update() = 0;
     virtual void setCursor(const QCursor &cursor) = 0;
-    // The modifier keys held with the key the tool is handling.
+    // The modifier keys held with the key or pointer event the tool is handling.
     virtual Qt::KeyboardModifiers keyModifiers() const = 0;
 
     // --- items drawn but not yet committed
@@ -35,6 +36,9 @@ public:
     // --- the view
     virtual double zoom() const = 0;
     virtual const QTransform &transform(Matrix::Id matrix) = 0;
+    // The part of the page in view, in document pixels; the whole page when
+    // none of it is.
+    virtual QRect visiblePagePart() = 0;
 
     // --- how the canvas shows the design while a tool is current
     virtual void setOutlineEditing(bool on) = 0;

@@ -4,11 +4,14 @@
 #include "model/LMDocumentFile.h"
 #include "model/LMPictureClipboard.h"
 #include "tools/LMScreenMsgHandlerInf.h"
+#include "tools/frame/LMGraphFuncImg.h"
 
 #include <QClipboard>
 #include <QMenu>
 #include <QPushButton>
+#include <QMouseEvent>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QWheelEvent>
@@ -34,6 +37,7 @@ private Q_SLOTS:
     void pictureKeepsItsPixels_data();
     void pictureKeepsItsPixels();
     void pasteWhereAUserExpectsIt();
+    void picturesLandWhereTheUserLooks();
     void imagePanelLoadsAPicture_data();
     void imagePanelLoadsAPicture();
     void selectToolLiftsAndUndoes();
@@ -332,14 +336,18 @@ void TestDocumentFlows::pictureKeepsItsPixels()
     }
     QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("img"));
     QVERIFY(ui()->d10->isChecked());
+    auto *item = dynamic_cast<LMGraphFuncImg *>(canvas()->lastLiveItem());
+    QVERIFY(item);
+    const QRect placed = item->keptPixels();
+    QCOMPARE(placed.size(), size);
     QTest::mouseClick(ui()->d01, Qt::LeftButton); // applied
     // Each of its pixels on one document pixel: k x k pixels of the page.
     const int k = design()->detail();
     QImage blocks = picture.scaled(size * k);
     blocks.setDevicePixelRatio(k);
-    QCOMPARE(design()->pagePart(QRect(QPoint(0, 0), size)), blocks);
-    QCOMPARE(at(size.width(), 0), QColor(Qt::white)); // and not a pixel more
-    QCOMPARE(at(0, size.height()), QColor(Qt::white));
+    QCOMPARE(design()->pagePart(placed), blocks);
+    QCOMPARE(at(placed.right() + 1, placed.top()), QColor(Qt::white)); // and not a pixel more
+    QCOMPARE(at(placed.left(), placed.bottom() + 1), QColor(Qt::white));
 }
 
 // Ctrl+V and the canvas's menu paste a picture, and only when there is one.
@@ -362,6 +370,77 @@ void TestDocumentFlows::pasteWhereAUserExpectsIt()
     QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("img"));
     QVERIFY(ui()->d10->isChecked());
     QCOMPARE(canvas()->liveItems().size(), 1);
+}
+
+// Zoomed into the page's lower right, a pasted picture lands in the middle of
+// what is in view; a corner keeps its proportions unless Shift is held; a part
+// copied from the page goes back where it came from while that is in view.
+void TestDocumentFlows::picturesLandWhereTheUserLooks()
+{
+    ui()->spin_size->setValue(400);
+    auto *area = m_window->findChild<QScrollArea *>(QStringLiteral("scroll_graph"));
+    area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->maximum());
+    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+    const auto inView = [this] {
+        return canvas()->transform(Matrix::WidgetToDoc)
+            .mapRect(canvas()->visibleRegion().boundingRect())
+            .intersected(design()->pageRect());
+    };
+    const QRect seen = inView();
+    QVERIFY(seen.left() > design()->pageRect().center().x());
+    QVERIFY(seen.top() > design()->pageRect().center().y());
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QGuiApplication::clipboard()->setImage(checkerboard(QSize(100, 50)));
+    QTest::keyClick(m_window, Qt::Key_V, Qt::ControlModifier);
+    auto *item = dynamic_cast<LMGraphFuncImg *>(canvas()->lastLiveItem());
+    QVERIFY(item);
+    QVERIFY((item->keptPixels().center() - seen.center()).manhattanLength() <= 2);
+
+    // The bottom-right corner pulled right and a little down: 2 : 1 stays.
+    const auto corner = [item] {
+        return item->GetMatrix(LMGraphFuncDashedLineRectangle::FrameToWidget)
+            .map(*item->handlePos(LMPoint::BottomRight));
+    };
+    const auto frameSize = [item] {
+        return QRect(*item->handlePos(LMPoint::TopLeft), *item->handlePos(LMPoint::BottomRight))
+            .size();
+    };
+    drag(corner(), corner() + QPoint(60, 8), 2);
+    QSize size = frameSize();
+    QVERIFY2(size.width() > 200 && qAbs(size.width() - 2 * size.height()) <= 2,
+             qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
+    // With Shift the corner goes where the pointer does.
+    const QPoint from = corner(), to = corner() + QPoint(0, 40);
+    QTest::mousePress(canvas(), Qt::LeftButton, Qt::ShiftModifier, from);
+    QMouseEvent move(QEvent::MouseMove, to, canvas()->mapToGlobal(to), Qt::NoButton,
+                     Qt::LeftButton, Qt::ShiftModifier);
+    QCoreApplication::sendEvent(canvas(), &move);
+    QTest::mouseRelease(canvas(), Qt::LeftButton, Qt::ShiftModifier, to);
+    QCOMPARE(frameSize(), size + QSize(0, 40));
+    QTest::mouseClick(ui()->d01, Qt::LeftButton);
+
+    // A part copied with the select tool, pasted while its place is in view.
+    QTest::mouseClick(ui()->d04, Qt::LeftButton);
+    const QPoint a = canvas()->mapFrom(area->viewport(), QPoint(40, 40));
+    drag(a, a + QPoint(120, 60), 1);
+    QTest::keyClick(m_window, Qt::Key_C, Qt::ControlModifier);
+    QRect copiedFrom;
+    QVERIFY(!LMPictureClipboard::picture(&copiedFrom).isNull());
+    QVERIFY(seen.contains(copiedFrom));
+    QTest::mouseClick(ui()->d01, Qt::LeftButton);
+    QTest::keyClick(m_window, Qt::Key_V, Qt::ControlModifier);
+    item = dynamic_cast<LMGraphFuncImg *>(canvas()->lastLiveItem());
+    QVERIFY(item);
+    QCOMPARE(item->keptPixels(), copiedFrom);
+    QTest::mouseClick(ui()->d01, Qt::LeftButton);
+    // Scrolled away from it, the copy comes to the middle of the view.
+    area->horizontalScrollBar()->setValue(0);
+    area->verticalScrollBar()->setValue(0);
+    QTest::keyClick(m_window, Qt::Key_V, Qt::ControlModifier);
+    item = dynamic_cast<LMGraphFuncImg *>(canvas()->lastLiveItem());
+    QVERIFY(item);
+    QVERIFY((item->keptPixels().center() - inView().center()).manhattanLength() <= 2);
 }
 
 void TestDocumentFlows::imagePanelLoadsAPicture_data()

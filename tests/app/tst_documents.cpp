@@ -530,7 +530,8 @@ void TestDocuments::importPicture_data()
 {
     QTest::addColumn<QSize>("picture");
     QTest::addColumn<QRect>("placed"); // where it lands on the page, document pixels
-    QTest::newRow("fits: at the page's corner") << QSize(300, 200) << QRect(0, 0, 300, 200);
+    // An empty rectangle: where the view's middle is.
+    QTest::newRow("fits: in the middle of the view") << QSize(300, 200) << QRect();
     QTest::newRow("too large: scaled to the page") << QSize(2000, 1000) << QRect(0, 0, 837, 418);
 }
 
@@ -547,7 +548,16 @@ void TestDocuments::importPicture()
     QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("img"));
     QVERIFY(ui()->d10->isChecked());
     QVERIFY(m_window->currentPath().isEmpty()); // a new design, never saved over the old one
-    QVERIFY(dynamic_cast<LMGraphFuncImg *>(canvas()->lastLiveItem()));
+    auto *item = dynamic_cast<LMGraphFuncImg *>(canvas()->lastLiveItem());
+    QVERIFY(item);
+    if (placed.isEmpty()) {
+        placed = item->keptPixels();
+        QCOMPARE(placed.size(), picture);
+        const QRect seen = canvas()->transform(Matrix::WidgetToDoc)
+                               .mapRect(canvas()->visibleRegion().boundingRect())
+                               .intersected(design()->pageRect());
+        QVERIFY((placed.center() - seen.center()).manhattanLength() <= 2);
+    }
     canvas()->apply();
     const QColor blue(0, 0, 200);
     QCOMPARE(at(placed.left() + 2, placed.top() + 2), blue);

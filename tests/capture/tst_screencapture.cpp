@@ -5,6 +5,7 @@
 #include "capture/LMScreenshotDialog.h"
 #include "model/LMDesign.h"
 #include "tools/LMScreenMsgHandlerInf.h"
+#include "tools/frame/LMGraphFuncImg.h"
 #include "ui_LMMainWidget.h"
 
 #include <QClipboard>
@@ -70,6 +71,8 @@ void TestScreenCapture::captureIntoTheDesign()
     });
     QTest::mouseClick(capture, Qt::LeftButton);
     QCOMPARE(dialogGeometry, QGuiApplication::primaryScreen()->geometry());
+    auto *item = dynamic_cast<LMGraphFuncImg *>(window.graphView()->lastLiveItem());
+    const QRect placed = item ? item->keptPixels() : QRect();
     QTest::mouseClick(window.form()->d01, Qt::LeftButton); // applied
     const QImage after = window.graphView()->rasterImage();
     if (!confirm) {
@@ -77,12 +80,13 @@ void TestScreenCapture::captureIntoTheDesign()
         return;
     }
     QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), expected);
-    // Placed at the page's corner at its own size, pixel for pixel: each
-    // screen pixel on one document pixel, k x k pixels of the page.
+    // Placed at its own size, pixel for pixel: each screen pixel on one
+    // document pixel, k x k pixels of the page.
+    QCOMPARE(placed.size(), region.size());
     const int k = window.design()->detail();
     QImage blocks = expected.scaled(region.size() * k);
     blocks.setDevicePixelRatio(k);
-    QCOMPARE(window.design()->pagePart(QRect(QPoint(0, 0), region.size())), blocks);
+    QCOMPARE(window.design()->pagePart(placed), blocks);
     QVERIFY(window.design()->isModified());
 }
 

@@ -27,6 +27,7 @@ public:
         m_pixelsAt = onPage;
         m_frameThen = frameState();
     }
+    QRect keptPixels() const { return m_pixelsAt; }
 
     void paintPreview(QPainter *painter, LMToolEnvironment *view) override
     {

@@ -31,6 +31,11 @@ LMGraphFuncDashedLineRectangle *LMScreenMsgHandlerClip::currentItem()
     return clipItem();
 }
 
+bool LMScreenMsgHandlerClip::keepsProportions(LMGraphFuncDashedLineRectangle *item)
+{
+    return !static_cast<LMGraphFuncImg *>(item)->image.isNull();
+}
+
 void LMScreenMsgHandlerClip::onMouseRelease(const QPoint &widgetPos, const QPoint &docPos)
 {
     LMScreenMsgHandlerDashedLineRectangle::onMouseRelease(widgetPos, docPos);
@@ -66,7 +71,10 @@ void LMScreenMsgHandlerClip::slot_copy()
         copied.setDevicePixelRatio(1.0);
         copied = copied.scaled(frame * k, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         copied.setDevicePixelRatio(k);
-        LMPictureClipboard::copy(copied);
+        // Where the frame stands now, so a paste puts it back there.
+        const QTransform toPage = item->GetMatrix(LMGraphFuncDashedLineRectangle::FrameToWidget) *
+                                  view()->transform(Matrix::WidgetToDoc);
+        LMPictureClipboard::copy(copied, toPage.mapRect(QRect(*tl, *br)));
     }
     view()->update();
 }

@@ -14,6 +14,8 @@ public:
     explicit LMScreenMsgHandlerClip(LMToolEnvironment *view);
 
     LMGraphFuncDashedLineRectangle *currentItem() override;
+    // A lifted part is a picture: a corner keeps its proportions.
+    bool keepsProportions(LMGraphFuncDashedLineRectangle *item) override;
     void onMouseRelease(const QPoint &widgetPos, const QPoint &docPos) override;
     QWidget *createSettingWidget(QWidget *parent) override;
 

@@ -176,6 +176,9 @@ void LMScreenMsgHandlerDashedLineRectangle::onMouseMove(const QPoint &pos, const
         LMPoint *h = item->grabbed;
         view()->setCursor(LMToolGeometry::cursorForHandle(h->id, item->angle));
         const quint16 sides = LMPoint::Left | LMPoint::Right;
+        if (!(h->id & LMPoint::MidEdge) && keepsProportions(item) &&
+            !(view()->keyModifiers() & Qt::ShiftModifier))
+            d = alongDiagonal(item, h, d);
         if (h->id & LMPoint::MidEdge) {
             if (!(h->id & sides))
                 d.setX(0); // top and bottom middles move vertically only
@@ -196,6 +199,24 @@ void LMScreenMsgHandlerDashedLineRectangle::onMouseMove(const QPoint &pos, const
     relabelHandles(item);
     item->invalidateMatrices();
     view()->update();
+}
+
+// The corner `h` moved by `d`, pulled onto the line through it and the
+// opposite corner, so the frame keeps its proportions (and may flip past it).
+QPoint LMScreenMsgHandlerDashedLineRectangle::alongDiagonal(LMGraphFuncDashedLineRectangle *item,
+                                                           const LMPoint *h, const QPoint &d)
+{
+    const quint16 opposite = quint16((h->id & LMPoint::Left ? LMPoint::Right : LMPoint::Left) |
+                                     (h->id & LMPoint::Top ? LMPoint::Bottom : LMPoint::Top));
+    const std::optional<QPoint> far = item->handlePos(opposite);
+    if (!far)
+        return d;
+    const QPointF diagonal = QPointF(h->pos() - *far);
+    const double length2 = QPointF::dotProduct(diagonal, diagonal);
+    if (length2 < 1)
+        return d;
+    const double s = QPointF::dotProduct(QPointF(h->pos() + d - *far), diagonal) / length2;
+    return (QPointF(*far) + s * diagonal).toPoint() - h->pos();
 }
 
 void LMScreenMsgHandlerDashedLineRectangle::onMousePress(const QPoint &pos, const QPoint &)
@@ -322,7 +343,8 @@ void LMScreenMsgHandlerDashedLineRectangle::setFrameSize(const QPoint &size,
 }
 
 QRect LMScreenMsgHandlerDashedLineRectangle::placeBlock(int w, int h,
-                                                        LMGraphFuncDashedLineRectangle *item)
+                                                        LMGraphFuncDashedLineRectangle *item,
+                                                        const QPoint &centre)
 {
     LMPoint *tl = item->handle(LMPoint::TopLeft);
     if (w <= 0 || h <= 0 || !tl || !item->hasHandles())
@@ -332,10 +354,8 @@ QRect LMScreenMsgHandlerDashedLineRectangle::placeBlock(int w, int h,
     const QTransform &docToWidget = view()->transform(Matrix::DocToWidget);
     QRect onPage;
     if (w <= pageW && h <= pageH) {
-        QPoint corner =
-            view()
-                ->transform(Matrix::WidgetToDoc)
-                .map(item->GetMatrix(LMGraphFuncDashedLineRectangle::FrameToWidget).map(tl->pos()));
+        // The inverse of QRect::center(), so a place given comes back exactly.
+        QPoint corner = centre - QPoint((w - 1) / 2, (h - 1) / 2);
         // The whole picture stays on the page: held on every side, not only the
         // right and bottom, so nothing of it is cut off when it is applied.
         corner.setX(qBound(0, corner.x(), pageW - w));
@@ -351,10 +371,10 @@ QRect LMScreenMsgHandlerDashedLineRectangle::placeBlock(int w, int h,
     // first and the last pixel, inclusive.
     const QPoint first = docToWidget.map(onPage.topLeft());
     const QPoint last = docToWidget.map(onPage.bottomRight() + QPoint(1, 1)) - QPoint(1, 1);
-    const QPoint centre = docToWidget.map(onPage.center());
-    item->centreX = centre.x();
-    item->centreY = centre.y();
-    const QPoint topLeft = first - centre, bottomRight = last - centre;
+    const QPoint middle = docToWidget.map(onPage.center());
+    item->centreX = middle.x();
+    item->centreY = middle.y();
+    const QPoint topLeft = first - middle, bottomRight = last - middle;
     tl->setPos(topLeft);
     item->handle(LMPoint::BottomRight)->setPos(bottomRight);
     item->handle(LMPoint::BottomLeft)->setPos(QPoint(topLeft.x(), bottomRight.y()));

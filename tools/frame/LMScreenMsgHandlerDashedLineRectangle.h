@@ -8,6 +8,7 @@
 #include <array>
 
 class LMGraphFuncDashedLineRectangle;
+class LMPoint;
 
 // Turns pointer events into changes of a selection frame: drag to open it,
 // drag inside to move it, drag a handle to resize it (past the opposite side
@@ -38,14 +39,16 @@ public:
     virtual void relabelHandles(LMGraphFuncDashedLineRectangle *item);
     // Makes the frame's middle its centre without moving it on screen.
     virtual void recentre(LMGraphFuncDashedLineRectangle *item);
+    // Whether a corner drag keeps the frame's proportions (Shift frees them).
+    virtual bool keepsProportions(LMGraphFuncDashedLineRectangle *) { return false; }
 
     // The frame over a document rectangle, upright.
     void setFrameRect(const QRect &r);
     void setFrameSize(const QPoint &size, LMGraphFuncDashedLineRectangle *item);
-    // Frames a w x h picture (document pixels): upright, inside the page at
-    // the frame's corner when it fits, else scaled down to the page's corner.
-    // Gives the page pixels the frame now covers.
-    QRect placeBlock(int w, int h, LMGraphFuncDashedLineRectangle *item);
+    // Frames a w x h picture (document pixels): upright, centred on `centre`
+    // (a page point) but wholly inside the page when it fits, else scaled down
+    // to the page's corner. Gives the page pixels the frame now covers.
+    QRect placeBlock(int w, int h, LMGraphFuncDashedLineRectangle *item, const QPoint &centre);
 
     bool allowRotate() const { return m_allowRotate; }
     void setApplyOnOutsideClick(bool on) { m_applyOnOutsideClick = on; }
@@ -63,6 +66,8 @@ protected:
     QCursor m_defaultCursor = QCursor(Qt::CrossCursor);
 
 private:
+    static QPoint alongDiagonal(LMGraphFuncDashedLineRectangle *item, const LMPoint *h,
+                                const QPoint &d);
     // The frame as it was when the drag started.
     struct FrameAtPress {
         std::array<QPoint, 8> positions;

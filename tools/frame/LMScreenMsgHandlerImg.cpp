@@ -32,6 +32,11 @@ LMGraphFuncDashedLineRectangle *LMScreenMsgHandlerImg::currentItem()
     return imageItem();
 }
 
+bool LMScreenMsgHandlerImg::keepsProportions(LMGraphFuncDashedLineRectangle *item)
+{
+    return !static_cast<LMGraphFuncImg *>(item)->image.isNull();
+}
+
 QWidget *LMScreenMsgHandlerImg::createSettingWidget(QWidget *parent)
 {
     auto *panel = new LMScreenMsgHandlerImgSetting(parent);
@@ -67,16 +72,18 @@ void LMScreenMsgHandlerImg::slot_captureImag()
 
 void LMScreenMsgHandlerImg::slot_pasteImag()
 {
-    setImage(LMPictureClipboard::picture());
+    QRect from;
+    const QImage picture = LMPictureClipboard::picture(&from);
+    setImage(picture, from);
 }
 
-bool LMScreenMsgHandlerImg::takePicture(const QImage &picture)
+bool LMScreenMsgHandlerImg::takePicture(const QImage &picture, const QRect &place)
 {
-    setImage(picture);
+    setImage(picture, place);
     return !picture.isNull();
 }
 
-void LMScreenMsgHandlerImg::setImage(const QImage &image)
+void LMScreenMsgHandlerImg::setImage(const QImage &image, const QRect &place)
 {
     if (image.isNull())
         return;
@@ -84,7 +91,12 @@ void LMScreenMsgHandlerImg::setImage(const QImage &image)
     item->image = image;
     // A picture with a detail of its own covers its size in document pixels.
     const QSize size = image.deviceIndependentSize().toSize();
-    item->keepPixels(placeBlock(size.width(), size.height(), item));
+    // Where the user looks: its own place when that is in view, else the
+    // middle of what is in view.
+    const QRect seen = view()->visiblePagePart();
+    const QPoint centre = place.isValid() && seen.contains(place.center()) ? place.center()
+                                                                            : seen.center();
+    item->keepPixels(placeBlock(size.width(), size.height(), item, centre));
     view()->widget()->setFocus(Qt::OtherFocusReason);
     view()->update();
 }

@@ -14,17 +14,21 @@ public:
     explicit LMScreenMsgHandlerImg(LMToolEnvironment *view);
 
     LMGraphFuncDashedLineRectangle *currentItem() override;
+    // A picture keeps its proportions when pulled by a corner.
+    bool keepsProportions(LMGraphFuncDashedLineRectangle *item) override;
     QWidget *createSettingWidget(QWidget *parent) override;
 
-    // Places `image` in the frame: at the frame's corner when it fits the
-    // page, otherwise scaled down to the page.
-    void setImage(const QImage &image);
-    bool takePicture(const QImage &picture) override;
+    // Places `image` in the frame, centred in the part of the page in view,
+    // or over `place` when that is given and in view; scaled down to the
+    // page when it is larger.
+    void setImage(const QImage &image, const QRect &place = QRect());
+    bool takePicture(const QImage &picture, const QRect &place = QRect()) override;
 
 public Q_SLOTS:
     // The picture in `fileName`; an empty name changes nothing.
     void slot_loadImag(const QString &fileName);
-    // The clipboard's picture, if it holds one.
+    // The clipboard's picture, if it holds one; a part copied from this page
+    // goes back where it came from while that place is in view.
     void slot_pasteImag();
     // A part of the screen the user picks, by way of the clipboard.
     void slot_captureImag();
