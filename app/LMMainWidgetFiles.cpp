@@ -12,9 +12,10 @@
 #include "model/LMDesign.h"
 #include "model/LMFiles.h"
 #include "update/VersionUpdateDialog.h"
+#include "widgets/LMFileDialog.h"
 
 #include <QCloseEvent>
-#include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -27,12 +28,20 @@ void LMMainWidget::warn(int line, const QString &reason)
     QMessageBox::warning(nullptr, QStringLiteral("Lumetra"), text, QMessageBox::Ok);
 }
 
+// The file's own name on a line of its own: a message at start-up, or about
+// one of several recent files, must say which file it means.
+static QString naming(const QString &path, const QString &reason)
+{
+    const QString name = QDir::toNativeSeparators(path);
+    return reason.isEmpty() ? name : name + QLatin1Char('\n') + reason;
+}
+
 bool LMMainWidget::validateFile(const QString &path)
 {
     QString reason;
     const int problem = LMFiles::openProblem(path, &reason);
     if (problem)
-        warn(problem, reason);
+        warn(problem, naming(path, reason));
     return problem == 0;
 }
 
@@ -55,11 +64,11 @@ bool LMMainWidget::settleUnsavedChanges()
 QString LMMainWidget::askSaveName()
 {
     QString filter;
-    const QString name = QFileDialog::getSaveFileName(
+    const QString name = LMFileDialog::askSave(
         this, lmText(2), m_lastFolder,
         tr("Lumetra File") + QStringLiteral("(*.lmx);;") + LMFiles::pictureFilters() +
             QStringLiteral(";;") + tr("PDF document") + QStringLiteral("(*.pdf)"),
-        &filter, QFileDialog::HideNameFilterDetails);
+        &filter);
     return withChosenEnding(name, filter);
 }
 
@@ -113,7 +122,7 @@ void LMMainWidget::on_btn_open_clicked()
                        "*.png);;") +
         LMFiles::pictureFilters() + QStringLiteral(";;") + tr("Lumetra File") +
         QStringLiteral("(*.lmx);;") + tr("All files") + QStringLiteral("(*)");
-    const QString path = QFileDialog::getOpenFileName(this, lmText(13), m_lastFolder, filters);
+    const QString path = LMFileDialog::askOpen(this, lmText(13), m_lastFolder, filters);
     if (!path.isEmpty())
         openFile(path);
 }
@@ -125,7 +134,7 @@ bool LMMainWidget::openFile(const QString &path)
     QString reason;
     QString lost;
     if (!m_graphView->load(path, &reason, &lost)) {
-        warn(LMFiles::isDocumentName(path) ? 60 : 61, reason);
+        warn(LMFiles::isDocumentName(path) ? 60 : 61, naming(path, reason));
         return false;
     }
     if (!lost.isEmpty())

@@ -7,10 +7,11 @@
 #include "model/LMFiles.h"
 #include "model/output/LMOutput.h"
 #include "model/output/LMPrinting.h"
+#include "widgets/LMFileDialog.h"
 #include "ui_LMMainWidget.h"
 
 #include <QDoubleSpinBox>
-#include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
@@ -121,8 +122,8 @@ void LMMainWidget::slot_exportPdf()
             : QFileInfo(m_currentPath)
                   .absoluteDir()
                   .filePath(QFileInfo(m_currentPath).completeBaseName() + QStringLiteral(".pdf"));
-    QString path = QFileDialog::getSaveFileName(this, tr("Export as PDF"), suggested,
-                                                tr("PDF document") + QStringLiteral("(*.pdf)"));
+    QString path = LMFileDialog::askSave(this, tr("Export as PDF"), suggested,
+                                         tr("PDF document") + QStringLiteral("(*.pdf)"));
     if (path.isEmpty())
         return;
     if (!LMFiles::isPdfName(path))

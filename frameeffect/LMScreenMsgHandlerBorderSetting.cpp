@@ -11,11 +11,11 @@
 #include "tools/text/LMScreenMsgHandlerTextSetting.h"
 #include "widgets/KVCLIENT_ColorComboBox.h"
 #include "widgets/LMPictureWarning.h"
+#include "widgets/LMFileDialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -526,9 +526,7 @@ void LMScreenMsgHandlerBorderSetting::setCustomPicture(const QPixmap &picture)
 
 void LMScreenMsgHandlerBorderSetting::on_btn_load_clicked()
 {
-    const QString name = QFileDialog::getOpenFileName(
-        this, lmText(32), QStringLiteral("."),
-        LMFiles::pictureFilters() + QStringLiteral(";;") + tr("All files") + QStringLiteral("(*)"));
+    const QString name = LMFileDialog::askPicture(this, lmText(32));
     if (name.isEmpty())
         return;
     if (lmPictureReadable(nullptr, name))

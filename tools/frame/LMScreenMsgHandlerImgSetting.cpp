@@ -2,8 +2,8 @@
 
 #include "model/LMFiles.h"
 #include "widgets/LMPictureWarning.h"
+#include "widgets/LMFileDialog.h"
 
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QSpacerItem>
@@ -43,8 +43,7 @@ void LMScreenMsgHandlerImgSetting::retranslate()
 void LMScreenMsgHandlerImgSetting::on_loadImgButton_clicked()
 {
     m_fileName.clear();
-    m_fileName = QFileDialog::getOpenFileName(this, lmText(32), QStringLiteral("."),
-                                              LMFiles::pictureFilters());
+    m_fileName = LMFileDialog::askPicture(this, lmText(32));
     if (m_fileName.isEmpty())
         return; // cancelled: nothing changes
     // A file that cannot be read is said so, rather than leaving an empty frame.
