@@ -62,6 +62,11 @@ QRect LMCanvasToolEnvironment::visiblePagePart()
     return seen.isEmpty() ? page : seen;
 }
 
+void LMCanvasToolEnvironment::setReadout(const QString &text, const QPoint &widgetPos)
+{
+    m_canvas->setReadout(text, widgetPos);
+}
+
 void LMCanvasToolEnvironment::setOutlineEditing(bool on)
 {
     m_canvas->setOutlineEditing(on);

@@ -20,6 +20,7 @@ public:
     double zoom() const override;
     const QTransform &transform(Matrix::Id matrix) override;
     QRect visiblePagePart() override;
+    void setReadout(const QString &text, const QPoint &widgetPos) override;
     void setOutlineEditing(bool on) override;
     void setFrameToolActive(bool on) override;
     void setMarginToolActive(bool on) override;

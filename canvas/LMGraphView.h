@@ -125,6 +125,9 @@ public:
 
     // The modifiers held with the key being handed to the tool.
     Qt::KeyboardModifiers keyModifiers() const { return m_keyModifiers; }
+    // The note a tool shows beside the pointer (a frame's place and size).
+    void setReadout(const QString &text, const QPoint &widgetPos);
+    QString readout() const { return m_readout; }
     // The right-click menu's entries for a click at `widgetPos`.
     void fillContextMenu(QMenu *menu, const QPoint &widgetPos);
 
@@ -165,6 +168,7 @@ private:
     LMTransformInputs transformInputs() const;
     void paintPage(QPainter &painter);
     void paintMarginGuide(QPainter &painter);
+    void paintReadout(QPainter &painter);
     void paintFrameLayer(QPainter &painter);
     LMFrameLayerInputs frameLayerInputs();
     LMStripSheetInputs stripSheetInputs();
@@ -189,4 +193,6 @@ private:
     LMZoomedPage m_zoomedPage;
     QTimer m_stageTimer;
     Qt::KeyboardModifiers m_keyModifiers;
+    QString m_readout;
+    QPoint m_readoutAt;
 };

@@ -40,6 +40,41 @@ void LMGraphView::paintEvent(QPaintEvent *)
 
     paintFrameLayer(painter);
     paintMarginGuide(painter);
+    paintReadout(painter);
+}
+
+void LMGraphView::setReadout(const QString &text, const QPoint &widgetPos)
+{
+    if (text == m_readout && widgetPos == m_readoutAt)
+        return;
+    m_readout = text;
+    m_readoutAt = widgetPos;
+    update();
+}
+
+void LMGraphView::paintReadout(QPainter &painter)
+{
+    if (m_readout.isEmpty())
+        return;
+    const QFontMetrics metrics(font());
+    const QRect text = metrics.boundingRect(m_readout).adjusted(-6, -3, 6, 3);
+    // Below and right of the pointer, clear of the cursor; kept in view.
+    QRect box(m_readoutAt + QPoint(18, 18), text.size());
+    const QRect seen = visibleRegion().boundingRect();
+    if (!seen.isEmpty()) {
+        if (box.right() > seen.right())
+            box.moveRight(m_readoutAt.x() - 8);
+        if (box.bottom() > seen.bottom())
+            box.moveBottom(m_readoutAt.y() - 8);
+    }
+    painter.save();
+    painter.resetTransform();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(30, 30, 30, 210));
+    painter.drawRoundedRect(box, 4, 4);
+    painter.setPen(Qt::white);
+    painter.drawText(box, Qt::AlignCenter, m_readout);
+    painter.restore();
 }
 
 void LMGraphView::paintPage(QPainter &painter)

@@ -1,8 +1,10 @@
 #include "outlines/ArtFrameButton.h"
 
+#include "base/LMUnits.h"
 #include "model/LMDesign.h"
 #include "model/outlines/LMArtFrameFactory.h"
 
+#include <QEvent>
 #include <QPainter>
 
 ArtFrameButton::ArtFrameButton(LMDesign *design, int group, int index, QWidget *parent)
@@ -12,6 +14,28 @@ ArtFrameButton::ArtFrameButton(LMDesign *design, int group, int index, QWidget *
     setCheckable(true);
     setFocusPolicy(Qt::NoFocus);
     connect(this, &QPushButton::pressed, this, &ArtFrameButton::slot_pressed);
+    retranslate();
+}
+
+void ArtFrameButton::retranslate()
+{
+    LMArtFrameFactory *catalogue = m_design->catalogue();
+    const QPainterPath *outline = catalogue ? catalogue->outlineOf(m_group, m_index) : nullptr;
+    if (!outline)
+        return;
+    // Its number and its size, so the window can be told from its neighbours.
+    const QRectF box = outline->boundingRect();
+    setToolTip(tr("%1: %2 × %3 %4")
+                   .arg(QString::asprintf("%03d", m_index + 1),
+                        LMUnits::number(box.width() / LMUnits::PixelsPerMm),
+                        LMUnits::number(box.height() / LMUnits::PixelsPerMm), LMUnits::unitName()));
+}
+
+void ArtFrameButton::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QPushButton::changeEvent(event);
 }
 
 void ArtFrameButton::slot_pressed()

@@ -4,7 +4,8 @@
 
 class LMDesign;
 
-// One outline of the catalogue as a small picture, with its number.
+// One outline of the catalogue as a small picture, with its number; its tip
+// gives the number and the outline's size.
 class ArtFrameButton : public QPushButton {
     Q_OBJECT
 public:
@@ -19,8 +20,11 @@ public Q_SLOTS:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void retranslate();
+
     LMDesign *m_design;
     int m_group;
     int m_index;

@@ -1,5 +1,6 @@
 #include "tools/LMScreenMsgHandlerPaddingSetting.h"
 
+#include "base/LMUnits.h"
 #include "model/LMDesign.h"
 #include "tools/LMScreenMsgHandlerPadding.h"
 #include "tools/LMToolEnvironment.h"
@@ -37,14 +38,9 @@ QWidget *LMScreenMsgHandlerPadding::createSettingWidget(QWidget *parent)
     return new LMScreenMsgHandlerPaddingSetting(view()->design(), parent);
 }
 
-bool LMScreenMsgHandlerPaddingSetting::usesInches()
-{
-    return QLocale().measurementSystem() != QLocale::MetricSystem;
-}
-
 LMScreenMsgHandlerPaddingSetting::LMScreenMsgHandlerPaddingSetting(LMDesign &design,
                                                                    QWidget *parent)
-    : LMSettingPanel(parent), m_design(design), m_inches(usesInches())
+    : LMSettingPanel(parent), m_design(design), m_inches(LMUnits::usesInches())
 {
     setObjectName(QStringLiteral("LMScreenMsgHandlerPaddingSetting"));
     auto *form = new QFormLayout(this);

@@ -15,9 +15,6 @@ class LMScreenMsgHandlerPaddingSetting : public LMSettingPanel {
 public:
     explicit LMScreenMsgHandlerPaddingSetting(LMDesign &design, QWidget *parent = nullptr);
 
-    // Whether margins are shown in inches: where the locale does not measure in metric.
-    static bool usesInches();
-
 public Q_SLOTS:
     // Shows the design's margins (also after a change of paper or an undo).
     void slot_Init();

@@ -40,6 +40,9 @@ public:
     // none of it is.
     virtual QRect visiblePagePart() = 0;
 
+    // A short note shown beside the pointer at `widgetPos`; empty hides it.
+    virtual void setReadout(const QString &text, const QPoint &widgetPos) = 0;
+
     // --- how the canvas shows the design while a tool is current
     virtual void setOutlineEditing(bool on) = 0;
     virtual void setFrameToolActive(bool on) = 0;

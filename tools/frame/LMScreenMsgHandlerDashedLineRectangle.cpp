@@ -1,5 +1,6 @@
 #include "tools/frame/LMScreenMsgHandlerDashedLineRectangle.h"
 
+#include "base/LMUnits.h"
 #include "model/LMDesign.h"
 
 #include "tools/LMPoint.h"
@@ -88,6 +89,7 @@ void LMScreenMsgHandlerDashedLineRectangle::onActivate()
 
 void LMScreenMsgHandlerDashedLineRectangle::onDeactivate()
 {
+    view()->setReadout(QString(), QPoint());
     view()->apply();
     view()->update();
 }
@@ -198,7 +200,28 @@ void LMScreenMsgHandlerDashedLineRectangle::onMouseMove(const QPoint &pos, const
     }
     relabelHandles(item);
     item->invalidateMatrices();
+    showReadout(item, pos);
     view()->update();
+}
+
+void LMScreenMsgHandlerDashedLineRectangle::showReadout(LMGraphFuncDashedLineRectangle *item,
+                                                        const QPoint &pointer)
+{
+    const std::optional<QPoint> tl = item->handlePos(LMPoint::TopLeft),
+                                br = item->handlePos(LMPoint::BottomRight);
+    if (!tl || !br)
+        return;
+    // Its corners are its first and last pixel: the size counts both.
+    const QTransform toPage = item->GetMatrix(LMGraphFuncDashedLineRectangle::FrameToWidget) *
+                              view()->transform(Matrix::WidgetToDoc);
+    const QPointF corner = toPage.map(QPointF(*tl));
+    const double perMm = LMUnits::PixelsPerMm * view()->zoom();
+    const double wide = (br->x() - tl->x() + 1) / perMm, high = (br->y() - tl->y() + 1) / perMm;
+    const QPointF at = corner / LMUnits::PixelsPerMm;
+    view()->setReadout(tr("x %1  y %2   %3 × %4 %5")
+                           .arg(LMUnits::number(at.x()), LMUnits::number(at.y()),
+                                LMUnits::number(wide), LMUnits::number(high), LMUnits::unitName()),
+                       pointer);
 }
 
 // The corner `h` moved by `d`, pulled onto the line through it and the
@@ -258,6 +281,7 @@ void LMScreenMsgHandlerDashedLineRectangle::onMousePress(const QPoint &pos, cons
 
 void LMScreenMsgHandlerDashedLineRectangle::onMouseRelease(const QPoint &, const QPoint &)
 {
+    view()->setReadout(QString(), QPoint());
     m_pressed = false;
     m_rotating = false;
     LMGraphFuncDashedLineRectangle *item = currentItem();

@@ -66,6 +66,8 @@ protected:
     QCursor m_defaultCursor = QCursor(Qt::CrossCursor);
 
 private:
+    // The frame's place and size beside the pointer while it is dragged.
+    void showReadout(LMGraphFuncDashedLineRectangle *item, const QPoint &pointer);
     static QPoint alongDiagonal(LMGraphFuncDashedLineRectangle *item, const LMPoint *h,
                                 const QPoint &d);
     // The frame as it was when the drag started.
