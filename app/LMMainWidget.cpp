@@ -22,7 +22,7 @@
 #include <QPainter>
 #include <QPalette>
 
-LMMainWidget::LMMainWidget(const QStringList &arguments)
+LMMainWidget::LMMainWidget()
     : QWidget(nullptr), m_baseTitle(QStringLiteral("Lumetra")), ui(new Ui::LMMainWidget)
 {
     // Before the widgets exist, so each takes the look once as it is made
@@ -69,16 +69,20 @@ LMMainWidget::LMMainWidget(const QStringList &arguments)
     connect(ui->cob_lan, &QComboBox::currentIndexChanged, this, &LMMainWidget::slot_updateLanguage);
     connect(ui->update, &QLabel::linkActivated, this, &LMMainWidget::slot_updateversion);
 
-    QStringList quoted;
-    for (const QString &a : arguments)
-        quoted << QLatin1Char('"') + a + QLatin1Char('"');
-    qCDebug(lcApp).noquote() << "(" + quoted.join(QStringLiteral(", ")) + ")";
     restoreSettings();
     installShortcuts();
     setUpPrintMenu();
     ui->btn_open->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ui->btn_open, &QWidget::customContextMenuRequested, this,
             &LMMainWidget::showRecentFiles);
+}
+
+void LMMainWidget::begin(const QStringList &arguments)
+{
+    QStringList quoted;
+    for (const QString &a : arguments)
+        quoted << QLatin1Char('"') + a + QLatin1Char('"');
+    qCDebug(lcApp).noquote() << "(" + quoted.join(QStringLiteral(", ")) + ")";
     // Work a crash left comes first; a file to open then goes through the
     // save-changes prompt like any other.
     offerRecovery();
@@ -229,6 +233,11 @@ void LMMainWidget::checkToolButton(const QString &func)
 
 void LMMainWidget::setPrintTipVisible(bool visible)
 {
+    // Its room stays when it hides, so the canvas never jumps or grows a
+    // scroll bar as the tip comes and goes.
+    QSizePolicy keep = ui->lab_print_tip->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    ui->lab_print_tip->setSizePolicy(keep);
     ui->lab_print_tip->setVisible(visible);
 }
 
@@ -357,6 +366,8 @@ void LMMainWidget::retranslate()
         if (button && entry.tipLine >= 0)
             button->setToolTip(lan->text(entry.tipLine));
     }
+    ui->d14->setToolTip(tr("Add text along an arc: drag a field, then type. The letters follow "
+                           "an arc over the field's top, and the field widens to hold them all."));
     ui->btn_print->setToolTip(lan->text(0));
     // The command buttons name their keys.
     const struct {

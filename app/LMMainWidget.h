@@ -36,8 +36,13 @@ class LMMainWidget;
 class LMMainWidget : public QWidget {
     Q_OBJECT
 public:
-    explicit LMMainWidget(const QStringList &arguments = QStringList());
+    LMMainWidget();
     ~LMMainWidget() override;
+
+    // What a start brings, once the window shows, so that every question
+    // and message has it behind them: work a crash left first, then the
+    // file named last in `arguments` (the program's name comes first).
+    void begin(const QStringList &arguments);
 
     void updateWindowTitle();
     // Saves under the current name, or asks for one (always with askForName).
@@ -143,6 +148,9 @@ private:
     void restoreSettings();
     void restoreMargins(const QSettings &stored);
     void fitToScreen();
+    void showEvent(QShowEvent *event) override;
+    // The zoom, in percent, at which the whole page fits the view.
+    int fittingZoom() const;
     void rememberFile(const QString &path);
     void showRecentFiles(const QPoint &at);
     void reportCatalogueFailure();
@@ -185,5 +193,6 @@ private:
     QStringList m_recentFiles;
     // Set once the save-changes prompt has been answered for a closing that must happen.
     bool m_changesSettled = false;
+    bool m_fitPageOnShow = false; // a first start shows the whole page
     Ui::LMMainWidget *ui;
 };

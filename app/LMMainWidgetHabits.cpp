@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QShortcut>
+#include <QStyle>
 
 namespace {
 constexpr int MaxRecentFiles = 8;
@@ -122,13 +123,18 @@ void LMMainWidget::slot_zoomOut()
     zoomTo(ui->spin_size->value() - ui->spin_size->singleStep(), viewCentre());
 }
 
-void LMMainWidget::slot_zoomToFit()
+int LMMainWidget::fittingZoom() const
 {
     const QSize view = ui->scroll_graph->viewport()->size();
     const QSize page = m_design->pageSize() + QSize(40, 50);
     const double fit =
         std::min(view.width() / double(page.width()), view.height() / double(page.height()));
-    zoomTo(int(fit * 100), viewCentre());
+    return int(fit * 100);
+}
+
+void LMMainWidget::slot_zoomToFit()
+{
+    zoomTo(fittingZoom(), viewCentre());
 }
 
 void LMMainWidget::slot_zoomWheel(int steps, const QPoint &canvasPos)
@@ -202,15 +208,30 @@ void LMMainWidget::rememberLanguage() const
 
 void LMMainWidget::fitToScreen()
 {
-    // The whole page at the current zoom, but never larger than the screen
-    // and never smaller than the window's designed size.
+    // As tall as the screen allows, so the panels need no scrolling; as wide
+    // as the page wants, but never wider than the screen and never smaller
+    // than the window's designed size. The zoom then fits the whole page.
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1309, 512);
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
     const QSize page = m_graphView->size();
-    const QSize wanted(page.width() + 390, page.height() + 160);
+    const QSize wanted(page.width() + 390, available.height() - titleBar);
     const QSize size = wanted.expandedTo(QSize(1309, 512)).boundedTo(available.size());
     resize(size);
     move(available.center() - QPoint(size.width() / 2, size.height() / 2));
+    m_fitPageOnShow = true;
+}
+
+void LMMainWidget::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The first start's window is laid out by now: fit the page into it once.
+    // Never larger than life: a page that fits at 100 % stays at 100 %.
+    if (m_fitPageOnShow) {
+        m_fitPageOnShow = false;
+        if (fittingZoom() < ui->spin_size->value())
+            slot_zoomToFit();
+    }
 }
 
 // ---------------------------------------------------------------- recent files
@@ -239,6 +260,11 @@ void LMMainWidget::showRecentFiles(const QPoint &at)
         entry->setData(path);
     }
     QAction *chosen = menu.exec(ui->btn_open->mapToGlobal(at));
+    // The menu took the pointer's leaving: without this the button stays lit.
+    if (!ui->btn_open->rect().contains(ui->btn_open->mapFromGlobal(QCursor::pos()))) {
+        ui->btn_open->setAttribute(Qt::WA_UnderMouse, false);
+        ui->btn_open->update();
+    }
     if (chosen)
         openRecentFile(chosen->data().toString());
 }

@@ -54,9 +54,10 @@ QString LMSaveDialog::question(const QString &fileName)
     // name. The path is isolated left to right, so that a right-to-left
     // sentence neither reverses its parts nor pulls its slashes to the other
     // end.
-    QString name;
-    if (!fileName.isEmpty())
-        name = QChar(0x2066) + fileName + QChar(0x2069); // LRI ... PDI
+    // A design never saved is asked about by a name all the same.
+    const QString name = fileName.isEmpty()
+                             ? tr("Untitled")
+                             : QChar(0x2066) + fileName + QChar(0x2069); // LRI ... PDI
     return lmText(28) + QLatin1Char(' ') + name + LMLanguageList::questionMark(language);
 }
 

@@ -50,7 +50,8 @@ const std::vector<Entry> &entries()
         {"pencil", make<LMScreenMsgHandlerPencil>, "d11", 12},
         {"eraser", make<LMScreenMsgHandlerEraser>, "d12", 14},
         {"text", make<LMScreenMsgHandlerText>, "d13", 15},
-        {"textalongarc", make<LMScreenMsgHandlerTextAlongArc>, "d14", 56},
+        // Its table line is the text tool's: the window gives it a tip of its own.
+        {"textalongarc", make<LMScreenMsgHandlerTextAlongArc>, "d14", -1},
         {"img", make<LMScreenMsgHandlerImg>, "d10", 11},
         {"screenadj", make<LMScreenMsgHandlerScreenAdjust>, "d16", 75},
         {"padding", make<LMScreenMsgHandlerPadding>, "btn_padding", -1},

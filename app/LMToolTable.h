@@ -20,7 +20,7 @@ struct Entry {
     const char *id;
     std::function<LMScreenMsgHandlerInf *(LMToolEnvironment *)> make;
     const char *button;
-    int tipLine; // -1: the button carries a caption instead
+    int tipLine; // -1: the window sets the button's caption or tip itself
 };
 
 const std::vector<Entry> &entries();

@@ -93,9 +93,10 @@ int main(int argc, char *argv[])
     // The window opens the last argument; an undecodable one is told instead.
     if (!undecodable.isEmpty())
         arguments = arguments.mid(0, 1);
-    LMMainWidget window(arguments);
+    LMMainWidget window;
     window.show();
     if (!undecodable.isEmpty())
         LMMainWidget::warn(59, undecodableMessage(undecodable));
+    window.begin(arguments);
     return app.exec();
 }

@@ -7,6 +7,7 @@
 #include "tools/frame/LMGraphFuncImg.h"
 
 #include <QClipboard>
+#include <QFileDialog>
 #include <QMenu>
 #include <QPushButton>
 #include <QMouseEvent>
@@ -38,6 +39,7 @@ private Q_SLOTS:
     void pictureKeepsItsPixels();
     void pasteWhereAUserExpectsIt();
     void picturesLandWhereTheUserLooks();
+    void pictureDialogsRememberTheUser();
     void imagePanelLoadsAPicture_data();
     void imagePanelLoadsAPicture();
     void selectToolLiftsAndUndoes();
@@ -128,12 +130,32 @@ void TestDocumentFlows::commandLineOpenKeepsThePlacement()
     const QString path = savedDesign();
     QVERIFY(!path.isEmpty());
     delete m_window;
-    m_window = new LMMainWidget({QStringLiteral("lumetra"), path});
+    m_window = new LMMainWidget;
     m_window->show();
+    m_window->begin({QStringLiteral("lumetra"), path});
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     QTest::qWait(400);
     QCOMPARE(design()->outlineOffset(), placed);
     QVERIFY(!design()->isModified());
+
+    // A damaged one is named, with the window already there behind the message.
+    QFile damaged(m_dir.filePath(QStringLiteral("damaged.lmx")));
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write(QByteArray("\x0a\0\0\0broken", 10));
+    damaged.close();
+    delete m_window;
+    m_window = new LMMainWidget;
+    m_window->show();
+    QString said;
+    bool windowBehind = false;
+    answerNextModal<QMessageBox>([&](QMessageBox *box) {
+        said = box->text();
+        windowBehind = m_window->isVisible();
+        box->accept();
+    });
+    m_window->begin({QStringLiteral("lumetra"), damaged.fileName()});
+    QVERIFY2(said.contains(damaged.fileName()), qPrintable(said));
+    QVERIFY(windowBehind);
 }
 
 void TestDocumentFlows::unchangedDesignStaysUnmarked_data()
@@ -406,6 +428,13 @@ void TestDocumentFlows::picturesLandWhereTheUserLooks()
         return QRect(*item->handlePos(LMPoint::TopLeft), *item->handlePos(LMPoint::BottomRight))
             .size();
     };
+    // While it is pulled, its place and size in millimetres show beside the pointer.
+    QTest::mousePress(canvas(), Qt::LeftButton, {}, corner());
+    QTest::mouseMove(canvas(), corner());
+    QVERIFY2(canvas()->readout().endsWith(QStringLiteral("33.3 × 16.7 mm")),
+             qPrintable(canvas()->readout()));
+    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, corner());
+    QVERIFY(canvas()->readout().isEmpty());
     drag(corner(), corner() + QPoint(60, 8), 2);
     QSize size = frameSize();
     QVERIFY2(size.width() > 200 && qAbs(size.width() - 2 * size.height()) <= 2,
@@ -441,6 +470,41 @@ void TestDocumentFlows::picturesLandWhereTheUserLooks()
     item = dynamic_cast<LMGraphFuncImg *>(canvas()->lastLiveItem());
     QVERIFY(item);
     QVERIFY((item->keptPixels().center() - inView().center()).manhattanLength() <= 2);
+}
+
+// The picture dialog offers every picture format at once, opens in the last
+// picture's folder, and keeps the size the user gave it.
+void TestDocumentFlows::pictureDialogsRememberTheUser()
+{
+    const QString picture = m_dir.filePath(QStringLiteral("dialog.png"));
+    QVERIFY(checkerboard(QSize(20, 20)).save(picture));
+    QTest::mouseClick(ui()->d10, Qt::LeftButton);
+    auto *load = m_window->settingsPanel()->findChild<QPushButton *>(QStringLiteral("loadImgButton"));
+    QStringList filters;
+    QString folder;
+    QSize size;
+    const auto answer = [&](const QSize &resizeTo) {
+        answerNextModal<QFileDialog>([&, resizeTo](QFileDialog *dialog) {
+            filters = dialog->nameFilters();
+            folder = dialog->directory().absolutePath();
+            size = dialog->size();
+            dialog->resize(resizeTo);
+            if (QWidget *focused = dialog->focusWidget())
+                focused->clearFocus();
+            dialog->selectFile(picture);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+    };
+    answer(QSize(640, 480));
+    QTest::mouseClick(load, Qt::LeftButton);
+    QVERIFY2(filters.first().startsWith(QStringLiteral("All pictures (")), qPrintable(filters.first()));
+    for (const char *ending : {"*.png", "*.jpg", "*.gif", "*.bmp", "*.tiff"})
+        QVERIFY2(filters.first().contains(QLatin1String(ending)), ending);
+    QVERIFY(size.width() >= 640);
+    answer(QSize(700, 500));
+    QTest::mouseClick(load, Qt::LeftButton);
+    QCOMPARE(folder, QFileInfo(picture).absolutePath());
+    QCOMPARE(size, QSize(640, 480));
 }
 
 void TestDocumentFlows::imagePanelLoadsAPicture_data()

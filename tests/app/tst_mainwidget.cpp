@@ -340,7 +340,10 @@ void TestMainWidget::everyToolHasItsButton()
         QCOMPARE(m_window->graphView()->currentHandler()->objectName(), QLatin1String(entry.id));
         if (entry.tipLine >= 0)
             QCOMPARE(button->toolTip(), m_window->languageManager()->text(entry.tipLine));
+        QVERIFY2(!button->toolTip().isEmpty() || !button->text().isEmpty(), entry.button);
     }
+    // The two text tools say how they differ.
+    QVERIFY(m_window->form()->d14->toolTip() != m_window->form()->d13->toolTip());
 
     QWidget bare;
     QCOMPARE(LMToolTable::mismatches(&bare).size(), int(LMToolTable::entries().size()));

@@ -47,8 +47,9 @@ int runSession(const QString &how, const QString &file)
     QStringList arguments{QStringLiteral("lumetra")};
     if (!file.isEmpty())
         arguments << file;
-    LMMainWidget window(arguments);
+    LMMainWidget window;
     window.show();
+    window.begin(arguments);
     LMRecovery *recovery = window.recovery();
     LMGraphView *canvas = window.graphView();
     if (how == QLatin1String("timer")) {
@@ -169,6 +170,8 @@ void TestRecovery::killedSessionIsOffered()
         box->button(restore ? QMessageBox::Yes : QMessageBox::No)->click();
     });
     LMMainWidget window;
+    window.show();
+    window.begin({QStringLiteral("lumetra")});
     const QLocale dates = LMLanguageList::locale(window.languageManager()->language());
     QVERIFY2(question.contains(dates.toString(written, QLocale::ShortFormat)),
              qPrintable(question));

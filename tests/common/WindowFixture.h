@@ -27,6 +27,8 @@ protected:
         m_window = new LMMainWidget;
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        // A first start fits the page to the screen; tests point in page pixels.
+        ui()->spin_size->setValue(100);
     }
     void closeWindow()
     {

@@ -113,6 +113,10 @@ Restore it?</source>
         <source>All files</source>
         <translation>所有文件</translation>
     </message>
+    <message>
+        <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
+        <translation>沿弧线添加文字：拖出一个区域，然后输入。文字沿区域顶部的弧线排列，区域会变宽以容纳全部文字。</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -295,6 +299,49 @@ Restore it?</source>
     <message>
         <source>No space left on device</source>
         <translation>设备上没有剩余空间</translation>
+    </message>
+</context>
+<context>
+    <name>LMSaveDialog</name>
+    <message>
+        <source>Untitled</source>
+        <translation>未命名</translation>
+    </message>
+</context>
+<context>
+    <name>LMFileDialog</name>
+    <message>
+        <source>All pictures</source>
+        <translation>所有图片</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>所有文件</translation>
+    </message>
+</context>
+<context>
+    <name>LMUnits</name>
+    <message>
+        <source>mm</source>
+        <translation>毫米</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>英寸</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerDashedLineRectangle</name>
+    <message>
+        <source>x %1  y %2   %3 × %4 %5</source>
+        <translation>x %1  y %2   %3 × %4 %5</translation>
+    </message>
+</context>
+<context>
+    <name>ArtFrameButton</name>
+    <message>
+        <source>%1: %2 × %3 %4</source>
+        <translation>%1：%2 × %3 %4</translation>
     </message>
 </context>
 </TS>

@@ -113,6 +113,10 @@ Wiederherstellen?</translation>
         <source>All files</source>
         <translation>Alle Dateien</translation>
     </message>
+    <message>
+        <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
+        <translation>Text entlang eines Bogens: ein Feld aufziehen, dann tippen. Die Buchstaben folgen einem Bogen über den oberen Rand des Felds, und das Feld wird breiter, bis alle Platz haben.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -295,6 +299,49 @@ Wiederherstellen?</translation>
     <message>
         <source>No space left on device</source>
         <translation>Kein Speicherplatz mehr auf dem Gerät</translation>
+    </message>
+</context>
+<context>
+    <name>LMSaveDialog</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+</context>
+<context>
+    <name>LMFileDialog</name>
+    <message>
+        <source>All pictures</source>
+        <translation>Alle Bilder</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>LMUnits</name>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>Zoll</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerDashedLineRectangle</name>
+    <message>
+        <source>x %1  y %2   %3 × %4 %5</source>
+        <translation>x %1  y %2   %3 × %4 %5</translation>
+    </message>
+</context>
+<context>
+    <name>ArtFrameButton</name>
+    <message>
+        <source>%1: %2 × %3 %4</source>
+        <translation>%1: %2 × %3 %4</translation>
     </message>
 </context>
 </TS>

@@ -113,6 +113,10 @@ Restore it?</source>
         <source>All files</source>
         <translation>Όλα τα αρχεία</translation>
     </message>
+    <message>
+        <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
+        <translation>Προσθήκη κειμένου σε τόξο: σύρετε ένα πεδίο και πληκτρολογήστε. Τα γράμματα ακολουθούν ένα τόξο πάνω από το πεδίο, και το πεδίο πλαταίνει ώστε να χωρούν όλα.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -295,6 +299,49 @@ Restore it?</source>
     <message>
         <source>No space left on device</source>
         <translation>Δεν υπάρχει χώρος στη συσκευή</translation>
+    </message>
+</context>
+<context>
+    <name>LMSaveDialog</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Χωρίς τίτλο</translation>
+    </message>
+</context>
+<context>
+    <name>LMFileDialog</name>
+    <message>
+        <source>All pictures</source>
+        <translation>Όλες οι εικόνες</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Όλα τα αρχεία</translation>
+    </message>
+</context>
+<context>
+    <name>LMUnits</name>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerDashedLineRectangle</name>
+    <message>
+        <source>x %1  y %2   %3 × %4 %5</source>
+        <translation>x %1  y %2   %3 × %4 %5</translation>
+    </message>
+</context>
+<context>
+    <name>ArtFrameButton</name>
+    <message>
+        <source>%1: %2 × %3 %4</source>
+        <translation>%1: %2 × %3 %4</translation>
     </message>
 </context>
 </TS>

@@ -113,6 +113,10 @@ Palautetaanko se?</translation>
         <source>All files</source>
         <translation>Kaikki tiedostot</translation>
     </message>
+    <message>
+        <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
+        <translation>Lisää tekstiä kaarelle: vedä kenttä ja kirjoita. Kirjaimet seuraavat kaarta kentän yläreunan yli, ja kenttä levenee, jotta kaikki mahtuvat.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -295,6 +299,49 @@ Palautetaanko se?</translation>
     <message>
         <source>No space left on device</source>
         <translation>Laitteella ei ole tilaa</translation>
+    </message>
+</context>
+<context>
+    <name>LMSaveDialog</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Nimetön</translation>
+    </message>
+</context>
+<context>
+    <name>LMFileDialog</name>
+    <message>
+        <source>All pictures</source>
+        <translation>Kaikki kuvat</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Kaikki tiedostot</translation>
+    </message>
+</context>
+<context>
+    <name>LMUnits</name>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerDashedLineRectangle</name>
+    <message>
+        <source>x %1  y %2   %3 × %4 %5</source>
+        <translation>x %1  y %2   %3 × %4 %5</translation>
+    </message>
+</context>
+<context>
+    <name>ArtFrameButton</name>
+    <message>
+        <source>%1: %2 × %3 %4</source>
+        <translation>%1: %2 × %3 %4</translation>
     </message>
 </context>
 </TS>

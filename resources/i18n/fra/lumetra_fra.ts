@@ -113,6 +113,10 @@ Le restaurer ?</translation>
         <source>All files</source>
         <translation>Tous les fichiers</translation>
     </message>
+    <message>
+        <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
+        <translation>Ajouter du texte en arc : tracez un champ, puis tapez. Les lettres suivent un arc au-dessus du champ, et le champ s'élargit pour toutes les contenir.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -295,6 +299,49 @@ Le restaurer ?</translation>
     <message>
         <source>No space left on device</source>
         <translation>Plus d'espace disponible sur le périphérique</translation>
+    </message>
+</context>
+<context>
+    <name>LMSaveDialog</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+</context>
+<context>
+    <name>LMFileDialog</name>
+    <message>
+        <source>All pictures</source>
+        <translation>Toutes les images</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>LMUnits</name>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>po</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerDashedLineRectangle</name>
+    <message>
+        <source>x %1  y %2   %3 × %4 %5</source>
+        <translation>x %1  y %2   %3 × %4 %5</translation>
+    </message>
+</context>
+<context>
+    <name>ArtFrameButton</name>
+    <message>
+        <source>%1: %2 × %3 %4</source>
+        <translation>%1 : %2 × %3 %4</translation>
     </message>
 </context>
 </TS>

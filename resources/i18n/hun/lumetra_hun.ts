@@ -113,6 +113,10 @@ Visszaállítja?</translation>
         <source>All files</source>
         <translation>Minden fájl</translation>
     </message>
+    <message>
+        <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
+        <translation>Szöveg ív mentén: húzzon egy mezőt, majd gépeljen. A betűk a mező teteje fölötti ívet követik, és a mező kiszélesedik, hogy mind elférjen.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -295,6 +299,49 @@ Visszaállítja?</translation>
     <message>
         <source>No space left on device</source>
         <translation>Nincs hely az eszközön</translation>
+    </message>
+</context>
+<context>
+    <name>LMSaveDialog</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Névtelen</translation>
+    </message>
+</context>
+<context>
+    <name>LMFileDialog</name>
+    <message>
+        <source>All pictures</source>
+        <translation>Minden kép</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Minden fájl</translation>
+    </message>
+</context>
+<context>
+    <name>LMUnits</name>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>hüv.</translation>
+    </message>
+</context>
+<context>
+    <name>LMScreenMsgHandlerDashedLineRectangle</name>
+    <message>
+        <source>x %1  y %2   %3 × %4 %5</source>
+        <translation>x %1  y %2   %3 × %4 %5</translation>
+    </message>
+</context>
+<context>
+    <name>ArtFrameButton</name>
+    <message>
+        <source>%1: %2 × %3 %4</source>
+        <translation>%1: %2 × %3 %4</translation>
     </message>
 </context>
 </TS>
