@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
@@ -33,6 +34,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void startState();
+    void firstWindowShowsTheWholePage();
     void pageControls_data();
     void pageControls();
     void languageChoiceRetranslates();
@@ -87,6 +89,32 @@ void TestMainWidget::startState()
     QVERIFY(!m_window->design()->isModified());
     QCOMPARE(m_window->windowTitle(), QStringLiteral("   Lumetra"));
     QVERIFY(ui->d01->isChecked()); // the hand tool is current at start
+}
+
+// A first start (no window size remembered) opens as tall as the screen and
+// shows the whole page, and the red print tip never takes room from the view.
+void TestMainWidget::firstWindowShowsTheWholePage()
+{
+    delete m_window;
+    QSettings(QStringLiteral("Lumetra"), QStringLiteral("Lumetra")).remove(QStringLiteral("geometry"));
+    m_window = new LMMainWidget;
+    ui = m_window->form();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    const QRect screen = m_window->screen()->availableGeometry();
+    QVERIFY(m_window->frameGeometry().height() <= screen.height());
+    QVERIFY(m_window->height() >= screen.height() - 60);
+    QWidget *view = ui->scroll_graph->viewport();
+    const QSize canvas = m_window->graphView()->size();
+    QVERIFY2(canvas.width() <= view->width() && canvas.height() <= view->height(),
+             qPrintable(QStringLiteral("%1 x %2 in %3 x %4")
+                            .arg(canvas.width()).arg(canvas.height())
+                            .arg(view->width()).arg(view->height())));
+    const QSize before = view->size();
+    Q_EMIT m_window->graphView()->signal_printTipVisible(true);
+    QVERIFY(ui->lab_print_tip->isVisible());
+    QCoreApplication::processEvents();
+    QCOMPARE(view->size(), before);
 }
 
 void TestMainWidget::pageControls_data()
