@@ -17,15 +17,15 @@ floor=$build/bench/export_floor
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 shift
+# A home of its own: the user's settings stay out.
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/run
+mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 designs=("$@")
 if [ ${#designs[@]} -eq 0 ]; then
     "$build/bench/bench_export_design" "$work/fine.lmx"
     "$build/bench/bench_export_design" --standard "$work/standard.lmx"
     designs=("$work/fine.lmx" "$work/standard.lmx")
 fi
-# A home of its own: the user's settings stay out.
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/run
-mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # Microseconds one run of the command takes.
 run() {
