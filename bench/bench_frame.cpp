@@ -5,7 +5,8 @@
 //   export    a Letter design with frame texture and text, through the
 //             output renderer
 //   sheet     one paint of the strip sheet on A0 with text: fresh, after a
-//             setting changed, and unchanged
+//             setting changed, and unchanged; and the sheet as output
+//             writes it (a fresh page picture)
 //   glyphs    glyph pictures drawn on the first text stage and on redraws
 //   bench_frame
 #include "app/LMResources.h"
@@ -128,6 +129,14 @@ int main(int argc, char *argv[])
         std::printf("strip sheet on A0 (%d x %d, portrait), three strips with sides and text, "
                     "texture %s: %.1f ms\n",
                     target.width(), target.height(), tiled ? "tiled" : "stretched", sheetMs);
+    }
+    // What --export --strips and Save As write: the sheet as a picture of its own.
+    for (const bool tiled : {false, true}) {
+        sheet.textureTiled = tiled;
+        const double outputMs = medianMs(7, [&] { LMStripSheet().render(sheet); });
+        std::printf(
+            "the strip sheet as output writes it, a fresh A0 picture, texture %s: %.1f ms\n",
+            tiled ? "tiled" : "stretched", outputMs);
     }
     // The user's case: the canvas keeps its sheet, and a setting changes.
     for (const bool tiled : {false, true}) {

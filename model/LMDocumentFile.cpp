@@ -82,6 +82,17 @@ QString sizeProblem(Kind kind, QSize size, QImage::Format format)
         .arg(size.height());
 }
 
+// A reader for embedded picture bytes. PNG goes straight to Qt's own PNG
+// reader: with detection on, Qt first offers the bytes to every image plugin
+// and so loads them all, with their libraries, for a file that needs none.
+// Other bytes are still read by whatever recognises them.
+void readPngDirectly(QImageReader &reader, const QByteArray &bytes)
+{
+    static constexpr char Signature[] = "\x89PNG\r\n\x1a\n";
+    if (bytes.startsWith(QByteArrayView(Signature, 8)))
+        reader.setAutoDetectImageFormat(false);
+}
+
 // An embedded PNG; an empty block is no picture, bytes that do not decode are damage.
 std::optional<QImage> picture(const QByteArray &bytes, Kind kind, QString *tooLarge)
 {
@@ -92,6 +103,7 @@ std::optional<QImage> picture(const QByteArray &bytes, Kind kind, QString *tooLa
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "png");
+    readPngDirectly(reader, bytes);
     // The header's size, before a byte of pixels is decoded.
     const QString problem = sizeProblem(kind, reader.size(), reader.imageFormat());
     if (!problem.isEmpty()) {
@@ -165,6 +177,7 @@ std::optional<QImage> finePageOf(const QByteArray &content, const QImage &page)
     buffer.setData(content.mid(4));
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "png");
+    readPngDirectly(reader, buffer.data());
     // Checked before a byte of pixels is decoded.
     if (!LMPageDetail::isFineOf(reader.size(), page.size(), k))
         return std::nullopt;

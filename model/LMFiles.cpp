@@ -18,6 +18,8 @@ QByteArray formatOf(const QString &path)
     return QFileInfo(path).suffix().toLower().toLatin1();
 }
 
+constexpr int PngQuality = 70;
+
 bool failed(QString *error, const QString &reason)
 {
     if (error)
@@ -129,6 +131,11 @@ bool saveImage(const QString &path, const QImage &image, QString *error, const Q
     if (!file.open(QIODevice::WriteOnly))
         return failed(error, file.errorString());
     QImageWriter writer(&file, type);
+    // Still lossless, at the lighter deflate level the design file uses for its
+    // page: a third to a half less time than Qt's default for a file 10 to 20
+    // percent larger, and most of an export's time is this write.
+    if (type == "png")
+        writer.setQuality(PngQuality);
     if (!writer.write(image))
         return failed(error, file.error() != QFileDevice::NoError ? file.errorString()
                                                                   : writer.errorString());

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -62,6 +63,16 @@ QString LMStripSheet::keyOf(const LMStripSheetInputs &in)
           qint64(in.text ? in.text->revision() : -1)})
         parts << QString::number(v);
     return parts.join(QLatin1Char(' '));
+}
+
+QImage LMStripSheet::render(const LMStripSheetInputs &in)
+{
+    fitTextToStrips(in);
+    QImage sheet(in.page, QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    QPainter p(&sheet);
+    paintBands(p, in, !in.landscape, false);
+    return sheet;
 }
 
 void LMStripSheet::paint(QPainter &painter, const LMStripSheetInputs &in)
@@ -134,6 +145,36 @@ struct Turn {
         return on ? QPoint(topLeft.y(), h - topLeft.x() - sheetSize.width()) : topLeft;
     }
 };
+// A glyph's picture cut to its ink: thousands of glyphs go on an A0 sheet, and
+// blending their transparent margins is most of their cost. Fully transparent
+// pixels leave what is under them untouched, so the sheet stays the same.
+struct InkedGlyph {
+    QImage image;
+    QPoint offset; // of the ink in the whole picture
+};
+
+InkedGlyph inkOf(const QImage &glyph)
+{
+    const QImage argb = glyph.format() == QImage::Format_ARGB32_Premultiplied
+                            ? glyph
+                            : glyph.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    int top = argb.height(), bottom = -1, left = argb.width(), right = -1;
+    for (int y = 0; y < argb.height(); ++y) {
+        const QRgb *row = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x) {
+            if (qAlpha(row[x]) == 0)
+                continue;
+            top = std::min(top, y);
+            bottom = y;
+            left = std::min(left, x);
+            right = std::max(right, x);
+        }
+    }
+    if (bottom < 0)
+        return {};
+    const QRect ink(QPoint(left, top), QPoint(right, bottom));
+    return {argb.copy(ink), ink.topLeft()};
+}
 } // namespace
 
 void LMStripSheet::paintBands(QPainter &painter, const LMStripSheetInputs &in, bool turned,
@@ -156,7 +197,12 @@ void LMStripSheet::paintBands(QPainter &painter, const LMStripSheetInputs &in, b
     QPen cut(Qt::black, 1.0, Qt::DashLine, Qt::SquareCap, Qt::BevelJoin);
     const int h = g.bandHeight();
     const int s = g.sides ? g.sideHeight() : 0;
-    QHash<qint64, QImage> turnedGlyphs;
+    QHash<qint64, InkedGlyph> inkedGlyphs;
+    // Every band is as long as the sheet is wide: one line fits them all.
+    const LMLetteringLine line =
+        in.text ? LMLetteringLine::lay(in.text->drawnFont(), in.text->text(),
+                                       in.text->effectiveSeparator(), sheet.width() - 2 * LineEnds)
+                : LMLetteringLine();
 
     for (const int top : g.bandTops(sheet)) {
         const QRect band(QPoint(sheet.left(), top), QPoint(sheet.right(), top + h - 1));
@@ -187,9 +233,6 @@ void LMStripSheet::paintBands(QPainter &painter, const LMStripSheetInputs &in, b
             // Whole repeats set as words, centred along the band; every strip
             // of the band carries the same line, centred on the strip.
             const qreal left = band.left() + LineEnds;
-            const LMLetteringLine line =
-                LMLetteringLine::lay(text.drawnFont(), text.text(), text.effectiveSeparator(),
-                                     band.width() - 2 * LineEnds);
             const QRectF ink = text.textBox();
             const QList<int> centres = g.stripCentres(top);
             for (const LMLetteringLine::Glyph &placed : line.glyphs) {
@@ -204,12 +247,14 @@ void LMStripSheet::paintBands(QPainter &painter, const LMStripSheetInputs &in, b
                         text.drawGlyphPath(painter, shape);
                         continue;
                     }
-                    QImage &shown = turnedGlyphs[glyph.cacheKey()];
-                    if (shown.isNull())
-                        shown = turn.image(glyph);
+                    auto shown = inkedGlyphs.find(glyph.cacheKey());
+                    if (shown == inkedGlyphs.end())
+                        shown = inkedGlyphs.insert(glyph.cacheKey(), inkOf(turn.image(glyph)));
+                    if (shown->image.isNull())
+                        continue;
                     const QPoint at(qRound(pen.x() + box.left()) - 8,
                                     qRound(pen.y() + box.top()) - 8);
-                    painter.drawImage(turn.imageAt(at, glyph.size()), shown);
+                    painter.drawImage(turn.imageAt(at, glyph.size()) + shown->offset, shown->image);
                 }
             }
             text.endTextPass();

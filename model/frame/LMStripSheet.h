@@ -35,6 +35,9 @@ public:
     // the screen the sheet is drawn once into a page-sized picture and kept
     // until an input changes; printers and PDFs get it drawn afresh.
     void paint(QPainter &painter, const LMStripSheetInputs &in);
+    // The sheet as a picture of the page, white between its bands, drawn
+    // straight into it: what output writes, the same pixels `paint` keeps.
+    QImage render(const LMStripSheetInputs &in);
     // The sheet drawn straight onto `painter`: every line and glyph at the
     // device's own resolution.
     void paintDirect(QPainter &painter, const LMStripSheetInputs &in);

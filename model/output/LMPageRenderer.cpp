@@ -104,12 +104,8 @@ QTransform pageToTarget(const QSize &page, const QRectF &target)
 
 QImage renderStripSheet(const LMDocument &document)
 {
-    QImage page(document.page.size(), QImage::Format_RGB32);
-    page.fill(Qt::white);
     LMFrameTextSettings text;
-    QPainter painter(&page);
-    LMStripSheet().paint(painter, stripSheetOf(document, text));
-    return page;
+    return LMStripSheet().render(stripSheetOf(document, text));
 }
 
 void paintStripSheet(QPainter &painter, const QRectF &target, const LMDocument &document)

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QTemporaryFile>
 
@@ -25,6 +26,36 @@ void setUp(QPrinter &printer, int paperId, bool landscape)
     printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
+namespace {
+// What QPrinter::HighResolution gives a PDF.
+constexpr int PdfResolution = 1200;
+
+// The job spread over `sheet`, the whole paper in device pixels at `dpi`.
+void paintJob(QPainter &painter, const QRectF &sheet, int dpi, const LMDocument &document,
+              const LMOutlineShapes &shapes, const LMOutputJob &job)
+{
+    const double perMm = dpi / 25.4;
+    const QRectF target(sheet.left() + job.printOffsetMm.x() * perMm,
+                        sheet.top() + job.printOffsetMm.y() * perMm, sheet.width(), sheet.height());
+    if (job.strips)
+        LMPageRenderer::paintStripSheet(painter, target, document);
+    else
+        LMPageRenderer::paintPage(painter, target, document, shapes, {job.clipToOutline});
+}
+
+QString notWritten(const QString &path)
+{
+    return QCoreApplication::translate("LMPrinting", "%1 could not be written.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+QString printerError()
+{
+    return QCoreApplication::translate(
+        "LMPrinting", "The printer reported an error; the page may not have been printed.");
+}
+} // namespace
+
 bool print(QPrinter &printer, const LMDocument &document, const LMOutlineShapes &shapes,
            const LMOutputJob &job, QString *error)
 {
@@ -34,23 +65,15 @@ bool print(QPrinter &printer, const LMDocument &document, const LMOutlineShapes 
             *error =
                 printer.outputFileName().isEmpty()
                     ? QCoreApplication::translate("LMPrinting", "The printer could not be started.")
-                    : QCoreApplication::translate("LMPrinting", "%1 could not be written.")
-                          .arg(QDir::toNativeSeparators(printer.outputFileName()));
+                    : notWritten(printer.outputFileName());
         return false;
     }
-    const QRectF sheet = printer.paperRect(QPrinter::DevicePixel);
-    const double perMm = printer.resolution() / 25.4;
-    const QRectF target(sheet.left() + job.printOffsetMm.x() * perMm,
-                        sheet.top() + job.printOffsetMm.y() * perMm, sheet.width(), sheet.height());
-    if (job.strips)
-        LMPageRenderer::paintStripSheet(painter, target, document);
-    else
-        LMPageRenderer::paintPage(painter, target, document, shapes, {job.clipToOutline});
+    paintJob(painter, printer.paperRect(QPrinter::DevicePixel), printer.resolution(), document,
+             shapes, job);
     const bool ended = painter.end();
     if (!ended || printer.printerState() == QPrinter::Error) {
         if (error)
-            *error = QCoreApplication::translate(
-                "LMPrinting", "The printer reported an error; the page may not have been printed.");
+            *error = printerError();
         return false;
     }
     return true;
@@ -68,13 +91,29 @@ bool writePdf(const QString &path, const LMDocument &document, const LMOutlineSh
         return false;
     }
     part.close();
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(part.fileName());
-    printer.setCreator(QStringLiteral("Lumetra"));
-    setUp(printer, document.flags.paperId(), document.flags.landscape());
-    if (!print(printer, document, shapes, job, error))
+    // A file needs no printer: a QPrinter would first load the print system
+    // and ask it for its printers. The page and its bytes are the ones a
+    // high-resolution PDF printer writes.
+    QPdfWriter pdf(part.fileName());
+    pdf.setCreator(QStringLiteral("Lumetra"));
+    pdf.setResolution(PdfResolution);
+    pdf.setPageLayout(
+        QPageLayout(QPageSize(LMPaperTable::printerPageSize(document.flags.paperId())),
+                    document.flags.landscape() ? QPageLayout::Landscape : QPageLayout::Portrait,
+                    QMarginsF(), QPageLayout::Millimeter));
+    QPainter painter;
+    if (!painter.begin(&pdf)) {
+        if (error)
+            *error = notWritten(part.fileName());
         return false;
+    }
+    paintJob(painter, pdf.pageLayout().fullRectPixels(PdfResolution), PdfResolution, document,
+             shapes, job);
+    if (!painter.end()) {
+        if (error)
+            *error = printerError();
+        return false;
+    }
     // rename(2) replaces the old file in one step.
     if (std::rename(QFile::encodeName(part.fileName()).constData(),
                     QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
