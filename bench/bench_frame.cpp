@@ -151,6 +151,28 @@ int main(int argc, char *argv[])
         std::printf("the same sheet after its side colour changed, texture %s: %.1f ms\n",
                     tiled ? "tiled" : "stretched", changeMs);
     }
+    // On screen, fitted to a window about 700 pixels tall: a fifth of the page.
+    for (const bool tiled : {false, true}) {
+        sheet.textureTiled = tiled;
+        QImage screen(QSize(505, 714), QImage::Format_RGB32);
+        const double fittedMs = medianMs(7, [&] {
+            LMStripSheet fresh;
+            QPainter p(&screen);
+            p.scale(0.2, 0.2);
+            fresh.paint(p, sheet);
+        });
+        LMStripSheet changing;
+        bool grey = false;
+        const double changedMs = medianMs(7, [&] {
+            sheet.sideColor = (grey = !grey) ? Qt::gray : Qt::darkGray;
+            QPainter p(&screen);
+            p.scale(0.2, 0.2);
+            changing.paint(p, sheet);
+        });
+        std::printf("the sheet on screen at 20 %%, texture %s: first paint %.1f ms, after a "
+                    "change %.1f ms\n",
+                    tiled ? "tiled" : "stretched", fittedMs, changedMs);
+    }
     LMStripSheet kept;
     const double repaintMs = medianMs(7, [&] {
         QPainter p(&target);

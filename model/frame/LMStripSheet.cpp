@@ -83,22 +83,39 @@ void LMStripSheet::paint(QPainter &painter, const LMStripSheetInputs &in)
         paintDirect(painter, in);
         return;
     }
-    const QString key = keyOf(in);
+    // Shown smaller than the page (the screen at a zoom below 100 %), the
+    // sheet is drawn at the size it is seen: a fraction of the pixels to
+    // fill, scale and letter. Output and 100 % get the page's own pixels.
+    const QTransform &shown = painter.transform();
+    const double dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    double scale = 1.0;
+    if (shown.type() <= QTransform::TxScale && qFuzzyCompare(shown.m11(), shown.m22()) &&
+        shown.m11() * dpr < 1.0)
+        scale = shown.m11() * dpr;
+    const QSize size(qMax(1, int(std::ceil(in.page.width() * scale))),
+                     qMax(1, int(std::ceil(in.page.height() * scale))));
+    const QString key = keyOf(in) + QStringLiteral(" %1x%2").arg(size.width()).arg(size.height());
     if (key != m_sheetKey || m_sheet.isNull()) {
         // The sheet is a whole page: white between its bands. The last
         // sheet's memory is painted over: on A0, fresh memory costs more in
         // page faults than the painting itself.
-        if (m_sheet.size() != in.page)
-            m_sheet = QImage(in.page, QImage::Format_RGB32);
+        if (m_sheet.size() != size)
+            m_sheet = QImage(size, QImage::Format_RGB32);
         m_sheet.fill(Qt::white);
         QPainter p(&m_sheet);
+        if (scale != 1.0) {
+            p.scale(double(size.width()) / in.page.width(),
+                    double(size.height()) / in.page.height());
+            p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+            p.setRenderHint(QPainter::Antialiasing, true);
+        }
         paintBands(p, in, !in.landscape, false);
         p.end();
         m_sheetKey = key;
     }
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter.drawImage(0, 0, m_sheet);
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(in.page)), m_sheet);
     painter.restore();
 }
 

@@ -32,8 +32,9 @@ class LMStripSheet {
 public:
     // Paints over `painter`'s current transform, which maps page pixels to
     // the device (none for output, the zoom for the screen). On pictures and
-    // the screen the sheet is drawn once into a page-sized picture and kept
-    // until an input changes; printers and PDFs get it drawn afresh.
+    // the screen the sheet is drawn once into a picture and kept until an
+    // input or the zoom changes: page-sized, or as large as it is seen when
+    // that is smaller. Printers and PDFs get it drawn afresh.
     void paint(QPainter &painter, const LMStripSheetInputs &in);
     // The sheet as a picture of the page, white between its bands, drawn
     // straight into it: what output writes, the same pixels `paint` keeps.
