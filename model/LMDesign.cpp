@@ -65,6 +65,7 @@ LMDocument LMDesign::toDocument() const
     doc.frameText = m_frameText.text();
     doc.textColor = m_frameText.fillColor().rgba();
     doc.frameTextSeparator = m_frameText.separator();
+    doc.frameTextNames = m_frameTextNames;
     doc.textEdgeColor = m_frameText.edgeColor().rgba();
     doc.textStroke = m_frameText.strokeOn();
     doc.textEdgeWidth = m_frameText.edgeWidth();
@@ -106,6 +107,7 @@ void LMDesign::load(const LMDocument &doc, bool keepFrameLevel)
         m_frameText.setFont(font);
     m_frameText.setText(doc.frameText);
     m_frameText.setSeparator(doc.frameTextSeparator);
+    m_frameTextNames = doc.frameTextNames;
     m_frameText.setColors(m_frameText.edgeColor(), QColor::fromRgb(doc.textColor));
     const int levels = frameLevelCount();
     if (!keepFrameLevel && m_catalogue && frameLevel() > levels)

@@ -149,6 +149,9 @@ public:
     LMFrameTextSettings *frameTextForDrawing() { return &m_frameText; }
     void setFrameText(const QString &text);
     void setFrameTextSeparator(const QString &separator);
+    // Names that each take the frame text's place on an insert of their own.
+    const QStringList &frameTextNames() const { return m_frameTextNames; }
+    void setFrameTextNames(const QStringList &names);
     void setFrameTextFont(const QFont &font);
     void setFrameTextColors(const QColor &edge, const QColor &fill);
     void setFrameTextStroke(bool on);
@@ -208,6 +211,7 @@ private:
     QColor m_frameColor = QColor::fromRgba(LMDocument::DefaultFrameColor);
     QColor m_sideColor = QColor::fromRgba(LMDocument::DefaultSideColor);
     LMFrameTextSettings m_frameText;
+    QStringList m_frameTextNames;
     std::array<double, 4> m_margins = {10.0, 10.0, 10.0, 10.0};
     bool m_outsidePrintable = false;
     bool m_modified = false;

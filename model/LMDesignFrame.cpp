@@ -1,6 +1,7 @@
 // The frame effect's settings and the text along the frame. Each setter
 // changes the design only when the value really differs.
 #include "model/LMDesign.h"
+#include "model/LMDocumentFile.h"
 
 namespace {
 // A plain colour is a tiny tile of it, so colour and texture fill alike.
@@ -157,6 +158,15 @@ void LMDesign::setFrameTextSeparator(const QString &separator)
     if (separator == m_frameText.separator())
         return;
     m_frameText.setSeparator(separator);
+    frameEdited();
+}
+
+void LMDesign::setFrameTextNames(const QStringList &names)
+{
+    const QStringList clean = LMDocumentFile::cleanNames(names).mid(0, LMDocument::MaxNames);
+    if (clean == m_frameTextNames)
+        return;
+    m_frameTextNames = clean;
     frameEdited();
 }
 

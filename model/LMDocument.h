@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QRgb>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -20,6 +21,9 @@ struct LMDocument {
     static constexpr char FinePageTag[5] = "LMFP";  // k as 32 bits, then the fine page as PNG
     static constexpr char SeparatorTag[5] = "LMTS"; // the frame text's separator in UTF-8
     static constexpr int MaxSeparatorBytes = 64;
+    static constexpr char NamesTag[5] = "LMNL"; // the names, UTF-8, one per line
+    static constexpr int MaxNamesBytes = 1 << 20;
+    static constexpr int MaxNames = 10000;
     // The frame's colours in a new design.
     static constexpr QRgb DefaultFrameColor = 0xff0000ff; // blue
     static constexpr QRgb DefaultSideColor = 0xffa0a0a4;  // gray
@@ -43,6 +47,9 @@ struct LMDocument {
     // What stands between repeats of the frame text; empty for the usual
     // gap. Kept in a trailing block, and only when the user typed one.
     QString frameTextSeparator;
+    // Names that each take the frame text's place on an insert of their own;
+    // empty for none. Kept in a trailing block, and only when there are some.
+    QStringList frameTextNames;
 
     // The look of the design that files do not keep, so output matches the
     // screen: the frame text's edge, and the margins the strip sheet keeps.

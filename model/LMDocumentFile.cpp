@@ -149,6 +149,12 @@ QString fineDetailLost()
         "The fine detail of this design could not be read; it opens at standard detail.");
 }
 
+QString namesLost()
+{
+    return QCoreApplication::translate(
+        "LMDocumentFile", "The list of names could not be read; the design opens without it.");
+}
+
 QString separatorLost()
 {
     return QCoreApplication::translate(
@@ -165,6 +171,21 @@ std::optional<QString> separatorOf(const QByteArray &content)
     if (utf8.hasError())
         return std::nullopt;
     return separator;
+}
+
+// The names of a trailing block: UTF-8 lines, none empty, not too many.
+std::optional<QStringList> namesOf(const QByteArray &content)
+{
+    if (content.isEmpty() || content.size() > LMDocument::MaxNamesBytes)
+        return std::nullopt;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(content);
+    if (utf8.hasError())
+        return std::nullopt;
+    const QStringList names = LMDocumentFile::cleanNames(text.split(QLatin1Char('\n')));
+    if (names.isEmpty() || names.size() > LMDocument::MaxNames)
+        return std::nullopt;
+    return names;
 }
 
 // The fine page of a trailing block: k, then a PNG exactly k times the page.
@@ -199,9 +220,10 @@ void readTrailingBlocks(QIODevice &file, qint64 end, LMDocument &doc, QString *w
             length >= 0 ? block(file, end + 8, length) : std::nullopt;
         const std::optional<QByteArray> tag = block(file, end, 4);
         const bool isSeparator = tag && *tag == QByteArray(LMDocument::SeparatorTag, 4);
+        const bool isNames = tag && *tag == QByteArray(LMDocument::NamesTag, 4);
         if (!content) {
             if (warning)
-                *warning = isSeparator ? separatorLost() : fineDetailLost();
+                *warning = isNames ? namesLost() : isSeparator ? separatorLost() : fineDetailLost();
             return;
         }
         if (head->left(4) == QByteArray(LMDocument::FinePageTag, 4)) {
@@ -216,6 +238,12 @@ void readTrailingBlocks(QIODevice &file, qint64 end, LMDocument &doc, QString *w
                 doc.frameTextSeparator = *separator;
             else if (warning)
                 *warning = separatorLost();
+        } else if (isNames) {
+            const std::optional<QStringList> names = namesOf(*content);
+            if (names)
+                doc.frameTextNames = *names;
+            else if (warning)
+                *warning = namesLost();
         }
         // Tags this version does not know are skipped.
         end += 8 + length;
@@ -385,7 +413,26 @@ QByteArray write(const LMDocument &doc)
     if (!doc.frameTextSeparator.isEmpty())
         bytes += trailingBlock(LMDocument::SeparatorTag,
                                utf8Within(doc.frameTextSeparator, LMDocument::MaxSeparatorBytes));
+    const QStringList names = cleanNames(doc.frameTextNames).mid(0, LMDocument::MaxNames);
+    if (!names.isEmpty()) {
+        QByteArray lines = names.join(QLatin1Char('\n')).toUtf8();
+        // Whole names only, should the list outgrow its block.
+        if (lines.size() > LMDocument::MaxNamesBytes)
+            lines = lines.left(lines.lastIndexOf('\n', LMDocument::MaxNamesBytes));
+        bytes += trailingBlock(LMDocument::NamesTag, lines);
+    }
     return bytes;
+}
+
+QStringList cleanNames(const QStringList &lines)
+{
+    QStringList names;
+    for (const QString &line : lines) {
+        const QString name = line.trimmed();
+        if (!name.isEmpty())
+            names << name;
+    }
+    return names;
 }
 
 } // namespace LMDocumentFile

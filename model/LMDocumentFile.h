@@ -28,6 +28,10 @@ std::optional<LMDocument> read(QIODevice &file, QString *tooLarge = nullptr,
 
 QByteArray write(const LMDocument &document);
 
+// A list of names as a design keeps it: each line trimmed (a carriage return
+// of a Windows file included), empty ones dropped.
+QStringList cleanNames(const QStringList &lines);
+
 // The first little-endian 32-bit integer of a file; documents hold 10 there.
 std::optional<qint32> version(QIODevice &file);
 

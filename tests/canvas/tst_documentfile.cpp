@@ -116,8 +116,8 @@ private Q_SLOTS:
     void fineDetailRule_data();
     void fineDetailRule();
     void finePageTravelsAfterTheLastBlock();
-    void separatorTravelsAfterTheLastBlock_data();
-    void separatorTravelsAfterTheLastBlock();
+    void textsTravelAfterTheLastBlock_data();
+    void textsTravelAfterTheLastBlock();
     void fineBlockThatCannotBeReadIsLeftOut_data();
     void fineBlockThatCannotBeReadIsLeftOut();
 };
@@ -345,40 +345,60 @@ void TestDocumentFile::finePageTravelsAfterTheLastBlock()
     QCOMPARE(LMDocumentFile::write(doc), standard);
 }
 
-void TestDocumentFile::separatorTravelsAfterTheLastBlock_data()
+void TestDocumentFile::textsTravelAfterTheLastBlock_data()
 {
     QTest::addColumn<QString>("separator");
     QTest::addColumn<QString>("kept");
     QTest::addColumn<bool>("fine");
-    QTest::newRow("none: the file as before") << QString() << QString() << false;
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("keptNames");
+    const QStringList none;
+    QTest::newRow("none: the file as before") << QString() << QString() << false << none << none;
     QTest::newRow("a dot between spaces")
-        << QStringLiteral(" \u00b7 ") << QStringLiteral(" \u00b7 ") << false;
-    QTest::newRow("after a fine page") << QStringLiteral(" * ") << QStringLiteral(" * ") << true;
+        << QStringLiteral(" \u00b7 ") << QStringLiteral(" \u00b7 ") << false << none << none;
+    QTest::newRow("after a fine page")
+        << QStringLiteral(" * ") << QStringLiteral(" * ") << true << none << none;
     // Sixteen four-byte characters are the most the block holds.
     const QString faces = QStringLiteral("\U0001F600").repeated(17);
-    QTest::newRow("cut between characters") << faces << faces.left(32) << false;
+    QTest::newRow("cut between characters") << faces << faces.left(32) << false << none << none;
+    // Names as pasted from a spreadsheet: blanks and a Windows line end go.
+    QTest::newRow("names")
+        << QString() << QString() << false
+        << QStringList{QStringLiteral(" Emma\r"), QString(), QStringLiteral("Łukasz"),
+                       QStringLiteral("\u674e\u660e")}
+        << QStringList{QStringLiteral("Emma"), QStringLiteral("Łukasz"), QStringLiteral("\u674e\u660e")};
+    QTest::newRow("names after a separator and a fine page")
+        << QStringLiteral(" * ") << QStringLiteral(" * ") << true
+        << QStringList{QStringLiteral("Noah")} << QStringList{QStringLiteral("Noah")};
+    QTest::newRow("blank names only: none kept")
+        << QString() << QString() << false << QStringList{QStringLiteral(" "), QString()} << none;
 }
 
-// A separator the user typed is kept after the last block, where
-// version-10 readers never look; without one the file is as it always was.
-void TestDocumentFile::separatorTravelsAfterTheLastBlock()
+// A separator the user typed and a list of names are kept after the last
+// block, where version-10 readers never look; without them the file is as it
+// always was.
+void TestDocumentFile::textsTravelAfterTheLastBlock()
 {
     QFETCH(QString, separator);
     QFETCH(QString, kept);
     QFETCH(bool, fine);
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, keptNames);
     LMDocument doc = tinyDesign();
     if (fine)
         doc.finePage = fineOf(doc.page);
     const QByteArray before = LMDocumentFile::write(doc);
     doc.frameTextSeparator = separator;
+    doc.frameTextNames = names;
     const QByteArray bytes = LMDocumentFile::write(doc);
     QCOMPARE(bytes.left(before.size()), before);
-    QCOMPARE(bytes.size() > before.size(), !separator.isEmpty());
+    QCOMPARE(bytes.size() > before.size(), !separator.isEmpty() || !keptNames.isEmpty());
     QString warning;
     const std::optional<LMDocument> back = read(bytes, nullptr, &warning);
     QVERIFY(back);
     QCOMPARE(warning, QString());
     QCOMPARE(back->frameTextSeparator, kept);
+    QCOMPARE(back->frameTextNames, keptNames);
     QCOMPARE(back->finePage.isNull(), !fine);
     QCOMPARE(back->frameText, doc.frameText);
 }
@@ -403,6 +423,12 @@ void TestDocumentFile::fineBlockThatCannotBeReadIsLeftOut_data()
     QTest::newRow("separator too long")
         << QByteArray("LMTS") + le(65) + QByteArray(65, '-') << true;
     QTest::newRow("separator cut short") << QByteArray("LMTS") + le(10) + "ab" << true;
+    QTest::newRow("names not UTF-8") << QByteArray("LMNL") + le(3) + "A\n\xff" << true;
+    QTest::newRow("names all blank") << QByteArray("LMNL") + le(3) + " \n " << true;
+    QTest::newRow("names cut short") << QByteArray("LMNL") + le(40) + "Emma\nNoah" << true;
+    QTest::newRow("too many names")
+        << QByteArray("LMNL") + le(2 * 10001 - 1) + QByteArray("x\n").repeated(10001).chopped(1)
+        << true;
 }
 
 // The design opens from its standard page; only the fine detail is lost, and
@@ -420,6 +446,7 @@ void TestDocumentFile::fineBlockThatCannotBeReadIsLeftOut()
     QCOMPARE(back->frameText, doc.frameText);
     QVERIFY(back->finePage.isNull());
     QVERIFY(back->frameTextSeparator.isEmpty());
+    QVERIFY(back->frameTextNames.isEmpty());
     QCOMPARE(!warning.isEmpty(), warned);
 }
 

@@ -93,6 +93,9 @@ void TestDesign::editsAreAnnouncedOnce_data()
     row("frame text font",
         [](LMDesign &d) { d.setFrameTextFont(QFont(QStringLiteral("Arial"), 40)); });
     row("frame text fill", [](LMDesign &d) { d.setFrameTextColors(Qt::blue, Qt::black); });
+    row("a list of names", [](LMDesign &d) {
+        d.setFrameTextNames({QStringLiteral("Emma"), QStringLiteral(" "), QStringLiteral("Noah")});
+    });
     row("clip to outline", [](LMDesign &d) { d.setClipToOutline(true); });
     row("outline turned", [](LMDesign &d) { d.setOutlineRotation(30); });
     row("outline moved", [](LMDesign &d) { d.setOutlineOffset(QPoint(300, 200)); });

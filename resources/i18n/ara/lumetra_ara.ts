@@ -15,6 +15,10 @@
         <source>The page is %1 x %2 pixels, larger than any paper.</source>
         <translation>الصفحة بحجم %1 x %2 بكسل، أكبر من أي ورق.</translation>
     </message>
+    <message>
+        <source>The list of names could not be read; the design opens without it.</source>
+        <translation>تعذّرت قراءة قائمة الأسماء؛ يُفتح التصميم بدونها.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>

@@ -15,6 +15,10 @@
         <source>The page is %1 x %2 pixels, larger than any paper.</source>
         <translation>页面为 %1 x %2 像素，大于任何纸张。</translation>
     </message>
+    <message>
+        <source>The list of names could not be read; the design opens without it.</source>
+        <translation>无法读取名单；设计将在没有名单的情况下打开。</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>

@@ -15,6 +15,10 @@
         <source>The page is %1 x %2 pixels, larger than any paper.</source>
         <translation>Stránka má %1 x %2 pixelů, je větší než jakýkoli papír.</translation>
     </message>
+    <message>
+        <source>The list of names could not be read; the design opens without it.</source>
+        <translation>Seznam jmen nelze přečíst; návrh se otevře bez něj.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>

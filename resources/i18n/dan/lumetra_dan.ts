@@ -15,6 +15,10 @@
         <source>The page is %1 x %2 pixels, larger than any paper.</source>
         <translation>Siden er %1 x %2 pixel, større end noget papir.</translation>
     </message>
+    <message>
+        <source>The list of names could not be read; the design opens without it.</source>
+        <translation>Navnelisten kunne ikke læses; designet åbnes uden den.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>

@@ -15,6 +15,10 @@
         <source>The page is %1 x %2 pixels, larger than any paper.</source>
         <translation>Die Seite hat %1 x %2 Pixel und ist größer als jedes Papier.</translation>
     </message>
+    <message>
+        <source>The list of names could not be read; the design opens without it.</source>
+        <translation>Die Namensliste konnte nicht gelesen werden; der Entwurf öffnet sich ohne sie.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>

@@ -15,6 +15,10 @@
         <source>The page is %1 x %2 pixels, larger than any paper.</source>
         <translation>Η σελίδα είναι %1 x %2 εικονοστοιχεία, μεγαλύτερη από κάθε χαρτί.</translation>
     </message>
+    <message>
+        <source>The list of names could not be read; the design opens without it.</source>
+        <translation>Δεν ήταν δυνατή η ανάγνωση της λίστας ονομάτων· το σχέδιο ανοίγει χωρίς αυτήν.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>

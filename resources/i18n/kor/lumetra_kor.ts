@@ -15,6 +15,10 @@
         <source>The page is %1 x %2 pixels, larger than any paper.</source>
         <translation>페이지가 %1 x %2 픽셀로, 어떤 용지보다 큽니다.</translation>
     </message>
+    <message>
+        <source>The list of names could not be read; the design opens without it.</source>
+        <translation>이름 목록을 읽을 수 없습니다. 목록 없이 디자인을 엽니다.</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerBorderSetting</name>
