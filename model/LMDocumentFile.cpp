@@ -161,28 +161,25 @@ QString separatorLost()
         "LMDocumentFile", "The frame text's separator could not be read; the usual gap is used.");
 }
 
-// The separator of a trailing block: UTF-8, short, and nothing else.
-std::optional<QString> separatorOf(const QByteArray &content)
+// The text of a trailing block: UTF-8 of 1 to `most` bytes, and nothing else.
+std::optional<QString> textOf(const QByteArray &content, int most)
 {
-    if (content.isEmpty() || content.size() > LMDocument::MaxSeparatorBytes)
-        return std::nullopt;
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString separator = utf8.decode(content);
-    if (utf8.hasError())
-        return std::nullopt;
-    return separator;
-}
-
-// The names of a trailing block: UTF-8 lines, none empty, not too many.
-std::optional<QStringList> namesOf(const QByteArray &content)
-{
-    if (content.isEmpty() || content.size() > LMDocument::MaxNamesBytes)
+    if (content.isEmpty() || content.size() > most)
         return std::nullopt;
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString text = utf8.decode(content);
     if (utf8.hasError())
         return std::nullopt;
-    const QStringList names = LMDocumentFile::cleanNames(text.split(QLatin1Char('\n')));
+    return text;
+}
+
+// The names of a trailing block: UTF-8 lines, none empty, not too many.
+std::optional<QStringList> namesOf(const QByteArray &content)
+{
+    const std::optional<QString> text = textOf(content, LMDocument::MaxNamesBytes);
+    if (!text)
+        return std::nullopt;
+    const QStringList names = LMDocumentFile::cleanNames(text->split(QLatin1Char('\n')));
     if (names.isEmpty() || names.size() > LMDocument::MaxNames)
         return std::nullopt;
     return names;
@@ -233,7 +230,8 @@ void readTrailingBlocks(QIODevice &file, qint64 end, LMDocument &doc, QString *w
             else if (warning)
                 *warning = fineDetailLost();
         } else if (isSeparator) {
-            const std::optional<QString> separator = separatorOf(*content);
+            const std::optional<QString> separator =
+                textOf(*content, LMDocument::MaxSeparatorBytes);
             if (separator)
                 doc.frameTextSeparator = *separator;
             else if (warning)
