@@ -1,10 +1,12 @@
 #include "app/LMCommandLine.h"
 
 #include "app/LMLanguageList.h"
+#include "app/LMStoredMargins.h"
 #include "app/QVTLanguageManager.h"
 #include "model/LMDocumentFile.h"
 #include "model/LMFiles.h"
 #include "model/LMNewDesign.h"
+#include "model/LMPaperTable.h"
 #include "model/outlines/LMArtFrameFactory.h"
 #include "model/output/LMOutput.h"
 #include "update/LMUpdateTexts.h"
@@ -13,6 +15,8 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
+#include <QSettings>
+#include <QStringDecoder>
 
 #include <cstdio>
 
@@ -21,6 +25,57 @@ namespace LMCommandLine {
 namespace {
 // Larger than any file manager asks for; the page itself is at most a few thousand.
 constexpr int MaxThumbnailSize = 4096;
+} // namespace
+
+namespace {
+Request mistake(const QString &what)
+{
+    Request request;
+    request.mode = Mode::Mistake;
+    request.mistake = what;
+    return request;
+}
+
+Request parseExport(const QStringList &args)
+{
+    Request request;
+    QStringList names;
+    QString sheet;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        if (arg == QLatin1String("--strips")) {
+            request.strips = true;
+        } else if (arg == QLatin1String("--names") || arg == QLatin1String("--sheet")) {
+            if (i + 1 >= args.size())
+                return mistake(QStringLiteral("%1 needs a value").arg(arg));
+            (arg == QLatin1String("--names") ? request.namesFile : sheet) = args[++i];
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            return mistake(QStringLiteral("unknown option %1").arg(arg));
+        } else {
+            names << arg;
+        }
+    }
+    if (names.size() != 2)
+        return mistake(QStringLiteral("--export needs two file names: IN and OUT"));
+    const bool design = LMFiles::isDocumentName(names[1]);
+    if (request.strips && design)
+        return mistake(QStringLiteral("--strips writes a picture or PDF of the strip sheet: "
+                                      "end OUT in .pdf, .png, .jpg ..."));
+    if (design && (!sheet.isEmpty() || !request.namesFile.isEmpty()))
+        return mistake(QStringLiteral("--names and --sheet write pictures or a PDF: "
+                                      "end OUT in .pdf, .png, .jpg ..."));
+    if (!sheet.isEmpty()) {
+        request.sheetPaperId = LMPaperTable::idForName(sheet);
+        if (request.sheetPaperId < 0)
+            return mistake(QStringLiteral("--sheet: no paper called \"%1\" (try A4, Letter, "
+                                          "A3, B5, or a page-size number from 0 to 29)")
+                               .arg(sheet));
+    }
+    request.mode = Mode::Export;
+    request.in = names[0];
+    request.out = names[1];
+    return request;
+}
 } // namespace
 
 Request parse(const QStringList &arguments)
@@ -36,21 +91,7 @@ Request parse(const QStringList &arguments)
         if (args.size() != 1)
             request.mistake = QStringLiteral("--check-update takes nothing else");
     } else if (!args.isEmpty() && args.first() == QLatin1String("--export")) {
-        QStringList names = args.mid(1);
-        const bool strips = names.removeAll(QStringLiteral("--strips")) > 0;
-        if (names.size() != 2) {
-            request.mode = Mode::Mistake;
-            request.mistake = QStringLiteral("--export needs two file names: IN and OUT");
-        } else if (strips && LMFiles::isDocumentName(names[1])) {
-            request.mode = Mode::Mistake;
-            request.mistake = QStringLiteral("--strips writes a picture or PDF of the strip sheet: "
-                                             "end OUT in .pdf, .png, .jpg ...");
-        } else {
-            request.mode = Mode::Export;
-            request.in = names[0];
-            request.out = names[1];
-            request.strips = strips;
-        }
+        request = parseExport(args.mid(1));
     } else if (!args.isEmpty() && args.first() == QLatin1String("--thumbnail")) {
         bool ok = false;
         const int size = args.size() == 4 ? args[3].toInt(&ok) : 0;
@@ -75,7 +116,7 @@ QString usage()
 {
     return QStringLiteral(
         "Usage: lumetra [FILE]\n"
-        "       lumetra --export IN OUT [--strips]\n"
+        "       lumetra --export IN OUT [--strips] [--names NAMES] [--sheet PAPER]\n"
         "       lumetra --thumbnail IN OUT SIZE\n"
         "       lumetra --check-update\n"
         "\n"
@@ -88,6 +129,12 @@ QString usage()
         "                     ...); a PDF is one page of the design's paper\n"
         "  --strips           with --export: the design's strip-pattern sheet, as it\n"
         "                     prints on self-adhesive paper\n"
+        "  --names NAMES      with --export: one insert per name in the text or CSV file\n"
+        "                     NAMES (one per line; the first column), each name along\n"
+        "                     the frame: a PDF page each, or pictures OUT-001.png, ...\n"
+        "  --sheet PAPER      with --export: as many inserts as fit on each sheet of\n"
+        "                     PAPER (A4, Letter, A3, ... or its page-size number), with\n"
+        "                     crop marks\n"
         "  --thumbnail IN OUT SIZE\n"
         "                     write a PNG picture of the design IN to OUT, at most SIZE\n"
         "                     pixels wide and high (for file managers)\n"
@@ -169,6 +216,44 @@ std::optional<LMDocument> readInput(const QString &in, LMArtFrameFactory &catalo
     return design;
 }
 
+// TEMPORARY until the names list unit lands.
+std::optional<QStringList> namesFromBytes(const QByteArray &bytes)
+{
+    auto decode = QStringDecoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = decode(bytes);
+    if (decode.hasError())
+        return std::nullopt;
+    QStringList names;
+    for (const QString &line : text.split(QLatin1Char('\n')))
+        names << line.section(QLatin1Char(','), 0, 0);
+    return LMDocumentFile::cleanNames(names);
+}
+
+// The names file as a list; nothing, and why in `problem`, when it cannot be
+// read or holds no name.
+std::optional<QStringList> readNames(const QString &path, QString *problem)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *problem = translated(QT_TRANSLATE_NOOP("LMCommandLine",
+                                                "the list of names could not be read: %1"))
+                       .arg(file.errorString());
+        return std::nullopt;
+    }
+    const std::optional<QStringList> names = namesFromBytes(file.readAll());
+    if (!names) {
+        *problem = translated(QT_TRANSLATE_NOOP(
+            "LMCommandLine", "the list of names is not UTF-8 text; save it as UTF-8"));
+        return std::nullopt;
+    }
+    if (names->isEmpty()) {
+        *problem = translated(
+            QT_TRANSLATE_NOOP("LMCommandLine", "the list of names holds no name"));
+        return std::nullopt;
+    }
+    return names;
+}
+
 LMOutlineShapes shapesOf(const LMDocument &design, LMArtFrameFactory &catalogue)
 {
     return catalogue.shapesOf(design.outlineGroup, design.outlineIndex, design.flags.frameIndex());
@@ -211,21 +296,35 @@ QString undecodableMessage(const QString &printableName)
         .arg(printableName);
 }
 
-int runExport(const QString &in, const QString &out, bool strips)
+int runExport(const Request &request)
 {
     QVTLanguageManager language;
     speakUsersLanguage(language);
     LMArtFrameFactory catalogue;
-    const std::optional<LMDocument> design = readInput(in, catalogue, language);
+    std::optional<LMDocument> design = readInput(request.in, catalogue, language);
     if (!design)
         return 1;
+    const QString &out = request.out;
     if (LMOutput::formatOf(out) == LMOutput::Format::None)
         return fail(out, translated(QT_TRANSLATE_NOOP(
                              "LMCommandLine", "not a file type Lumetra writes: end the name in "
                                               ".lmx, .pdf, .png, .jpg, .bmp, .tiff ...")));
+    if (!request.namesFile.isEmpty()) {
+        QString problem;
+        const std::optional<QStringList> names = readNames(request.namesFile, &problem);
+        if (!names)
+            return fail(request.namesFile, problem);
+        design->frameTextNames = *names;
+    }
+    // Sheets keep the margins the window keeps.
+    if (const auto margins = LMStoredMargins::read(
+            QSettings(QStringLiteral("Lumetra"), QStringLiteral("Lumetra"))))
+        design->margins = *margins;
+    LMOutputJob job = jobFor(*design, request.strips);
+    job.sheetPaperId = request.sheetPaperId;
+    job.numberedPictures = true;
     QString error;
-    if (!LMOutput::write(out, *design, shapesOf(*design, catalogue), jobFor(*design, strips),
-                         &error))
+    if (!LMOutput::write(out, *design, shapesOf(*design, catalogue), job, &error))
         return fail(out, withReason(language.text(59), error));
     return 0;
 }

@@ -16,6 +16,8 @@ struct Request {
     QString mistake;     // what was wrong with the arguments
     bool strips = false; // export the strip-pattern sheet
     int size = 0;        // the thumbnail's longest side
+    QString namesFile;   // one insert per name in it, in the frame text's place
+    int sheetPaperId = -1; // inserts laid out several to a sheet of this paper
 };
 
 Request parse(const QStringList &arguments);
@@ -32,8 +34,10 @@ QString undecodableMessage(const QString &printableName);
 
 // Loads `in` as Open does and writes `out` as Save does, with no window shown.
 // Needs a QApplication. Returns the process exit code; failures print one line.
-// With `strips`, `out` is the design's strip-pattern sheet.
-int runExport(const QString &in, const QString &out, bool strips = false);
+// With `strips`, `out` is the design's strip-pattern sheet; a names file
+// gives an insert per name (a PDF page, or a numbered picture each); a sheet
+// paper lays the inserts out on sheets of it.
+int runExport(const Request &request);
 
 // Writes a PNG of the design in `in` (the page with its cutting line and
 // frame, as exported) to `out`, scaled to fit `size` x `size` pixels. Needs a

@@ -3,6 +3,7 @@
 #include "app/LMMainWidget.h"
 
 #include "app/LMLanguageList.h"
+#include "app/LMStoredMargins.h"
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMGraphView.h"
 #include "model/LMDesign.h"
@@ -163,26 +164,16 @@ void LMMainWidget::restoreSettings()
     // The margins describe the printer, so they outlast designs and runs.
     connect(m_design, &LMDesign::marginsChanged, this, [this] {
         QSettings stored = settings();
-        const std::array<double, 4> &margins = m_design->margins();
-        stored.setValue(QStringLiteral("print/margins"),
-                        QVariantList{margins[0], margins[1], margins[2], margins[3]});
+        LMStoredMargins::write(stored, m_design->margins());
     });
 }
 
 void LMMainWidget::restoreMargins(const QSettings &stored)
 {
-    const QVariantList margins = stored.value(QStringLiteral("print/margins")).toList();
-    if (margins.size() != 4)
+    const std::optional<std::array<double, 4>> mm = LMStoredMargins::read(stored);
+    if (!mm)
         return;
-    double mm[4]; // top, left, bottom, right
-    for (int i = 0; i < 4; ++i) {
-        bool number = false;
-        mm[i] = margins[i].toDouble(&number);
-        // Anything the margins panel could not have set is not ours.
-        if (!number || !(mm[i] >= 0.0 && mm[i] <= 25.4))
-            return;
-    }
-    m_design->setMargins(mm[1], mm[0], mm[3], mm[2]);
+    m_design->setMargins((*mm)[1], (*mm)[0], (*mm)[3], (*mm)[2]);
 }
 
 void LMMainWidget::saveSettings() const

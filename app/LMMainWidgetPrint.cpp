@@ -24,7 +24,7 @@
 namespace {
 void setUpFor(QPrinter &printer, const LMDesign *design)
 {
-    LMPrinting::setUp(printer, design->paperId(), design->landscape());
+    LMPrinting::setUp(printer, LMOutputPlan::of(design->toDocument(), LMOutputJob()));
 }
 } // namespace
 

@@ -56,7 +56,7 @@ int main(int argc, char *argv[])
         qInstallMessageHandler(quietDiagnostics);
         QApplication app(argc, argv);
         lmInitResources();
-        return runExport(request.in, request.out, request.strips);
+        return runExport(request);
     }
     case Mode::Thumbnail: {
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,5 +1,7 @@
 #include "model/LMPaperTable.h"
 
+#include <QRegularExpression>
+
 #include <cmath>
 
 namespace LMPaperTable {
@@ -72,6 +74,23 @@ int lastRowWithId(int pageSizeId)
     for (int i = RowCount - 1; i >= 0; --i) {
         if (rows()[i].pageSizeId == pageSizeId)
             return i;
+    }
+    return -1;
+}
+
+int idForName(const QString &name)
+{
+    const QString wanted = name.trimmed();
+    bool number = false;
+    const int id = wanted.toInt(&number);
+    if (number)
+        return lastRowWithId(id) >= 0 ? id : -1;
+    for (const PaperEntry &row : rows()) {
+        const QString full = QString::fromLatin1(row.name);
+        const QString firstWord = full.section(QRegularExpression(QStringLiteral("[ -]")), 0, 0);
+        if (wanted.compare(full, Qt::CaseInsensitive) == 0 ||
+            wanted.compare(firstWord, Qt::CaseInsensitive) == 0)
+            return row.pageSizeId;
     }
     return -1;
 }

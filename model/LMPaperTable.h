@@ -2,6 +2,7 @@
 
 #include <QPageSize>
 #include <QSize>
+#include <QString>
 
 #include <array>
 
@@ -35,6 +36,10 @@ bool fitsAPaper(QSize size);
 
 // The last row whose page-size number is `pageSizeId`, or -1.
 int lastRowWithId(int pageSizeId);
+
+// The page-size number of the paper a person names: the table's name or its
+// first word in any case ("a4", "letter"), or the number itself; -1 if none.
+int idForName(const QString &name);
 
 // The printer's page size for a stored page-size number; Letter when unknown.
 QPageSize::PageSizeId printerPageSize(int pageSizeId);

@@ -244,7 +244,7 @@ void LMStripSheet::paintBands(QPainter &painter, const LMStripSheetInputs &in, b
         if (in.text) {
             painter.save();
             painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-            painter.setClipRect(turn.rect(band));
+            painter.setClipRect(turn.rect(band), Qt::IntersectClip);
             LMFrameTextSettings &text = *in.text;
             text.beginTextPass();
             // Whole repeats set as words, centred along the band; every strip

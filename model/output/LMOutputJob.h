@@ -14,4 +14,11 @@ struct LMOutputJob {
     QPointF printOffsetMm;
     // Scaled down to fit this many pixels either way (thumbnails); 0 keeps the size.
     int maxSide = 0;
+    // The paper (a page-size number of the paper table) that inserts are laid
+    // out on, as many to a sheet as fit; -1 prints each insert on its own
+    // paper.
+    int sheetPaperId = -1;
+    // A picture file holds one page of the output: with several (one per name,
+    // or sheets), the first unless this asks for one numbered file per page.
+    bool numberedPictures = false;
 };

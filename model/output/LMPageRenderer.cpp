@@ -133,16 +133,18 @@ void paintPage(QPainter &painter, const QRectF &target, const LMDocument &docume
     const bool clip = options.clipToOutline && !shapes.outline.isEmpty();
     const QTransform toPage =
         clip || !shapes.outline.isEmpty() ? outlineToPage(document, shapes.outline) * base : base;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    // Within whatever the caller clips to (an insert's place on a sheet).
+    painter.save();
     if (clip) {
         painter.setTransform(toPage);
-        painter.setClipPath(shapes.outline);
+        painter.setClipPath(shapes.outline, Qt::IntersectClip);
         painter.setTransform(base);
     }
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     // A fine page brings its own detail to the printer.
     painter.drawImage(QRectF(pageRect),
                       document.finePage.isNull() ? document.page : document.finePage);
-    painter.setClipping(false);
+    painter.restore();
     if (!shapes.outline.isEmpty()) {
         LMFrameTextSettings text;
         frameTextOf(document, text);
