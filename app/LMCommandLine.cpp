@@ -9,6 +9,7 @@
 #include "model/LMPaperTable.h"
 #include "model/outlines/LMArtFrameFactory.h"
 #include "model/output/LMOutput.h"
+#include "model/output/LMOutputPlan.h"
 #include "update/LMUpdateTexts.h"
 #include "update/LMUpdater.h"
 
@@ -323,6 +324,10 @@ int runExport(const Request &request)
     LMOutputJob job = jobFor(*design, request.strips);
     job.sheetPaperId = request.sheetPaperId;
     job.numberedPictures = true;
+    if (LMOutputPlan::of(*design, job).isEmpty())
+        return fail(out, QCoreApplication::translate(
+                             "LMPrinting",
+                             "The sheet is too small for one insert within its margins."));
     QString error;
     if (!LMOutput::write(out, *design, shapesOf(*design, catalogue), job, &error))
         return fail(out, withReason(language.text(59), error));

@@ -24,7 +24,11 @@ class QPushButton;
 class QAction;
 class QButtonGroup;
 class QLocale;
+class QActionGroup;
+class QMenu;
 class QPrinter;
+class QPrintPreviewWidget;
+class QToolBar;
 class QSettings;
 
 namespace Ui {
@@ -86,6 +90,10 @@ public:
     // Millimetres the whole printout moves, for printers that shift the page.
     QPointF printOffset() const { return m_printOffset; }
     void setPrintOffset(const QPointF &offsetMm) { m_printOffset = offsetMm; }
+    // The paper inserts are laid out on, several to a sheet (a page-size
+    // number), or -1 to print each insert on its own paper. Remembered.
+    int sheetPaperId() const { return m_sheetPaperId; }
+    void setSheetPaperId(int pageSizeId);
 
     // Zooms to `percent`, keeping the page point under `anchor` (a point of
     // the view around the page) where it is.
@@ -160,6 +168,12 @@ private:
     LMOutputJob printJob() const;
     bool printTo(QPrinter &printer, QString *error);
     void retranslatePrintMenu();
+    // How many inserts the printout holds and on how many sheets.
+    QString sheetSummary() const;
+    // Says so, and true, when the chosen sheet holds no insert.
+    bool refuseEmptySheet();
+    void addSheetChoice(QToolBar *tools, QPrinter &printer, QPrintPreviewWidget *preview);
+    void addPrintOffset(QToolBar *tools, QPrintPreviewWidget *preview);
     // The page's detail: Standard (as older designs) or Fine.
     void setUpDetailChoice();
     void showDetail();
@@ -186,6 +200,10 @@ private:
     QComboBox *m_detailChoice = nullptr;
     QAction *m_previewAction = nullptr;
     QAction *m_pdfAction = nullptr;
+    QMenu *m_sheetMenu = nullptr;
+    QActionGroup *m_sheetActions = nullptr;
+    // The paper several inserts share (a page-size number), or -1 for one each.
+    int m_sheetPaperId = -1;
     QPushButton *m_blankToolButton = nullptr;
     QPointer<QWidget> m_settingsPanel;
     QString m_lastFolder;

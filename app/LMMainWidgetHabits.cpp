@@ -7,6 +7,7 @@
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMGraphView.h"
 #include "model/LMDesign.h"
+#include "model/LMPaperTable.h"
 #include "tools/frame/LMScreenMsgHandlerClip.h"
 #include "ui_LMMainWidget.h"
 
@@ -161,6 +162,9 @@ void LMMainWidget::restoreSettings()
     if (!restoreGeometry(stored.value(QStringLiteral("geometry")).toByteArray()))
         fitToScreen();
     restoreMargins(stored);
+    m_sheetPaperId = stored.value(QStringLiteral("print/sheet"), -1).toInt();
+    if (LMPaperTable::lastRowWithId(m_sheetPaperId) < 0)
+        m_sheetPaperId = -1;
     // The margins describe the printer, so they outlast designs and runs.
     connect(m_design, &LMDesign::marginsChanged, this, [this] {
         QSettings stored = settings();
@@ -185,6 +189,7 @@ void LMMainWidget::saveSettings() const
     stored.setValue(QStringLiteral("recentFiles"), m_recentFiles);
     stored.setValue(QStringLiteral("print/offsetX"), m_printOffset.x());
     stored.setValue(QStringLiteral("print/offsetY"), m_printOffset.y());
+    stored.setValue(QStringLiteral("print/sheet"), m_sheetPaperId);
 }
 
 int LMMainWidget::rememberedLanguage() const

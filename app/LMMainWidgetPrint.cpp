@@ -5,14 +5,19 @@
 #include "canvas/LMGraphView.h"
 #include "model/LMDesign.h"
 #include "model/LMFiles.h"
+#include "model/LMPaperTable.h"
 #include "model/output/LMOutput.h"
+#include "model/output/LMOutputPlan.h"
 #include "model/output/LMPrinting.h"
 #include "widgets/LMFileDialog.h"
 #include "ui_LMMainWidget.h"
 
+#include <QActionGroup>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -21,18 +26,49 @@
 #include <QPrinter>
 #include <QToolBar>
 
-namespace {
-void setUpFor(QPrinter &printer, const LMDesign *design)
-{
-    LMPrinting::setUp(printer, LMOutputPlan::of(design->toDocument(), LMOutputJob()));
-}
-} // namespace
-
 LMOutputJob LMMainWidget::printJob() const
 {
     LMOutputJob job = m_graphView->fileJob();
     job.printOffsetMm = m_printOffset;
+    job.sheetPaperId = m_sheetPaperId;
     return job;
+}
+
+QString LMMainWidget::sheetSummary() const
+{
+    const LMOutputPlan plan = LMOutputPlan::of(m_design->toDocument(), printJob());
+    if (plan.isEmpty())
+        return tr("The sheet is too small for one insert within its margins.");
+    const int pages = int(plan.pages.size());
+    if (plan.sheet)
+        return pages == 1 ? tr("%1 per sheet, 1 sheet").arg(plan.perSheet)
+                          : tr("%1 per sheet, %2 sheets").arg(plan.perSheet).arg(pages);
+    return pages == 1 ? tr("One insert, one sheet") : tr("%1 inserts, one per sheet").arg(pages);
+}
+
+void LMMainWidget::setSheetPaperId(int pageSizeId)
+{
+    m_sheetPaperId = LMPaperTable::lastRowWithId(pageSizeId) >= 0 ? pageSizeId : -1;
+    if (m_sheetActions)
+        for (QAction *a : m_sheetActions->actions())
+            a->setChecked(a->data().toInt() == m_sheetPaperId);
+    saveSettings();
+}
+
+bool LMMainWidget::refuseEmptySheet()
+{
+    if (!LMOutputPlan::of(m_design->toDocument(), printJob()).isEmpty())
+        return false;
+    QMessageBox::warning(this, QStringLiteral("Lumetra"), sheetSummary());
+    return true;
+}
+
+// Every choice of sheet: one insert per sheet, then the table's papers.
+static void fillSheetChoice(QComboBox *box, const QString &oneEach)
+{
+    box->addItem(oneEach, -1);
+    for (const PaperEntry &row : LMPaperTable::rows())
+        box->addItem(QString::fromLatin1(row.name), row.pageSizeId);
 }
 
 bool LMMainWidget::printTo(QPrinter &printer, QString *error)
@@ -47,6 +83,22 @@ void LMMainWidget::setUpPrintMenu()
     m_printAction = menu->addAction(QString(), this, &LMMainWidget::on_btn_print_clicked);
     m_previewAction = menu->addAction(QString(), this, &LMMainWidget::slot_printPreview);
     m_pdfAction = menu->addAction(QString(), this, &LMMainWidget::slot_exportPdf);
+    // Several small inserts on one sheet of the paper in the printer.
+    m_sheetMenu = menu->addMenu(QString());
+    m_sheetMenu->setObjectName(QStringLiteral("sheetMenu"));
+    m_sheetActions = new QActionGroup(m_sheetMenu);
+    const auto addSheet = [this](const QString &text, int id) {
+        QAction *a = m_sheetMenu->addAction(text);
+        a->setCheckable(true);
+        a->setData(id);
+        a->setChecked(id == m_sheetPaperId);
+        m_sheetActions->addAction(a);
+        connect(a, &QAction::triggered, this, [this, id] { setSheetPaperId(id); });
+    };
+    addSheet(QString(), -1);
+    m_sheetMenu->addSeparator();
+    for (const PaperEntry &row : LMPaperTable::rows())
+        addSheet(QString::fromLatin1(row.name), row.pageSizeId);
     ui->btn_print->setMenu(menu);
     retranslatePrintMenu();
 }
@@ -58,6 +110,8 @@ void LMMainWidget::retranslatePrintMenu()
     m_printAction->setText(lmText(0) + QStringLiteral("…"));
     m_previewAction->setText(tr("Print Preview…"));
     m_pdfAction->setText(tr("Export as PDF…"));
+    m_sheetMenu->setTitle(tr("Sheet"));
+    m_sheetActions->actions().first()->setText(tr("One insert per sheet"));
 }
 
 void LMMainWidget::on_btn_print_clicked()
@@ -65,8 +119,10 @@ void LMMainWidget::on_btn_print_clicked()
     // What is still being edited is part of the printout, even if the
     // dialog is then cancelled.
     m_graphView->apply();
+    if (refuseEmptySheet())
+        return;
     QPrinter printer(QPrinter::HighResolution);
-    setUpFor(printer, m_design);
+    LMPrinting::setUp(printer, LMOutputPlan::of(m_design->toDocument(), printJob()));
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -79,43 +135,73 @@ void LMMainWidget::slot_printPreview()
 {
     m_graphView->apply();
     QPrinter printer(QPrinter::HighResolution);
-    setUpFor(printer, m_design);
+    LMPrinting::setUp(printer, LMOutputPlan::of(m_design->toDocument(), printJob()));
     QPrintPreviewDialog dialog(&printer, this);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *target) {
         if (target)
             printTo(*target, nullptr);
     });
-    // The print offset, set where its effect shows.
     auto *preview = dialog.findChild<QPrintPreviewWidget *>();
     if (auto *tools = dialog.findChild<QToolBar *>()) {
         tools->addSeparator();
-        const QPointF offset = m_printOffset;
-        for (int axis = 0; axis < 2; ++axis) {
-            auto *box = new QDoubleSpinBox(tools);
-            box->setObjectName(axis == 0 ? QStringLiteral("printOffsetX")
-                                         : QStringLiteral("printOffsetY"));
-            box->setRange(-20.0, 20.0);
-            box->setSingleStep(0.5);
-            box->setDecimals(1);
-            box->setPrefix(axis == 0 ? QStringLiteral("⇆ ") : QStringLiteral("⇅ "));
-            box->setSuffix(tr(" mm"));
-            box->setValue(axis == 0 ? offset.x() : offset.y());
-            box->setToolTip(tr("Moves the whole printout, for printers that shift the page"));
-            connect(box, &QDoubleSpinBox::valueChanged, this, [this, axis, preview](double mm) {
-                (axis == 0 ? m_printOffset.rx() : m_printOffset.ry()) = mm;
-                saveSettings();
-                if (preview)
-                    preview->updatePreview();
-            });
-            tools->addWidget(box);
-        }
+        addSheetChoice(tools, printer, preview);
+        tools->addSeparator();
+        addPrintOffset(tools, preview);
     }
     dialog.exec();
+}
+
+void LMMainWidget::addSheetChoice(QToolBar *tools, QPrinter &printer, QPrintPreviewWidget *preview)
+{
+    auto *choice = new QComboBox(tools);
+    choice->setObjectName(QStringLiteral("sheetChoice"));
+    choice->setToolTip(tr("Sheet"));
+    fillSheetChoice(choice, tr("One insert per sheet"));
+    choice->setCurrentIndex(qMax(0, choice->findData(m_sheetPaperId)));
+    auto *summary = new QLabel(sheetSummary(), tools);
+    summary->setObjectName(QStringLiteral("sheetSummary"));
+    summary->setContentsMargins(6, 0, 6, 0);
+    connect(choice, &QComboBox::currentIndexChanged, this, [=, &printer](int index) {
+        setSheetPaperId(choice->itemData(index).toInt());
+        summary->setText(sheetSummary());
+        LMPrinting::setUp(printer, LMOutputPlan::of(m_design->toDocument(), printJob()));
+        if (preview)
+            preview->updatePreview();
+    });
+    tools->addWidget(choice);
+    tools->addWidget(summary);
+}
+
+// The print offset, set where its effect shows.
+void LMMainWidget::addPrintOffset(QToolBar *tools, QPrintPreviewWidget *preview)
+{
+    const QPointF offset = m_printOffset;
+    for (int axis = 0; axis < 2; ++axis) {
+        auto *box = new QDoubleSpinBox(tools);
+        box->setObjectName(axis == 0 ? QStringLiteral("printOffsetX")
+                                     : QStringLiteral("printOffsetY"));
+        box->setRange(-20.0, 20.0);
+        box->setSingleStep(0.5);
+        box->setDecimals(1);
+        box->setPrefix(axis == 0 ? QStringLiteral("⇆ ") : QStringLiteral("⇅ "));
+        box->setSuffix(tr(" mm"));
+        box->setValue(axis == 0 ? offset.x() : offset.y());
+        box->setToolTip(tr("Moves the whole printout, for printers that shift the page"));
+        connect(box, &QDoubleSpinBox::valueChanged, this, [this, axis, preview](double mm) {
+            (axis == 0 ? m_printOffset.rx() : m_printOffset.ry()) = mm;
+            saveSettings();
+            if (preview)
+                preview->updatePreview();
+        });
+        tools->addWidget(box);
+    }
 }
 
 void LMMainWidget::slot_exportPdf()
 {
     m_graphView->apply();
+    if (refuseEmptySheet())
+        return;
     const QString suggested =
         m_currentPath.isEmpty()
             ? m_lastFolder
@@ -129,7 +215,8 @@ void LMMainWidget::slot_exportPdf()
     if (!LMFiles::isPdfName(path))
         path += QStringLiteral(".pdf");
     QString error;
-    if (!LMOutput::write(path, m_design->toDocument(), m_design->outputShapes(),
-                         m_graphView->fileJob(), &error))
+    LMOutputJob job = m_graphView->fileJob();
+    job.sheetPaperId = m_sheetPaperId;
+    if (!LMOutput::write(path, m_design->toDocument(), m_design->outputShapes(), job, &error))
         warn(59, error);
 }

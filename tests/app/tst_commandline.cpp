@@ -30,6 +30,7 @@ private Q_SLOTS:
     void statedSizesWithTheLimitLifted_data();
     void statedSizesWithTheLimitLifted();
     void fineDetail();
+    void namesAndSheets();
 
 private:
     LumetraRun run(const QStringList &arguments, bool limitLifted = false);
@@ -74,6 +75,13 @@ void TestCommandLine::init()
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write(QByteArray(100, '\x01'));
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder.png")));
+    const auto write = [this](const char *name, const QByteArray &bytes) {
+        QFile file(path(QString::fromLatin1(name)));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    QVERIFY(write("names.csv", "\xef\xbb\xbf" "Emma,7\r\nZo\xc3\xab,8\r\n\r\n"));
+    QVERIFY(write("blank.txt", "\n  \n"));
+    QVERIFY(write("latin1.txt", "Zo\xeb\n"));
     // Files that are no regular files: reading a FIFO blocks until a writer comes.
     QCOMPARE(::mkfifo(QFile::encodeName(path(QStringLiteral("pipe.lmx"))).constData(), 0600), 0);
     m_socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
@@ -130,6 +138,28 @@ void TestCommandLine::answers_data()
                                        << "socket.png: Can not open file!";
     QTest::newRow("input is a device") << QStringList{"--thumbnail", "/dev/zero", "@/t.png", "64"}
                                        << 1 << "/dev/zero: Can not open file!";
+    QTest::newRow("names file missing")
+        << QStringList{"--export", "@/photo.png", "@/out.pdf", "--names", "@/nobody.txt"} << 1
+        << "nobody.txt: the list of names could not be read";
+    QTest::newRow("names file without a name")
+        << QStringList{"--export", "@/photo.png", "@/out.pdf", "--names", "@/blank.txt"} << 1
+        << "blank.txt: the list of names holds no name";
+    QTest::newRow("names file not UTF-8")
+        << QStringList{"--export", "@/photo.png", "@/out.pdf", "--names", "@/latin1.txt"} << 1
+        << "latin1.txt: the list of names is not UTF-8";
+    QTest::newRow("names without a file") << QStringList{"--export", "@/photo.png", "@/out.pdf",
+                                                         "--names"}
+                                          << 2 << "--names needs a value";
+    QTest::newRow("names into a design")
+        << QStringList{"--export", "@/photo.png", "@/out.lmx", "--names", "@/names.csv"} << 2
+        << "--names and --sheet write pictures or a PDF";
+    QTest::newRow("unknown paper")
+        << QStringList{"--export", "@/photo.png", "@/out.pdf", "--sheet", "A11"} << 2
+        << "--sheet: no paper called \"A11\"";
+    // A new design is Letter: A5 holds none within its margins.
+    QTest::newRow("sheet smaller than an insert")
+        << QStringList{"--export", "@/photo.png", "@/out.pdf", "--sheet", "a5"} << 1
+        << "out.pdf: The sheet is too small for one insert within its margins.";
     QTest::newRow("thumbnail without a size")
         << QStringList{"--thumbnail", "@/photo.png", "@/t.png"} << 2
         << "--thumbnail needs IN, OUT and a SIZE";
@@ -319,6 +349,35 @@ void TestCommandLine::fineDetail()
                  QStringLiteral("damaged.lmx: The fine detail of this design could not be read")),
              qPrintable(lost.err));
     QCOMPARE(QImage(lostPng).size(), standard);
+}
+
+// A picture per name, numbered; a PDF of strip sheets laid out on A3, with
+// names from a CSV file's first column.
+void TestCommandLine::namesAndSheets()
+{
+    const QString png = path(QStringLiteral("child.png"));
+    const LumetraRun pictures = run({QStringLiteral("--export"), path(QStringLiteral("photo.png")),
+                                     png, QStringLiteral("--names"),
+                                     path(QStringLiteral("names.csv"))});
+    QVERIFY2(pictures.code == 0, qPrintable(pictures.err));
+    QVERIFY(!QFile::exists(png));
+    QVERIFY(QFile::exists(path(QStringLiteral("child-001.png"))));
+    QVERIFY(QFile::exists(path(QStringLiteral("child-002.png"))));
+    QVERIFY(!QFile::exists(path(QStringLiteral("child-003.png"))));
+    const QString pdf = path(QStringLiteral("strips.pdf"));
+    QCOMPARE(run({QStringLiteral("--export"), path(QStringLiteral("photo.png")), pdf,
+                  QStringLiteral("--strips"), QStringLiteral("--sheet"), QStringLiteral("A3"),
+                  QStringLiteral("--names"), path(QStringLiteral("names.csv"))})
+                 .code,
+             0);
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    QVERIFY(info.waitForFinished());
+    const QString out = QString::fromLatin1(info.readAllStandardOutput());
+    // A Letter strip sheet fits A3 once: a sheet per name.
+    QVERIFY2(out.contains(QStringLiteral("Pages:           2")) &&
+                 out.contains(QStringLiteral("(A3)")),
+             qPrintable(out));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

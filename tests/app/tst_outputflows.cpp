@@ -20,6 +20,8 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -40,6 +42,7 @@ private Q_SLOTS:
     void printDialog_data();
     void printDialog();
     void everyFileOutputShowsTheSame();
+    void manyInsertsFromTheWindow();
 
 private:
     LMGraphView *canvas() const { return m_window->graphView(); }
@@ -69,6 +72,8 @@ void TestOutputFlows::init()
     // Margins outlast windows; each test starts at the default ones.
     QSettings(QStringLiteral("Lumetra"), QStringLiteral("Lumetra"))
         .remove(QStringLiteral("print/margins"));
+    QSettings(QStringLiteral("Lumetra"), QStringLiteral("Lumetra"))
+        .remove(QStringLiteral("print/sheet"));
     m_window = new LMMainWidget;
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
@@ -76,6 +81,7 @@ void TestOutputFlows::init()
 
 void TestOutputFlows::cleanup()
 {
+    forgetUnusedAnswers();
     design()->setModified(false);
     delete m_window;
     m_window = nullptr;
@@ -336,6 +342,69 @@ void TestOutputFlows::everyFileOutputShowsTheSame()
                                 .arg(ink.width())
                                 .arg(ink.height())));
     }
+}
+
+// Five names on an A7 design: the preview counts the inserts and sheets and
+// follows the sheet chosen in it; a sheet too small is refused with a reason;
+// the PDF holds a sheet of A4 per four names; the next window keeps the sheet.
+void TestOutputFlows::manyInsertsFromTheWindow()
+{
+    ui()->chk_horizonal->setChecked(false);
+    ui()->cob_pasesetting->setCurrentIndex(ui()->cob_pasesetting->findText(QStringLiteral("A7")));
+    design()->setFrameTextNames({"Ann", "Ben", "Cleo", "Dan", "Eve"});
+    QMenu *sheets = ui()->btn_print->menu()->findChild<QMenu *>(QStringLiteral("sheetMenu"));
+    QVERIFY(sheets);
+    const auto choose = [sheets](const QString &paper) {
+        for (QAction *a : sheets->actions())
+            if (a->text() == paper)
+                a->trigger();
+    };
+    choose(QStringLiteral("A4"));
+    QCOMPARE(m_window->sheetPaperId(), 0);
+
+    QStringList seen;
+    answerNextModal<QPrintPreviewDialog>([&seen](QPrintPreviewDialog *dialog) {
+        auto *preview = dialog->findChild<QPrintPreviewWidget *>();
+        auto *summary = dialog->findChild<QLabel *>(QStringLiteral("sheetSummary"));
+        auto *choice = dialog->findChild<QComboBox *>(QStringLiteral("sheetChoice"));
+        if (!preview || !summary || !choice) {
+            dialog->reject();
+            return;
+        }
+        seen << QStringLiteral("%1 (%2)").arg(summary->text()).arg(preview->pageCount());
+        choice->setCurrentIndex(0); // one insert per sheet
+        seen << QStringLiteral("%1 (%2)").arg(summary->text()).arg(preview->pageCount());
+        dialog->reject();
+    });
+    m_window->slot_printPreview();
+    QCOMPARE(seen, (QStringList{"4 per sheet, 2 sheets (2)", "5 inserts, one per sheet (5)"}));
+    QCOMPARE(m_window->sheetPaperId(), -1);
+
+    choose(QStringLiteral("A8"));
+    QString warned;
+    answerNextModal<QMessageBox>([&warned](QMessageBox *box) {
+        warned = box->text();
+        box->accept();
+    });
+    m_window->slot_exportPdf();
+    QCOMPARE(warned, QStringLiteral("The sheet is too small for one insert within its margins."));
+
+    choose(QStringLiteral("A4"));
+    const QString pdf = m_dir.filePath(QStringLiteral("names.pdf"));
+    chooseFile(pdf);
+    m_window->slot_exportPdf();
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    QVERIFY(info.waitForFinished());
+    const QString out = QString::fromLatin1(info.readAllStandardOutput());
+    QVERIFY2(out.contains(QStringLiteral("Pages:           2")) &&
+                 out.contains(QStringLiteral("(A4)")),
+             qPrintable(out));
+
+    design()->setModified(false);
+    delete m_window;
+    m_window = new LMMainWidget;
+    QCOMPARE(m_window->sheetPaperId(), 0);
 }
 
 QTEST_MAIN(TestOutputFlows)

@@ -3,7 +3,9 @@
 #include "model/LMPageDetail.h"
 #include "model/LMPaperTable.h"
 #include "model/outlines/LMArtFrameFactory.h"
+#include "model/output/LMOutputPlan.h"
 #include "model/output/LMPrinting.h"
+#include "model/output/LMSheetLayout.h"
 
 #include <QPainter>
 #include <QProcess>
@@ -24,12 +26,16 @@ private Q_SLOTS:
     void cuttingLineIsSharp();
     void stripSheetPage();
     void unwritableTargetIsAFailure();
+    void sheetLayout_data();
+    void sheetLayout();
+    void namesAndSheetsLandInPlace_data();
+    void namesAndSheetsLandInPlace();
 
 private:
     // A design on `row` with a red square at page pixels 30..59.
     LMDocument design(int row, bool landscape) const;
     QString pdf(const LMDocument &doc, const LMOutputJob &job = {});
-    QImage rendered(const QString &pdfPath, int dpi) const;
+    QImage rendered(const QString &pdfPath, int dpi, int page = 1) const;
 
     QTemporaryDir m_dir;
     LMArtFrameFactory *m_catalogue = nullptr;
@@ -73,11 +79,13 @@ QString TestPrinting::pdf(const LMDocument &doc, const LMOutputJob &job)
     return path;
 }
 
-QImage TestPrinting::rendered(const QString &pdfPath, int dpi) const
+QImage TestPrinting::rendered(const QString &pdfPath, int dpi, int page) const
 {
-    const QString stem = pdfPath + QStringLiteral(".r");
+    const QString stem = pdfPath + QStringLiteral(".r%1").arg(page);
     QProcess::execute(QStringLiteral("pdftoppm"),
-                      {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
+                      {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                       QString::number(page), QStringLiteral("-r"), QString::number(dpi),
+                       QStringLiteral("-png"),
                        QStringLiteral("-singlefile"), pdfPath, stem});
     return QImage(stem + QStringLiteral(".png"));
 }
@@ -206,6 +214,133 @@ void TestPrinting::unwritableTargetIsAFailure()
                                   m_catalogue->shapesOf(0, 0, 1), {}, &error));
     QVERIFY2(error.contains(QStringLiteral("where.pdf")), qPrintable(error));
     QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("no/where.pdf"))));
+}
+
+void TestPrinting::sheetLayout_data()
+{
+    QTest::addColumn<QSizeF>("insert");
+    QTest::addColumn<QSizeF>("sheet");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("turned");
+    const QSizeF a4(210, 297), letter(215.9, 279.4), card(53.98, 85.6);
+    QTest::newRow("A7 on A4") << QSizeF(74, 105) << a4 << 4 << false;
+    QTest::newRow("A7 on Letter") << QSizeF(74, 105) << letter << 4 << false;
+    QTest::newRow("A8 on A4") << QSizeF(52, 74) << a4 << 9 << false;
+    QTest::newRow("A8 on Letter") << QSizeF(52, 74) << letter << 9 << false;
+    QTest::newRow("B8 on A4, turned") << QSizeF(64, 91) << a4 << 8 << true;
+    QTest::newRow("B8 on Letter, turned") << QSizeF(64, 91) << letter << 6 << true;
+    QTest::newRow("card on A4") << card << a4 << 9 << false;
+    QTest::newRow("card on Letter, turned") << card << letter << 8 << true;
+    QTest::newRow("a landscape card on Letter") << card.transposed() << letter << 8 << false;
+    QTest::newRow("A5 on A4, one") << QSizeF(148, 210) << a4 << 1 << false;
+    QTest::newRow("A4 on A4: the margins leave no room") << a4 << a4 << 0 << false;
+}
+
+// As many as fit inside the 10 mm margins, none overlapping, and each
+// crop mark outside every insert.
+void TestPrinting::sheetLayout()
+{
+    QFETCH(QSizeF, insert);
+    QFETCH(QSizeF, sheet);
+    QFETCH(int, count);
+    QFETCH(bool, turned);
+    const LMSheetLayout::Layout layout = LMSheetLayout::layOut(sheet, insert, {10, 10, 10, 10});
+    QCOMPARE(int(layout.places.size()), count);
+    if (count == 0)
+        return;
+    QCOMPARE(layout.turned, turned);
+    const QRectF room = QRectF(QPointF(0, 0), sheet).adjusted(10, 10, -10, -10);
+    for (const QRectF &place : layout.places) {
+        QVERIFY(room.adjusted(-1e-9, -1e-9, 1e-9, 1e-9).contains(place));
+        QCOMPARE(place.size(), turned ? insert.transposed() : insert);
+        for (const QRectF &other : layout.places)
+            QVERIFY(&other == &place || !other.intersects(place));
+        const QList<QLineF> marks = LMSheetLayout::cropMarks(place);
+        QCOMPARE(marks.size(), 8);
+        for (const QLineF &mark : marks) {
+            QVERIFY(mark.length() > 1.5);
+            // Along an edge of its own insert, from a corner outward.
+            QVERIFY(mark.p1().x() == place.left() || mark.p1().x() == place.right() ||
+                    mark.p1().y() == place.top() || mark.p1().y() == place.bottom());
+            for (const QRectF &other : layout.places)
+                for (const QPointF &p : {mark.p1(), mark.p2(), mark.center()})
+                    QVERIFY(!other.adjusted(-0.5, -0.5, 0.5, 0.5).contains(p));
+        }
+    }
+}
+
+void TestPrinting::namesAndSheetsLandInPlace_data()
+{
+    QTest::addColumn<int>("row");       // the design's paper
+    QTest::addColumn<int>("sheetId");   // -1: one insert per sheet
+    QTest::addColumn<int>("names");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("Letter, a page per name") << 0 << -1 << 3 << 3;
+    QTest::newRow("A7 on A4, names on two sheets") << 10 << 0 << 6 << 2;
+    QTest::newRow("B8 on A4, turned, a sheet of the design") << 22 << 0 << 0 << 1;
+}
+
+// Every insert prints where it would alone: its red square at 10..20 mm from
+// the insert's corner, turned with the insert; each name takes the frame
+// text's place.
+void TestPrinting::namesAndSheetsLandInPlace()
+{
+    QFETCH(int, row);
+    QFETCH(int, sheetId);
+    QFETCH(int, names);
+    QFETCH(int, pages);
+    LMDocument doc = design(row, row == 0);
+    doc.flags.setFrameEffectOn(true);
+    doc.flags.setFrameTextOn(true);
+    doc.flags.setFrameIndex(5);
+    for (int i = 0; i < names; ++i)
+        doc.frameTextNames << QStringLiteral("NAME %1").arg(i + 1);
+    LMOutputJob job;
+    job.sheetPaperId = sheetId;
+    const LMOutputPlan plan = LMOutputPlan::of(doc, job);
+    QCOMPARE(int(plan.pages.size()), pages);
+    const QString path = pdf(doc, job);
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    QVERIFY(info.waitForFinished());
+    QVERIFY(QString::fromLatin1(info.readAllStandardOutput())
+                .contains(QStringLiteral("Pages:           %1").arg(pages)));
+
+    const int dpi = 100;
+    const double perMm = dpi / 25.4;
+    const auto isRed = [](QRgb c) { return qRed(c) > 200 && qGreen(c) < 90 && qBlue(c) < 90; };
+    for (int p = 0; p < pages; ++p) {
+        const QImage page = rendered(path, dpi, p + 1);
+        QVERIFY(!page.isNull());
+        for (const LMOutputPlan::Insert &insert : plan.pages[p]) {
+            // The square's place on the sheet, in mm: (x, y) on an insert H
+            // high lands at (H - y, x) once turned a quarter clockwise.
+            const double h = insert.place.width();
+            const QRectF square = insert.turned ? QRectF(h - 20, 10, 10, 10)
+                                                : QRectF(10, 10, 10, 10);
+            const QRectF onSheet = square.translated(insert.place.topLeft());
+            const auto at = [&](double x, double y) {
+                return page.pixel(qRound(x * perMm), qRound(y * perMm));
+            };
+            QVERIFY2(isRed(at(onSheet.center().x(), onSheet.center().y())),
+                     qPrintable(QStringLiteral("page %1, insert at %2,%3")
+                                    .arg(p + 1)
+                                    .arg(insert.place.x())
+                                    .arg(insert.place.y())));
+            for (const QPointF &beside : {QPointF(-1.5, 5), QPointF(11.5, 5), QPointF(5, -1.5),
+                                          QPointF(5, 11.5)})
+                QVERIFY(!isRed(at(onSheet.left() + beside.x(), onSheet.top() + beside.y())));
+        }
+    }
+    if (names < 2 || sheetId >= 0)
+        return;
+    // Alone, the first name's page is the design with that name as its text.
+    LMDocument first = doc;
+    first.frameTextNames.clear();
+    first.frameText = QStringLiteral("NAME 1");
+    const QImage expected = rendered(pdf(first), 50);
+    QCOMPARE(rendered(path, 50, 1), expected);
+    QVERIFY(rendered(path, 50, 2) != expected);
 }
 
 QTEST_MAIN(TestPrinting)

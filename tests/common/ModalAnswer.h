@@ -17,6 +17,7 @@ void answerNextWindow(std::function<QWidget *()> activeWindow, std::function<voi
     // Owned by the application, so a poll still waiting when the test ends
     // goes with it rather than leaking.
     auto *poll = new QTimer(QCoreApplication::instance());
+    poll->setObjectName(QStringLiteral("modalAnswer"));
     poll->setInterval(10);
     struct State {
         QPointer<T> dialog;
@@ -42,6 +43,15 @@ void answerNextWindow(std::function<QWidget *()> activeWindow, std::function<voi
         answer(dialog);
     });
     poll->start();
+}
+
+// Answers that were never needed (no warning came) must not answer a later
+// test's dialog with what they captured: a test's cleanup drops them.
+inline void forgetUnusedAnswers()
+{
+    for (QTimer *poll : QCoreApplication::instance()->findChildren<QTimer *>(
+             QStringLiteral("modalAnswer"), Qt::FindDirectChildrenOnly))
+        delete poll;
 }
 
 template <class T> void answerNextModal(std::function<void(T *)> answer)
