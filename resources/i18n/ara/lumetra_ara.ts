@@ -121,6 +121,34 @@ Restore it?</source>
         <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
         <translation>إضافة نص على قوس: اسحب حقلًا ثم اكتب. تتبع الحروف قوسًا فوق أعلى الحقل، ويتسع الحقل ليحملها كلها.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>الورقة أصغر من أن تتسع لبطاقة واحدة داخل هوامشها.</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, 1 sheet</source>
+        <translation>%1 لكل ورقة، ورقة واحدة</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, %2 sheets</source>
+        <translation>%1 لكل ورقة، %2 ورقات</translation>
+    </message>
+    <message>
+        <source>One insert, one sheet</source>
+        <translation>بطاقة واحدة، ورقة واحدة</translation>
+    </message>
+    <message>
+        <source>%1 inserts, one per sheet</source>
+        <translation>%1 بطاقات، واحدة لكل ورقة</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>الورقة</translation>
+    </message>
+    <message>
+        <source>One insert per sheet</source>
+        <translation>بطاقة واحدة لكل ورقة</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -184,6 +212,10 @@ Restore it?</source>
         <source>The printer reported an error; the page may not have been printed.</source>
         <translation>أبلغت الطابعة عن خطأ؛ ربما لم تُطبع الصفحة.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>الورقة أصغر من أن تتسع لبطاقة واحدة داخل هوامشها.</translation>
+    </message>
 </context>
 <context>
     <name>LMCommandLine</name>
@@ -206,6 +238,18 @@ Restore it?</source>
     <message>
         <source>update check failed: %1</source>
         <translation>فشل التحقق من التحديثات: %1</translation>
+    </message>
+    <message>
+        <source>the list of names could not be read: %1</source>
+        <translation>تعذرت قراءة قائمة الأسماء: %1</translation>
+    </message>
+    <message>
+        <source>the list of names is not UTF-8 text; save it as UTF-8</source>
+        <translation>قائمة الأسماء ليست نصًا بترميز UTF-8؛ احفظها بترميز UTF-8</translation>
+    </message>
+    <message>
+        <source>the list of names holds no name</source>
+        <translation>قائمة الأسماء لا تحتوي على أي اسم</translation>
     </message>
 </context>
 <context>

@@ -121,6 +121,34 @@ Restore it?</source>
         <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
         <translation>沿弧线添加文字：拖出一个区域，然后输入。文字沿区域顶部的弧线排列，区域会变宽以容纳全部文字。</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>该纸张在页边距内放不下一张插卡。</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, 1 sheet</source>
+        <translation>每张 %1 个，共 1 张</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, %2 sheets</source>
+        <translation>每张 %1 个，共 %2 张</translation>
+    </message>
+    <message>
+        <source>One insert, one sheet</source>
+        <translation>一张插卡，一张纸</translation>
+    </message>
+    <message>
+        <source>%1 inserts, one per sheet</source>
+        <translation>%1 张插卡，每张纸一张</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>纸张</translation>
+    </message>
+    <message>
+        <source>One insert per sheet</source>
+        <translation>每张纸一张插卡</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -184,6 +212,10 @@ Restore it?</source>
         <source>The printer reported an error; the page may not have been printed.</source>
         <translation>打印机报告了错误；页面可能未打印。</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>该纸张在页边距内放不下一张插卡。</translation>
+    </message>
 </context>
 <context>
     <name>LMCommandLine</name>
@@ -206,6 +238,18 @@ Restore it?</source>
     <message>
         <source>update check failed: %1</source>
         <translation>检查更新失败：%1</translation>
+    </message>
+    <message>
+        <source>the list of names could not be read: %1</source>
+        <translation>无法读取姓名列表：%1</translation>
+    </message>
+    <message>
+        <source>the list of names is not UTF-8 text; save it as UTF-8</source>
+        <translation>姓名列表不是 UTF-8 文本；请将其另存为 UTF-8</translation>
+    </message>
+    <message>
+        <source>the list of names holds no name</source>
+        <translation>姓名列表中没有任何姓名</translation>
     </message>
 </context>
 <context>

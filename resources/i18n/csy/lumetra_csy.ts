@@ -121,6 +121,34 @@ Obnovit ho?</translation>
         <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
         <translation>Přidat text do oblouku: táhnutím vytvořte pole a pište. Písmena sledují oblouk přes horní okraj pole a pole se rozšíří, aby se všechna vešla.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>Arch je příliš malý pro jednu vložku uvnitř svých okrajů.</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, 1 sheet</source>
+        <translation>%1 na arch, 1 arch</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, %2 sheets</source>
+        <translation>%1 na arch, archů: %2</translation>
+    </message>
+    <message>
+        <source>One insert, one sheet</source>
+        <translation>Jedna vložka, jeden arch</translation>
+    </message>
+    <message>
+        <source>%1 inserts, one per sheet</source>
+        <translation>Vložek: %1, jedna na arch</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Arch</translation>
+    </message>
+    <message>
+        <source>One insert per sheet</source>
+        <translation>Jedna vložka na arch</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -184,6 +212,10 @@ Obnovit ho?</translation>
         <source>The printer reported an error; the page may not have been printed.</source>
         <translation>Tiskárna ohlásila chybu; stránka možná nebyla vytištěna.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>Arch je příliš malý pro jednu vložku uvnitř svých okrajů.</translation>
+    </message>
 </context>
 <context>
     <name>LMCommandLine</name>
@@ -206,6 +238,18 @@ Obnovit ho?</translation>
     <message>
         <source>update check failed: %1</source>
         <translation>kontrola aktualizací selhala: %1</translation>
+    </message>
+    <message>
+        <source>the list of names could not be read: %1</source>
+        <translation>seznam jmen nelze přečíst: %1</translation>
+    </message>
+    <message>
+        <source>the list of names is not UTF-8 text; save it as UTF-8</source>
+        <translation>seznam jmen není text v UTF-8; uložte jej jako UTF-8</translation>
+    </message>
+    <message>
+        <source>the list of names holds no name</source>
+        <translation>seznam jmen neobsahuje žádné jméno</translation>
     </message>
 </context>
 <context>

@@ -121,6 +121,34 @@ Vil du gendanne det?</translation>
         <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
         <translation>Tilføj tekst i en bue: træk et felt, og skriv. Bogstaverne følger en bue over feltets top, og feltet bliver bredere, så de alle er med.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>Arket er for lille til ét indlæg inden for sine margener.</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, 1 sheet</source>
+        <translation>%1 pr. ark, 1 ark</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, %2 sheets</source>
+        <translation>%1 pr. ark, %2 ark</translation>
+    </message>
+    <message>
+        <source>One insert, one sheet</source>
+        <translation>Ét indlæg, ét ark</translation>
+    </message>
+    <message>
+        <source>%1 inserts, one per sheet</source>
+        <translation>%1 indlæg, ét pr. ark</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Ark</translation>
+    </message>
+    <message>
+        <source>One insert per sheet</source>
+        <translation>Ét indlæg pr. ark</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -184,6 +212,10 @@ Vil du gendanne det?</translation>
         <source>The printer reported an error; the page may not have been printed.</source>
         <translation>Printeren meldte en fejl; siden er måske ikke blevet udskrevet.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>Arket er for lille til ét indlæg inden for sine margener.</translation>
+    </message>
 </context>
 <context>
     <name>LMCommandLine</name>
@@ -206,6 +238,18 @@ Vil du gendanne det?</translation>
     <message>
         <source>update check failed: %1</source>
         <translation>opdateringskontrol mislykkedes: %1</translation>
+    </message>
+    <message>
+        <source>the list of names could not be read: %1</source>
+        <translation>listen over navne kunne ikke læses: %1</translation>
+    </message>
+    <message>
+        <source>the list of names is not UTF-8 text; save it as UTF-8</source>
+        <translation>listen over navne er ikke UTF-8-tekst; gem den som UTF-8</translation>
+    </message>
+    <message>
+        <source>the list of names holds no name</source>
+        <translation>listen over navne indeholder intet navn</translation>
     </message>
 </context>
 <context>

@@ -121,6 +121,34 @@ Wiederherstellen?</translation>
         <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
         <translation>Text entlang eines Bogens: ein Feld aufziehen, dann tippen. Die Buchstaben folgen einem Bogen über den oberen Rand des Felds, und das Feld wird breiter, bis alle Platz haben.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>Der Bogen ist zu klein für eine Einlage innerhalb seiner Ränder.</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, 1 sheet</source>
+        <translation>%1 pro Bogen, 1 Bogen</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, %2 sheets</source>
+        <translation>%1 pro Bogen, %2 Bogen</translation>
+    </message>
+    <message>
+        <source>One insert, one sheet</source>
+        <translation>Eine Einlage, ein Bogen</translation>
+    </message>
+    <message>
+        <source>%1 inserts, one per sheet</source>
+        <translation>%1 Einlagen, eine pro Bogen</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Bogen</translation>
+    </message>
+    <message>
+        <source>One insert per sheet</source>
+        <translation>Eine Einlage pro Bogen</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -184,6 +212,10 @@ Wiederherstellen?</translation>
         <source>The printer reported an error; the page may not have been printed.</source>
         <translation>Der Drucker meldete einen Fehler; die Seite wurde möglicherweise nicht gedruckt.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>Der Bogen ist zu klein für eine Einlage innerhalb seiner Ränder.</translation>
+    </message>
 </context>
 <context>
     <name>LMCommandLine</name>
@@ -206,6 +238,18 @@ Wiederherstellen?</translation>
     <message>
         <source>update check failed: %1</source>
         <translation>Suche nach Aktualisierungen fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>the list of names could not be read: %1</source>
+        <translation>die Namensliste konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>the list of names is not UTF-8 text; save it as UTF-8</source>
+        <translation>die Namensliste ist kein UTF-8-Text; speichern Sie sie als UTF-8</translation>
+    </message>
+    <message>
+        <source>the list of names holds no name</source>
+        <translation>die Namensliste enthält keinen Namen</translation>
     </message>
 </context>
 <context>

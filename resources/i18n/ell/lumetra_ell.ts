@@ -121,6 +121,34 @@ Restore it?</source>
         <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
         <translation>Προσθήκη κειμένου σε τόξο: σύρετε ένα πεδίο και πληκτρολογήστε. Τα γράμματα ακολουθούν ένα τόξο πάνω από το πεδίο, και το πεδίο πλαταίνει ώστε να χωρούν όλα.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>Το φύλλο είναι πολύ μικρό για ένα ένθετο μέσα στα περιθώριά του.</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, 1 sheet</source>
+        <translation>%1 ανά φύλλο, 1 φύλλο</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, %2 sheets</source>
+        <translation>%1 ανά φύλλο, %2 φύλλα</translation>
+    </message>
+    <message>
+        <source>One insert, one sheet</source>
+        <translation>Ένα ένθετο, ένα φύλλο</translation>
+    </message>
+    <message>
+        <source>%1 inserts, one per sheet</source>
+        <translation>%1 ένθετα, ένα ανά φύλλο</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Φύλλο</translation>
+    </message>
+    <message>
+        <source>One insert per sheet</source>
+        <translation>Ένα ένθετο ανά φύλλο</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -184,6 +212,10 @@ Restore it?</source>
         <source>The printer reported an error; the page may not have been printed.</source>
         <translation>Ο εκτυπωτής ανέφερε σφάλμα· η σελίδα ίσως δεν εκτυπώθηκε.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>Το φύλλο είναι πολύ μικρό για ένα ένθετο μέσα στα περιθώριά του.</translation>
+    </message>
 </context>
 <context>
     <name>LMCommandLine</name>
@@ -206,6 +238,18 @@ Restore it?</source>
     <message>
         <source>update check failed: %1</source>
         <translation>ο έλεγχος ενημερώσεων απέτυχε: %1</translation>
+    </message>
+    <message>
+        <source>the list of names could not be read: %1</source>
+        <translation>η λίστα ονομάτων δεν ήταν δυνατό να διαβαστεί: %1</translation>
+    </message>
+    <message>
+        <source>the list of names is not UTF-8 text; save it as UTF-8</source>
+        <translation>η λίστα ονομάτων δεν είναι κείμενο UTF-8· αποθηκεύστε τη ως UTF-8</translation>
+    </message>
+    <message>
+        <source>the list of names holds no name</source>
+        <translation>η λίστα ονομάτων δεν περιέχει κανένα όνομα</translation>
     </message>
 </context>
 <context>

@@ -121,6 +121,34 @@ Restore it?</source>
         <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
         <translation>Añadir texto en arco: arrastre un campo y escriba. Las letras siguen un arco sobre la parte superior del campo, y el campo se ensancha para que quepan todas.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>La hoja es demasiado pequeña para un inserto dentro de sus márgenes.</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, 1 sheet</source>
+        <translation>%1 por hoja, 1 hoja</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, %2 sheets</source>
+        <translation>%1 por hoja, %2 hojas</translation>
+    </message>
+    <message>
+        <source>One insert, one sheet</source>
+        <translation>Un inserto, una hoja</translation>
+    </message>
+    <message>
+        <source>%1 inserts, one per sheet</source>
+        <translation>%1 insertos, uno por hoja</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Hoja</translation>
+    </message>
+    <message>
+        <source>One insert per sheet</source>
+        <translation>Un inserto por hoja</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -184,6 +212,10 @@ Restore it?</source>
         <source>The printer reported an error; the page may not have been printed.</source>
         <translation>La impresora informó de un error; puede que la página no se haya impreso.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>La hoja es demasiado pequeña para un inserto dentro de sus márgenes.</translation>
+    </message>
 </context>
 <context>
     <name>LMCommandLine</name>
@@ -206,6 +238,18 @@ Restore it?</source>
     <message>
         <source>update check failed: %1</source>
         <translation>falló la búsqueda de actualizaciones: %1</translation>
+    </message>
+    <message>
+        <source>the list of names could not be read: %1</source>
+        <translation>no se pudo leer la lista de nombres: %1</translation>
+    </message>
+    <message>
+        <source>the list of names is not UTF-8 text; save it as UTF-8</source>
+        <translation>la lista de nombres no es texto UTF-8; guárdela como UTF-8</translation>
+    </message>
+    <message>
+        <source>the list of names holds no name</source>
+        <translation>la lista de nombres no contiene ningún nombre</translation>
     </message>
 </context>
 <context>

@@ -121,6 +121,34 @@ Palautetaanko se?</translation>
         <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
         <translation>Lisää tekstiä kaarelle: vedä kenttä ja kirjoita. Kirjaimet seuraavat kaarta kentän yläreunan yli, ja kenttä levenee, jotta kaikki mahtuvat.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>Arkki on liian pieni yhdelle kortille marginaaliensa sisällä.</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, 1 sheet</source>
+        <translation>%1 arkille, 1 arkki</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, %2 sheets</source>
+        <translation>%1 arkille, %2 arkkia</translation>
+    </message>
+    <message>
+        <source>One insert, one sheet</source>
+        <translation>Yksi kortti, yksi arkki</translation>
+    </message>
+    <message>
+        <source>%1 inserts, one per sheet</source>
+        <translation>%1 korttia, yksi arkille</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Arkki</translation>
+    </message>
+    <message>
+        <source>One insert per sheet</source>
+        <translation>Yksi kortti arkille</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -184,6 +212,10 @@ Palautetaanko se?</translation>
         <source>The printer reported an error; the page may not have been printed.</source>
         <translation>Tulostin ilmoitti virheestä; sivua ei ehkä tulostettu.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>Arkki on liian pieni yhdelle kortille marginaaliensa sisällä.</translation>
+    </message>
 </context>
 <context>
     <name>LMCommandLine</name>
@@ -206,6 +238,18 @@ Palautetaanko se?</translation>
     <message>
         <source>update check failed: %1</source>
         <translation>päivitysten tarkistus epäonnistui: %1</translation>
+    </message>
+    <message>
+        <source>the list of names could not be read: %1</source>
+        <translation>nimiluetteloa ei voitu lukea: %1</translation>
+    </message>
+    <message>
+        <source>the list of names is not UTF-8 text; save it as UTF-8</source>
+        <translation>nimiluettelo ei ole UTF-8-tekstiä; tallenna se UTF-8-muodossa</translation>
+    </message>
+    <message>
+        <source>the list of names holds no name</source>
+        <translation>nimiluettelossa ei ole yhtään nimeä</translation>
     </message>
 </context>
 <context>

@@ -121,6 +121,34 @@ Le restaurer ?</translation>
         <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
         <translation>Ajouter du texte en arc : tracez un champ, puis tapez. Les lettres suivent un arc au-dessus du champ, et le champ s'élargit pour toutes les contenir.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>La feuille est trop petite pour un encart dans ses marges.</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, 1 sheet</source>
+        <translation>%1 par feuille, 1 feuille</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, %2 sheets</source>
+        <translation>%1 par feuille, %2 feuilles</translation>
+    </message>
+    <message>
+        <source>One insert, one sheet</source>
+        <translation>Un encart, une feuille</translation>
+    </message>
+    <message>
+        <source>%1 inserts, one per sheet</source>
+        <translation>%1 encarts, un par feuille</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Feuille</translation>
+    </message>
+    <message>
+        <source>One insert per sheet</source>
+        <translation>Un encart par feuille</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -184,6 +212,10 @@ Le restaurer ?</translation>
         <source>The printer reported an error; the page may not have been printed.</source>
         <translation>L'imprimante a signalé une erreur ; la page n'a peut-être pas été imprimée.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>La feuille est trop petite pour un encart dans ses marges.</translation>
+    </message>
 </context>
 <context>
     <name>LMCommandLine</name>
@@ -206,6 +238,18 @@ Le restaurer ?</translation>
     <message>
         <source>update check failed: %1</source>
         <translation>échec de la recherche de mise à jour : %1</translation>
+    </message>
+    <message>
+        <source>the list of names could not be read: %1</source>
+        <translation>la liste de noms n'a pas pu être lue : %1</translation>
+    </message>
+    <message>
+        <source>the list of names is not UTF-8 text; save it as UTF-8</source>
+        <translation>la liste de noms n'est pas un texte UTF-8 ; enregistrez-la en UTF-8</translation>
+    </message>
+    <message>
+        <source>the list of names holds no name</source>
+        <translation>la liste de noms ne contient aucun nom</translation>
     </message>
 </context>
 <context>

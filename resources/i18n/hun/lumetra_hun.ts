@@ -121,6 +121,34 @@ Visszaállítja?</translation>
         <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
         <translation>Szöveg ív mentén: húzzon egy mezőt, majd gépeljen. A betűk a mező teteje fölötti ívet követik, és a mező kiszélesedik, hogy mind elférjen.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>A lap túl kicsi egyetlen betéthez a margóin belül.</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, 1 sheet</source>
+        <translation>%1 laponként, 1 lap</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, %2 sheets</source>
+        <translation>%1 laponként, %2 lap</translation>
+    </message>
+    <message>
+        <source>One insert, one sheet</source>
+        <translation>Egy betét, egy lap</translation>
+    </message>
+    <message>
+        <source>%1 inserts, one per sheet</source>
+        <translation>%1 betét, laponként egy</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Lap</translation>
+    </message>
+    <message>
+        <source>One insert per sheet</source>
+        <translation>Laponként egy betét</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -184,6 +212,10 @@ Visszaállítja?</translation>
         <source>The printer reported an error; the page may not have been printed.</source>
         <translation>A nyomtató hibát jelzett; lehet, hogy az oldal nem lett kinyomtatva.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>A lap túl kicsi egyetlen betéthez a margóin belül.</translation>
+    </message>
 </context>
 <context>
     <name>LMCommandLine</name>
@@ -206,6 +238,18 @@ Visszaállítja?</translation>
     <message>
         <source>update check failed: %1</source>
         <translation>a frissítések ellenőrzése sikertelen: %1</translation>
+    </message>
+    <message>
+        <source>the list of names could not be read: %1</source>
+        <translation>a névlista nem olvasható: %1</translation>
+    </message>
+    <message>
+        <source>the list of names is not UTF-8 text; save it as UTF-8</source>
+        <translation>a névlista nem UTF-8 szöveg; mentse UTF-8 kódolással</translation>
+    </message>
+    <message>
+        <source>the list of names holds no name</source>
+        <translation>a névlista egyetlen nevet sem tartalmaz</translation>
     </message>
 </context>
 <context>

@@ -121,6 +121,34 @@ Ripristinarlo?</translation>
         <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
         <translation>Aggiungi testo ad arco: trascina un campo, poi scrivi. Le lettere seguono un arco sopra il campo, e il campo si allarga per contenerle tutte.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>Il foglio è troppo piccolo per un inserto entro i suoi margini.</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, 1 sheet</source>
+        <translation>%1 per foglio, 1 foglio</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, %2 sheets</source>
+        <translation>%1 per foglio, %2 fogli</translation>
+    </message>
+    <message>
+        <source>One insert, one sheet</source>
+        <translation>Un inserto, un foglio</translation>
+    </message>
+    <message>
+        <source>%1 inserts, one per sheet</source>
+        <translation>%1 inserti, uno per foglio</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Foglio</translation>
+    </message>
+    <message>
+        <source>One insert per sheet</source>
+        <translation>Un inserto per foglio</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -184,6 +212,10 @@ Ripristinarlo?</translation>
         <source>The printer reported an error; the page may not have been printed.</source>
         <translation>La stampante ha segnalato un errore; la pagina potrebbe non essere stata stampata.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>Il foglio è troppo piccolo per un inserto entro i suoi margini.</translation>
+    </message>
 </context>
 <context>
     <name>LMCommandLine</name>
@@ -206,6 +238,18 @@ Ripristinarlo?</translation>
     <message>
         <source>update check failed: %1</source>
         <translation>verifica aggiornamenti non riuscita: %1</translation>
+    </message>
+    <message>
+        <source>the list of names could not be read: %1</source>
+        <translation>impossibile leggere l'elenco dei nomi: %1</translation>
+    </message>
+    <message>
+        <source>the list of names is not UTF-8 text; save it as UTF-8</source>
+        <translation>l'elenco dei nomi non è testo UTF-8; salvalo come UTF-8</translation>
+    </message>
+    <message>
+        <source>the list of names holds no name</source>
+        <translation>l'elenco dei nomi non contiene alcun nome</translation>
     </message>
 </context>
 <context>

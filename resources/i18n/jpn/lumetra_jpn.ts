@@ -121,6 +121,34 @@ Restore it?</source>
         <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
         <translation>円弧に沿って文字を追加：枠をドラッグしてから入力します。文字は枠の上部の円弧に沿って並び、すべて収まるまで枠が広がります。</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>用紙が小さすぎて、余白の内側にカードが1枚も収まりません。</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, 1 sheet</source>
+        <translation>1枚に%1個、1枚</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, %2 sheets</source>
+        <translation>1枚に%1個、%2枚</translation>
+    </message>
+    <message>
+        <source>One insert, one sheet</source>
+        <translation>カード1枚、用紙1枚</translation>
+    </message>
+    <message>
+        <source>%1 inserts, one per sheet</source>
+        <translation>カード%1枚、1枚の用紙に1枚ずつ</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>用紙</translation>
+    </message>
+    <message>
+        <source>One insert per sheet</source>
+        <translation>用紙1枚にカード1枚</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -184,6 +212,10 @@ Restore it?</source>
         <source>The printer reported an error; the page may not have been printed.</source>
         <translation>プリンターがエラーを報告しました。ページが印刷されていない可能性があります。</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>用紙が小さすぎて、余白の内側にカードが1枚も収まりません。</translation>
+    </message>
 </context>
 <context>
     <name>LMCommandLine</name>
@@ -206,6 +238,18 @@ Restore it?</source>
     <message>
         <source>update check failed: %1</source>
         <translation>更新の確認に失敗しました: %1</translation>
+    </message>
+    <message>
+        <source>the list of names could not be read: %1</source>
+        <translation>名前の一覧を読み込めませんでした: %1</translation>
+    </message>
+    <message>
+        <source>the list of names is not UTF-8 text; save it as UTF-8</source>
+        <translation>名前の一覧が UTF-8 のテキストではありません。UTF-8 で保存してください</translation>
+    </message>
+    <message>
+        <source>the list of names holds no name</source>
+        <translation>名前の一覧に名前がひとつもありません</translation>
     </message>
 </context>
 <context>

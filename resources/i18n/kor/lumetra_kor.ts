@@ -121,6 +121,34 @@ Restore it?</source>
         <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
         <translation>호를 따라 텍스트 추가: 영역을 끌어 만든 다음 입력합니다. 글자는 영역 위쪽의 호를 따라 놓이고, 모두 들어가도록 영역이 넓어집니다.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>용지가 너무 작아 여백 안에 카드를 한 장도 넣을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, 1 sheet</source>
+        <translation>장당 %1개, 1장</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, %2 sheets</source>
+        <translation>장당 %1개, %2장</translation>
+    </message>
+    <message>
+        <source>One insert, one sheet</source>
+        <translation>카드 1장, 용지 1장</translation>
+    </message>
+    <message>
+        <source>%1 inserts, one per sheet</source>
+        <translation>카드 %1장, 용지마다 1장</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>용지</translation>
+    </message>
+    <message>
+        <source>One insert per sheet</source>
+        <translation>용지마다 카드 1장</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -184,6 +212,10 @@ Restore it?</source>
         <source>The printer reported an error; the page may not have been printed.</source>
         <translation>프린터에서 오류를 보고했습니다. 페이지가 인쇄되지 않았을 수 있습니다.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>용지가 너무 작아 여백 안에 카드를 한 장도 넣을 수 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>LMCommandLine</name>
@@ -206,6 +238,18 @@ Restore it?</source>
     <message>
         <source>update check failed: %1</source>
         <translation>업데이트 확인 실패: %1</translation>
+    </message>
+    <message>
+        <source>the list of names could not be read: %1</source>
+        <translation>이름 목록을 읽을 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>the list of names is not UTF-8 text; save it as UTF-8</source>
+        <translation>이름 목록이 UTF-8 텍스트가 아닙니다. UTF-8로 저장하십시오</translation>
+    </message>
+    <message>
+        <source>the list of names holds no name</source>
+        <translation>이름 목록에 이름이 하나도 없습니다</translation>
     </message>
 </context>
 <context>

@@ -121,6 +121,34 @@ Herstellen?</translation>
         <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
         <translation>Tekst langs een boog: sleep een veld en typ. De letters volgen een boog over de bovenkant van het veld, en het veld wordt breder tot ze er allemaal in passen.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>Het vel is te klein voor één inlegkaart binnen de marges.</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, 1 sheet</source>
+        <translation>%1 per vel, 1 vel</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, %2 sheets</source>
+        <translation>%1 per vel, %2 vellen</translation>
+    </message>
+    <message>
+        <source>One insert, one sheet</source>
+        <translation>Eén inlegkaart, één vel</translation>
+    </message>
+    <message>
+        <source>%1 inserts, one per sheet</source>
+        <translation>%1 inlegkaarten, één per vel</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Vel</translation>
+    </message>
+    <message>
+        <source>One insert per sheet</source>
+        <translation>Eén inlegkaart per vel</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -184,6 +212,10 @@ Herstellen?</translation>
         <source>The printer reported an error; the page may not have been printed.</source>
         <translation>De printer meldde een fout; de pagina is mogelijk niet afgedrukt.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>Het vel is te klein voor één inlegkaart binnen de marges.</translation>
+    </message>
 </context>
 <context>
     <name>LMCommandLine</name>
@@ -206,6 +238,18 @@ Herstellen?</translation>
     <message>
         <source>update check failed: %1</source>
         <translation>controle op updates mislukt: %1</translation>
+    </message>
+    <message>
+        <source>the list of names could not be read: %1</source>
+        <translation>de namenlijst kon niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>the list of names is not UTF-8 text; save it as UTF-8</source>
+        <translation>de namenlijst is geen UTF-8-tekst; sla deze op als UTF-8</translation>
+    </message>
+    <message>
+        <source>the list of names holds no name</source>
+        <translation>de namenlijst bevat geen enkele naam</translation>
     </message>
 </context>
 <context>

@@ -121,6 +121,34 @@ Vil du gjenopprette det?</translation>
         <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
         <translation>Legg til tekst i en bue: dra ut et felt, og skriv. Bokstavene følger en bue over toppen av feltet, og feltet blir bredere så alle får plass.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>Arket er for lite til ett innlegg innenfor margene.</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, 1 sheet</source>
+        <translation>%1 per ark, 1 ark</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, %2 sheets</source>
+        <translation>%1 per ark, %2 ark</translation>
+    </message>
+    <message>
+        <source>One insert, one sheet</source>
+        <translation>Ett innlegg, ett ark</translation>
+    </message>
+    <message>
+        <source>%1 inserts, one per sheet</source>
+        <translation>%1 innlegg, ett per ark</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Ark</translation>
+    </message>
+    <message>
+        <source>One insert per sheet</source>
+        <translation>Ett innlegg per ark</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -184,6 +212,10 @@ Vil du gjenopprette det?</translation>
         <source>The printer reported an error; the page may not have been printed.</source>
         <translation>Skriveren meldte en feil; siden ble kanskje ikke skrevet ut.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>Arket er for lite til ett innlegg innenfor margene.</translation>
+    </message>
 </context>
 <context>
     <name>LMCommandLine</name>
@@ -206,6 +238,18 @@ Vil du gjenopprette det?</translation>
     <message>
         <source>update check failed: %1</source>
         <translation>oppdateringskontroll mislyktes: %1</translation>
+    </message>
+    <message>
+        <source>the list of names could not be read: %1</source>
+        <translation>navnelisten kunne ikke leses: %1</translation>
+    </message>
+    <message>
+        <source>the list of names is not UTF-8 text; save it as UTF-8</source>
+        <translation>navnelisten er ikke UTF-8-tekst; lagre den som UTF-8</translation>
+    </message>
+    <message>
+        <source>the list of names holds no name</source>
+        <translation>navnelisten inneholder ingen navn</translation>
     </message>
 </context>
 <context>

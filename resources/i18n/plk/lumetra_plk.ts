@@ -121,6 +121,34 @@ Przywrócić go?</translation>
         <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
         <translation>Dodaj tekst na łuku: przeciągnij pole, a potem pisz. Litery biegną łukiem nad polem, a pole poszerza się, aby zmieściły się wszystkie.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>Arkusz jest za mały na jedną wkładkę w obrębie marginesów.</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, 1 sheet</source>
+        <translation>%1 na arkusz, 1 arkusz</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, %2 sheets</source>
+        <translation>%1 na arkusz, arkuszy: %2</translation>
+    </message>
+    <message>
+        <source>One insert, one sheet</source>
+        <translation>Jedna wkładka, jeden arkusz</translation>
+    </message>
+    <message>
+        <source>%1 inserts, one per sheet</source>
+        <translation>Wkładek: %1, jedna na arkusz</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Arkusz</translation>
+    </message>
+    <message>
+        <source>One insert per sheet</source>
+        <translation>Jedna wkładka na arkusz</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -184,6 +212,10 @@ Przywrócić go?</translation>
         <source>The printer reported an error; the page may not have been printed.</source>
         <translation>Drukarka zgłosiła błąd; strona mogła nie zostać wydrukowana.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>Arkusz jest za mały na jedną wkładkę w obrębie marginesów.</translation>
+    </message>
 </context>
 <context>
     <name>LMCommandLine</name>
@@ -206,6 +238,18 @@ Przywrócić go?</translation>
     <message>
         <source>update check failed: %1</source>
         <translation>sprawdzanie aktualizacji nie powiodło się: %1</translation>
+    </message>
+    <message>
+        <source>the list of names could not be read: %1</source>
+        <translation>nie można odczytać listy imion: %1</translation>
+    </message>
+    <message>
+        <source>the list of names is not UTF-8 text; save it as UTF-8</source>
+        <translation>lista imion nie jest tekstem UTF-8; zapisz ją jako UTF-8</translation>
+    </message>
+    <message>
+        <source>the list of names holds no name</source>
+        <translation>lista imion nie zawiera żadnego imienia</translation>
     </message>
 </context>
 <context>

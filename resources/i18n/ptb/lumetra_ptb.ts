@@ -121,6 +121,34 @@ Restaurá-lo?</translation>
         <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
         <translation>Adicionar texto em arco: arraste um campo e digite. As letras seguem um arco sobre o topo do campo, e o campo se alarga para caberem todas.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>A folha é pequena demais para um encarte dentro das margens.</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, 1 sheet</source>
+        <translation>%1 por folha, 1 folha</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, %2 sheets</source>
+        <translation>%1 por folha, %2 folhas</translation>
+    </message>
+    <message>
+        <source>One insert, one sheet</source>
+        <translation>Um encarte, uma folha</translation>
+    </message>
+    <message>
+        <source>%1 inserts, one per sheet</source>
+        <translation>%1 encartes, um por folha</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Folha</translation>
+    </message>
+    <message>
+        <source>One insert per sheet</source>
+        <translation>Um encarte por folha</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -184,6 +212,10 @@ Restaurá-lo?</translation>
         <source>The printer reported an error; the page may not have been printed.</source>
         <translation>A impressora relatou um erro; a página pode não ter sido impressa.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>A folha é pequena demais para um encarte dentro das margens.</translation>
+    </message>
 </context>
 <context>
     <name>LMCommandLine</name>
@@ -206,6 +238,18 @@ Restaurá-lo?</translation>
     <message>
         <source>update check failed: %1</source>
         <translation>falha na verificação de atualização: %1</translation>
+    </message>
+    <message>
+        <source>the list of names could not be read: %1</source>
+        <translation>não foi possível ler a lista de nomes: %1</translation>
+    </message>
+    <message>
+        <source>the list of names is not UTF-8 text; save it as UTF-8</source>
+        <translation>a lista de nomes não é texto UTF-8; salve-a como UTF-8</translation>
+    </message>
+    <message>
+        <source>the list of names holds no name</source>
+        <translation>a lista de nomes não contém nenhum nome</translation>
     </message>
 </context>
 <context>

@@ -121,6 +121,34 @@ Restore it?</source>
         <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
         <translation>Adaugă text pe un arc: trageți un câmp, apoi scrieți. Literele urmează un arc peste partea de sus a câmpului, iar câmpul se lărgește ca să le cuprindă pe toate.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>Coala este prea mică pentru o inserție în interiorul marginilor.</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, 1 sheet</source>
+        <translation>%1 pe coală, 1 coală</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, %2 sheets</source>
+        <translation>%1 pe coală, %2 coli</translation>
+    </message>
+    <message>
+        <source>One insert, one sheet</source>
+        <translation>O inserție, o coală</translation>
+    </message>
+    <message>
+        <source>%1 inserts, one per sheet</source>
+        <translation>%1 inserții, câte una pe coală</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Coală</translation>
+    </message>
+    <message>
+        <source>One insert per sheet</source>
+        <translation>O inserție pe coală</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -184,6 +212,10 @@ Restore it?</source>
         <source>The printer reported an error; the page may not have been printed.</source>
         <translation>Imprimanta a raportat o eroare; este posibil ca pagina să nu fi fost imprimată.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>Coala este prea mică pentru o inserție în interiorul marginilor.</translation>
+    </message>
 </context>
 <context>
     <name>LMCommandLine</name>
@@ -206,6 +238,18 @@ Restore it?</source>
     <message>
         <source>update check failed: %1</source>
         <translation>verificarea actualizărilor a eșuat: %1</translation>
+    </message>
+    <message>
+        <source>the list of names could not be read: %1</source>
+        <translation>lista de nume nu a putut fi citită: %1</translation>
+    </message>
+    <message>
+        <source>the list of names is not UTF-8 text; save it as UTF-8</source>
+        <translation>lista de nume nu este text UTF-8; salvați-o ca UTF-8</translation>
+    </message>
+    <message>
+        <source>the list of names holds no name</source>
+        <translation>lista de nume nu conține niciun nume</translation>
     </message>
 </context>
 <context>

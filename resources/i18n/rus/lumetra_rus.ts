@@ -121,6 +121,34 @@ Restore it?</source>
         <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
         <translation>Текст по дуге: растяните поле и печатайте. Буквы идут по дуге над полем, а поле расширяется, чтобы вместить их все.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>Лист слишком мал для одного вкладыша в пределах полей.</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, 1 sheet</source>
+        <translation>%1 на лист, 1 лист</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, %2 sheets</source>
+        <translation>%1 на лист, листов: %2</translation>
+    </message>
+    <message>
+        <source>One insert, one sheet</source>
+        <translation>Один вкладыш, один лист</translation>
+    </message>
+    <message>
+        <source>%1 inserts, one per sheet</source>
+        <translation>Вкладышей: %1, по одному на лист</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Лист</translation>
+    </message>
+    <message>
+        <source>One insert per sheet</source>
+        <translation>Один вкладыш на лист</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -184,6 +212,10 @@ Restore it?</source>
         <source>The printer reported an error; the page may not have been printed.</source>
         <translation>Принтер сообщил об ошибке; страница, возможно, не напечатана.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>Лист слишком мал для одного вкладыша в пределах полей.</translation>
+    </message>
 </context>
 <context>
     <name>LMCommandLine</name>
@@ -206,6 +238,18 @@ Restore it?</source>
     <message>
         <source>update check failed: %1</source>
         <translation>проверка обновлений не удалась: %1</translation>
+    </message>
+    <message>
+        <source>the list of names could not be read: %1</source>
+        <translation>не удалось прочитать список имён: %1</translation>
+    </message>
+    <message>
+        <source>the list of names is not UTF-8 text; save it as UTF-8</source>
+        <translation>список имён не в кодировке UTF-8; сохраните его как UTF-8</translation>
+    </message>
+    <message>
+        <source>the list of names holds no name</source>
+        <translation>в списке имён нет ни одного имени</translation>
     </message>
 </context>
 <context>

@@ -121,6 +121,34 @@ Obnoviť ho?</translation>
         <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
         <translation>Pridať text do oblúka: ťahaním vytvorte pole a píšte. Písmená sledujú oblúk nad horným okrajom poľa a pole sa rozšíri, aby sa zmestili všetky.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>Hárok je príliš malý na jednu vložku v rámci okrajov.</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, 1 sheet</source>
+        <translation>%1 na hárok, 1 hárok</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, %2 sheets</source>
+        <translation>%1 na hárok, hárkov: %2</translation>
+    </message>
+    <message>
+        <source>One insert, one sheet</source>
+        <translation>Jedna vložka, jeden hárok</translation>
+    </message>
+    <message>
+        <source>%1 inserts, one per sheet</source>
+        <translation>Vložiek: %1, jedna na hárok</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Hárok</translation>
+    </message>
+    <message>
+        <source>One insert per sheet</source>
+        <translation>Jedna vložka na hárok</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -184,6 +212,10 @@ Obnoviť ho?</translation>
         <source>The printer reported an error; the page may not have been printed.</source>
         <translation>Tlačiareň hlásila chybu; strana možno nebola vytlačená.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>Hárok je príliš malý na jednu vložku v rámci okrajov.</translation>
+    </message>
 </context>
 <context>
     <name>LMCommandLine</name>
@@ -206,6 +238,18 @@ Obnoviť ho?</translation>
     <message>
         <source>update check failed: %1</source>
         <translation>kontrola aktualizácií zlyhala: %1</translation>
+    </message>
+    <message>
+        <source>the list of names could not be read: %1</source>
+        <translation>zoznam mien sa nedá prečítať: %1</translation>
+    </message>
+    <message>
+        <source>the list of names is not UTF-8 text; save it as UTF-8</source>
+        <translation>zoznam mien nie je text v UTF-8; uložte ho ako UTF-8</translation>
+    </message>
+    <message>
+        <source>the list of names holds no name</source>
+        <translation>zoznam mien neobsahuje žiadne meno</translation>
     </message>
 </context>
 <context>

@@ -121,6 +121,34 @@ Ga želite obnoviti?</translation>
         <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
         <translation>Dodaj besedilo v loku: povlecite polje in tipkajte. Črke sledijo loku nad zgornjim robom polja, polje pa se razširi, da so vse v njem.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>List je premajhen za en vložek znotraj robov.</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, 1 sheet</source>
+        <translation>%1 na list, 1 list</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, %2 sheets</source>
+        <translation>%1 na list, listov: %2</translation>
+    </message>
+    <message>
+        <source>One insert, one sheet</source>
+        <translation>En vložek, en list</translation>
+    </message>
+    <message>
+        <source>%1 inserts, one per sheet</source>
+        <translation>Vložkov: %1, en na list</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>List</translation>
+    </message>
+    <message>
+        <source>One insert per sheet</source>
+        <translation>En vložek na list</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -184,6 +212,10 @@ Ga želite obnoviti?</translation>
         <source>The printer reported an error; the page may not have been printed.</source>
         <translation>Tiskalnik je sporočil napako; stran morda ni bila natisnjena.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>List je premajhen za en vložek znotraj robov.</translation>
+    </message>
 </context>
 <context>
     <name>LMCommandLine</name>
@@ -206,6 +238,18 @@ Ga želite obnoviti?</translation>
     <message>
         <source>update check failed: %1</source>
         <translation>preverjanje posodobitev ni uspelo: %1</translation>
+    </message>
+    <message>
+        <source>the list of names could not be read: %1</source>
+        <translation>seznama imen ni bilo mogoče prebrati: %1</translation>
+    </message>
+    <message>
+        <source>the list of names is not UTF-8 text; save it as UTF-8</source>
+        <translation>seznam imen ni besedilo UTF-8; shranite ga kot UTF-8</translation>
+    </message>
+    <message>
+        <source>the list of names holds no name</source>
+        <translation>seznam imen ne vsebuje nobenega imena</translation>
     </message>
 </context>
 <context>

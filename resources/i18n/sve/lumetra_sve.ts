@@ -121,6 +121,34 @@ Vill du återställa den?</translation>
         <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
         <translation>Lägg till text i en båge: dra upp ett fält och skriv. Bokstäverna följer en båge över fältets överkant, och fältet blir bredare så att alla får plats.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>Arket är för litet för ett inlägg inom marginalerna.</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, 1 sheet</source>
+        <translation>%1 per ark, 1 ark</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, %2 sheets</source>
+        <translation>%1 per ark, %2 ark</translation>
+    </message>
+    <message>
+        <source>One insert, one sheet</source>
+        <translation>Ett inlägg, ett ark</translation>
+    </message>
+    <message>
+        <source>%1 inserts, one per sheet</source>
+        <translation>%1 inlägg, ett per ark</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Ark</translation>
+    </message>
+    <message>
+        <source>One insert per sheet</source>
+        <translation>Ett inlägg per ark</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -184,6 +212,10 @@ Vill du återställa den?</translation>
         <source>The printer reported an error; the page may not have been printed.</source>
         <translation>Skrivaren rapporterade ett fel; sidan kanske inte skrevs ut.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>Arket är för litet för ett inlägg inom marginalerna.</translation>
+    </message>
 </context>
 <context>
     <name>LMCommandLine</name>
@@ -206,6 +238,18 @@ Vill du återställa den?</translation>
     <message>
         <source>update check failed: %1</source>
         <translation>uppdateringskontrollen misslyckades: %1</translation>
+    </message>
+    <message>
+        <source>the list of names could not be read: %1</source>
+        <translation>namnlistan kunde inte läsas: %1</translation>
+    </message>
+    <message>
+        <source>the list of names is not UTF-8 text; save it as UTF-8</source>
+        <translation>namnlistan är inte UTF-8-text; spara den som UTF-8</translation>
+    </message>
+    <message>
+        <source>the list of names holds no name</source>
+        <translation>namnlistan innehåller inget namn</translation>
     </message>
 </context>
 <context>

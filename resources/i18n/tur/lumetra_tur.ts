@@ -121,6 +121,34 @@ Geri yüklensin mi?</translation>
         <source>Add text along an arc: drag a field, then type. The letters follow an arc over the field's top, and the field widens to hold them all.</source>
         <translation>Yay boyunca metin ekle: bir alan sürükleyin, sonra yazın. Harfler alanın üstündeki yayı izler ve alan hepsini alacak kadar genişler.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>Kâğıt, kenar boşlukları içinde tek bir kart için çok küçük.</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, 1 sheet</source>
+        <translation>Kâğıt başına %1, 1 kâğıt</translation>
+    </message>
+    <message>
+        <source>%1 per sheet, %2 sheets</source>
+        <translation>Kâğıt başına %1, %2 kâğıt</translation>
+    </message>
+    <message>
+        <source>One insert, one sheet</source>
+        <translation>Bir kart, bir kâğıt</translation>
+    </message>
+    <message>
+        <source>%1 inserts, one per sheet</source>
+        <translation>%1 kart, kâğıt başına bir</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Kâğıt</translation>
+    </message>
+    <message>
+        <source>One insert per sheet</source>
+        <translation>Kâğıt başına bir kart</translation>
+    </message>
 </context>
 <context>
     <name>LMScreenMsgHandlerArtFrameSetting</name>
@@ -184,6 +212,10 @@ Geri yüklensin mi?</translation>
         <source>The printer reported an error; the page may not have been printed.</source>
         <translation>Yazıcı bir hata bildirdi; sayfa yazdırılmamış olabilir.</translation>
     </message>
+    <message>
+        <source>The sheet is too small for one insert within its margins.</source>
+        <translation>Kâğıt, kenar boşlukları içinde tek bir kart için çok küçük.</translation>
+    </message>
 </context>
 <context>
     <name>LMCommandLine</name>
@@ -206,6 +238,18 @@ Geri yüklensin mi?</translation>
     <message>
         <source>update check failed: %1</source>
         <translation>güncelleme denetimi başarısız: %1</translation>
+    </message>
+    <message>
+        <source>the list of names could not be read: %1</source>
+        <translation>ad listesi okunamadı: %1</translation>
+    </message>
+    <message>
+        <source>the list of names is not UTF-8 text; save it as UTF-8</source>
+        <translation>ad listesi UTF-8 metni değil; UTF-8 olarak kaydedin</translation>
+    </message>
+    <message>
+        <source>the list of names holds no name</source>
+        <translation>ad listesinde hiç ad yok</translation>
     </message>
 </context>
 <context>
