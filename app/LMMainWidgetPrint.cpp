@@ -24,6 +24,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 #include <QToolBar>
 
 LMOutputJob LMMainWidget::printJob() const
@@ -137,6 +138,9 @@ void LMMainWidget::slot_printPreview()
     QPrinter printer(QPrinter::HighResolution);
     LMPrinting::setUp(printer, LMOutputPlan::of(m_design->toDocument(), printJob()));
     QPrintPreviewDialog dialog(&printer, this);
+    // Room for a sheet of several inserts and the tools above it.
+    if (const QScreen *screen = this->screen())
+        dialog.resize(screen->availableSize() * 0.8);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *target) {
         if (target)
             printTo(*target, nullptr);
