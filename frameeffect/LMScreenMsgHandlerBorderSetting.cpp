@@ -12,6 +12,7 @@
 #include "widgets/KVCLIENT_ColorComboBox.h"
 #include "widgets/LMPictureWarning.h"
 #include "widgets/LMFileDialog.h"
+#include "widgets/LMNamesDialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -290,8 +291,14 @@ void LMScreenMsgHandlerBorderSetting::buildForm()
     // Its line explains the text tool's dragging, which this field does not
     // have; the field says what it is for itself.
     m_labText->hide();
-    m_frameText = named(new QLineEdit(m_editText), "frameTextEdt");
+    auto *frameTextRow = new QWidget(m_editText);
+    auto *frameTextLayout = new QHBoxLayout(frameTextRow);
+    frameTextLayout->setContentsMargins(0, 0, 0, 0);
+    m_frameText = named(new QLineEdit(frameTextRow), "frameTextEdt");
     m_frameText->setMaxLength(MaxFrameTextLength);
+    m_btnNames = named(new QPushButton(frameTextRow), "btn_names");
+    frameTextLayout->addWidget(m_frameText, 1);
+    frameTextLayout->addWidget(m_btnNames);
     // What stands between repeats of the text: the usual gap when empty.
     auto *separatorRow = new QWidget(m_editText);
     auto *separatorLayout = new QHBoxLayout(separatorRow);
@@ -313,7 +320,7 @@ void LMScreenMsgHandlerBorderSetting::buildForm()
     m_noRoom->setWordWrap(true);
     m_noRoom->hide();
     textLayout->addWidget(m_labText);
-    textLayout->addWidget(m_frameText);
+    textLayout->addWidget(frameTextRow);
     textLayout->addWidget(separatorRow);
     textLayout->addWidget(m_textEdit);
     textLayout->addWidget(m_fittedSize);
@@ -354,6 +361,9 @@ void LMScreenMsgHandlerBorderSetting::retranslate()
     m_type->setItemText(1, lmText(98));
     m_labText->setText(lmText(15));
     m_frameText->setPlaceholderText(lmText(48));
+    m_btnNames->setToolTip(
+        tr("A list of names, one for each insert, each in place of the frame text"));
+    showFrameTextField();
     m_labSeparator->setText(tr("Between repeats:"));
     m_separator->setPlaceholderText(tr("two spaces"));
     m_separator->setToolTip(
@@ -405,9 +415,9 @@ void LMScreenMsgHandlerBorderSetting::syncFromDesign()
                      QString::number(text.font().pointSize()), text.font().family(),
                      text.font().weight() > QFont::Normal,
                      text.font().style() != QFont::StyleNormal, text.strokeOn());
-    m_frameText->setText(text.text());
     m_separator->setText(text.separator());
     blockers.clear();
+    showFrameTextField();
     enableTextControls();
     refreshFrameWidths();
     showFittedSize();
@@ -470,6 +480,34 @@ void LMScreenMsgHandlerBorderSetting::enableTextControls()
     m_useText->setEnabled(on);
     m_wNum->setEnabled(on);
     m_editText->setEnabled(on && m_design.flags().frameTextOn());
+}
+
+void LMScreenMsgHandlerBorderSetting::showFrameTextField()
+{
+    const int names = int(m_design.frameTextNames().size());
+    const QSignalBlocker quiet(m_frameText); // showing a name is no edit of the own text
+    m_frameText->setText(m_design.frameText().text());
+    m_frameText->setReadOnly(names > 0);
+    // Greyed like a placeholder: an example, not what the user typed.
+    QPalette look = m_editText->palette();
+    if (names > 0)
+        look.setColor(QPalette::Text, look.color(QPalette::PlaceholderText));
+    m_frameText->setPalette(look);
+    // The button counts the names, so a list in use is seen without hovering.
+    m_btnNames->setText(names > 0 ? tr("Names (%1)…").arg(names) : tr("Names…"));
+    m_frameText->setToolTip(
+        names > 0 ? tr("Names: %1. Each insert takes one of them in place of the frame text; "
+                       "the first is shown here.")
+                        .arg(names)
+                  : QString());
+}
+
+void LMScreenMsgHandlerBorderSetting::on_btn_names_clicked()
+{
+    if (const auto names = LMNamesDialog::ask(this, m_design.frameTextNames())) {
+        m_design.setFrameTextNames(*names);
+        showFrameTextField();
+    }
 }
 
 void LMScreenMsgHandlerBorderSetting::frameShown()
