@@ -8,6 +8,7 @@
 
 namespace {
 const QChar Quote = QLatin1Char('"');
+constexpr qsizetype MaxRereads = 16;
 
 // The separator of a table, from its first row with text: the first of tab,
 // semicolon and comma found outside quotes. Semicolons go before commas
@@ -71,8 +72,10 @@ QStringList parse(const QString &text, Rows rows)
             } else {
                 quoteOpened = -1;
             }
-            if (quoteOpened >= 0 && i + 1 == text.size()) {
-                // The text ended inside quotes: read that row again with the quote as a letter.
+            if (quoteOpened >= 0 && i + 1 == text.size() && literalQuotes.size() < MaxRereads) {
+                // The text ended inside quotes: read that row again with the
+                // quote as a letter. Only a few times: each reading costs the
+                // rest of the text, and past them the field runs to the end.
                 literalQuotes.insert(quoteOpened);
                 quoteOpened = -1;
                 field.clear();
