@@ -10,9 +10,9 @@
 #include "model/frame/LMStripGeometry.h"
 #include "tools/text/LMScreenMsgHandlerTextSetting.h"
 #include "widgets/KVCLIENT_ColorComboBox.h"
-#include "widgets/LMPictureWarning.h"
 #include "widgets/LMFileDialog.h"
 #include "widgets/LMNamesDialog.h"
+#include "widgets/LMPictureWarning.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -329,13 +329,17 @@ void LMScreenMsgHandlerBorderSetting::buildForm()
     grid->setRowStretch(row, 1);
 
     // The fill buttons are little plates, lit on hover, blue when chosen.
-    setStyleSheet(QStringLiteral(
-        "QPushButton[texture] { border-image: url(:/images/little_normal.png) 6 6 6 6 stretch "
-        "stretch; border-width: 3px; padding: 0; }"
-        "QPushButton[texture]:hover { border-image: url(:/images/little_hovered.png) 6 6 6 6 "
-        "stretch stretch; }"
-        "QPushButton[texture]:checked { border-image: url(:/images/little_checked.png) 6 6 6 6 "
-        "stretch stretch; }"));
+    setStyleSheet(
+        QStringLiteral(
+            "QPushButton[texture] { border-image: url(:/images/little_normal.png) 6 6 6 6 stretch "
+            "stretch; border-width: 3px; padding: 0; }"
+            "QPushButton[texture]:hover { border-image: url(:/images/little_hovered.png) 6 6 6 6 "
+            "stretch stretch; }"
+            "QPushButton[texture]:checked { border-image: url(:/images/little_checked.png) 6 6 6 6 "
+            "stretch stretch; }"
+            // A palette set on the field would not outlive the style sheet's next polish.
+            "QLineEdit[example=\"true\"] { color: %1; }")
+            .arg(palette().color(QPalette::PlaceholderText).name()));
     m_fills->setExclusive(true);
     QMetaObject::connectSlotsByName(this);
 }
@@ -488,11 +492,13 @@ void LMScreenMsgHandlerBorderSetting::showFrameTextField()
     const QSignalBlocker quiet(m_frameText); // showing a name is no edit of the own text
     m_frameText->setText(m_design.frameText().text());
     m_frameText->setReadOnly(names > 0);
-    // Greyed like a placeholder: an example, not what the user typed.
-    QPalette look = m_editText->palette();
-    if (names > 0)
-        look.setColor(QPalette::Text, look.color(QPalette::PlaceholderText));
-    m_frameText->setPalette(look);
+    // Greyed like a placeholder (see the panel's style sheet): an example,
+    // not what the user typed.
+    if (m_frameText->property("example").toBool() != (names > 0)) {
+        m_frameText->setProperty("example", names > 0);
+        m_frameText->style()->unpolish(m_frameText);
+        m_frameText->style()->polish(m_frameText);
+    }
     // The button counts the names, so a list in use is seen without hovering.
     m_btnNames->setText(names > 0 ? tr("Names (%1)…").arg(names) : tr("Names…"));
     m_frameText->setToolTip(
