@@ -41,7 +41,6 @@ void TestNameList::namesOfBytes_data()
         << QByteArray("Smith, John;7b\nLee, Ann;7a") << Rows::Table
         << QStringList{QStringLiteral("Smith, John"), QStringLiteral("Lee, Ann")};
     QTest::newRow("CSV, tabs") << QByteArray("Emma\t7b, 7c\nNoah\t7a") << Rows::Table << emmaNoah;
-    QTest::newRow("CSV, one column") << QByteArray("Emma\nNoah") << Rows::Table << emmaNoah;
     QTest::newRow("CSV, quoted fields with separators and quotes")
         << QByteArray("\"Smith, John\",7b\n\"Ann \"\"Nan\"\" Lee\",\"a,b\"\n") << Rows::Table
         << QStringList{QStringLiteral("Smith, John"), QStringLiteral("Ann \"Nan\" Lee")};
