@@ -61,7 +61,7 @@ void QVTLanguageManager::loadTranslations()
     if (!qt.isEmpty() && (m_qtTranslator.load(QStringLiteral("qt_") + qt, qtFolder) ||
                           m_qtTranslator.load(QStringLiteral("qtbase_") + qt, qtFolder)))
         QCoreApplication::installTranslator(&m_qtTranslator);
-    // English is the texts' own language and has no translation file.
+    // English is the texts' own language; its file holds only the plural forms.
     if (m_translator.load(QStringLiteral(":/i18n/lumetra_%1.qm").arg(folderOf(m_language))))
         QCoreApplication::installTranslator(&m_translator);
 }

@@ -10,8 +10,9 @@
 #include "model/frame/LMStripGeometry.h"
 #include "tools/text/LMScreenMsgHandlerTextSetting.h"
 #include "widgets/KVCLIENT_ColorComboBox.h"
-#include "widgets/LMPictureWarning.h"
 #include "widgets/LMFileDialog.h"
+#include "widgets/LMNamesDialog.h"
+#include "widgets/LMPictureWarning.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -290,8 +291,14 @@ void LMScreenMsgHandlerBorderSetting::buildForm()
     // Its line explains the text tool's dragging, which this field does not
     // have; the field says what it is for itself.
     m_labText->hide();
-    m_frameText = named(new QLineEdit(m_editText), "frameTextEdt");
+    auto *frameTextRow = new QWidget(m_editText);
+    auto *frameTextLayout = new QHBoxLayout(frameTextRow);
+    frameTextLayout->setContentsMargins(0, 0, 0, 0);
+    m_frameText = named(new QLineEdit(frameTextRow), "frameTextEdt");
     m_frameText->setMaxLength(MaxFrameTextLength);
+    m_btnNames = named(new QPushButton(frameTextRow), "btn_names");
+    frameTextLayout->addWidget(m_frameText, 1);
+    frameTextLayout->addWidget(m_btnNames);
     // What stands between repeats of the text: the usual gap when empty.
     auto *separatorRow = new QWidget(m_editText);
     auto *separatorLayout = new QHBoxLayout(separatorRow);
@@ -313,7 +320,7 @@ void LMScreenMsgHandlerBorderSetting::buildForm()
     m_noRoom->setWordWrap(true);
     m_noRoom->hide();
     textLayout->addWidget(m_labText);
-    textLayout->addWidget(m_frameText);
+    textLayout->addWidget(frameTextRow);
     textLayout->addWidget(separatorRow);
     textLayout->addWidget(m_textEdit);
     textLayout->addWidget(m_fittedSize);
@@ -322,13 +329,17 @@ void LMScreenMsgHandlerBorderSetting::buildForm()
     grid->setRowStretch(row, 1);
 
     // The fill buttons are little plates, lit on hover, blue when chosen.
-    setStyleSheet(QStringLiteral(
-        "QPushButton[texture] { border-image: url(:/images/little_normal.png) 6 6 6 6 stretch "
-        "stretch; border-width: 3px; padding: 0; }"
-        "QPushButton[texture]:hover { border-image: url(:/images/little_hovered.png) 6 6 6 6 "
-        "stretch stretch; }"
-        "QPushButton[texture]:checked { border-image: url(:/images/little_checked.png) 6 6 6 6 "
-        "stretch stretch; }"));
+    setStyleSheet(
+        QStringLiteral(
+            "QPushButton[texture] { border-image: url(:/images/little_normal.png) 6 6 6 6 stretch "
+            "stretch; border-width: 3px; padding: 0; }"
+            "QPushButton[texture]:hover { border-image: url(:/images/little_hovered.png) 6 6 6 6 "
+            "stretch stretch; }"
+            "QPushButton[texture]:checked { border-image: url(:/images/little_checked.png) 6 6 6 6 "
+            "stretch stretch; }"
+            // A palette set on the field would not outlive the style sheet's next polish.
+            "QLineEdit[example=\"true\"] { color: %1; }")
+            .arg(palette().color(QPalette::PlaceholderText).name()));
     m_fills->setExclusive(true);
     QMetaObject::connectSlotsByName(this);
 }
@@ -354,6 +365,9 @@ void LMScreenMsgHandlerBorderSetting::retranslate()
     m_type->setItemText(1, lmText(98));
     m_labText->setText(lmText(15));
     m_frameText->setPlaceholderText(lmText(48));
+    m_btnNames->setToolTip(
+        tr("A list of names, one for each insert, each in place of the frame text"));
+    showFrameTextField();
     m_labSeparator->setText(tr("Between repeats:"));
     m_separator->setPlaceholderText(tr("two spaces"));
     m_separator->setToolTip(
@@ -405,9 +419,9 @@ void LMScreenMsgHandlerBorderSetting::syncFromDesign()
                      QString::number(text.font().pointSize()), text.font().family(),
                      text.font().weight() > QFont::Normal,
                      text.font().style() != QFont::StyleNormal, text.strokeOn());
-    m_frameText->setText(text.text());
     m_separator->setText(text.separator());
     blockers.clear();
+    showFrameTextField();
     enableTextControls();
     refreshFrameWidths();
     showFittedSize();
@@ -470,6 +484,36 @@ void LMScreenMsgHandlerBorderSetting::enableTextControls()
     m_useText->setEnabled(on);
     m_wNum->setEnabled(on);
     m_editText->setEnabled(on && m_design.flags().frameTextOn());
+}
+
+void LMScreenMsgHandlerBorderSetting::showFrameTextField()
+{
+    const int names = int(m_design.frameTextNames().size());
+    const QSignalBlocker quiet(m_frameText); // showing a name is no edit of the own text
+    m_frameText->setText(m_design.frameText().text());
+    m_frameText->setReadOnly(names > 0);
+    // Greyed like a placeholder (see the panel's style sheet): an example,
+    // not what the user typed.
+    if (m_frameText->property("example").toBool() != (names > 0)) {
+        m_frameText->setProperty("example", names > 0);
+        m_frameText->style()->unpolish(m_frameText);
+        m_frameText->style()->polish(m_frameText);
+    }
+    // The button counts the names, so a list in use is seen without hovering.
+    m_btnNames->setText(names > 0 ? tr("Names (%1)…").arg(names) : tr("Names…"));
+    m_frameText->setToolTip(
+        names > 0 ? tr("Names: %1. Each insert takes one of them in place of the frame text; "
+                       "the first is shown here.")
+                        .arg(names)
+                  : QString());
+}
+
+void LMScreenMsgHandlerBorderSetting::on_btn_names_clicked()
+{
+    if (const auto names = LMNamesDialog::ask(this, m_design.frameTextNames())) {
+        m_design.setFrameTextNames(*names);
+        showFrameTextField();
+    }
 }
 
 void LMScreenMsgHandlerBorderSetting::frameShown()

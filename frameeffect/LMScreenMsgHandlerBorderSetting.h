@@ -51,6 +51,8 @@ public Q_SLOTS:
     void on_chk_usetext_clicked(bool on);
     void on_cob_n_currentIndexChanged(int index);
     void on_cob_type_currentIndexChanged(int index);
+    // Edits the list of names that take the frame text's place, one per insert.
+    void on_btn_names_clicked();
 
 protected:
     void retranslate() override;
@@ -60,6 +62,9 @@ private:
     void showFittedSize();
     QWidget *textureRow(const char *group, const char *stem);
     void enableTextControls();
+    // The frame text field: the user's own text, or the first name as an
+    // example while a list of names stands in for it.
+    void showFrameTextField();
     // The frame is shown, and the controls that need it come alive.
     void frameShown();
     void uncheckFillButtons();
@@ -82,6 +87,7 @@ private:
     QComboBox *m_widths, *m_type;
     QSpinBox *m_count;
     QLineEdit *m_frameText;
+    QPushButton *m_btnNames;
     QLabel *m_labSeparator;
     QLineEdit *m_separator;
     QLabel *m_fittedSize;

@@ -62,7 +62,7 @@ LMDocument LMDesign::toDocument() const
         doc.page = m_page;
     }
     doc.fontDescription = m_frameText.font().toString();
-    doc.frameText = m_frameText.text();
+    doc.frameText = m_ownFrameText;
     doc.textColor = m_frameText.fillColor().rgba();
     doc.frameTextSeparator = m_frameText.separator();
     doc.frameTextNames = m_frameTextNames;
@@ -105,9 +105,10 @@ void LMDesign::load(const LMDocument &doc, bool keepFrameLevel)
     QFont font;
     if (font.fromString(doc.fontDescription))
         m_frameText.setFont(font);
-    m_frameText.setText(doc.frameText);
+    m_ownFrameText = doc.frameText;
     m_frameText.setSeparator(doc.frameTextSeparator);
     m_frameTextNames = doc.frameTextNames;
+    showFrameText();
     m_frameText.setColors(m_frameText.edgeColor(), QColor::fromRgb(doc.textColor));
     const int levels = frameLevelCount();
     if (!keepFrameLevel && m_catalogue && frameLevel() > levels)

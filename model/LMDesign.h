@@ -144,9 +144,13 @@ public:
     QColor sideColor() const { return m_sideColor; }
 
     // --- the text along the frame
+    // The text as the screen shows it: the first name while a list of names
+    // is set, else the user's own text.
     const LMFrameTextSettings &frameText() const { return m_frameText; }
     // The same settings for drawing, which fills their glyph cache.
     LMFrameTextSettings *frameTextForDrawing() { return &m_frameText; }
+    // The text the user wrote, which files keep whether or not names stand in for it.
+    const QString &ownFrameText() const { return m_ownFrameText; }
     void setFrameText(const QString &text);
     void setFrameTextSeparator(const QString &separator);
     // Names that each take the frame text's place on an insert of their own.
@@ -181,6 +185,8 @@ private:
     // A saved value changed: modified, and one `changed`.
     void edited();
     void frameEdited();
+    // The first name while there is a list, else the user's own text.
+    void showFrameText();
     void rebuildShapes();
     // Centres the outline as part of a larger change, which says itself
     // whether the design was edited.
@@ -211,6 +217,7 @@ private:
     QColor m_frameColor = QColor::fromRgba(LMDocument::DefaultFrameColor);
     QColor m_sideColor = QColor::fromRgba(LMDocument::DefaultSideColor);
     LMFrameTextSettings m_frameText;
+    QString m_ownFrameText = m_frameText.text();
     QStringList m_frameTextNames;
     std::array<double, 4> m_margins = {10.0, 10.0, 10.0, 10.0};
     bool m_outsidePrintable = false;

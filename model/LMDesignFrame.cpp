@@ -147,10 +147,18 @@ void LMDesign::setExpandToSides(bool on)
 
 void LMDesign::setFrameText(const QString &text)
 {
-    if (text == m_frameText.text())
+    if (text == m_ownFrameText)
         return;
-    m_frameText.setText(text);
+    m_ownFrameText = text;
+    showFrameText();
     frameEdited();
+}
+
+void LMDesign::showFrameText()
+{
+    const QString &shown = m_frameTextNames.isEmpty() ? m_ownFrameText : m_frameTextNames.first();
+    if (shown != m_frameText.text())
+        m_frameText.setText(shown);
 }
 
 void LMDesign::setFrameTextSeparator(const QString &separator)
@@ -167,6 +175,7 @@ void LMDesign::setFrameTextNames(const QStringList &names)
     if (clean == m_frameTextNames)
         return;
     m_frameTextNames = clean;
+    showFrameText();
     frameEdited();
 }
 

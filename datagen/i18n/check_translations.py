@@ -22,8 +22,12 @@ def messages(path):
         name = context.findtext('name')
         for message in context.findall('message'):
             translation = message.find('translation')
-            found[(name, message.findtext('source'))] = (
-                translation.text or '', translation.get('type', ''))
+            text = translation.text or ''
+            forms = [form.text or '' for form in translation.findall('numerusform')]
+            if forms:
+                # A text counted with %n is done when every plural form is.
+                text = '' if any(not form.strip() for form in forms) else forms[0]
+            found[(name, message.findtext('source'))] = (text, translation.get('type', ''))
     return found
 
 

@@ -3,7 +3,10 @@
 
 Usage: merge_translations.py ROOT JSONFILE
 JSON: {"Context": {"English source": {"deu": "...", "jpn": "...", ...}}}
-Every language must be given for every text, so none is left half done."""
+Every language must be given for every text, so none is left half done.
+A text counted with %n gives a list instead: one form per plural form of the
+language, in Qt's order (lupdate -target-language shows how many). English
+("enu") has a file for those forms only; elsewhere it may be left out."""
 import json, sys, os
 from xml.sax.saxutils import escape
 root, data = sys.argv[1], json.load(open(sys.argv[2], encoding='utf-8'))
@@ -23,6 +26,8 @@ for lang in langs:
             ET.SubElement(ctx, 'name').text = ctxname
         for source, per in messages.items():
             if lang not in per:
+                if lang == 'enu':
+                    continue
                 raise SystemExit('missing %s for %r' % (lang, source))
             msg = None
             for m in ctx.findall('message'):
@@ -32,8 +37,21 @@ for lang in langs:
                 msg = ET.SubElement(ctx, 'message')
                 ET.SubElement(msg, 'source').text = source
                 ET.SubElement(msg, 'translation')
-            msg.find('translation').text = per[lang]
-            msg.find('translation').attrib.pop('type', None)
+            translation = msg.find('translation')
+            translation.attrib.pop('type', None)
+            for form in translation.findall('numerusform'):
+                translation.remove(form)
+            if isinstance(per[lang], list):
+                msg.set('numerus', 'yes')
+                translation.text = None
+                for text in per[lang]:
+                    ET.SubElement(translation, 'numerusform').text = text
+            else:
+                msg.attrib.pop('numerus', None)
+                translation.text = per[lang]
+    for ctx in ts.findall('context'):
+        if ctx.find('message') is None:
+            ts.remove(ctx)
     ET.indent(tree, space='    ')
     body = ET.tostring(ts, encoding='unicode')
     # Qt's own layout: contexts at the margin, as lupdate writes them.

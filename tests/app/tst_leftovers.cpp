@@ -14,6 +14,7 @@
 #include "model/LMFiles.h"
 #include "model/LMPaperTable.h"
 #include "update/VersionUpdateDialog.h"
+#include "widgets/LMNamesDialog.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -215,6 +216,13 @@ class tst_leftovers : public QObject, public WindowFixture {
         collect(texts, QStringLiteral("update"), &dialog);
     }
 
+    void collectNames(Texts &texts)
+    {
+        LMNamesDialog dialog(design()->frameTextNames(), m_window);
+        dialog.show();
+        collect(texts, QStringLiteral("names"), &dialog);
+    }
+
     Texts collectAll()
     {
         Texts texts;
@@ -223,6 +231,7 @@ class tst_leftovers : public QObject, public WindowFixture {
         collectPrinting(texts);
         collectQuestions(texts);
         collectUpdate(texts);
+        collectNames(texts);
         return texts;
     }
 
@@ -231,11 +240,13 @@ private slots:
     {
         lmInitResources();
         openWindow();
+        // With a list of names the frame text field says how they are used.
+        design()->setFrameTextNames({QStringLiteral("Emma"), QStringLiteral("Noah")});
         switchTo(0);
         m_english = collectAll();
         // The scenes were really reached.
         for (const char *scene : {"border:", "strip:", "ls:", "printmenu:", "preview:", "save:",
-                                  "recovery:", "update:"}) {
+                                  "recovery:", "update:", "names:"}) {
             const QStringList keys = m_english.keys();
             QVERIFY2(std::any_of(keys.begin(), keys.end(),
                                  [scene](const QString &k) { return k.startsWith(scene); }),

@@ -7,11 +7,13 @@
 #include "model/outlines/LMArtFrameFactory.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 #include "widgets/KVCLIENT_ColorComboBox.h"
+#include "widgets/LMNamesDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QLoggingCategory>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -38,6 +40,7 @@ private Q_SLOTS:
     void textWithoutRoomSaysSo();
     void unreadablePicturesWarnAlike_data();
     void unreadablePicturesWarnAlike();
+    void namesStandInForTheFrameText();
 
 private:
     QWidget *panel() const { return m_window->settingsPanel(); }
@@ -50,6 +53,21 @@ private:
     }
     // A page point in the middle of the frame ring's top edge.
     QPoint ringPoint();
+    // The canvas once every stage of the frame layer is drawn.
+    QImage shown() const
+    {
+        for (int stage = 0; stage < 3; ++stage)
+            canvas()->grab();
+        return canvas()->grab().toImage();
+    }
+    // Opens the names editor from the panel and lets `edit` work in it.
+    void editNames(const std::function<void(LMNamesDialog *)> &edit)
+    {
+        // A new panel is shown once the event loop runs; clicks need it there.
+        QTRY_VERIFY(in<QPushButton>("btn_names")->isVisible());
+        answerNextModal<LMNamesDialog>(edit);
+        QTest::mouseClick(in<QPushButton>("btn_names"), Qt::LeftButton);
+    }
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
     QTemporaryDir m_dir;
@@ -379,6 +397,91 @@ void TestFrameFlows::unreadablePicturesWarnAlike()
     QVERIFY2(warning.startsWith(lmText(line)), qPrintable(warning));
     QCOMPARE(warning.contains(QLatin1Char('\n')), saysWhy);
     QVERIFY(!design()->isModified());
+}
+
+// A club's names along the frame: pasted rows and a CSV file give the list,
+// the field and the canvas show the first name, the file keeps the list and
+// the user's own text, and clearing the list brings that text back.
+void TestFrameFlows::namesStandInForTheFrameText()
+{
+    QTest::mouseClick(ui()->b1, Qt::LeftButton);
+    QTest::mouseClick(in<QPushButton>("btn_metal0"), Qt::LeftButton);
+    in<QComboBox>("cob_n")->setCurrentIndex(3); // 24 mm
+    QVERIFY(!in<QPushButton>("btn_names")->isEnabled());
+    QTest::mouseClick(in<QCheckBox>("chk_usetext"), Qt::LeftButton);
+    QVERIFY(in<QPushButton>("btn_names")->isEnabled());
+    auto *field = in<QLineEdit>("frameTextEdt");
+    field->setText(QStringLiteral("EMMA"));
+    const QImage emma = shown();
+    field->setText(QStringLiteral("CLUB"));
+    const QImage club = shown();
+    QVERIFY(club != emma);
+
+    // Cancel keeps the list as it was: empty.
+    editNames([](LMNamesDialog *d) {
+        d->findChild<QPlainTextEdit *>(QStringLiteral("namesEdt"))
+            ->setPlainText(QStringLiteral("Lea"));
+        d->reject();
+    });
+    QVERIFY(design()->frameTextNames().isEmpty());
+
+    QFile latin(path(QStringLiteral("latin1.txt")));
+    QVERIFY(latin.open(QIODevice::WriteOnly));
+    latin.write("J\xFCrgen\n");
+    latin.close();
+    QFile csv(path(QStringLiteral("club.csv")));
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write("\xEF\xBB\xBF"
+              "EMMA;7b\r\n\"Noah; Leo\";7a\r\n");
+    csv.close();
+    QString warning, count;
+    bool refused = false, boxKept = false, loaded = false;
+    editNames([&](LMNamesDialog *d) {
+        auto *box = d->findChild<QPlainTextEdit *>(QStringLiteral("namesEdt"));
+        box->setPlainText(QStringLiteral("Mia\t7c\n\nBen\t7c"));
+        count = d->findChild<QLabel *>(QStringLiteral("lab_count"))->text();
+        // A file that is not UTF-8 is refused by name and leaves the box alone.
+        noteWarning(&warning);
+        refused = !d->loadFile(latin.fileName());
+        boxKept = box->toPlainText().startsWith(QStringLiteral("Mia"));
+        loaded = d->loadFile(csv.fileName());
+        d->accept();
+    });
+    QVERIFY(refused && boxKept && loaded);
+    QCOMPARE(count, QStringLiteral("2 names"));
+    QVERIFY2(warning.contains(QStringLiteral("latin1.txt")), qPrintable(warning));
+    const QStringList names = {QStringLiteral("EMMA"), QStringLiteral("Noah; Leo")};
+    QCOMPARE(design()->frameTextNames(), names);
+    QVERIFY(design()->isModified());
+    QCOMPARE(field->text(), QStringLiteral("EMMA"));
+    QVERIFY(field->isReadOnly());
+    QVERIFY2(field->toolTip().contains(QLatin1Char('2')), qPrintable(field->toolTip()));
+    // The canvas draws the first name exactly as it would the same own text.
+    QCOMPARE(shown(), emma);
+    QCOMPARE(design()->toDocument().frameText, QStringLiteral("CLUB"));
+
+    const QString file = path(QStringLiteral("club.lmx"));
+    m_window->setCurrentPath(file);
+    QVERIFY(m_window->saveDocument(false));
+    design()->setModified(false);
+    m_window->on_btn_new_clicked();
+    QVERIFY(m_window->openFile(file));
+    QCOMPARE(design()->frameTextNames(), names);
+    QCOMPARE(design()->ownFrameText(), QStringLiteral("CLUB"));
+    QTest::mouseClick(ui()->b1, Qt::LeftButton);
+    field = in<QLineEdit>("frameTextEdt");
+    QCOMPARE(field->text(), QStringLiteral("EMMA"));
+    QVERIFY(field->isReadOnly());
+
+    editNames([](LMNamesDialog *d) {
+        d->findChild<QPlainTextEdit *>(QStringLiteral("namesEdt"))->clear();
+        d->accept();
+    });
+    QVERIFY(design()->frameTextNames().isEmpty());
+    QVERIFY(design()->isModified());
+    QCOMPARE(field->text(), QStringLiteral("CLUB"));
+    QVERIFY(!field->isReadOnly());
+    QCOMPARE(shown(), club);
 }
 
 QTEST_MAIN(TestFrameFlows)

@@ -54,6 +54,22 @@
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>لا يتسع أي جانب من هذا الإطار للنص كاملًا بهذا الحجم: اختر حجمًا أصغر أو نصًا أقصر.</translation>
     </message>
+    <message>
+        <source>Names…</source>
+        <translation>الأسماء…</translation>
+    </message>
+    <message>
+        <source>A list of names, one for each insert, each in place of the frame text</source>
+        <translation>قائمة أسماء، اسم لكل بطاقة داخلية، يحلّ محلّ نص الإطار</translation>
+    </message>
+    <message>
+        <source>Names: %1. Each insert takes one of them in place of the frame text; the first is shown here.</source>
+        <translation>الأسماء: %1. تأخذ كل بطاقة داخلية اسمًا منها بدلًا من نص الإطار؛ ويظهر الأول هنا.</translation>
+    </message>
+    <message>
+        <source>Names (%1)…</source>
+        <translation>الأسماء (%1)…</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>
@@ -390,6 +406,40 @@ Restore it?</source>
     <message>
         <source>%1: %2 × %3 %4</source>
         <translation>%1: %2 × %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>LMNamesDialog</name>
+    <message>
+        <source>Names</source>
+        <translation>الأسماء</translation>
+    </message>
+    <message>
+        <source>One name per line. Each name takes the frame text's place on an insert of its own.</source>
+        <translation>اسم واحد في كل سطر. يحلّ كل اسم محلّ نص الإطار على بطاقة داخلية خاصة به.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n names</source>
+        <translation>
+            <numerusform>لا أسماء</numerusform>
+            <numerusform>اسم واحد</numerusform>
+            <numerusform>اسمان</numerusform>
+            <numerusform>%n أسماء</numerusform>
+            <numerusform>%n اسمًا</numerusform>
+            <numerusform>%n اسم</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file %1 is not UTF-8 text. Save it as UTF-8 (for a spreadsheet: CSV UTF-8) and load it again.</source>
+        <translation>الملف %1 ليس نصًا بترميز UTF-8. احفظه بترميز UTF-8 (في جدول البيانات: CSV UTF-8) ثم حمّله مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>تعذّرت قراءة الملف %1.</translation>
+    </message>
+    <message>
+        <source>Lists of names</source>
+        <translation>قوائم الأسماء</translation>
     </message>
 </context>
 </TS>

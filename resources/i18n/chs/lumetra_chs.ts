@@ -54,6 +54,22 @@
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>此边框的任何一边都放不下这个字号的完整文字：请选择较小的字号或较短的文字。</translation>
     </message>
+    <message>
+        <source>Names…</source>
+        <translation>姓名…</translation>
+    </message>
+    <message>
+        <source>A list of names, one for each insert, each in place of the frame text</source>
+        <translation>姓名列表：每张插页一个姓名，代替边框文字</translation>
+    </message>
+    <message>
+        <source>Names: %1. Each insert takes one of them in place of the frame text; the first is shown here.</source>
+        <translation>姓名：%1 个。每张插页使用其中一个代替边框文字；此处显示第一个。</translation>
+    </message>
+    <message>
+        <source>Names (%1)…</source>
+        <translation>姓名 (%1)…</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>
@@ -390,6 +406,35 @@ Restore it?</source>
     <message>
         <source>%1: %2 × %3 %4</source>
         <translation>%1：%2 × %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>LMNamesDialog</name>
+    <message>
+        <source>Names</source>
+        <translation>姓名</translation>
+    </message>
+    <message>
+        <source>One name per line. Each name takes the frame text's place on an insert of its own.</source>
+        <translation>每行一个姓名。每个姓名在单独的一张插页上代替边框文字。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n names</source>
+        <translation>
+            <numerusform>%n 个姓名</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file %1 is not UTF-8 text. Save it as UTF-8 (for a spreadsheet: CSV UTF-8) and load it again.</source>
+        <translation>文件 %1 不是 UTF-8 文本。请将其另存为 UTF-8（电子表格请选择“CSV UTF-8”）后重新载入。</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>无法读取文件 %1。</translation>
+    </message>
+    <message>
+        <source>Lists of names</source>
+        <translation>姓名列表</translation>
     </message>
 </context>
 </TS>

@@ -54,6 +54,22 @@
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>Žádná strana tohoto rámečku nepojme celý text v této velikosti: zvolte menší velikost nebo kratší text.</translation>
     </message>
+    <message>
+        <source>Names…</source>
+        <translation>Jména…</translation>
+    </message>
+    <message>
+        <source>A list of names, one for each insert, each in place of the frame text</source>
+        <translation>Seznam jmen, jedno pro každou vložku, vždy místo textu rámečku</translation>
+    </message>
+    <message>
+        <source>Names: %1. Each insert takes one of them in place of the frame text; the first is shown here.</source>
+        <translation>Jména: %1. Každá vložka dostane jedno z nich místo textu rámečku; zde je zobrazeno první.</translation>
+    </message>
+    <message>
+        <source>Names (%1)…</source>
+        <translation>Jména (%1)…</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>
@@ -390,6 +406,37 @@ Obnovit ho?</translation>
     <message>
         <source>%1: %2 × %3 %4</source>
         <translation>%1: %2 × %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>LMNamesDialog</name>
+    <message>
+        <source>Names</source>
+        <translation>Jména</translation>
+    </message>
+    <message>
+        <source>One name per line. Each name takes the frame text's place on an insert of its own.</source>
+        <translation>Jedno jméno na řádek. Každé jméno nahradí text rámečku na vlastní vložce.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n names</source>
+        <translation>
+            <numerusform>%n jméno</numerusform>
+            <numerusform>%n jména</numerusform>
+            <numerusform>%n jmen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file %1 is not UTF-8 text. Save it as UTF-8 (for a spreadsheet: CSV UTF-8) and load it again.</source>
+        <translation>Soubor %1 není text v kódování UTF-8. Uložte jej jako UTF-8 (v tabulkovém procesoru: CSV UTF-8) a načtěte jej znovu.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>Soubor %1 nelze přečíst.</translation>
+    </message>
+    <message>
+        <source>Lists of names</source>
+        <translation>Seznamy jmen</translation>
     </message>
 </context>
 </TS>

@@ -54,6 +54,22 @@
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>Ingen side af denne ramme har plads til hele teksten i denne størrelse: vælg en mindre størrelse eller en kortere tekst.</translation>
     </message>
+    <message>
+        <source>Names…</source>
+        <translation>Navne…</translation>
+    </message>
+    <message>
+        <source>A list of names, one for each insert, each in place of the frame text</source>
+        <translation>En liste med navne, ét til hvert indlæg, i stedet for rammeteksten</translation>
+    </message>
+    <message>
+        <source>Names: %1. Each insert takes one of them in place of the frame text; the first is shown here.</source>
+        <translation>Navne: %1. Hvert indlæg får ét af dem i stedet for rammeteksten; det første vises her.</translation>
+    </message>
+    <message>
+        <source>Names (%1)…</source>
+        <translation>Navne (%1)…</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>
@@ -390,6 +406,36 @@ Vil du gendanne det?</translation>
     <message>
         <source>%1: %2 × %3 %4</source>
         <translation>%1: %2 × %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>LMNamesDialog</name>
+    <message>
+        <source>Names</source>
+        <translation>Navne</translation>
+    </message>
+    <message>
+        <source>One name per line. Each name takes the frame text's place on an insert of its own.</source>
+        <translation>Ét navn pr. linje. Hvert navn træder i stedet for rammeteksten på sit eget indlæg.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n names</source>
+        <translation>
+            <numerusform>%n navn</numerusform>
+            <numerusform>%n navne</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file %1 is not UTF-8 text. Save it as UTF-8 (for a spreadsheet: CSV UTF-8) and load it again.</source>
+        <translation>Filen %1 er ikke UTF-8-tekst. Gem den som UTF-8 (i et regneark: CSV UTF-8), og indlæs den igen.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>Filen %1 kan ikke læses.</translation>
+    </message>
+    <message>
+        <source>Lists of names</source>
+        <translation>Navnelister</translation>
     </message>
 </context>
 </TS>

@@ -54,6 +54,22 @@
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>Keine Seite dieses Rahmens fasst den ganzen Text in dieser Größe: Wählen Sie eine kleinere Größe oder einen kürzeren Text.</translation>
     </message>
+    <message>
+        <source>Names…</source>
+        <translation>Namen…</translation>
+    </message>
+    <message>
+        <source>A list of names, one for each insert, each in place of the frame text</source>
+        <translation>Eine Liste von Namen, einer je Einleger, jeweils anstelle des Rahmentexts</translation>
+    </message>
+    <message>
+        <source>Names: %1. Each insert takes one of them in place of the frame text; the first is shown here.</source>
+        <translation>Namen: %1. Jeder Einleger erhält einen davon anstelle des Rahmentexts; hier wird der erste gezeigt.</translation>
+    </message>
+    <message>
+        <source>Names (%1)…</source>
+        <translation>Namen (%1)…</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>
@@ -390,6 +406,36 @@ Wiederherstellen?</translation>
     <message>
         <source>%1: %2 × %3 %4</source>
         <translation>%1: %2 × %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>LMNamesDialog</name>
+    <message>
+        <source>Names</source>
+        <translation>Namen</translation>
+    </message>
+    <message>
+        <source>One name per line. Each name takes the frame text's place on an insert of its own.</source>
+        <translation>Ein Name pro Zeile. Jeder Name tritt auf einem eigenen Einleger an die Stelle des Rahmentexts.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n names</source>
+        <translation>
+            <numerusform>%n Name</numerusform>
+            <numerusform>%n Namen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file %1 is not UTF-8 text. Save it as UTF-8 (for a spreadsheet: CSV UTF-8) and load it again.</source>
+        <translation>Die Datei %1 ist kein UTF-8-Text. Speichern Sie sie als UTF-8 (in einer Tabellenkalkulation: CSV UTF-8) und laden Sie sie erneut.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>Die Datei %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Lists of names</source>
+        <translation>Namenslisten</translation>
     </message>
 </context>
 </TS>

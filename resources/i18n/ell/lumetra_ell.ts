@@ -54,6 +54,22 @@
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>Καμία πλευρά αυτού του πλαισίου δεν χωράει ολόκληρο το κείμενο σε αυτό το μέγεθος: επιλέξτε μικρότερο μέγεθος ή συντομότερο κείμενο.</translation>
     </message>
+    <message>
+        <source>Names…</source>
+        <translation>Ονόματα…</translation>
+    </message>
+    <message>
+        <source>A list of names, one for each insert, each in place of the frame text</source>
+        <translation>Μια λίστα ονομάτων, ένα για κάθε ένθετο, στη θέση του κειμένου του πλαισίου</translation>
+    </message>
+    <message>
+        <source>Names: %1. Each insert takes one of them in place of the frame text; the first is shown here.</source>
+        <translation>Ονόματα: %1. Κάθε ένθετο παίρνει ένα από αυτά στη θέση του κειμένου του πλαισίου· εδώ εμφανίζεται το πρώτο.</translation>
+    </message>
+    <message>
+        <source>Names (%1)…</source>
+        <translation>Ονόματα (%1)…</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>
@@ -390,6 +406,36 @@ Restore it?</source>
     <message>
         <source>%1: %2 × %3 %4</source>
         <translation>%1: %2 × %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>LMNamesDialog</name>
+    <message>
+        <source>Names</source>
+        <translation>Ονόματα</translation>
+    </message>
+    <message>
+        <source>One name per line. Each name takes the frame text's place on an insert of its own.</source>
+        <translation>Ένα όνομα ανά γραμμή. Κάθε όνομα παίρνει τη θέση του κειμένου του πλαισίου σε δικό του ένθετο.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n names</source>
+        <translation>
+            <numerusform>%n όνομα</numerusform>
+            <numerusform>%n ονόματα</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file %1 is not UTF-8 text. Save it as UTF-8 (for a spreadsheet: CSV UTF-8) and load it again.</source>
+        <translation>Το αρχείο %1 δεν είναι κείμενο UTF-8. Αποθηκεύστε το ως UTF-8 (σε υπολογιστικό φύλλο: CSV UTF-8) και φορτώστε το ξανά.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>Δεν είναι δυνατή η ανάγνωση του αρχείου %1.</translation>
+    </message>
+    <message>
+        <source>Lists of names</source>
+        <translation>Λίστες ονομάτων</translation>
     </message>
 </context>
 </TS>

@@ -54,6 +54,22 @@
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>Ningún lado de este marco admite el texto completo con este tamaño: elija un tamaño menor o un texto más corto.</translation>
     </message>
+    <message>
+        <source>Names…</source>
+        <translation>Nombres…</translation>
+    </message>
+    <message>
+        <source>A list of names, one for each insert, each in place of the frame text</source>
+        <translation>Una lista de nombres, uno por tarjeta interior, cada uno en lugar del texto del marco</translation>
+    </message>
+    <message>
+        <source>Names: %1. Each insert takes one of them in place of the frame text; the first is shown here.</source>
+        <translation>Nombres: %1. Cada tarjeta interior lleva uno de ellos en lugar del texto del marco; aquí se muestra el primero.</translation>
+    </message>
+    <message>
+        <source>Names (%1)…</source>
+        <translation>Nombres (%1)…</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>
@@ -390,6 +406,36 @@ Restore it?</source>
     <message>
         <source>%1: %2 × %3 %4</source>
         <translation>%1: %2 × %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>LMNamesDialog</name>
+    <message>
+        <source>Names</source>
+        <translation>Nombres</translation>
+    </message>
+    <message>
+        <source>One name per line. Each name takes the frame text's place on an insert of its own.</source>
+        <translation>Un nombre por línea. Cada nombre ocupa el lugar del texto del marco en una tarjeta interior propia.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n names</source>
+        <translation>
+            <numerusform>%n nombre</numerusform>
+            <numerusform>%n nombres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file %1 is not UTF-8 text. Save it as UTF-8 (for a spreadsheet: CSV UTF-8) and load it again.</source>
+        <translation>El archivo %1 no es texto UTF-8. Guárdelo como UTF-8 (en una hoja de cálculo: CSV UTF-8) y vuelva a cargarlo.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>No se puede leer el archivo %1.</translation>
+    </message>
+    <message>
+        <source>Lists of names</source>
+        <translation>Listas de nombres</translation>
     </message>
 </context>
 </TS>

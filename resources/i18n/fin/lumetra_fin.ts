@@ -54,6 +54,22 @@
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>Mikään tämän kehyksen sivu ei mahdu koko tekstiä tässä koossa: valitse pienempi koko tai lyhyempi teksti.</translation>
     </message>
+    <message>
+        <source>Names…</source>
+        <translation>Nimet…</translation>
+    </message>
+    <message>
+        <source>A list of names, one for each insert, each in place of the frame text</source>
+        <translation>Nimiluettelo: yksi nimi kuhunkin sisäkorttiin kehyksen tekstin tilalle</translation>
+    </message>
+    <message>
+        <source>Names: %1. Each insert takes one of them in place of the frame text; the first is shown here.</source>
+        <translation>Nimiä: %1. Jokainen sisäkortti saa yhden niistä kehyksen tekstin tilalle; tässä näkyy ensimmäinen.</translation>
+    </message>
+    <message>
+        <source>Names (%1)…</source>
+        <translation>Nimet (%1)…</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>
@@ -390,6 +406,36 @@ Palautetaanko se?</translation>
     <message>
         <source>%1: %2 × %3 %4</source>
         <translation>%1: %2 × %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>LMNamesDialog</name>
+    <message>
+        <source>Names</source>
+        <translation>Nimet</translation>
+    </message>
+    <message>
+        <source>One name per line. Each name takes the frame text's place on an insert of its own.</source>
+        <translation>Yksi nimi riviä kohden. Jokainen nimi korvaa kehyksen tekstin omassa sisäkortissaan.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n names</source>
+        <translation>
+            <numerusform>%n nimi</numerusform>
+            <numerusform>%n nimeä</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file %1 is not UTF-8 text. Save it as UTF-8 (for a spreadsheet: CSV UTF-8) and load it again.</source>
+        <translation>Tiedosto %1 ei ole UTF-8-tekstiä. Tallenna se UTF-8-muodossa (taulukkolaskennassa: CSV UTF-8) ja lataa se uudelleen.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>Tiedostoa %1 ei voi lukea.</translation>
+    </message>
+    <message>
+        <source>Lists of names</source>
+        <translation>Nimiluettelot</translation>
     </message>
 </context>
 </TS>

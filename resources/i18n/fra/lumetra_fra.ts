@@ -54,6 +54,22 @@
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>Aucun côté de ce cadre ne peut contenir le texte entier à cette taille : choisissez une taille plus petite ou un texte plus court.</translation>
     </message>
+    <message>
+        <source>Names…</source>
+        <translation>Noms…</translation>
+    </message>
+    <message>
+        <source>A list of names, one for each insert, each in place of the frame text</source>
+        <translation>Une liste de noms, un par encart, chacun à la place du texte du cadre</translation>
+    </message>
+    <message>
+        <source>Names: %1. Each insert takes one of them in place of the frame text; the first is shown here.</source>
+        <translation>Noms : %1. Chaque encart en reçoit un à la place du texte du cadre ; le premier est affiché ici.</translation>
+    </message>
+    <message>
+        <source>Names (%1)…</source>
+        <translation>Noms (%1)…</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>
@@ -390,6 +406,36 @@ Le restaurer ?</translation>
     <message>
         <source>%1: %2 × %3 %4</source>
         <translation>%1 : %2 × %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>LMNamesDialog</name>
+    <message>
+        <source>Names</source>
+        <translation>Noms</translation>
+    </message>
+    <message>
+        <source>One name per line. Each name takes the frame text's place on an insert of its own.</source>
+        <translation>Un nom par ligne. Chaque nom remplace le texte du cadre sur son propre encart.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n names</source>
+        <translation>
+            <numerusform>%n nom</numerusform>
+            <numerusform>%n noms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file %1 is not UTF-8 text. Save it as UTF-8 (for a spreadsheet: CSV UTF-8) and load it again.</source>
+        <translation>Le fichier %1 n'est pas un texte UTF-8. Enregistrez-le en UTF-8 (dans un tableur : CSV UTF-8), puis chargez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>Impossible de lire le fichier %1.</translation>
+    </message>
+    <message>
+        <source>Lists of names</source>
+        <translation>Listes de noms</translation>
     </message>
 </context>
 </TS>

@@ -54,6 +54,22 @@
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>A keret egyik oldalán sem fér el a teljes szöveg ekkora méretben: válasszon kisebb méretet vagy rövidebb szöveget.</translation>
     </message>
+    <message>
+        <source>Names…</source>
+        <translation>Nevek…</translation>
+    </message>
+    <message>
+        <source>A list of names, one for each insert, each in place of the frame text</source>
+        <translation>Névlista: betétlaponként egy név, a keret szövege helyett</translation>
+    </message>
+    <message>
+        <source>Names: %1. Each insert takes one of them in place of the frame text; the first is shown here.</source>
+        <translation>Nevek: %1. Minden betétlap egyet kap közülük a keret szövege helyett; itt az első látható.</translation>
+    </message>
+    <message>
+        <source>Names (%1)…</source>
+        <translation>Nevek (%1)…</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>
@@ -390,6 +406,35 @@ Visszaállítja?</translation>
     <message>
         <source>%1: %2 × %3 %4</source>
         <translation>%1: %2 × %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>LMNamesDialog</name>
+    <message>
+        <source>Names</source>
+        <translation>Nevek</translation>
+    </message>
+    <message>
+        <source>One name per line. Each name takes the frame text's place on an insert of its own.</source>
+        <translation>Soronként egy név. Minden név a saját betétlapján a keret szövegének helyére kerül.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n names</source>
+        <translation>
+            <numerusform>%n név</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file %1 is not UTF-8 text. Save it as UTF-8 (for a spreadsheet: CSV UTF-8) and load it again.</source>
+        <translation>A(z) %1 fájl nem UTF-8 kódolású szöveg. Mentse UTF-8 formátumban (táblázatkezelőben: CSV UTF-8), majd töltse be újra.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>A(z) %1 fájl nem olvasható.</translation>
+    </message>
+    <message>
+        <source>Lists of names</source>
+        <translation>Névlisták</translation>
     </message>
 </context>
 </TS>

@@ -54,6 +54,22 @@
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>Nessun lato di questa cornice contiene il testo intero a questa dimensione: scegli una dimensione più piccola o un testo più corto.</translation>
     </message>
+    <message>
+        <source>Names…</source>
+        <translation>Nomi…</translation>
+    </message>
+    <message>
+        <source>A list of names, one for each insert, each in place of the frame text</source>
+        <translation>Un elenco di nomi, uno per inserto, ciascuno al posto del testo della cornice</translation>
+    </message>
+    <message>
+        <source>Names: %1. Each insert takes one of them in place of the frame text; the first is shown here.</source>
+        <translation>Nomi: %1. Ogni inserto ne riceve uno al posto del testo della cornice; qui è mostrato il primo.</translation>
+    </message>
+    <message>
+        <source>Names (%1)…</source>
+        <translation>Nomi (%1)…</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>
@@ -390,6 +406,36 @@ Ripristinarlo?</translation>
     <message>
         <source>%1: %2 × %3 %4</source>
         <translation>%1: %2 × %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>LMNamesDialog</name>
+    <message>
+        <source>Names</source>
+        <translation>Nomi</translation>
+    </message>
+    <message>
+        <source>One name per line. Each name takes the frame text's place on an insert of its own.</source>
+        <translation>Un nome per riga. Ogni nome prende il posto del testo della cornice su un inserto tutto suo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n names</source>
+        <translation>
+            <numerusform>%n nome</numerusform>
+            <numerusform>%n nomi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file %1 is not UTF-8 text. Save it as UTF-8 (for a spreadsheet: CSV UTF-8) and load it again.</source>
+        <translation>Il file %1 non è testo UTF-8. Salvalo come UTF-8 (in un foglio di calcolo: CSV UTF-8) e caricalo di nuovo.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>Impossibile leggere il file %1.</translation>
+    </message>
+    <message>
+        <source>Lists of names</source>
+        <translation>Elenchi di nomi</translation>
     </message>
 </context>
 </TS>

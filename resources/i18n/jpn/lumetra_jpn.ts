@@ -54,6 +54,22 @@
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>このサイズでは、フレームのどの辺にも文字全体が収まりません。小さいサイズか短い文字を選んでください。</translation>
     </message>
+    <message>
+        <source>Names…</source>
+        <translation>名前…</translation>
+    </message>
+    <message>
+        <source>A list of names, one for each insert, each in place of the frame text</source>
+        <translation>名前の一覧：台紙ごとに 1 つの名前がフレームの文字の代わりに入ります</translation>
+    </message>
+    <message>
+        <source>Names: %1. Each insert takes one of them in place of the frame text; the first is shown here.</source>
+        <translation>名前：%1 件。各台紙にはそのうち 1 つがフレームの文字の代わりに入ります。ここには最初の名前が表示されます。</translation>
+    </message>
+    <message>
+        <source>Names (%1)…</source>
+        <translation>名前 (%1)…</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>
@@ -390,6 +406,35 @@ Restore it?</source>
     <message>
         <source>%1: %2 × %3 %4</source>
         <translation>%1：%2 × %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>LMNamesDialog</name>
+    <message>
+        <source>Names</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>One name per line. Each name takes the frame text's place on an insert of its own.</source>
+        <translation>1 行に 1 つの名前。各名前は、それぞれ別の台紙でフレームの文字の代わりに入ります。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n names</source>
+        <translation>
+            <numerusform>%n 件の名前</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file %1 is not UTF-8 text. Save it as UTF-8 (for a spreadsheet: CSV UTF-8) and load it again.</source>
+        <translation>ファイル %1 は UTF-8 のテキストではありません。UTF-8（表計算ソフトでは CSV UTF-8）で保存してから、もう一度読み込んでください。</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>ファイル %1 を読み込めません。</translation>
+    </message>
+    <message>
+        <source>Lists of names</source>
+        <translation>名前の一覧</translation>
     </message>
 </context>
 </TS>

@@ -54,6 +54,22 @@
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>이 크기로는 프레임의 어느 변에도 텍스트 전체가 들어가지 않습니다. 더 작은 크기나 더 짧은 텍스트를 고르세요.</translation>
     </message>
+    <message>
+        <source>Names…</source>
+        <translation>이름…</translation>
+    </message>
+    <message>
+        <source>A list of names, one for each insert, each in place of the frame text</source>
+        <translation>이름 목록: 속지마다 이름 하나가 프레임 텍스트 대신 들어갑니다</translation>
+    </message>
+    <message>
+        <source>Names: %1. Each insert takes one of them in place of the frame text; the first is shown here.</source>
+        <translation>이름: %1개. 각 속지에는 그중 하나가 프레임 텍스트 대신 들어가며, 여기에는 첫 번째 이름이 표시됩니다.</translation>
+    </message>
+    <message>
+        <source>Names (%1)…</source>
+        <translation>이름 (%1)…</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>
@@ -390,6 +406,35 @@ Restore it?</source>
     <message>
         <source>%1: %2 × %3 %4</source>
         <translation>%1: %2 × %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>LMNamesDialog</name>
+    <message>
+        <source>Names</source>
+        <translation>이름</translation>
+    </message>
+    <message>
+        <source>One name per line. Each name takes the frame text's place on an insert of its own.</source>
+        <translation>한 줄에 이름 하나. 각 이름은 별도의 속지에서 프레임 텍스트 대신 들어갑니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n names</source>
+        <translation>
+            <numerusform>이름 %n개</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file %1 is not UTF-8 text. Save it as UTF-8 (for a spreadsheet: CSV UTF-8) and load it again.</source>
+        <translation>파일 %1은(는) UTF-8 텍스트가 아닙니다. UTF-8(스프레드시트에서는 CSV UTF-8)로 저장한 후 다시 불러오세요.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>파일 %1을(를) 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Lists of names</source>
+        <translation>이름 목록</translation>
     </message>
 </context>
 </TS>

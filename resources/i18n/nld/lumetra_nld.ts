@@ -54,6 +54,22 @@
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>Geen enkele zijde van dit kader past de hele tekst in deze grootte: kies een kleinere grootte of een kortere tekst.</translation>
     </message>
+    <message>
+        <source>Names…</source>
+        <translation>Namen…</translation>
+    </message>
+    <message>
+        <source>A list of names, one for each insert, each in place of the frame text</source>
+        <translation>Een lijst met namen, één per inlegkaart, telkens in plaats van de kadertekst</translation>
+    </message>
+    <message>
+        <source>Names: %1. Each insert takes one of them in place of the frame text; the first is shown here.</source>
+        <translation>Namen: %1. Elke inlegkaart krijgt er één in plaats van de kadertekst; hier wordt de eerste getoond.</translation>
+    </message>
+    <message>
+        <source>Names (%1)…</source>
+        <translation>Namen (%1)…</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>
@@ -390,6 +406,36 @@ Herstellen?</translation>
     <message>
         <source>%1: %2 × %3 %4</source>
         <translation>%1: %2 × %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>LMNamesDialog</name>
+    <message>
+        <source>Names</source>
+        <translation>Namen</translation>
+    </message>
+    <message>
+        <source>One name per line. Each name takes the frame text's place on an insert of its own.</source>
+        <translation>Eén naam per regel. Elke naam neemt op een eigen inlegkaart de plaats in van de kadertekst.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n names</source>
+        <translation>
+            <numerusform>%n naam</numerusform>
+            <numerusform>%n namen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file %1 is not UTF-8 text. Save it as UTF-8 (for a spreadsheet: CSV UTF-8) and load it again.</source>
+        <translation>Het bestand %1 is geen UTF-8-tekst. Sla het op als UTF-8 (in een spreadsheet: CSV UTF-8) en laad het opnieuw.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>Het bestand %1 kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>Lists of names</source>
+        <translation>Namenlijsten</translation>
     </message>
 </context>
 </TS>

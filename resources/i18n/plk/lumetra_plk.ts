@@ -54,6 +54,22 @@
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>Żaden bok tej ramki nie mieści całego tekstu w tym rozmiarze: wybierz mniejszy rozmiar lub krótszy tekst.</translation>
     </message>
+    <message>
+        <source>Names…</source>
+        <translation>Imiona…</translation>
+    </message>
+    <message>
+        <source>A list of names, one for each insert, each in place of the frame text</source>
+        <translation>Lista imion, po jednym na każdą wkładkę, zamiast tekstu ramki</translation>
+    </message>
+    <message>
+        <source>Names: %1. Each insert takes one of them in place of the frame text; the first is shown here.</source>
+        <translation>Imiona: %1. Każda wkładka otrzymuje jedno z nich zamiast tekstu ramki; tutaj widać pierwsze.</translation>
+    </message>
+    <message>
+        <source>Names (%1)…</source>
+        <translation>Imiona (%1)…</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>
@@ -390,6 +406,37 @@ Przywrócić go?</translation>
     <message>
         <source>%1: %2 × %3 %4</source>
         <translation>%1: %2 × %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>LMNamesDialog</name>
+    <message>
+        <source>Names</source>
+        <translation>Imiona</translation>
+    </message>
+    <message>
+        <source>One name per line. Each name takes the frame text's place on an insert of its own.</source>
+        <translation>Jedno imię w wierszu. Każde imię zastępuje tekst ramki na osobnej wkładce.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n names</source>
+        <translation>
+            <numerusform>%n imię</numerusform>
+            <numerusform>%n imiona</numerusform>
+            <numerusform>%n imion</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file %1 is not UTF-8 text. Save it as UTF-8 (for a spreadsheet: CSV UTF-8) and load it again.</source>
+        <translation>Plik %1 nie jest tekstem UTF-8. Zapisz go jako UTF-8 (w arkuszu kalkulacyjnym: CSV UTF-8) i wczytaj ponownie.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>Nie można odczytać pliku %1.</translation>
+    </message>
+    <message>
+        <source>Lists of names</source>
+        <translation>Listy imion</translation>
     </message>
 </context>
 </TS>

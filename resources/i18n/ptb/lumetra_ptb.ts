@@ -54,6 +54,22 @@
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>Nenhum lado desta moldura comporta o texto inteiro neste tamanho: escolha um tamanho menor ou um texto mais curto.</translation>
     </message>
+    <message>
+        <source>Names…</source>
+        <translation>Nomes…</translation>
+    </message>
+    <message>
+        <source>A list of names, one for each insert, each in place of the frame text</source>
+        <translation>Uma lista de nomes, um para cada encarte, no lugar do texto da moldura</translation>
+    </message>
+    <message>
+        <source>Names: %1. Each insert takes one of them in place of the frame text; the first is shown here.</source>
+        <translation>Nomes: %1. Cada encarte recebe um deles no lugar do texto da moldura; o primeiro é mostrado aqui.</translation>
+    </message>
+    <message>
+        <source>Names (%1)…</source>
+        <translation>Nomes (%1)…</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>
@@ -390,6 +406,36 @@ Restaurá-lo?</translation>
     <message>
         <source>%1: %2 × %3 %4</source>
         <translation>%1: %2 × %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>LMNamesDialog</name>
+    <message>
+        <source>Names</source>
+        <translation>Nomes</translation>
+    </message>
+    <message>
+        <source>One name per line. Each name takes the frame text's place on an insert of its own.</source>
+        <translation>Um nome por linha. Cada nome ocupa o lugar do texto da moldura em um encarte próprio.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n names</source>
+        <translation>
+            <numerusform>%n nome</numerusform>
+            <numerusform>%n nomes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file %1 is not UTF-8 text. Save it as UTF-8 (for a spreadsheet: CSV UTF-8) and load it again.</source>
+        <translation>O arquivo %1 não é texto UTF-8. Salve-o como UTF-8 (em uma planilha: CSV UTF-8) e carregue-o novamente.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>Não é possível ler o arquivo %1.</translation>
+    </message>
+    <message>
+        <source>Lists of names</source>
+        <translation>Listas de nomes</translation>
     </message>
 </context>
 </TS>

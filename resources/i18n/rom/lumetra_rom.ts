@@ -54,6 +54,22 @@
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>Nicio latură a acestei rame nu cuprinde tot textul la această mărime: alegeți o mărime mai mică sau un text mai scurt.</translation>
     </message>
+    <message>
+        <source>Names…</source>
+        <translation>Nume…</translation>
+    </message>
+    <message>
+        <source>A list of names, one for each insert, each in place of the frame text</source>
+        <translation>O listă de nume, câte unul pentru fiecare inserție, în locul textului ramei</translation>
+    </message>
+    <message>
+        <source>Names: %1. Each insert takes one of them in place of the frame text; the first is shown here.</source>
+        <translation>Nume: %1. Fiecare inserție primește unul dintre ele în locul textului ramei; aici este afișat primul.</translation>
+    </message>
+    <message>
+        <source>Names (%1)…</source>
+        <translation>Nume (%1)…</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>
@@ -390,6 +406,37 @@ Restore it?</source>
     <message>
         <source>%1: %2 × %3 %4</source>
         <translation>%1: %2 × %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>LMNamesDialog</name>
+    <message>
+        <source>Names</source>
+        <translation>Nume</translation>
+    </message>
+    <message>
+        <source>One name per line. Each name takes the frame text's place on an insert of its own.</source>
+        <translation>Un nume pe rând. Fiecare nume ia locul textului ramei pe o inserție proprie.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n names</source>
+        <translation>
+            <numerusform>%n nume</numerusform>
+            <numerusform>%n nume</numerusform>
+            <numerusform>%n de nume</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file %1 is not UTF-8 text. Save it as UTF-8 (for a spreadsheet: CSV UTF-8) and load it again.</source>
+        <translation>Fișierul %1 nu este text UTF-8. Salvați-l ca UTF-8 (într-o foaie de calcul: CSV UTF-8) și încărcați-l din nou.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>Fișierul %1 nu poate fi citit.</translation>
+    </message>
+    <message>
+        <source>Lists of names</source>
+        <translation>Liste de nume</translation>
     </message>
 </context>
 </TS>

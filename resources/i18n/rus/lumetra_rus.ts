@@ -54,6 +54,22 @@
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>Ни одна сторона этой рамки не вмещает весь текст такого размера: выберите размер поменьше или текст покороче.</translation>
     </message>
+    <message>
+        <source>Names…</source>
+        <translation>Имена…</translation>
+    </message>
+    <message>
+        <source>A list of names, one for each insert, each in place of the frame text</source>
+        <translation>Список имён: по одному на каждый вкладыш вместо текста рамки</translation>
+    </message>
+    <message>
+        <source>Names: %1. Each insert takes one of them in place of the frame text; the first is shown here.</source>
+        <translation>Имён: %1. Каждый вкладыш получает одно из них вместо текста рамки; здесь показано первое.</translation>
+    </message>
+    <message>
+        <source>Names (%1)…</source>
+        <translation>Имена (%1)…</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>
@@ -390,6 +406,37 @@ Restore it?</source>
     <message>
         <source>%1: %2 × %3 %4</source>
         <translation>%1: %2 × %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>LMNamesDialog</name>
+    <message>
+        <source>Names</source>
+        <translation>Имена</translation>
+    </message>
+    <message>
+        <source>One name per line. Each name takes the frame text's place on an insert of its own.</source>
+        <translation>По одному имени в строке. Каждое имя заменяет текст рамки на отдельном вкладыше.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n names</source>
+        <translation>
+            <numerusform>%n имя</numerusform>
+            <numerusform>%n имени</numerusform>
+            <numerusform>%n имён</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file %1 is not UTF-8 text. Save it as UTF-8 (for a spreadsheet: CSV UTF-8) and load it again.</source>
+        <translation>Файл %1 не является текстом в кодировке UTF-8. Сохраните его в UTF-8 (в электронной таблице: CSV UTF-8) и загрузите снова.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>Не удаётся прочитать файл %1.</translation>
+    </message>
+    <message>
+        <source>Lists of names</source>
+        <translation>Списки имён</translation>
     </message>
 </context>
 </TS>

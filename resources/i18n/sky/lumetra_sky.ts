@@ -54,6 +54,22 @@
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>Žiadna strana tohto rámu nepojme celý text v tejto veľkosti: zvoľte menšiu veľkosť alebo kratší text.</translation>
     </message>
+    <message>
+        <source>Names…</source>
+        <translation>Mená…</translation>
+    </message>
+    <message>
+        <source>A list of names, one for each insert, each in place of the frame text</source>
+        <translation>Zoznam mien, jedno pre každú vložku, vždy namiesto textu rámu</translation>
+    </message>
+    <message>
+        <source>Names: %1. Each insert takes one of them in place of the frame text; the first is shown here.</source>
+        <translation>Mená: %1. Každá vložka dostane jedno z nich namiesto textu rámu; tu je zobrazené prvé.</translation>
+    </message>
+    <message>
+        <source>Names (%1)…</source>
+        <translation>Mená (%1)…</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>
@@ -390,6 +406,37 @@ Obnoviť ho?</translation>
     <message>
         <source>%1: %2 × %3 %4</source>
         <translation>%1: %2 × %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>LMNamesDialog</name>
+    <message>
+        <source>Names</source>
+        <translation>Mená</translation>
+    </message>
+    <message>
+        <source>One name per line. Each name takes the frame text's place on an insert of its own.</source>
+        <translation>Jedno meno na riadok. Každé meno nahradí text rámu na vlastnej vložke.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n names</source>
+        <translation>
+            <numerusform>%n meno</numerusform>
+            <numerusform>%n mená</numerusform>
+            <numerusform>%n mien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file %1 is not UTF-8 text. Save it as UTF-8 (for a spreadsheet: CSV UTF-8) and load it again.</source>
+        <translation>Súbor %1 nie je text v kódovaní UTF-8. Uložte ho ako UTF-8 (v tabuľkovom procesore: CSV UTF-8) a načítajte ho znova.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>Súbor %1 sa nedá prečítať.</translation>
+    </message>
+    <message>
+        <source>Lists of names</source>
+        <translation>Zoznamy mien</translation>
     </message>
 </context>
 </TS>

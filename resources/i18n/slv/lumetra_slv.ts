@@ -54,6 +54,22 @@
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>Nobena stran tega okvirja ne sprejme celotnega besedila v tej velikosti: izberite manjšo velikost ali krajše besedilo.</translation>
     </message>
+    <message>
+        <source>Names…</source>
+        <translation>Imena…</translation>
+    </message>
+    <message>
+        <source>A list of names, one for each insert, each in place of the frame text</source>
+        <translation>Seznam imen, po eno za vsak vložek, namesto besedila okvirja</translation>
+    </message>
+    <message>
+        <source>Names: %1. Each insert takes one of them in place of the frame text; the first is shown here.</source>
+        <translation>Imena: %1. Vsak vložek dobi eno od njih namesto besedila okvirja; tu je prikazano prvo.</translation>
+    </message>
+    <message>
+        <source>Names (%1)…</source>
+        <translation>Imena (%1)…</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>
@@ -390,6 +406,38 @@ Ga želite obnoviti?</translation>
     <message>
         <source>%1: %2 × %3 %4</source>
         <translation>%1: %2 × %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>LMNamesDialog</name>
+    <message>
+        <source>Names</source>
+        <translation>Imena</translation>
+    </message>
+    <message>
+        <source>One name per line. Each name takes the frame text's place on an insert of its own.</source>
+        <translation>Eno ime v vsaki vrstici. Vsako ime na svojem vložku nadomesti besedilo okvirja.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n names</source>
+        <translation>
+            <numerusform>%n ime</numerusform>
+            <numerusform>%n imeni</numerusform>
+            <numerusform>%n imena</numerusform>
+            <numerusform>%n imen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file %1 is not UTF-8 text. Save it as UTF-8 (for a spreadsheet: CSV UTF-8) and load it again.</source>
+        <translation>Datoteka %1 ni besedilo UTF-8. Shranite jo kot UTF-8 (v preglednici: CSV UTF-8) in jo znova naložite.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>Datoteke %1 ni mogoče prebrati.</translation>
+    </message>
+    <message>
+        <source>Lists of names</source>
+        <translation>Seznami imen</translation>
     </message>
 </context>
 </TS>

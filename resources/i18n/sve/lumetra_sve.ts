@@ -54,6 +54,22 @@
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>Ingen sida av den här ramen rymmer hela texten i den här storleken: välj en mindre storlek eller en kortare text.</translation>
     </message>
+    <message>
+        <source>Names…</source>
+        <translation>Namn…</translation>
+    </message>
+    <message>
+        <source>A list of names, one for each insert, each in place of the frame text</source>
+        <translation>En lista med namn, ett för varje insticksblad, i stället för ramtexten</translation>
+    </message>
+    <message>
+        <source>Names: %1. Each insert takes one of them in place of the frame text; the first is shown here.</source>
+        <translation>Namn: %1. Varje insticksblad får ett av dem i stället för ramtexten; det första visas här.</translation>
+    </message>
+    <message>
+        <source>Names (%1)…</source>
+        <translation>Namn (%1)…</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>
@@ -390,6 +406,36 @@ Vill du återställa den?</translation>
     <message>
         <source>%1: %2 × %3 %4</source>
         <translation>%1: %2 × %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>LMNamesDialog</name>
+    <message>
+        <source>Names</source>
+        <translation>Namn</translation>
+    </message>
+    <message>
+        <source>One name per line. Each name takes the frame text's place on an insert of its own.</source>
+        <translation>Ett namn per rad. Varje namn tar ramtextens plats på ett eget insticksblad.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n names</source>
+        <translation>
+            <numerusform>%n namn</numerusform>
+            <numerusform>%n namn</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file %1 is not UTF-8 text. Save it as UTF-8 (for a spreadsheet: CSV UTF-8) and load it again.</source>
+        <translation>Filen %1 är inte UTF-8-text. Spara den som UTF-8 (i ett kalkylark: CSV UTF-8) och läs in den igen.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>Filen %1 kan inte läsas.</translation>
+    </message>
+    <message>
+        <source>Lists of names</source>
+        <translation>Namnlistor</translation>
     </message>
 </context>
 </TS>

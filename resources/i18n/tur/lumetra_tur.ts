@@ -54,6 +54,22 @@
         <source>No side of this frame holds the whole text at this size: choose a smaller size or a shorter text.</source>
         <translation>Bu çerçevenin hiçbir kenarı bu boyutta metnin tamamını almıyor: daha küçük bir boyut ya da daha kısa bir metin seçin.</translation>
     </message>
+    <message>
+        <source>Names…</source>
+        <translation>İsimler…</translation>
+    </message>
+    <message>
+        <source>A list of names, one for each insert, each in place of the frame text</source>
+        <translation>Her iç kart için bir isim içeren, çerçeve metninin yerine geçen isim listesi</translation>
+    </message>
+    <message>
+        <source>Names: %1. Each insert takes one of them in place of the frame text; the first is shown here.</source>
+        <translation>İsimler: %1. Her iç kart, çerçeve metni yerine bunlardan birini alır; ilki burada gösterilir.</translation>
+    </message>
+    <message>
+        <source>Names (%1)…</source>
+        <translation>İsimler (%1)…</translation>
+    </message>
 </context>
 <context>
     <name>LMMainWidget</name>
@@ -390,6 +406,35 @@ Geri yüklensin mi?</translation>
     <message>
         <source>%1: %2 × %3 %4</source>
         <translation>%1: %2 × %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>LMNamesDialog</name>
+    <message>
+        <source>Names</source>
+        <translation>İsimler</translation>
+    </message>
+    <message>
+        <source>One name per line. Each name takes the frame text's place on an insert of its own.</source>
+        <translation>Her satıra bir isim. Her isim, kendi iç kartında çerçeve metninin yerini alır.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n names</source>
+        <translation>
+            <numerusform>%n isim</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file %1 is not UTF-8 text. Save it as UTF-8 (for a spreadsheet: CSV UTF-8) and load it again.</source>
+        <translation>%1 dosyası UTF-8 metni değil. Dosyayı UTF-8 olarak kaydedin (bir elektronik tabloda: CSV UTF-8) ve yeniden yükleyin.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>%1 dosyası okunamıyor.</translation>
+    </message>
+    <message>
+        <source>Lists of names</source>
+        <translation>İsim listeleri</translation>
     </message>
 </context>
 </TS>
