@@ -5,6 +5,7 @@
 #include "app/QVTLanguageManager.h"
 #include "model/LMDocumentFile.h"
 #include "model/LMFiles.h"
+#include "model/LMNameList.h"
 #include "model/LMNewDesign.h"
 #include "model/LMPaperTable.h"
 #include "model/outlines/LMArtFrameFactory.h"
@@ -17,7 +18,6 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QSettings>
-#include <QStringDecoder>
 
 #include <cstdio>
 
@@ -217,19 +217,6 @@ std::optional<LMDocument> readInput(const QString &in, LMArtFrameFactory &catalo
     return design;
 }
 
-// TEMPORARY until the names list unit lands.
-std::optional<QStringList> namesFromBytes(const QByteArray &bytes)
-{
-    auto decode = QStringDecoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
-    const QString text = decode(bytes);
-    if (decode.hasError())
-        return std::nullopt;
-    QStringList names;
-    for (const QString &line : text.split(QLatin1Char('\n')))
-        names << line.section(QLatin1Char(','), 0, 0);
-    return LMDocumentFile::cleanNames(names);
-}
-
 // The names file as a list; nothing, and why in `problem`, when it cannot be
 // read or holds no name.
 std::optional<QStringList> readNames(const QString &path, QString *problem)
@@ -241,15 +228,16 @@ std::optional<QStringList> readNames(const QString &path, QString *problem)
                        .arg(file.errorString());
         return std::nullopt;
     }
-    const std::optional<QStringList> names = namesFromBytes(file.readAll());
+    const std::optional<QStringList> names =
+        LMNameList::fromBytes(file.readAll(), LMNameList::rowsOfFile(path));
     if (!names) {
         *problem = translated(QT_TRANSLATE_NOOP(
             "LMCommandLine", "the list of names is not UTF-8 text; save it as UTF-8"));
         return std::nullopt;
     }
     if (names->isEmpty()) {
-        *problem = translated(
-            QT_TRANSLATE_NOOP("LMCommandLine", "the list of names holds no name"));
+        *problem =
+            translated(QT_TRANSLATE_NOOP("LMCommandLine", "the list of names holds no name"));
         return std::nullopt;
     }
     return names;
@@ -318,16 +306,16 @@ int runExport(const Request &request)
         design->frameTextNames = *names;
     }
     // Sheets keep the margins the window keeps.
-    if (const auto margins = LMStoredMargins::read(
-            QSettings(QStringLiteral("Lumetra"), QStringLiteral("Lumetra"))))
+    if (const auto margins =
+            LMStoredMargins::read(QSettings(QStringLiteral("Lumetra"), QStringLiteral("Lumetra"))))
         design->margins = *margins;
     LMOutputJob job = jobFor(*design, request.strips);
     job.sheetPaperId = request.sheetPaperId;
     job.numberedPictures = true;
     if (LMOutputPlan::of(*design, job).isEmpty())
-        return fail(out, QCoreApplication::translate(
-                             "LMPrinting",
-                             "The sheet is too small for one insert within its margins."));
+        return fail(out,
+                    QCoreApplication::translate(
+                        "LMPrinting", "The sheet is too small for one insert within its margins."));
     QString error;
     if (!LMOutput::write(out, *design, shapesOf(*design, catalogue), job, &error))
         return fail(out, withReason(language.text(59), error));

@@ -13,10 +13,10 @@ struct Request {
     Mode mode = Mode::Window;
     QString in;
     QString out;
-    QString mistake;     // what was wrong with the arguments
-    bool strips = false; // export the strip-pattern sheet
-    int size = 0;        // the thumbnail's longest side
-    QString namesFile;   // one insert per name in it, in the frame text's place
+    QString mistake;       // what was wrong with the arguments
+    bool strips = false;   // export the strip-pattern sheet
+    int size = 0;          // the thumbnail's longest side
+    QString namesFile;     // one insert per name in it, in the frame text's place
     int sheetPaperId = -1; // inserts laid out several to a sheet of this paper
 };
 

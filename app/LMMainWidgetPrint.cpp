@@ -9,13 +9,13 @@
 #include "model/output/LMOutput.h"
 #include "model/output/LMOutputPlan.h"
 #include "model/output/LMPrinting.h"
-#include "widgets/LMFileDialog.h"
 #include "ui_LMMainWidget.h"
+#include "widgets/LMFileDialog.h"
 
 #include <QActionGroup>
 #include <QComboBox>
-#include <QDoubleSpinBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>

@@ -104,7 +104,8 @@ bool write(const QString &path, const LMDocument &document, const LMOutlineShape
     const LMOutputPlan plan = LMOutputPlan::of(document, fileJob);
     if (tooSmall(plan, error))
         return false;
-    const int count = fileJob.numberedPictures && plan.pages.size() > 1 ? int(plan.pages.size()) : 1;
+    const int count =
+        fileJob.numberedPictures && plan.pages.size() > 1 ? int(plan.pages.size()) : 1;
     for (int i = 0; i < count; ++i) {
         const QString name = count > 1 ? numberedName(path, i + 1) : path;
         if (!LMFiles::saveImage(name, pageOf(document, shapes, fileJob, plan, i), error,

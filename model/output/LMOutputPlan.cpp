@@ -15,9 +15,8 @@ QSizeF LMOutputPlan::insertMm(const LMDocument &document)
 {
     // The printer's own size of the paper, so an insert on a sheet is exactly
     // the size it has printed alone.
-    const QSizeF portrait =
-        QPageSize(LMPaperTable::printerPageSize(document.flags.paperId()))
-            .size(QPageSize::Millimeter);
+    const QSizeF portrait = QPageSize(LMPaperTable::printerPageSize(document.flags.paperId()))
+                                .size(QPageSize::Millimeter);
     return document.flags.landscape() ? portrait.transposed() : portrait;
 }
 

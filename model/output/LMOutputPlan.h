@@ -14,14 +14,14 @@
 // to a sheet. Print, preview, PDF and pictures all page through this.
 struct LMOutputPlan {
     struct Insert {
-        QRectF place; // millimetres on the page: the insert's footprint
+        QRectF place;        // millimetres on the page: the insert's footprint
         bool turned = false; // a quarter clockwise
         QString name;        // takes the frame text's place; empty keeps the design's text
     };
 
     QPageSize paper;
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
-    QSizeF pageMm;     // the paper as it lies
+    QSizeF pageMm;      // the paper as it lies
     bool sheet = false; // several inserts to a page, with crop marks
     int perSheet = 1;
     QList<QList<Insert>> pages;

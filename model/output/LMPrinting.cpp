@@ -33,9 +33,8 @@ constexpr int PdfResolution = 1200;
 
 // One insert spread over `target` (its footprint in device pixels), turned a
 // quarter clockwise about it when the sheet wants it so.
-void paintInsert(QPainter &painter, const QRectF &target, bool turned,
-                 const LMDocument &document, const LMOutlineShapes &shapes,
-                 const LMOutputJob &job)
+void paintInsert(QPainter &painter, const QRectF &target, bool turned, const LMDocument &document,
+                 const LMOutlineShapes &shapes, const LMOutputJob &job)
 {
     QRectF upright = target;
     painter.save();
@@ -104,8 +103,8 @@ QString tooSmall()
 // Every page of the plan onto `device`, a new page before each but the first.
 template <class Device>
 bool paintPages(QPainter &painter, Device &device, const QRectF &paper, double dpi,
-                const LMOutputPlan &plan, const LMDocument &document,
-                const LMOutlineShapes &shapes, const LMOutputJob &job)
+                const LMOutputPlan &plan, const LMDocument &document, const LMOutlineShapes &shapes,
+                const LMOutputJob &job)
 {
     for (int i = 0; i < plan.pages.size(); ++i) {
         if (i > 0 && !device.newPage())
@@ -169,7 +168,8 @@ bool writePdf(const QString &path, const LMDocument &document, const LMOutlineSh
     QPdfWriter pdf(part.fileName());
     pdf.setCreator(QStringLiteral("Lumetra"));
     pdf.setResolution(PdfResolution);
-    pdf.setPageLayout(QPageLayout(plan.paper, plan.orientation, QMarginsF(), QPageLayout::Millimeter));
+    pdf.setPageLayout(
+        QPageLayout(plan.paper, plan.orientation, QMarginsF(), QPageLayout::Millimeter));
     QPainter painter;
     if (!painter.begin(&pdf)) {
         if (error)

@@ -24,10 +24,10 @@ Layout layOut(const QSizeF &sheet, const QSizeF &insert, const std::array<double
                       sheet.height() - margins[0] - margins[2]);
     if (room.width() <= 0 || room.height() <= 0)
         return layout;
-    const int upright = fitting(room.width(), insert.width()) *
-                        fitting(room.height(), insert.height());
-    const int turned = fitting(room.width(), insert.height()) *
-                       fitting(room.height(), insert.width());
+    const int upright =
+        fitting(room.width(), insert.width()) * fitting(room.height(), insert.height());
+    const int turned =
+        fitting(room.width(), insert.height()) * fitting(room.height(), insert.width());
     layout.turned = turned > upright;
     const QSizeF footprint = layout.turned ? insert.transposed() : insert;
     layout.columns = fitting(room.width(), footprint.width());

@@ -79,7 +79,8 @@ void TestCommandLine::init()
         QFile file(path(QString::fromLatin1(name)));
         return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
     };
-    QVERIFY(write("names.csv", "\xef\xbb\xbf" "Emma,7\r\nZo\xc3\xab,8\r\n\r\n"));
+    QVERIFY(write("names.csv", "\xef\xbb\xbf"
+                               "Emma,7\r\nZo\xc3\xab,8\r\n\r\n"));
     QVERIFY(write("blank.txt", "\n  \n"));
     QVERIFY(write("latin1.txt", "Zo\xeb\n"));
     // Files that are no regular files: reading a FIFO blocks until a writer comes.
@@ -147,9 +148,9 @@ void TestCommandLine::answers_data()
     QTest::newRow("names file not UTF-8")
         << QStringList{"--export", "@/photo.png", "@/out.pdf", "--names", "@/latin1.txt"} << 1
         << "latin1.txt: the list of names is not UTF-8";
-    QTest::newRow("names without a file") << QStringList{"--export", "@/photo.png", "@/out.pdf",
-                                                         "--names"}
-                                          << 2 << "--names needs a value";
+    QTest::newRow("names without a file")
+        << QStringList{"--export", "@/photo.png", "@/out.pdf", "--names"} << 2
+        << "--names needs a value";
     QTest::newRow("names into a design")
         << QStringList{"--export", "@/photo.png", "@/out.lmx", "--names", "@/names.csv"} << 2
         << "--names and --sheet write pictures or a PDF";
@@ -356,9 +357,9 @@ void TestCommandLine::fineDetail()
 void TestCommandLine::namesAndSheets()
 {
     const QString png = path(QStringLiteral("child.png"));
-    const LumetraRun pictures = run({QStringLiteral("--export"), path(QStringLiteral("photo.png")),
-                                     png, QStringLiteral("--names"),
-                                     path(QStringLiteral("names.csv"))});
+    const LumetraRun pictures =
+        run({QStringLiteral("--export"), path(QStringLiteral("photo.png")), png,
+             QStringLiteral("--names"), path(QStringLiteral("names.csv"))});
     QVERIFY2(pictures.code == 0, qPrintable(pictures.err));
     QVERIFY(!QFile::exists(png));
     QVERIFY(QFile::exists(path(QStringLiteral("child-001.png"))));

@@ -140,7 +140,8 @@ void TestOutputFlows::marginsPanel()
     QCOMPARE(mm[1], 0.8 * 25.4);
     QCOMPARE(left->text(), QStringLiteral("0.80 Inch"));
     QVERIFY(range->isVisibleTo(panel()));
-    QVERIFY2(range->text().startsWith(QStringLiteral("Left: from 0 to 0.")), qPrintable(range->text()));
+    QVERIFY2(range->text().startsWith(QStringLiteral("Left: from 0 to 0.")),
+             qPrintable(range->text()));
     // Editing Top, or leaving Left untouched, changes nothing else.
     type(top, 0.5);
     Q_EMIT left->editingFinished();

@@ -85,8 +85,7 @@ QImage TestPrinting::rendered(const QString &pdfPath, int dpi, int page) const
     QProcess::execute(QStringLiteral("pdftoppm"),
                       {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
                        QString::number(page), QStringLiteral("-r"), QString::number(dpi),
-                       QStringLiteral("-png"),
-                       QStringLiteral("-singlefile"), pdfPath, stem});
+                       QStringLiteral("-png"), QStringLiteral("-singlefile"), pdfPath, stem});
     return QImage(stem + QStringLiteral(".png"));
 }
 
@@ -271,8 +270,8 @@ void TestPrinting::sheetLayout()
 
 void TestPrinting::namesAndSheetsLandInPlace_data()
 {
-    QTest::addColumn<int>("row");       // the design's paper
-    QTest::addColumn<int>("sheetId");   // -1: one insert per sheet
+    QTest::addColumn<int>("row");     // the design's paper
+    QTest::addColumn<int>("sheetId"); // -1: one insert per sheet
     QTest::addColumn<int>("names");
     QTest::addColumn<int>("pages");
     QTest::newRow("Letter, a page per name") << 0 << -1 << 3 << 3;
@@ -316,8 +315,8 @@ void TestPrinting::namesAndSheetsLandInPlace()
             // The square's place on the sheet, in mm: (x, y) on an insert H
             // high lands at (H - y, x) once turned a quarter clockwise.
             const double h = insert.place.width();
-            const QRectF square = insert.turned ? QRectF(h - 20, 10, 10, 10)
-                                                : QRectF(10, 10, 10, 10);
+            const QRectF square =
+                insert.turned ? QRectF(h - 20, 10, 10, 10) : QRectF(10, 10, 10, 10);
             const QRectF onSheet = square.translated(insert.place.topLeft());
             const auto at = [&](double x, double y) {
                 return page.pixel(qRound(x * perMm), qRound(y * perMm));
@@ -327,8 +326,8 @@ void TestPrinting::namesAndSheetsLandInPlace()
                                     .arg(p + 1)
                                     .arg(insert.place.x())
                                     .arg(insert.place.y())));
-            for (const QPointF &beside : {QPointF(-1.5, 5), QPointF(11.5, 5), QPointF(5, -1.5),
-                                          QPointF(5, 11.5)})
+            for (const QPointF &beside :
+                 {QPointF(-1.5, 5), QPointF(11.5, 5), QPointF(5, -1.5), QPointF(5, 11.5)})
                 QVERIFY(!isRed(at(onSheet.left() + beside.x(), onSheet.top() + beside.y())));
         }
     }
