@@ -304,6 +304,11 @@ int runExport(const Request &request)
         if (!names)
             return fail(request.namesFile, problem);
         design->frameTextNames = *names;
+        if (!LMOutputPlan::namesShown(*design, jobFor(*design, request.strips)))
+            return fail(request.in,
+                        translated(QT_TRANSLATE_NOOP(
+                            "LMCommandLine", "the design shows no frame text, so no name would "
+                                             "show; switch its frame and frame text on")));
     }
     // Sheets keep the margins the window keeps.
     if (const auto margins =

@@ -143,6 +143,10 @@ void LMDesign::clear()
     m_flags = fresh;
     m_outlineGroup = 0;
     m_outlineIndex = 0;
+    // A list of names belongs to the design it was made for: a new one
+    // prints once, with the frame text it keeps.
+    m_frameTextNames.clear();
+    showFrameText();
     rebuildShapes();
     placeOutlineInMiddle();
     Q_EMIT pageChanged(pageRect());

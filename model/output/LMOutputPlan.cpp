@@ -20,10 +20,19 @@ QSizeF LMOutputPlan::insertMm(const LMDocument &document)
     return document.flags.landscape() ? portrait.transposed() : portrait;
 }
 
+bool LMOutputPlan::namesShown(const LMDocument &document, const LMOutputJob &job)
+{
+    // Without its frame text an insert has no place for a name, and a list
+    // would only print the same insert again and again.
+    const LMViewFlags &flags = document.flags;
+    return !document.frameTextNames.isEmpty() && flags.frameTextOn() &&
+           (job.strips || flags.frameEffectOn());
+}
+
 LMOutputPlan LMOutputPlan::of(const LMDocument &document, const LMOutputJob &job)
 {
     LMOutputPlan plan;
-    const QStringList &names = document.frameTextNames;
+    const QStringList &names = namesShown(document, job) ? document.frameTextNames : QStringList();
     QList<Insert> inserts;
     if (job.sheetPaperId < 0) {
         plan.paper = QPageSize(LMPaperTable::printerPageSize(document.flags.paperId()));

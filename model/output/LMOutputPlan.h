@@ -30,7 +30,9 @@ struct LMOutputPlan {
     bool isEmpty() const { return pages.isEmpty(); }
     int insertCount() const;
 
+    // The design's list of names counts while its frame text is shown.
     static LMOutputPlan of(const LMDocument &document, const LMOutputJob &job);
+    static bool namesShown(const LMDocument &document, const LMOutputJob &job);
     // The insert's paper, as the design lies: what one insert per sheet prints on.
     static QSizeF insertMm(const LMDocument &document);
 };

@@ -9,8 +9,8 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QMenu>
-#include <QPushButton>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
@@ -404,7 +404,8 @@ void TestDocumentFlows::picturesLandWhereTheUserLooks()
     area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->maximum());
     area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
     const auto inView = [this] {
-        return canvas()->transform(Matrix::WidgetToDoc)
+        return canvas()
+            ->transform(Matrix::WidgetToDoc)
             .mapRect(canvas()->visibleRegion().boundingRect())
             .intersected(design()->pageRect());
     };
@@ -442,8 +443,8 @@ void TestDocumentFlows::picturesLandWhereTheUserLooks()
     // With Shift the corner goes where the pointer does.
     const QPoint from = corner(), to = corner() + QPoint(0, 40);
     QTest::mousePress(canvas(), Qt::LeftButton, Qt::ShiftModifier, from);
-    QMouseEvent move(QEvent::MouseMove, to, canvas()->mapToGlobal(to), Qt::NoButton,
-                     Qt::LeftButton, Qt::ShiftModifier);
+    QMouseEvent move(QEvent::MouseMove, to, canvas()->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     Qt::ShiftModifier);
     QCoreApplication::sendEvent(canvas(), &move);
     QTest::mouseRelease(canvas(), Qt::LeftButton, Qt::ShiftModifier, to);
     QCOMPARE(frameSize(), size + QSize(0, 40));
@@ -479,7 +480,8 @@ void TestDocumentFlows::pictureDialogsRememberTheUser()
     const QString picture = m_dir.filePath(QStringLiteral("dialog.png"));
     QVERIFY(checkerboard(QSize(20, 20)).save(picture));
     QTest::mouseClick(ui()->d10, Qt::LeftButton);
-    auto *load = m_window->settingsPanel()->findChild<QPushButton *>(QStringLiteral("loadImgButton"));
+    auto *load =
+        m_window->settingsPanel()->findChild<QPushButton *>(QStringLiteral("loadImgButton"));
     QStringList filters;
     QString folder;
     QSize size;
@@ -497,7 +499,8 @@ void TestDocumentFlows::pictureDialogsRememberTheUser()
     };
     answer(QSize(640, 480));
     QTest::mouseClick(load, Qt::LeftButton);
-    QVERIFY2(filters.first().startsWith(QStringLiteral("All pictures (")), qPrintable(filters.first()));
+    QVERIFY2(filters.first().startsWith(QStringLiteral("All pictures (")),
+             qPrintable(filters.first()));
     for (const char *ending : {"*.png", "*.jpg", "*.gif", "*.bmp", "*.tiff"})
         QVERIFY2(filters.first().contains(QLatin1String(ending)), ending);
     QVERIFY(size.width() >= 640);

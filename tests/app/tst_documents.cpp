@@ -368,7 +368,8 @@ void TestDocuments::promptQuestion_data()
                                      << "" << QStringLiteral("؟");
     QTest::newRow("English, unnamed") << "English"
                                       << "enu"
-                                      << "" << "?";
+                                      << ""
+                                      << "?";
     QTest::newRow("Greek, named") << QStringLiteral("Ελληνικά") << "ell" << card << ";";
     QTest::newRow("Japanese, named")
         << QStringLiteral("日本語") << "jpn" << card << QStringLiteral("？");
@@ -561,7 +562,8 @@ void TestDocuments::importPicture()
     if (placed.isEmpty()) {
         placed = item->keptPixels();
         QCOMPARE(placed.size(), picture);
-        const QRect seen = canvas()->transform(Matrix::WidgetToDoc)
+        const QRect seen = canvas()
+                               ->transform(Matrix::WidgetToDoc)
                                .mapRect(canvas()->visibleRegion().boundingRect())
                                .intersected(design()->pageRect());
         QVERIFY((placed.center() - seen.center()).manhattanLength() <= 2);

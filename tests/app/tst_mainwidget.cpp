@@ -96,7 +96,8 @@ void TestMainWidget::startState()
 void TestMainWidget::firstWindowShowsTheWholePage()
 {
     delete m_window;
-    QSettings(QStringLiteral("Lumetra"), QStringLiteral("Lumetra")).remove(QStringLiteral("geometry"));
+    QSettings(QStringLiteral("Lumetra"), QStringLiteral("Lumetra"))
+        .remove(QStringLiteral("geometry"));
     m_window = new LMMainWidget;
     ui = m_window->form();
     m_window->show();
@@ -108,8 +109,10 @@ void TestMainWidget::firstWindowShowsTheWholePage()
     const QSize canvas = m_window->graphView()->size();
     QVERIFY2(canvas.width() <= view->width() && canvas.height() <= view->height(),
              qPrintable(QStringLiteral("%1 x %2 in %3 x %4")
-                            .arg(canvas.width()).arg(canvas.height())
-                            .arg(view->width()).arg(view->height())));
+                            .arg(canvas.width())
+                            .arg(canvas.height())
+                            .arg(view->width())
+                            .arg(view->height())));
     const QSize before = view->size();
     Q_EMIT m_window->graphView()->signal_printTipVisible(true);
     QVERIFY(ui->lab_print_tip->isVisible());

@@ -8,6 +8,7 @@
 #include "model/LMDesign.h"
 #include "model/LMTransformCache.h"
 #include "model/outlines/LMArtFrameFactory.h"
+#include "model/output/LMOutputPlan.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 #include "ui_LMMainWidget.h"
 
@@ -353,6 +354,9 @@ void TestOutputFlows::manyInsertsFromTheWindow()
     ui()->chk_horizonal->setChecked(false);
     ui()->cob_pasesetting->setCurrentIndex(ui()->cob_pasesetting->findText(QStringLiteral("A7")));
     design()->setFrameTextNames({"Ann", "Ben", "Cleo", "Dan", "Eve"});
+    QCOMPARE(LMOutputPlan::of(design()->toDocument(), {}).pages.size(), 1); // no frame text yet
+    design()->setFrameEffectOn(true);
+    design()->setFrameTextOn(true);
     QMenu *sheets = ui()->btn_print->menu()->findChild<QMenu *>(QStringLiteral("sheetMenu"));
     QVERIFY(sheets);
     const auto choose = [sheets](const QString &paper) {

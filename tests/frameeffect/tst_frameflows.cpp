@@ -465,6 +465,9 @@ void TestFrameFlows::namesStandInForTheFrameText()
     QVERIFY(m_window->saveDocument(false));
     design()->setModified(false);
     m_window->on_btn_new_clicked();
+    // A new design prints once: the list stays with the design it was made for.
+    QVERIFY(design()->frameTextNames().isEmpty());
+    QCOMPARE(design()->frameText().text(), QStringLiteral("CLUB"));
     QVERIFY(m_window->openFile(file));
     QCOMPARE(design()->frameTextNames(), names);
     QCOMPARE(design()->ownFrameText(), QStringLiteral("CLUB"));

@@ -267,6 +267,10 @@ Restore it?</source>
         <source>the list of names holds no name</source>
         <translation>قائمة الأسماء لا تحتوي على أي اسم</translation>
     </message>
+    <message>
+        <source>the design shows no frame text, so no name would show; switch its frame and frame text on</source>
+        <translation>التصميم لا يعرض نص إطار، لذا لن يظهر أي اسم؛ شغّل الإطار ونص الإطار</translation>
+    </message>
 </context>
 <context>
     <name>LMUpdateTexts</name>

@@ -267,6 +267,10 @@ Restore it?</source>
         <source>the list of names holds no name</source>
         <translation>姓名列表中没有任何姓名</translation>
     </message>
+    <message>
+        <source>the design shows no frame text, so no name would show; switch its frame and frame text on</source>
+        <translation>该设计没有显示边框文字，因此不会显示任何姓名；请打开边框和边框文字</translation>
+    </message>
 </context>
 <context>
     <name>LMUpdateTexts</name>

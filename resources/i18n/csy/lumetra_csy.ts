@@ -267,6 +267,10 @@ Obnovit ho?</translation>
         <source>the list of names holds no name</source>
         <translation>seznam jmen neobsahuje žádné jméno</translation>
     </message>
+    <message>
+        <source>the design shows no frame text, so no name would show; switch its frame and frame text on</source>
+        <translation>návrh nezobrazuje text rámečku, takže by se žádné jméno neukázalo; zapněte rámeček a text rámečku</translation>
+    </message>
 </context>
 <context>
     <name>LMUpdateTexts</name>

@@ -267,6 +267,10 @@ Vil du gendanne det?</translation>
         <source>the list of names holds no name</source>
         <translation>listen over navne indeholder intet navn</translation>
     </message>
+    <message>
+        <source>the design shows no frame text, so no name would show; switch its frame and frame text on</source>
+        <translation>designet viser ingen rammetekst, så intet navn ville blive vist; slå rammen og rammeteksten til</translation>
+    </message>
 </context>
 <context>
     <name>LMUpdateTexts</name>

@@ -267,6 +267,10 @@ Wiederherstellen?</translation>
         <source>the list of names holds no name</source>
         <translation>die Namensliste enthält keinen Namen</translation>
     </message>
+    <message>
+        <source>the design shows no frame text, so no name would show; switch its frame and frame text on</source>
+        <translation>der Entwurf zeigt keinen Rahmentext, also würde kein Name erscheinen; schalten Sie Rahmen und Rahmentext ein</translation>
+    </message>
 </context>
 <context>
     <name>LMUpdateTexts</name>

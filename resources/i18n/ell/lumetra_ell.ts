@@ -267,6 +267,10 @@ Restore it?</source>
         <source>the list of names holds no name</source>
         <translation>η λίστα ονομάτων δεν περιέχει κανένα όνομα</translation>
     </message>
+    <message>
+        <source>the design shows no frame text, so no name would show; switch its frame and frame text on</source>
+        <translation>το σχέδιο δεν δείχνει κείμενο πλαισίου, άρα κανένα όνομα δεν θα φαινόταν· ενεργοποιήστε το πλαίσιο και το κείμενο πλαισίου</translation>
+    </message>
 </context>
 <context>
     <name>LMUpdateTexts</name>

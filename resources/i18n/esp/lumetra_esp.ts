@@ -267,6 +267,10 @@ Restore it?</source>
         <source>the list of names holds no name</source>
         <translation>la lista de nombres no contiene ningún nombre</translation>
     </message>
+    <message>
+        <source>the design shows no frame text, so no name would show; switch its frame and frame text on</source>
+        <translation>el diseño no muestra texto de marco, así que no se vería ningún nombre; active el marco y su texto</translation>
+    </message>
 </context>
 <context>
     <name>LMUpdateTexts</name>

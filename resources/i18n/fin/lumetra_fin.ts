@@ -267,6 +267,10 @@ Palautetaanko se?</translation>
         <source>the list of names holds no name</source>
         <translation>nimiluettelossa ei ole yhtään nimeä</translation>
     </message>
+    <message>
+        <source>the design shows no frame text, so no name would show; switch its frame and frame text on</source>
+        <translation>mallissa ei näy kehystekstiä, joten yksikään nimi ei näkyisi; ota kehys ja kehysteksti käyttöön</translation>
+    </message>
 </context>
 <context>
     <name>LMUpdateTexts</name>

@@ -267,6 +267,10 @@ Le restaurer ?</translation>
         <source>the list of names holds no name</source>
         <translation>la liste de noms ne contient aucun nom</translation>
     </message>
+    <message>
+        <source>the design shows no frame text, so no name would show; switch its frame and frame text on</source>
+        <translation>le modèle n'affiche aucun texte de cadre, aucun nom n'apparaîtrait donc ; activez le cadre et son texte</translation>
+    </message>
 </context>
 <context>
     <name>LMUpdateTexts</name>

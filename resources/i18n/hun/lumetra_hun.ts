@@ -267,6 +267,10 @@ Visszaállítja?</translation>
         <source>the list of names holds no name</source>
         <translation>a névlista egyetlen nevet sem tartalmaz</translation>
     </message>
+    <message>
+        <source>the design shows no frame text, so no name would show; switch its frame and frame text on</source>
+        <translation>a terv nem mutat keretszöveget, így egyetlen név sem látszana; kapcsolja be a keretet és a keretszöveget</translation>
+    </message>
 </context>
 <context>
     <name>LMUpdateTexts</name>

@@ -267,6 +267,10 @@ Ripristinarlo?</translation>
         <source>the list of names holds no name</source>
         <translation>l'elenco dei nomi non contiene alcun nome</translation>
     </message>
+    <message>
+        <source>the design shows no frame text, so no name would show; switch its frame and frame text on</source>
+        <translation>il progetto non mostra testo della cornice, quindi nessun nome comparirebbe; attiva la cornice e il suo testo</translation>
+    </message>
 </context>
 <context>
     <name>LMUpdateTexts</name>

@@ -267,6 +267,10 @@ Restore it?</source>
         <source>the list of names holds no name</source>
         <translation>名前の一覧に名前がひとつもありません</translation>
     </message>
+    <message>
+        <source>the design shows no frame text, so no name would show; switch its frame and frame text on</source>
+        <translation>デザインにフレームの文字が表示されていないため、名前は表示されません。フレームとフレームの文字をオンにしてください</translation>
+    </message>
 </context>
 <context>
     <name>LMUpdateTexts</name>

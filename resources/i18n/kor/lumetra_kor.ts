@@ -267,6 +267,10 @@ Restore it?</source>
         <source>the list of names holds no name</source>
         <translation>이름 목록에 이름이 하나도 없습니다</translation>
     </message>
+    <message>
+        <source>the design shows no frame text, so no name would show; switch its frame and frame text on</source>
+        <translation>디자인에 테두리 문구가 표시되지 않아 이름이 나타나지 않습니다. 테두리와 테두리 문구를 켜십시오</translation>
+    </message>
 </context>
 <context>
     <name>LMUpdateTexts</name>

@@ -267,6 +267,10 @@ Herstellen?</translation>
         <source>the list of names holds no name</source>
         <translation>de namenlijst bevat geen enkele naam</translation>
     </message>
+    <message>
+        <source>the design shows no frame text, so no name would show; switch its frame and frame text on</source>
+        <translation>het ontwerp toont geen lijsttekst, dus geen naam zou verschijnen; zet de lijst en de lijsttekst aan</translation>
+    </message>
 </context>
 <context>
     <name>LMUpdateTexts</name>

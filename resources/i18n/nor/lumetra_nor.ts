@@ -267,6 +267,10 @@ Vil du gjenopprette det?</translation>
         <source>the list of names holds no name</source>
         <translation>navnelisten inneholder ingen navn</translation>
     </message>
+    <message>
+        <source>the design shows no frame text, so no name would show; switch its frame and frame text on</source>
+        <translation>designet viser ingen rammetekst, så ingen navn ville vises; slå på rammen og rammeteksten</translation>
+    </message>
 </context>
 <context>
     <name>LMUpdateTexts</name>

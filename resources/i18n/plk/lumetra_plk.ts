@@ -267,6 +267,10 @@ Przywrócić go?</translation>
         <source>the list of names holds no name</source>
         <translation>lista imion nie zawiera żadnego imienia</translation>
     </message>
+    <message>
+        <source>the design shows no frame text, so no name would show; switch its frame and frame text on</source>
+        <translation>projekt nie pokazuje tekstu ramki, więc żadne imię nie byłoby widoczne; włącz ramkę i tekst ramki</translation>
+    </message>
 </context>
 <context>
     <name>LMUpdateTexts</name>

@@ -267,6 +267,10 @@ Restaurá-lo?</translation>
         <source>the list of names holds no name</source>
         <translation>a lista de nomes não contém nenhum nome</translation>
     </message>
+    <message>
+        <source>the design shows no frame text, so no name would show; switch its frame and frame text on</source>
+        <translation>o design não mostra texto da moldura, então nenhum nome apareceria; ative a moldura e o texto da moldura</translation>
+    </message>
 </context>
 <context>
     <name>LMUpdateTexts</name>

@@ -267,6 +267,10 @@ Restore it?</source>
         <source>the list of names holds no name</source>
         <translation>lista de nume nu conține niciun nume</translation>
     </message>
+    <message>
+        <source>the design shows no frame text, so no name would show; switch its frame and frame text on</source>
+        <translation>designul nu afișează text de ramă, deci niciun nume nu s-ar vedea; activați rama și textul ramei</translation>
+    </message>
 </context>
 <context>
     <name>LMUpdateTexts</name>

@@ -267,6 +267,10 @@ Restore it?</source>
         <source>the list of names holds no name</source>
         <translation>в списке имён нет ни одного имени</translation>
     </message>
+    <message>
+        <source>the design shows no frame text, so no name would show; switch its frame and frame text on</source>
+        <translation>в дизайне нет текста рамки, поэтому имена не будут видны; включите рамку и текст рамки</translation>
+    </message>
 </context>
 <context>
     <name>LMUpdateTexts</name>

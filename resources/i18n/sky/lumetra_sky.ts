@@ -267,6 +267,10 @@ Obnoviť ho?</translation>
         <source>the list of names holds no name</source>
         <translation>zoznam mien neobsahuje žiadne meno</translation>
     </message>
+    <message>
+        <source>the design shows no frame text, so no name would show; switch its frame and frame text on</source>
+        <translation>návrh nezobrazuje text rámčeka, takže by sa žiadne meno neukázalo; zapnite rámček a text rámčeka</translation>
+    </message>
 </context>
 <context>
     <name>LMUpdateTexts</name>

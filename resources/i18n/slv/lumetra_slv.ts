@@ -267,6 +267,10 @@ Ga želite obnoviti?</translation>
         <source>the list of names holds no name</source>
         <translation>seznam imen ne vsebuje nobenega imena</translation>
     </message>
+    <message>
+        <source>the design shows no frame text, so no name would show; switch its frame and frame text on</source>
+        <translation>oblikovanje ne prikazuje besedila okvirja, zato se nobeno ime ne bi pokazalo; vklopite okvir in besedilo okvirja</translation>
+    </message>
 </context>
 <context>
     <name>LMUpdateTexts</name>

@@ -267,6 +267,10 @@ Vill du återställa den?</translation>
         <source>the list of names holds no name</source>
         <translation>namnlistan innehåller inget namn</translation>
     </message>
+    <message>
+        <source>the design shows no frame text, so no name would show; switch its frame and frame text on</source>
+        <translation>designen visar ingen ramtext, så inget namn skulle synas; slå på ramen och ramtexten</translation>
+    </message>
 </context>
 <context>
     <name>LMUpdateTexts</name>

@@ -267,6 +267,10 @@ Geri yüklensin mi?</translation>
         <source>the list of names holds no name</source>
         <translation>ad listesinde hiç ad yok</translation>
     </message>
+    <message>
+        <source>the design shows no frame text, so no name would show; switch its frame and frame text on</source>
+        <translation>tasarım çerçeve metni göstermiyor, bu yüzden hiçbir ad görünmez; çerçeveyi ve çerçeve metnini açın</translation>
+    </message>
 </context>
 <context>
     <name>LMUpdateTexts</name>
