@@ -127,7 +127,8 @@ QString usage()
         "  --export IN OUT    open IN (a design or a picture) and save it as OUT, without\n"
         "                     a window: a design when OUT ends in .lmx, otherwise an image\n"
         "                     in the format its ending names (pdf, png, jpg, bmp, tiff,\n"
-        "                     ...); a PDF is one page of the design's paper\n"
+        "                     ...); a PDF is one page of the design's paper, or\n"
+        "                     one per name of the design's list of names\n"
         "  --strips           with --export: the design's strip-pattern sheet, as it\n"
         "                     prints on self-adhesive paper\n"
         "  --names NAMES      with --export: one insert per name in the text or CSV file\n"
@@ -318,9 +319,7 @@ int runExport(const Request &request)
     job.sheetPaperId = request.sheetPaperId;
     job.numberedPictures = true;
     if (LMOutputPlan::of(*design, job).isEmpty())
-        return fail(out,
-                    QCoreApplication::translate(
-                        "LMPrinting", "The sheet is too small for one insert within its margins."));
+        return fail(out, LMOutputPlan::tooSmall());
     QString error;
     if (!LMOutput::write(out, *design, shapesOf(*design, catalogue), job, &error))
         return fail(out, withReason(language.text(59), error));

@@ -39,7 +39,7 @@ QString LMMainWidget::sheetSummary() const
 {
     const LMOutputPlan plan = LMOutputPlan::of(m_design->toDocument(), printJob());
     if (plan.isEmpty())
-        return tr("The sheet is too small for one insert within its margins.");
+        return LMOutputPlan::tooSmall();
     const int pages = int(plan.pages.size());
     if (plan.sheet)
         return pages == 1 ? tr("%1 per sheet, 1 sheet").arg(plan.perSheet)

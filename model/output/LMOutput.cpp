@@ -63,8 +63,7 @@ bool tooSmall(const LMOutputPlan &plan, QString *error)
     if (!plan.isEmpty())
         return false;
     if (error)
-        *error = QCoreApplication::translate(
-            "LMPrinting", "The sheet is too small for one insert within its margins.");
+        *error = LMOutputPlan::tooSmall();
     return true;
 }
 } // namespace

@@ -3,6 +3,8 @@
 #include "model/LMPaperTable.h"
 #include "model/output/LMSheetLayout.h"
 
+#include <QCoreApplication>
+
 int LMOutputPlan::insertCount() const
 {
     int count = 0;
@@ -64,6 +66,12 @@ LMOutputPlan LMOutputPlan::of(const LMDocument &document, const LMOutputJob &job
                                     each.at(names.isEmpty() ? 0 : i)};
     }
     return plan;
+}
+
+QString LMOutputPlan::tooSmall()
+{
+    return QCoreApplication::translate("LMPrinting",
+                                       "The sheet is too small for one insert within its margins.");
 }
 
 LMDocument withName(const LMDocument &document, const QString &name)

@@ -33,6 +33,8 @@ struct LMOutputPlan {
     // The design's list of names counts while its frame text is shown.
     static LMOutputPlan of(const LMDocument &document, const LMOutputJob &job);
     static bool namesShown(const LMDocument &document, const LMOutputJob &job);
+    // What an empty plan means, for the user.
+    static QString tooSmall();
     // The insert's paper, as the design lies: what one insert per sheet prints on.
     static QSizeF insertMm(const LMDocument &document);
 };

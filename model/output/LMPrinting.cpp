@@ -94,12 +94,6 @@ QString printerError()
         "LMPrinting", "The printer reported an error; the page may not have been printed.");
 }
 
-QString tooSmall()
-{
-    return QCoreApplication::translate("LMPrinting",
-                                       "The sheet is too small for one insert within its margins.");
-}
-
 // Every page of the plan onto `device`, a new page before each but the first.
 template <class Device>
 bool paintPages(QPainter &painter, Device &device, const QRectF &paper, double dpi,
@@ -121,7 +115,7 @@ bool print(QPrinter &printer, const LMDocument &document, const LMOutlineShapes 
     const LMOutputPlan plan = LMOutputPlan::of(document, job);
     if (plan.isEmpty()) {
         if (error)
-            *error = tooSmall();
+            *error = LMOutputPlan::tooSmall();
         return false;
     }
     QPainter painter;
@@ -150,7 +144,7 @@ bool writePdf(const QString &path, const LMDocument &document, const LMOutlineSh
     const LMOutputPlan plan = LMOutputPlan::of(document, job);
     if (plan.isEmpty()) {
         if (error)
-            *error = tooSmall();
+            *error = LMOutputPlan::tooSmall();
         return false;
     }
     const QFileInfo target(path);

@@ -138,10 +138,6 @@ Restore it?</source>
         <translation>إضافة نص على قوس: اسحب حقلًا ثم اكتب. تتبع الحروف قوسًا فوق أعلى الحقل، ويتسع الحقل ليحملها كلها.</translation>
     </message>
     <message>
-        <source>The sheet is too small for one insert within its margins.</source>
-        <translation>الورقة أصغر من أن تتسع لبطاقة واحدة داخل هوامشها.</translation>
-    </message>
-    <message>
         <source>%1 per sheet, 1 sheet</source>
         <translation>%1 لكل ورقة، ورقة واحدة</translation>
     </message>

@@ -138,10 +138,6 @@ Restore it?</source>
         <translation>沿弧线添加文字：拖出一个区域，然后输入。文字沿区域顶部的弧线排列，区域会变宽以容纳全部文字。</translation>
     </message>
     <message>
-        <source>The sheet is too small for one insert within its margins.</source>
-        <translation>该纸张在页边距内放不下一张插卡。</translation>
-    </message>
-    <message>
         <source>%1 per sheet, 1 sheet</source>
         <translation>每张 %1 个，共 1 张</translation>
     </message>

@@ -138,10 +138,6 @@ Obnovit ho?</translation>
         <translation>Přidat text do oblouku: táhnutím vytvořte pole a pište. Písmena sledují oblouk přes horní okraj pole a pole se rozšíří, aby se všechna vešla.</translation>
     </message>
     <message>
-        <source>The sheet is too small for one insert within its margins.</source>
-        <translation>Arch je příliš malý pro jednu vložku uvnitř svých okrajů.</translation>
-    </message>
-    <message>
         <source>%1 per sheet, 1 sheet</source>
         <translation>%1 na arch, 1 arch</translation>
     </message>

@@ -138,10 +138,6 @@ Vil du gendanne det?</translation>
         <translation>Tilføj tekst i en bue: træk et felt, og skriv. Bogstaverne følger en bue over feltets top, og feltet bliver bredere, så de alle er med.</translation>
     </message>
     <message>
-        <source>The sheet is too small for one insert within its margins.</source>
-        <translation>Arket er for lille til ét indlæg inden for sine margener.</translation>
-    </message>
-    <message>
         <source>%1 per sheet, 1 sheet</source>
         <translation>%1 pr. ark, 1 ark</translation>
     </message>

@@ -138,10 +138,6 @@ Wiederherstellen?</translation>
         <translation>Text entlang eines Bogens: ein Feld aufziehen, dann tippen. Die Buchstaben folgen einem Bogen über den oberen Rand des Felds, und das Feld wird breiter, bis alle Platz haben.</translation>
     </message>
     <message>
-        <source>The sheet is too small for one insert within its margins.</source>
-        <translation>Der Bogen ist zu klein für eine Einlage innerhalb seiner Ränder.</translation>
-    </message>
-    <message>
         <source>%1 per sheet, 1 sheet</source>
         <translation>%1 pro Bogen, 1 Bogen</translation>
     </message>

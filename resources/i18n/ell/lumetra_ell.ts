@@ -138,10 +138,6 @@ Restore it?</source>
         <translation>Προσθήκη κειμένου σε τόξο: σύρετε ένα πεδίο και πληκτρολογήστε. Τα γράμματα ακολουθούν ένα τόξο πάνω από το πεδίο, και το πεδίο πλαταίνει ώστε να χωρούν όλα.</translation>
     </message>
     <message>
-        <source>The sheet is too small for one insert within its margins.</source>
-        <translation>Το φύλλο είναι πολύ μικρό για ένα ένθετο μέσα στα περιθώριά του.</translation>
-    </message>
-    <message>
         <source>%1 per sheet, 1 sheet</source>
         <translation>%1 ανά φύλλο, 1 φύλλο</translation>
     </message>

@@ -138,10 +138,6 @@ Restore it?</source>
         <translation>Añadir texto en arco: arrastre un campo y escriba. Las letras siguen un arco sobre la parte superior del campo, y el campo se ensancha para que quepan todas.</translation>
     </message>
     <message>
-        <source>The sheet is too small for one insert within its margins.</source>
-        <translation>La hoja es demasiado pequeña para un inserto dentro de sus márgenes.</translation>
-    </message>
-    <message>
         <source>%1 per sheet, 1 sheet</source>
         <translation>%1 por hoja, 1 hoja</translation>
     </message>

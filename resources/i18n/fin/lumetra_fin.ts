@@ -138,10 +138,6 @@ Palautetaanko se?</translation>
         <translation>Lisää tekstiä kaarelle: vedä kenttä ja kirjoita. Kirjaimet seuraavat kaarta kentän yläreunan yli, ja kenttä levenee, jotta kaikki mahtuvat.</translation>
     </message>
     <message>
-        <source>The sheet is too small for one insert within its margins.</source>
-        <translation>Arkki on liian pieni yhdelle kortille marginaaliensa sisällä.</translation>
-    </message>
-    <message>
         <source>%1 per sheet, 1 sheet</source>
         <translation>%1 arkille, 1 arkki</translation>
     </message>

@@ -138,10 +138,6 @@ Le restaurer ?</translation>
         <translation>Ajouter du texte en arc : tracez un champ, puis tapez. Les lettres suivent un arc au-dessus du champ, et le champ s'élargit pour toutes les contenir.</translation>
     </message>
     <message>
-        <source>The sheet is too small for one insert within its margins.</source>
-        <translation>La feuille est trop petite pour un encart dans ses marges.</translation>
-    </message>
-    <message>
         <source>%1 per sheet, 1 sheet</source>
         <translation>%1 par feuille, 1 feuille</translation>
     </message>

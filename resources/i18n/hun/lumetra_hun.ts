@@ -138,10 +138,6 @@ Visszaállítja?</translation>
         <translation>Szöveg ív mentén: húzzon egy mezőt, majd gépeljen. A betűk a mező teteje fölötti ívet követik, és a mező kiszélesedik, hogy mind elférjen.</translation>
     </message>
     <message>
-        <source>The sheet is too small for one insert within its margins.</source>
-        <translation>A lap túl kicsi egyetlen betéthez a margóin belül.</translation>
-    </message>
-    <message>
         <source>%1 per sheet, 1 sheet</source>
         <translation>%1 laponként, 1 lap</translation>
     </message>

@@ -138,10 +138,6 @@ Ripristinarlo?</translation>
         <translation>Aggiungi testo ad arco: trascina un campo, poi scrivi. Le lettere seguono un arco sopra il campo, e il campo si allarga per contenerle tutte.</translation>
     </message>
     <message>
-        <source>The sheet is too small for one insert within its margins.</source>
-        <translation>Il foglio è troppo piccolo per un inserto entro i suoi margini.</translation>
-    </message>
-    <message>
         <source>%1 per sheet, 1 sheet</source>
         <translation>%1 per foglio, 1 foglio</translation>
     </message>

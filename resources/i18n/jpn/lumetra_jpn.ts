@@ -138,10 +138,6 @@ Restore it?</source>
         <translation>円弧に沿って文字を追加：枠をドラッグしてから入力します。文字は枠の上部の円弧に沿って並び、すべて収まるまで枠が広がります。</translation>
     </message>
     <message>
-        <source>The sheet is too small for one insert within its margins.</source>
-        <translation>用紙が小さすぎて、余白の内側にカードが1枚も収まりません。</translation>
-    </message>
-    <message>
         <source>%1 per sheet, 1 sheet</source>
         <translation>1枚に%1個、1枚</translation>
     </message>

@@ -138,10 +138,6 @@ Restore it?</source>
         <translation>호를 따라 텍스트 추가: 영역을 끌어 만든 다음 입력합니다. 글자는 영역 위쪽의 호를 따라 놓이고, 모두 들어가도록 영역이 넓어집니다.</translation>
     </message>
     <message>
-        <source>The sheet is too small for one insert within its margins.</source>
-        <translation>용지가 너무 작아 여백 안에 카드를 한 장도 넣을 수 없습니다.</translation>
-    </message>
-    <message>
         <source>%1 per sheet, 1 sheet</source>
         <translation>장당 %1개, 1장</translation>
     </message>

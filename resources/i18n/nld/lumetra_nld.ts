@@ -138,10 +138,6 @@ Herstellen?</translation>
         <translation>Tekst langs een boog: sleep een veld en typ. De letters volgen een boog over de bovenkant van het veld, en het veld wordt breder tot ze er allemaal in passen.</translation>
     </message>
     <message>
-        <source>The sheet is too small for one insert within its margins.</source>
-        <translation>Het vel is te klein voor één inlegkaart binnen de marges.</translation>
-    </message>
-    <message>
         <source>%1 per sheet, 1 sheet</source>
         <translation>%1 per vel, 1 vel</translation>
     </message>

@@ -138,10 +138,6 @@ Vil du gjenopprette det?</translation>
         <translation>Legg til tekst i en bue: dra ut et felt, og skriv. Bokstavene følger en bue over toppen av feltet, og feltet blir bredere så alle får plass.</translation>
     </message>
     <message>
-        <source>The sheet is too small for one insert within its margins.</source>
-        <translation>Arket er for lite til ett innlegg innenfor margene.</translation>
-    </message>
-    <message>
         <source>%1 per sheet, 1 sheet</source>
         <translation>%1 per ark, 1 ark</translation>
     </message>

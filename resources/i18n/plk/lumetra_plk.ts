@@ -138,10 +138,6 @@ Przywrócić go?</translation>
         <translation>Dodaj tekst na łuku: przeciągnij pole, a potem pisz. Litery biegną łukiem nad polem, a pole poszerza się, aby zmieściły się wszystkie.</translation>
     </message>
     <message>
-        <source>The sheet is too small for one insert within its margins.</source>
-        <translation>Arkusz jest za mały na jedną wkładkę w obrębie marginesów.</translation>
-    </message>
-    <message>
         <source>%1 per sheet, 1 sheet</source>
         <translation>%1 na arkusz, 1 arkusz</translation>
     </message>

@@ -138,10 +138,6 @@ Restaurá-lo?</translation>
         <translation>Adicionar texto em arco: arraste um campo e digite. As letras seguem um arco sobre o topo do campo, e o campo se alarga para caberem todas.</translation>
     </message>
     <message>
-        <source>The sheet is too small for one insert within its margins.</source>
-        <translation>A folha é pequena demais para um encarte dentro das margens.</translation>
-    </message>
-    <message>
         <source>%1 per sheet, 1 sheet</source>
         <translation>%1 por folha, 1 folha</translation>
     </message>

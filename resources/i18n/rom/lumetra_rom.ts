@@ -138,10 +138,6 @@ Restore it?</source>
         <translation>Adaugă text pe un arc: trageți un câmp, apoi scrieți. Literele urmează un arc peste partea de sus a câmpului, iar câmpul se lărgește ca să le cuprindă pe toate.</translation>
     </message>
     <message>
-        <source>The sheet is too small for one insert within its margins.</source>
-        <translation>Coala este prea mică pentru o inserție în interiorul marginilor.</translation>
-    </message>
-    <message>
         <source>%1 per sheet, 1 sheet</source>
         <translation>%1 pe coală, 1 coală</translation>
     </message>

@@ -138,10 +138,6 @@ Restore it?</source>
         <translation>Текст по дуге: растяните поле и печатайте. Буквы идут по дуге над полем, а поле расширяется, чтобы вместить их все.</translation>
     </message>
     <message>
-        <source>The sheet is too small for one insert within its margins.</source>
-        <translation>Лист слишком мал для одного вкладыша в пределах полей.</translation>
-    </message>
-    <message>
         <source>%1 per sheet, 1 sheet</source>
         <translation>%1 на лист, 1 лист</translation>
     </message>

@@ -138,10 +138,6 @@ Obnoviť ho?</translation>
         <translation>Pridať text do oblúka: ťahaním vytvorte pole a píšte. Písmená sledujú oblúk nad horným okrajom poľa a pole sa rozšíri, aby sa zmestili všetky.</translation>
     </message>
     <message>
-        <source>The sheet is too small for one insert within its margins.</source>
-        <translation>Hárok je príliš malý na jednu vložku v rámci okrajov.</translation>
-    </message>
-    <message>
         <source>%1 per sheet, 1 sheet</source>
         <translation>%1 na hárok, 1 hárok</translation>
     </message>

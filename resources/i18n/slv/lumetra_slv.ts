@@ -138,10 +138,6 @@ Ga želite obnoviti?</translation>
         <translation>Dodaj besedilo v loku: povlecite polje in tipkajte. Črke sledijo loku nad zgornjim robom polja, polje pa se razširi, da so vse v njem.</translation>
     </message>
     <message>
-        <source>The sheet is too small for one insert within its margins.</source>
-        <translation>List je premajhen za en vložek znotraj robov.</translation>
-    </message>
-    <message>
         <source>%1 per sheet, 1 sheet</source>
         <translation>%1 na list, 1 list</translation>
     </message>

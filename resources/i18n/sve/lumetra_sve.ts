@@ -138,10 +138,6 @@ Vill du återställa den?</translation>
         <translation>Lägg till text i en båge: dra upp ett fält och skriv. Bokstäverna följer en båge över fältets överkant, och fältet blir bredare så att alla får plats.</translation>
     </message>
     <message>
-        <source>The sheet is too small for one insert within its margins.</source>
-        <translation>Arket är för litet för ett inlägg inom marginalerna.</translation>
-    </message>
-    <message>
         <source>%1 per sheet, 1 sheet</source>
         <translation>%1 per ark, 1 ark</translation>
     </message>

@@ -138,10 +138,6 @@ Geri yüklensin mi?</translation>
         <translation>Yay boyunca metin ekle: bir alan sürükleyin, sonra yazın. Harfler alanın üstündeki yayı izler ve alan hepsini alacak kadar genişler.</translation>
     </message>
     <message>
-        <source>The sheet is too small for one insert within its margins.</source>
-        <translation>Kâğıt, kenar boşlukları içinde tek bir kart için çok küçük.</translation>
-    </message>
-    <message>
         <source>%1 per sheet, 1 sheet</source>
         <translation>Kâğıt başına %1, 1 kâğıt</translation>
     </message>
