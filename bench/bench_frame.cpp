@@ -4,7 +4,8 @@
 //             the letters' layout alone
 //   export    a Letter design with frame texture and text, through the
 //             output renderer
-//   sheet     one paint of the strip sheet on A0 with text: fresh, after a
+//   sheet     one paint of the strip sheet on A0 with text: fresh, at 100 %
+//             in a window-sized view and scrolled, after a
 //             setting changed, and unchanged; and the sheet as output
 //             writes it (a fresh page picture)
 //   glyphs    glyph pictures drawn on the first text stage and on redraws
@@ -172,6 +173,29 @@ int main(int argc, char *argv[])
         std::printf("the sheet on screen at 20 %%, texture %s: first paint %.1f ms, after a "
                     "change %.1f ms\n",
                     tiled ? "tiled" : "stretched", fittedMs, changedMs);
+    }
+    // On screen at 100 %: a window shows a part of the sheet, drawn when first
+    // seen; scrolling draws what comes into view.
+    for (const bool tiled : {false, true}) {
+        sheet.textureTiled = tiled;
+        QImage view(QSize(1400, 800), QImage::Format_RGB32);
+        const QPoint middle(sheet.page.width() / 2 - 700, sheet.page.height() / 2 - 400);
+        const double firstMs = medianMs(7, [&] {
+            LMStripSheet fresh;
+            QPainter p(&view);
+            p.translate(-middle);
+            fresh.paint(p, sheet);
+        });
+        LMStripSheet scrolled;
+        int step = 0;
+        const double scrollMs = medianMs(7, [&] {
+            QPainter p(&view);
+            p.translate(-middle - QPoint(0, 200 * ++step));
+            scrolled.paint(p, sheet);
+        });
+        std::printf("the sheet on screen at 100 %%, a 1400 x 800 view, texture %s: first paint "
+                    "%.1f ms, scrolled by 200 pixels %.1f ms\n",
+                    tiled ? "tiled" : "stretched", firstMs, scrollMs);
     }
     LMStripSheet kept;
     const double repaintMs = medianMs(7, [&] {

@@ -96,13 +96,23 @@ void LMStripSheet::paint(QPainter &painter, const LMStripSheetInputs &in)
                      qMax(1, int(std::ceil(in.page.height() * scale))));
     const QString key = keyOf(in) + QStringLiteral(" %1x%2").arg(size.width()).arg(size.height());
     if (key != m_sheetKey || m_sheet.isNull()) {
-        // The sheet is a whole page: white between its bands. The last
-        // sheet's memory is painted over: on A0, fresh memory costs more in
-        // page faults than the painting itself.
+        // The last sheet's memory is painted over: on A0, fresh memory
+        // costs more in page faults than the painting itself.
         if (m_sheet.size() != size)
             m_sheet = QImage(size, QImage::Format_RGB32);
-        m_sheet.fill(Qt::white);
+        m_painted = QRegion();
+        m_sheetKey = key;
+    }
+    // Only what the device shows is drawn now (at 100 % a window shows a
+    // fraction of an A0 sheet); the rest when it comes into view. Each part
+    // is drawn exactly as the whole would be: the bands clipped to it.
+    const QRect part = shownPart(painter, in.page, size);
+    const QRegion missing = QRegion(part) - m_painted;
+    if (!missing.isEmpty()) {
+        const QRect todo = missing.boundingRect();
         QPainter p(&m_sheet);
+        p.fillRect(todo, Qt::white);
+        p.setClipRect(todo);
         if (scale != 1.0) {
             p.scale(double(size.width()) / in.page.width(),
                     double(size.height()) / in.page.height());
@@ -111,12 +121,32 @@ void LMStripSheet::paint(QPainter &painter, const LMStripSheetInputs &in)
         }
         paintBands(p, in, !in.landscape, false);
         p.end();
-        m_sheetKey = key;
+        m_painted += todo;
     }
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter.drawImage(QRectF(QPointF(0, 0), QSizeF(in.page)), m_sheet);
     painter.restore();
+}
+
+QRect LMStripSheet::shownPart(const QPainter &painter, const QSize &page, const QSize &sheet)
+{
+    const QRect whole(QPoint(0, 0), sheet);
+    const QPaintEngine *engine = painter.paintEngine();
+    QRect device = engine ? engine->systemClip().boundingRect() : QRect();
+    if (device.isEmpty() && painter.device())
+        device = QRect(0, 0, painter.device()->width(), painter.device()->height());
+    if (painter.hasClipping())
+        device &= painter.transform().mapRect(painter.clipBoundingRect()).toAlignedRect();
+    bool invertible = false;
+    const QTransform toPage = painter.deviceTransform().inverted(&invertible);
+    if (!invertible || device.isEmpty())
+        return whole;
+    const QRectF onPage = toPage.mapRect(QRectF(device));
+    const QTransform toSheet = QTransform::fromScale(double(sheet.width()) / page.width(),
+                                                     double(sheet.height()) / page.height());
+    // A pixel more on every side: smooth scaling reads the neighbours.
+    return toSheet.mapRect(onPage).toAlignedRect().adjusted(-2, -2, 2, 2) & whole;
 }
 
 void LMStripSheet::paintDirect(QPainter &painter, const LMStripSheetInputs &in)

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 #include <QSize>
 
 class LMFrameTextSettings;
@@ -32,9 +33,10 @@ class LMStripSheet {
 public:
     // Paints over `painter`'s current transform, which maps page pixels to
     // the device (none for output, the zoom for the screen). On pictures and
-    // the screen the sheet is drawn once into a picture and kept until an
-    // input or the zoom changes: page-sized, or as large as it is seen when
-    // that is smaller. Printers and PDFs get it drawn afresh.
+    // the screen the sheet is drawn into a picture and kept until an input or
+    // the zoom changes: page-sized, or as large as it is seen when that is
+    // smaller, and only as far as the device shows it. Printers and PDFs get
+    // it drawn afresh.
     void paint(QPainter &painter, const LMStripSheetInputs &in);
     // The sheet as a picture of the page, white between its bands, drawn
     // straight into it: what output writes, the same pixels `paint` keeps.
@@ -54,7 +56,12 @@ private:
     static QString keyOf(const LMStripSheetInputs &in);
     static void fitTextToStrips(const LMStripSheetInputs &in);
 
-    QImage m_sheet; // the last sheet drawn, a whole white page
+    // The part of a sheet of `sheet` pixels, spread over `page`, that
+    // `painter`'s device shows.
+    static QRect shownPart(const QPainter &painter, const QSize &page, const QSize &sheet);
+
+    QImage m_sheet;    // the last sheet, a whole white page where it is drawn
+    QRegion m_painted; // what of m_sheet is drawn
     QString m_sheetKey;
     QImage m_texture;
     QString m_textureKey;

@@ -46,6 +46,8 @@ private Q_SLOTS:
     void lettersFitTheirRow_data();
     void lettersFitTheirRow();
     void thinStripsKeepTheirLetters();
+    void sheetSeenInParts_data();
+    void sheetSeenInParts();
     void letteringSetsWholeWords_data();
     void letteringSetsWholeWords();
 };
@@ -295,6 +297,47 @@ void TestFrameText::thinStripsKeepTheirLetters()
                 letters += qRed(sheet.pixel(x, y)) > 200 && qGreen(sheet.pixel(x, y)) < 100;
     }
     QVERIFY(letters > 0);
+}
+
+void TestFrameText::sheetSeenInParts_data()
+{
+    QTest::addColumn<bool>("landscape");
+    QTest::addColumn<bool>("tiled");
+    QTest::newRow("landscape, tiled") << true << true;
+    QTest::newRow("portrait (turned), stretched") << false << false;
+}
+
+// On screen at 100 % the sheet is drawn as far as it is seen, and the rest as
+// it scrolls into view: every part shows the pixels of the whole sheet.
+void TestFrameText::sheetSeenInParts()
+{
+    QFETCH(bool, landscape);
+    QFETCH(bool, tiled);
+    LMFrameTextSettings text;
+    text.setText(QStringLiteral("EMMA 2026 "));
+    QImage texture(64, 48, QImage::Format_RGB32);
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 64; ++x)
+            texture.setPixel(x, y, qRgb(4 * x, 5 * y, 128));
+    LMStripSheetInputs in;
+    in.page = landscape ? QSize(837, 648) : QSize(648, 837);
+    in.landscape = landscape;
+    in.printable = QRect(QPoint(30, 30), in.page - QSize(61, 61));
+    in.strips.count = 2;
+    in.texture = texture;
+    in.textureTiled = tiled;
+    in.text = &text;
+    const QImage whole = LMStripSheet().render(in);
+    LMStripSheet seen;
+    QImage view(300, 200, QImage::Format_RGB32);
+    for (const QPoint &scrolled : {QPoint(100, 120), QPoint(250, 300), QPoint(40, 220)}) {
+        view.fill(Qt::black);
+        QPainter painter(&view);
+        painter.translate(-scrolled);
+        seen.paint(painter, in);
+        painter.end();
+        QCOMPARE(view, whole.copy(QRect(scrolled, view.size())));
+    }
 }
 
 void TestFrameText::letteringSetsWholeWords_data()
