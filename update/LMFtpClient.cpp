@@ -5,7 +5,7 @@
 #include <QIODevice>
 #include <QSocketNotifier>
 
-#include <curl/curl.h>
+#include "update/_LMCurl.h"
 
 namespace {
 CURLM *multiOf(void *p)
@@ -17,10 +17,10 @@ CURL *easyOf(void *p)
     return static_cast<CURL *>(p);
 }
 
-void initCurlOnce()
+// Only called while a transfer's handles exist, so the library is open.
+const _LMCurl &curl()
 {
-    static const bool done = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
-    Q_UNUSED(done);
+    return *_LMCurl::get();
 }
 
 std::optional<LMUpdateFailure> failureOf(CURLcode code)
@@ -56,7 +56,6 @@ std::optional<LMUpdateFailure> failureOf(CURLcode code)
 
 LMFtpClient::LMFtpClient(QObject *parent) : QObject(parent)
 {
-    initCurlOnce();
     m_curlTimer.setSingleShot(true);
     connect(&m_curlTimer, &QTimer::timeout, this, [this] { drive(CURL_SOCKET_TIMEOUT, 0); });
     m_stall.setSingleShot(true);
@@ -73,13 +72,18 @@ LMFtpClient::~LMFtpClient()
     release();
 }
 
+bool LMFtpClient::available()
+{
+    return _LMCurl::get() != nullptr;
+}
+
 bool LMFtpClient::download(const LMUpdateAddress &address, const QString &remoteFile,
                            QIODevice *sink)
 {
-    if (m_easy || !sink)
+    if (m_easy || !sink || !_LMCurl::get())
         return false;
-    m_multi = curl_multi_init();
-    m_easy = curl_easy_init();
+    m_multi = curl().multi_init();
+    m_easy = curl().easy_init();
     if (!m_multi || !m_easy) {
         release();
         return false;
@@ -100,35 +104,35 @@ bool LMFtpClient::download(const LMUpdateAddress &address, const QString &remote
     const QByteArray user =
         address.user.isEmpty() ? QByteArray("anonymous") : address.user.toUtf8();
     const QByteArray password = address.password.toUtf8();
-    curl_easy_setopt(easy, CURLOPT_URL, url.constData());
-    curl_easy_setopt(easy, CURLOPT_USERNAME, user.constData());
-    curl_easy_setopt(easy, CURLOPT_PASSWORD, password.constData());
-    curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "ftp");
-    curl_easy_setopt(easy, CURLOPT_USE_SSL, long(CURLUSESSL_TRY));
-    curl_easy_setopt(easy, CURLOPT_FTPSSLAUTH, long(CURLFTPAUTH_TLS));
-    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L);
-    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 2L);
+    curl().easy_setopt(easy, CURLOPT_URL, url.constData());
+    curl().easy_setopt(easy, CURLOPT_USERNAME, user.constData());
+    curl().easy_setopt(easy, CURLOPT_PASSWORD, password.constData());
+    curl().easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "ftp");
+    curl().easy_setopt(easy, CURLOPT_USE_SSL, long(CURLUSESSL_TRY));
+    curl().easy_setopt(easy, CURLOPT_FTPSSLAUTH, long(CURLFTPAUTH_TLS));
+    curl().easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl().easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 2L);
     if (!m_caFile.isEmpty())
-        curl_easy_setopt(easy, CURLOPT_CAINFO, m_caFile.toLocal8Bit().constData());
-    curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, m_error);
-    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &LMFtpClient::onData);
-    curl_easy_setopt(easy, CURLOPT_WRITEDATA, this);
-    curl_easy_setopt(easy, CURLOPT_XFERINFOFUNCTION, &LMFtpClient::onProgress);
-    curl_easy_setopt(easy, CURLOPT_XFERINFODATA, this);
-    curl_easy_setopt(easy, CURLOPT_NOPROGRESS, 0L);
+        curl().easy_setopt(easy, CURLOPT_CAINFO, m_caFile.toLocal8Bit().constData());
+    curl().easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+    curl().easy_setopt(easy, CURLOPT_ERRORBUFFER, m_error);
+    curl().easy_setopt(easy, CURLOPT_WRITEFUNCTION, &LMFtpClient::onData);
+    curl().easy_setopt(easy, CURLOPT_WRITEDATA, this);
+    curl().easy_setopt(easy, CURLOPT_XFERINFOFUNCTION, &LMFtpClient::onProgress);
+    curl().easy_setopt(easy, CURLOPT_XFERINFODATA, this);
+    curl().easy_setopt(easy, CURLOPT_NOPROGRESS, 0L);
     // The server's replies tell the stages apart; the trace also feeds the stall watch.
-    curl_easy_setopt(easy, CURLOPT_DEBUGFUNCTION, &LMFtpClient::onDebug);
-    curl_easy_setopt(easy, CURLOPT_DEBUGDATA, this);
-    curl_easy_setopt(easy, CURLOPT_VERBOSE, 1L);
+    curl().easy_setopt(easy, CURLOPT_DEBUGFUNCTION, &LMFtpClient::onDebug);
+    curl().easy_setopt(easy, CURLOPT_DEBUGDATA, this);
+    curl().easy_setopt(easy, CURLOPT_VERBOSE, 1L);
 
     CURLM *multi = multiOf(m_multi);
-    curl_multi_setopt(multi, CURLMOPT_SOCKETFUNCTION, &LMFtpClient::onSocket);
-    curl_multi_setopt(multi, CURLMOPT_SOCKETDATA, this);
-    curl_multi_setopt(multi, CURLMOPT_TIMERFUNCTION, &LMFtpClient::onTimer);
-    curl_multi_setopt(multi, CURLMOPT_TIMERDATA, this);
+    curl().multi_setopt(multi, CURLMOPT_SOCKETFUNCTION, &LMFtpClient::onSocket);
+    curl().multi_setopt(multi, CURLMOPT_SOCKETDATA, this);
+    curl().multi_setopt(multi, CURLMOPT_TIMERFUNCTION, &LMFtpClient::onTimer);
+    curl().multi_setopt(multi, CURLMOPT_TIMERDATA, this);
     qCDebug(lcUpdate).noquote() << "fetching" << remoteFile << "from" << address.redacted();
-    if (curl_multi_add_handle(multi, easy) != CURLM_OK) {
+    if (curl().multi_add_handle(multi, easy) != CURLM_OK) {
         release();
         return false;
     }
@@ -276,7 +280,7 @@ void LMFtpClient::drive(int socket, int events)
         return;
     int running = 0;
     m_inCurl = true;
-    curl_multi_socket_action(multiOf(m_multi), curl_socket_t(socket), events, &running);
+    curl().multi_socket_action(multiOf(m_multi), curl_socket_t(socket), events, &running);
     m_inCurl = false;
     if (m_abortPending)
         finish(LMUpdateFailure::Aborted, QStringLiteral("stopped"));
@@ -288,19 +292,19 @@ void LMFtpClient::collectFinished()
 {
     int left = 0;
     while (m_multi) {
-        CURLMsg *message = curl_multi_info_read(multiOf(m_multi), &left);
+        CURLMsg *message = curl().multi_info_read(multiOf(m_multi), &left);
         if (!message)
             break;
         if (message->msg != CURLMSG_DONE || message->easy_handle != m_easy)
             continue;
         const CURLcode code = message->data.result;
         curl_off_t size = -1;
-        curl_easy_getinfo(easyOf(m_easy), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &size);
+        curl().easy_getinfo(easyOf(m_easy), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &size);
         if (size >= 0)
             m_remoteSize = size;
         QString detail = QString::fromLocal8Bit(m_error);
         if (detail.isEmpty())
-            detail = QString::fromLatin1(curl_easy_strerror(code));
+            detail = QString::fromLatin1(curl().easy_strerror(code));
         finish(failureOf(code), code == CURLE_OK ? QString() : detail);
         return;
     }
@@ -319,11 +323,11 @@ void LMFtpClient::finish(std::optional<LMUpdateFailure> failure, const QString &
 void LMFtpClient::release()
 {
     if (m_multi && m_easy)
-        curl_multi_remove_handle(multiOf(m_multi), easyOf(m_easy));
+        curl().multi_remove_handle(multiOf(m_multi), easyOf(m_easy));
     if (m_easy)
-        curl_easy_cleanup(easyOf(m_easy));
+        curl().easy_cleanup(easyOf(m_easy));
     if (m_multi)
-        curl_multi_cleanup(multiOf(m_multi));
+        curl().multi_cleanup(multiOf(m_multi));
     m_easy = nullptr;
     m_multi = nullptr;
     m_sink = nullptr;

@@ -34,6 +34,8 @@ public:
     // Ends the running transfer now; signal_finished reports Aborted.
     void abort();
     bool isRunning() const { return m_easy != nullptr; }
+    // Whether libcurl, opened on the first transfer, is there.
+    static bool available();
 
     // Whether the login went over TLS.
     bool usedTls() const { return m_tls; }

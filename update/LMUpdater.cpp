@@ -77,7 +77,10 @@ void LMUpdater::start(const QString &file)
     if (!m_file->open(QIODevice::WriteOnly))
         return fail(LMUpdateFailure::LocalFile, m_file->errorString());
     if (!m_client->download(*m_config.address, file, m_file.get()))
-        return fail(LMUpdateFailure::Broken, QStringLiteral("the transfer could not be set up"));
+        return fail(LMUpdateFailure::Broken,
+                    LMFtpClient::available()
+                        ? QStringLiteral("the transfer could not be set up")
+                        : QStringLiteral("libcurl (package libcurl4) could not be opened"));
 }
 
 void LMUpdater::fail(LMUpdateFailure failure, const QString &detail)

@@ -294,6 +294,10 @@ QList<Placed> paint(QPainter &painter, const QPainterPath &outline, LMFrameTextS
         kept = {key, outline, ringPath, layout(outline, text, frameIndex, thinStrips, ring)};
     const QList<Placed> placed = kept.placed;
     painter.save();
+    // Each letter moves the painter; a PDF writes the brush again with every
+    // move, so a texture left from the ring would become a pattern per letter.
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(Qt::NoPen);
     const QTransform base = painter.transform();
     text.beginTextPass();
     for (const Placed &p : placed) {
