@@ -24,6 +24,7 @@ class QPushButton;
 class QAction;
 class QButtonGroup;
 class QLocale;
+struct LMOutputPlan;
 class QActionGroup;
 class QMenu;
 class QPrinter;
@@ -168,6 +169,8 @@ private:
     LMOutputJob printJob() const;
     bool printTo(QPrinter &printer, QString *error);
     void retranslatePrintMenu();
+    // The printout's pages: its inserts and the sheets they go on.
+    LMOutputPlan printPlan() const;
     // How many inserts the printout holds and on how many sheets.
     QString sheetSummary() const;
     // Says so, and true, when the chosen sheet holds no insert.

@@ -35,9 +35,14 @@ LMOutputJob LMMainWidget::printJob() const
     return job;
 }
 
+LMOutputPlan LMMainWidget::printPlan() const
+{
+    return LMOutputPlan::of(m_design->toDocument(), printJob());
+}
+
 QString LMMainWidget::sheetSummary() const
 {
-    const LMOutputPlan plan = LMOutputPlan::of(m_design->toDocument(), printJob());
+    const LMOutputPlan plan = printPlan();
     if (plan.isEmpty())
         return LMOutputPlan::tooSmall();
     const int pages = int(plan.pages.size());
@@ -58,7 +63,7 @@ void LMMainWidget::setSheetPaperId(int pageSizeId)
 
 bool LMMainWidget::refuseEmptySheet()
 {
-    if (!LMOutputPlan::of(m_design->toDocument(), printJob()).isEmpty())
+    if (!printPlan().isEmpty())
         return false;
     QMessageBox::warning(this, QStringLiteral("Lumetra"), sheetSummary());
     return true;
@@ -123,7 +128,7 @@ void LMMainWidget::on_btn_print_clicked()
     if (refuseEmptySheet())
         return;
     QPrinter printer(QPrinter::HighResolution);
-    LMPrinting::setUp(printer, LMOutputPlan::of(m_design->toDocument(), printJob()));
+    LMPrinting::setUp(printer, printPlan());
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -136,7 +141,7 @@ void LMMainWidget::slot_printPreview()
 {
     m_graphView->apply();
     QPrinter printer(QPrinter::HighResolution);
-    LMPrinting::setUp(printer, LMOutputPlan::of(m_design->toDocument(), printJob()));
+    LMPrinting::setUp(printer, printPlan());
     QPrintPreviewDialog dialog(&printer, this);
     // Room for a sheet of several inserts and the tools above it.
     if (const QScreen *screen = this->screen())
@@ -168,7 +173,7 @@ void LMMainWidget::addSheetChoice(QToolBar *tools, QPrinter &printer, QPrintPrev
     connect(choice, &QComboBox::currentIndexChanged, this, [=, &printer](int index) {
         setSheetPaperId(choice->itemData(index).toInt());
         summary->setText(sheetSummary());
-        LMPrinting::setUp(printer, LMOutputPlan::of(m_design->toDocument(), printJob()));
+        LMPrinting::setUp(printer, printPlan());
         if (preview)
             preview->updatePreview();
     });
@@ -219,8 +224,9 @@ void LMMainWidget::slot_exportPdf()
     if (!LMFiles::isPdfName(path))
         path += QStringLiteral(".pdf");
     QString error;
-    LMOutputJob job = m_graphView->fileJob();
-    job.sheetPaperId = m_sheetPaperId;
+    // The printout's inserts and sheets, without the printer's offset.
+    LMOutputJob job = printJob();
+    job.printOffsetMm = QPointF();
     if (!LMOutput::write(path, m_design->toDocument(), m_design->outputShapes(), job, &error))
         warn(59, error);
 }

@@ -6,7 +6,6 @@
 #include "model/output/LMPageRenderer.h"
 #include "model/output/LMPrinting.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>
 
