@@ -18,6 +18,8 @@
 #include <QButtonGroup>
 #include <QFile>
 #include <QFileInfo>
+#include <QIcon>
+#include <QImageReader>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPalette>
@@ -29,6 +31,10 @@ LMMainWidget::LMMainWidget()
     // rather than being restyled afterwards.
     applyStyleSheet();
     ui->setupUi(this);
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128})
+        icon.addFile(QStringLiteral(":/icon/%1x%1/apps/lumetra.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
 
     m_leftController = new LMLeftController(this);
     m_artFrameFactory = new LMArtFrameFactory(this);
@@ -340,7 +346,13 @@ void LMMainWidget::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QBrush(QPixmap(QStringLiteral(":/background.png"))));
+    // Read as the PNG it is: a reader left to guess asks every image plugin first.
+    static const QImage background = [] {
+        QImageReader reader(QStringLiteral(":/background.png"), "png");
+        reader.setAutoDetectImageFormat(false);
+        return reader.read();
+    }();
+    painter.setBrush(QBrush(background));
     painter.drawRect(rect());
     painter.end();
     QWidget::paintEvent(event);

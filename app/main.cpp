@@ -1,4 +1,5 @@
 #include "app/LMCommandLine.h"
+#include "app/LMFirstShow.h"
 #include "app/LMMainWidget.h"
 #include "app/LMResources.h"
 #include "base/LMLogging.h"
@@ -94,7 +95,7 @@ int main(int argc, char *argv[])
     if (!undecodable.isEmpty())
         arguments = arguments.mid(0, 1);
     LMMainWidget window;
-    window.show();
+    lmShowFirstWindow(window);
     if (!undecodable.isEmpty())
         LMMainWidget::warn(59, undecodableMessage(undecodable));
     window.begin(arguments);
