@@ -50,11 +50,19 @@ measure() {
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-measure "$lumetra" >/dev/null # the first start writes the settings; not counted
+# The first start writes the settings and is not counted; it gives the size
+# Lumetra's window opens at, which the empty window takes.
+"$lumetra" >/dev/null 2>&1 &
+first=$!
+until window=$(xdotool search --onlyvisible --pid "$first" 2>/dev/null | head -1) && [ -n "$window" ]; do sleep 0.05; done
+sleep 1
+size=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ { sub("x", " ", $2); print $2 }')
+kill "$first"; wait "$first" 2>/dev/null || true
+echo "window size: ${size/ /x} pixels, both programs"
 : >"$work/lumetra" && : >"$work/empty"
 for _ in $(seq 10); do
     measure "$lumetra" >>"$work/lumetra"
-    measure "$work/empty_window" >>"$work/empty"
+    measure "$work/empty_window" $size >>"$work/empty"
 done
 lt=$(cut -d' ' -f1 "$work/lumetra" | median); lm=$(cut -d' ' -f2 "$work/lumetra" | median)
 et=$(cut -d' ' -f1 "$work/empty" | median); em=$(cut -d' ' -f2 "$work/empty" | median)
