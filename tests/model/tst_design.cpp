@@ -1,6 +1,8 @@
 #include "app/LMResources.h"
 #include "model/LMDesign.h"
 #include "model/LMDocumentFile.h"
+#include "model/LMHistory.h"
+#include "model/LMNameList.h"
 #include "model/outlines/LMArtFrameFactory.h"
 
 #include <QBuffer>
@@ -27,10 +29,28 @@ LMViewFlags withoutTheMoment(LMViewFlags flags)
     flags.setOutputRendering(false);
     return flags;
 }
+
+// A white page for the history, and a dot on it.
+QImage page(int w = 300, int h = 200)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+void dot(QImage &image, int x, int y, QColor c = Qt::black)
+{
+    QPainter p(&image);
+    p.fillRect(x, y, 3, 3, c);
+}
 } // namespace
 
 Q_DECLARE_METATYPE(Edit)
+using Rows = LMNameList::Rows;
+Q_DECLARE_METATYPE(LMNameList::Rows)
 
+// The design: its edits and what files keep of it, its undo history and the
+// names that stand in for its frame text.
 class TestDesign : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -44,6 +64,12 @@ private Q_SLOTS:
     void reSavedFilesMatchOutsideTheMoment();
     void fineDetail_data();
     void fineDetail();
+    void snapshotsAreExact_data();
+    void snapshotsAreExact();
+    void unchangedTilesAreShared();
+    void namesOfBytes_data();
+    void namesOfBytes();
+    void atMostTheDesignsLimit();
 
 private:
     LMArtFrameFactory *m_catalogue = nullptr;
@@ -252,6 +278,144 @@ void TestDesign::fineDetail()
     QVERIFY(m_design->redo());
     QCOMPARE(m_design->detail(), k);
     QCOMPARE(m_design->page().pixelColor(125 * k, 110 * k), QColor(Qt::blue));
+}
+
+void TestDesign::snapshotsAreExact_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("whole tiles") << QSize(128, 192);
+    QTest::newRow("partial edge tiles") << QSize(837, 648);
+    QTest::newRow("smaller than a tile") << QSize(30, 20);
+}
+
+// Each step must give back exactly the page it recorded, whatever came after,
+// until a new step replaces the ones undone.
+void TestDesign::snapshotsAreExact()
+{
+    QFETCH(QSize, size);
+    LMHistory history;
+    QImage current = page(size.width(), size.height());
+    QList<QImage> recorded;
+    for (int i = 0; i < 6; ++i) {
+        dot(current, (i * 37) % size.width(), (i * 53) % size.height(),
+            QColor::fromHsv(i * 50, 200, 200));
+        if (i == 3)
+            current.fill(Qt::white); // a step back to a white page
+        history.push(current);
+        recorded << current.copy();
+    }
+    // The last pixel of a partial tile.
+    current.setPixelColor(size.width() - 1, size.height() - 1, Qt::red);
+    history.push(current);
+    recorded << current.copy();
+    // A step on the page turned, and back.
+    for (const QSize other : {size.transposed(), size}) {
+        current = page(other.width(), other.height());
+        dot(current, other.width() - 3, other.height() - 3);
+        history.push(current);
+        recorded << current.copy();
+    }
+    for (int i = 0; i < recorded.size(); ++i)
+        QCOMPARE(history.snapshot(i), recorded[i]);
+    QVERIFY(history.snapshot(-1).isNull());
+    QVERIFY(history.snapshot(recorded.size()).isNull());
+
+    // A new step after two undos drops the two it went back over.
+    history.stepBack();
+    history.stepBack();
+    dot(current, 1, 1, Qt::blue);
+    history.push(current);
+    QCOMPARE(history.index(), int(recorded.size()) - 2);
+    QCOMPARE(history.count(), int(recorded.size()) - 1);
+    QVERIFY(!history.canRedo());
+    QCOMPARE(history.snapshot(history.index()), current);
+}
+
+void TestDesign::unchangedTilesAreShared()
+{
+    LMHistory history;
+    QImage p = page(2523, 3567); // A0
+    history.push(p);
+    QCOMPARE(history.storedBytes(), qint64(0)); // white tiles cost nothing
+    dot(p, 1000, 1000);
+    history.push(p);
+    const qint64 oneTile = qint64(LMHistory::TileSide) * LMHistory::TileSide * 4;
+    QCOMPARE(history.storedBytes(), oneTile);
+    dot(p, 62, 62); // straddles four tiles
+    history.push(p);
+    QCOMPARE(history.storedBytes(), 5 * oneTile);
+}
+
+// Names as users bring them: pasted text, text files and spreadsheets' CSV
+// (a byte-order mark and a Latin-1 file are the names dialog's flow).
+void TestDesign::namesOfBytes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Rows>("rows");
+    QTest::addColumn<QStringList>("names"); // {"-"}: refused
+
+    const QStringList emmaNoah = {QStringLiteral("Emma"), QStringLiteral("Noah")};
+    QTest::newRow("lines, blanks trimmed, empty lines skipped")
+        << QByteArray("  Emma \n\n \t\nNoah\n\n") << Rows::Text << emmaNoah;
+    QTest::newRow("CRLF") << QByteArray("Emma\r\nNoah\r\n") << Rows::Text << emmaNoah;
+    QTest::newRow("UTF-8 letters")
+        << QByteArray("J\xC3\xBCrgen\n\xE5\xA4\xAA\xE9\x83\x8E") << Rows::Text
+        << QStringList{QString::fromUtf8("Jürgen"), QString::fromUtf8("太郎")};
+    QTest::newRow("pasted spreadsheet rows: first column")
+        << QByteArray("Emma\t7b\t2015\nNoah\t7a\n") << Rows::Text << emmaNoah;
+    QTest::newRow("pasted text keeps commas and semicolons")
+        << QByteArray("Smith, John\nLee; Ann") << Rows::Text
+        << QStringList{QStringLiteral("Smith, John"), QStringLiteral("Lee; Ann")};
+    QTest::newRow("CSV, commas") << QByteArray("Emma,7b\r\nNoah,7a\r\n") << Rows::Table << emmaNoah;
+    QTest::newRow("CSV, semicolons, commas inside names")
+        << QByteArray("Smith, John;7b\nLee, Ann;7a") << Rows::Table
+        << QStringList{QStringLiteral("Smith, John"), QStringLiteral("Lee, Ann")};
+    QTest::newRow("CSV, tabs") << QByteArray("Emma\t7b, 7c\nNoah\t7a") << Rows::Table << emmaNoah;
+    QTest::newRow("CSV, quoted fields with separators and quotes")
+        << QByteArray("\"Smith, John\",7b\n\"Ann \"\"Nan\"\" Lee\",\"a,b\"\n") << Rows::Table
+        << QStringList{QStringLiteral("Smith, John"), QStringLiteral("Ann \"Nan\" Lee")};
+    QTest::newRow("CSV, a line break inside quotes")
+        << QByteArray("Emma,\"first line\nsecond line\"\n\"Noah\nLee\",x") << Rows::Table
+        << QStringList{QStringLiteral("Emma"), QStringLiteral("Noah Lee")};
+    QTest::newRow("CSV, empty first column skipped")
+        << QByteArray(",x\n\"\",y\nEmma,z") << Rows::Table << QStringList{QStringLiteral("Emma")};
+    QTest::newRow("a quote within a name is a letter")
+        << QByteArray("Emma \"Em\" Lee\nNoah") << Rows::Text
+        << QStringList{QStringLiteral("Emma \"Em\" Lee"), QStringLiteral("Noah")};
+    QTest::newRow("a quote never closed is a letter")
+        << QByteArray("Emma\n\"Noah\nLeo") << Rows::Text
+        << QStringList{QStringLiteral("Emma"), QStringLiteral("\"Noah"), QStringLiteral("Leo")};
+    QTest::newRow("empty") << QByteArray() << Rows::Table << QStringList();
+    QTest::newRow("UTF-16 refused") << QByteArray("\xFF\xFE"
+                                                  "E\0m\0m\0a\0",
+                                                  10)
+                                    << Rows::Table << QStringList{QStringLiteral("-")};
+    QTest::newRow("cut-off UTF-8 refused")
+        << QByteArray("Emma\nJ\xC3") << Rows::Text << QStringList{QStringLiteral("-")};
+}
+
+void TestDesign::namesOfBytes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(Rows, rows);
+    QFETCH(QStringList, names);
+    const std::optional<QStringList> read = LMNameList::fromBytes(bytes, rows);
+    if (names == QStringList{QStringLiteral("-")}) {
+        QVERIFY(!read);
+        return;
+    }
+    QVERIFY(read);
+    QCOMPARE(*read, names);
+}
+
+void TestDesign::atMostTheDesignsLimit()
+{
+    QString text;
+    for (int i = 0; i < LMDocument::MaxNames + 5; ++i)
+        text += QStringLiteral("N%1\n").arg(i);
+    const QStringList names = LMNameList::parse(text, Rows::Text);
+    QCOMPARE(names.size(), LMDocument::MaxNames);
+    QCOMPARE(names.last(), QStringLiteral("N%1").arg(LMDocument::MaxNames - 1));
 }
 
 QTEST_MAIN(TestDesign)
