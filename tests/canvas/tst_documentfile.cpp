@@ -4,8 +4,11 @@
 #include "model/LMPaperTable.h"
 
 #include <QBuffer>
+#include <QPageSize>
 #include <QTest>
 #include <QtEndian>
+
+#include <functional>
 
 namespace {
 QByteArray le(qint32 v)
@@ -84,7 +87,7 @@ struct Golden {
     QByteArray header(qint32 textureLen, qint32 textLen) const
     {
         QByteArray h = le(10);
-        h += QByteArray::fromHex("a5 5a 08 00 1c 00 21 04 40 06 00 00"); // flags
+        h += QByteArray::fromHex("a5 5a 08 00 1c 00 27 04 40 06 00 00"); // flags
         h += QByteArray("metal0") + QByteArray(26, '\0');
         h += le(-7) + le(300) + le(2) + le(4);                // outline x, y, group, index
         h += le(qint32(0x80ff0000)) + le(qint32(0xff00ff00)); // frame and side colours
@@ -101,13 +104,17 @@ struct Golden {
 };
 } // namespace
 
+using Setter = std::function<void(LMViewFlags &)>;
+using Getter = std::function<int(const LMViewFlags &)>;
+Q_DECLARE_METATYPE(Setter)
+Q_DECLARE_METATYPE(Getter)
+
+// The design file: its blocks, the bits of its flags and its paper numbers.
 class TestDocumentFile : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void readsEveryFieldOfAHandMadeFile();
-    void writesTheTablesLayout();
-    void longTextureNameIsCut();
-    void longFrameTextIsCutBetweenCharacters();
+    void handMadeFileBothWays();
+    void longTextsAreCut();
     void everyTruncationFails();
     void damaged_data();
     void damaged();
@@ -115,19 +122,27 @@ private Q_SLOTS:
     void statedSizes();
     void fineDetailRule_data();
     void fineDetailRule();
-    void finePageTravelsAfterTheLastBlock();
-    void textsTravelAfterTheLastBlock_data();
-    void textsTravelAfterTheLastBlock();
+    void extrasTravelAfterTheLastBlock_data();
+    void extrasTravelAfterTheLastBlock();
     void fineBlockThatCannotBeReadIsLeftOut_data();
     void fineBlockThatCannotBeReadIsLeftOut();
+    void eachFieldLandsOnItsBits_data();
+    void eachFieldLandsOnItsBits();
+    void neighboursKeepTheirBits();
+    void pixelSize_data();
+    void pixelSize();
+    void rowsMatchPrinterPageSizes();
 };
 
-void TestDocumentFile::readsEveryFieldOfAHandMadeFile()
+// Read field by field, then written back: the header and the texts as the
+// tables lay them out, the texture first and the page last.
+void TestDocumentFile::handMadeFileBothWays()
 {
-    const std::optional<LMDocument> doc = read(Golden().bytes());
+    const Golden golden;
+    const std::optional<LMDocument> doc = read(golden.bytes());
     QVERIFY(doc);
-    // Modified as written: the canvas clears it when applying.
-    QCOMPARE(doc->flags.toBytes(), QByteArray::fromHex("a55a08001c00210440060000"));
+    // Modified and at frame stage 3 as written: the canvas clears them when applying.
+    QCOMPARE(doc->flags.toBytes(), QByteArray::fromHex("a55a08001c00270440060000"));
     QCOMPARE(doc->textureName, QStringLiteral("metal0"));
     QCOMPARE(doc->outlineOffset, QPoint(-7, 300));
     QCOMPARE(doc->outlineGroup, 2);
@@ -140,64 +155,37 @@ void TestDocumentFile::readsEveryFieldOfAHandMadeFile()
     QCOMPARE(doc->fontDescription, QStringLiteral("F,1"));
     QCOMPARE(doc->frameText, QStringLiteral("Hello"));
     QCOMPARE(doc->textColor, qRgba(0x11, 0x22, 0x33, 255));
-}
 
-void TestDocumentFile::writesTheTablesLayout()
-{
-    LMDocument doc;
-    doc.flags = LMViewFlags::atStart();
-    doc.flags.setModified(true);
-    doc.flags.setFrameStage(3);
-    doc.textureName = QStringLiteral("metal0");
-    doc.outlineOffset = QPoint(418, -3);
-    doc.outlineGroup = 1;
-    doc.outlineIndex = 14;
-    doc.frameColor = qRgba(1, 2, 3, 128);
-    doc.sideColor = qRgba(128, 128, 128, 255);
-    doc.texture = QImage(3, 3, QImage::Format_RGB32);
-    doc.texture.fill(Qt::blue);
-    doc.page = tinyPage();
-    doc.fontDescription = QStringLiteral("Arial,26");
-    doc.frameText = QStringLiteral("ABC");
-    doc.textColor = qRgb(255, 0, 0);
-    const QByteArray bytes = LMDocumentFile::write(doc);
-
+    LMDocument again = *doc;
+    // Colours are written as held, alpha and all.
+    again.frameColor = qRgba(255, 0, 0, 0x80);
+    again.textColor = qRgba(0x11, 0x22, 0x33, 0x80);
+    const QByteArray bytes = LMDocumentFile::write(again);
     const auto at = [&bytes](int offset) {
         return qFromLittleEndian<qint32>(bytes.constData() + offset);
     };
-    // The header, the flags with their modified bit and frame stage as held.
-    QCOMPARE(bytes.left(72), le(10) + doc.flags.toBytes() + QByteArray("metal0") +
-                                 QByteArray(26, '\0') + le(418) + le(-3) + le(1) + le(14) +
-                                 le(qint32(0x80010203)) + le(qint32(0xff808080)));
-    QCOMPARE(at(80), 96); // the texture comes first
+    QCOMPARE(bytes.left(72), golden.bytes().left(72));
+    QCOMPARE(at(80), 96);
     const qint32 textPos = at(88);
     QCOMPARE(textPos, 96 + at(84));
-    QCOMPARE(bytes.mid(textPos, at(92)),
-             le(8) + QByteArray("Arial,26") + le(3) + QByteArray("ABC") + le(qint32(0xffff0000)));
-    QCOMPARE(at(72), textPos + at(92)); // then the page, last
+    QCOMPARE(bytes.mid(textPos, at(92)), golden.text);
+    QCOMPARE(at(72), textPos + at(92));
     QCOMPARE(qint64(at(72)) + at(76), qint64(bytes.size()));
     QVERIFY(bytes.mid(at(72), 8).startsWith("\x89PNG"));
 }
 
-void TestDocumentFile::longTextureNameIsCut()
+// A texture name of over 32 bytes fills its field without a NUL; a text of
+// two-byte characters over 1024 bytes is cut whole, never inside a character.
+void TestDocumentFile::longTextsAreCut()
 {
-    LMDocument doc;
-    doc.page = tinyPage();
+    LMDocument doc = tinyDesign();
     doc.textureName = QString(40, QLatin1Char('x'));
-    const QByteArray bytes = LMDocumentFile::write(doc);
-    QCOMPARE(bytes.mid(16, 32), QByteArray(32, 'x')); // no terminating NUL
-    QCOMPARE(read(bytes)->textureName, QString(32, QLatin1Char('x')));
-}
-
-// Two-byte characters over 1024 bytes: the text is cut whole, never inside a
-// character, and still reads back.
-void TestDocumentFile::longFrameTextIsCutBetweenCharacters()
-{
-    LMDocument doc;
-    doc.page = tinyPage();
     doc.frameText = QStringLiteral("x") + QString(600, QChar(0xe9));
-    const std::optional<LMDocument> back = read(LMDocumentFile::write(doc));
+    const QByteArray bytes = LMDocumentFile::write(doc);
+    QCOMPARE(bytes.mid(16, 32), QByteArray(32, 'x'));
+    const std::optional<LMDocument> back = read(bytes);
     QVERIFY(back);
+    QCOMPARE(back->textureName, QString(32, QLatin1Char('x')));
     QCOMPARE(back->frameText, QStringLiteral("x") + QString(511, QChar(0xe9)));
 }
 
@@ -313,39 +301,7 @@ void TestDocumentFile::fineDetailRule()
     QVERIFY(!LMPageDetail::isFineOf(page * (2 * k), page, 2 * k));
 }
 
-// A fine design is a version-10 file whose page block holds the page at
-// 3 px/mm, then a trailing block with the fine page; a standard design is
-// written as before.
-void TestDocumentFile::finePageTravelsAfterTheLastBlock()
-{
-    LMDocument doc = tinyDesign();
-    const QByteArray standard = LMDocumentFile::write(doc);
-    doc.finePage = fineOf(doc.page);
-    const QByteArray fine = LMDocumentFile::write(doc);
-    QVERIFY(fine.size() > standard.size());
-    QCOMPARE(fine.left(standard.size()), standard);
-    QCOMPARE(fine.mid(standard.size(), 4), QByteArray("LMFP"));
-
-    // A reader of the version-10 rules follows the header to the page block.
-    const qint32 pagePos = qFromLittleEndian<qint32>(fine.constData() + 72);
-    const qint32 pageLen = qFromLittleEndian<qint32>(fine.constData() + 76);
-    QCOMPARE(
-        QImage::fromData(fine.mid(pagePos, pageLen), "PNG").convertToFormat(QImage::Format_RGB32),
-        doc.page);
-
-    QString warning;
-    const std::optional<LMDocument> back = read(fine, nullptr, &warning);
-    QVERIFY(back);
-    QCOMPARE(warning, QString());
-    QCOMPARE(back->page.convertToFormat(QImage::Format_RGB32), doc.page);
-    QCOMPARE(back->finePage.convertToFormat(QImage::Format_RGB32), doc.finePage);
-    QVERIFY(read(standard)->finePage.isNull());
-    // A fine page that is not k times the page is not written.
-    doc.finePage = doc.finePage.copy(0, 0, 23, 16);
-    QCOMPARE(LMDocumentFile::write(doc), standard);
-}
-
-void TestDocumentFile::textsTravelAfterTheLastBlock_data()
+void TestDocumentFile::extrasTravelAfterTheLastBlock_data()
 {
     QTest::addColumn<QString>("separator");
     QTest::addColumn<QString>("kept");
@@ -362,11 +318,11 @@ void TestDocumentFile::textsTravelAfterTheLastBlock_data()
     const QString faces = QStringLiteral("\U0001F600").repeated(17);
     QTest::newRow("cut between characters") << faces << faces.left(32) << false << none << none;
     // Names as pasted from a spreadsheet: blanks and a Windows line end go.
-    QTest::newRow("names")
-        << QString() << QString() << false
-        << QStringList{QStringLiteral(" Emma\r"), QString(), QStringLiteral("Łukasz"),
-                       QStringLiteral("\u674e\u660e")}
-        << QStringList{QStringLiteral("Emma"), QStringLiteral("Łukasz"), QStringLiteral("\u674e\u660e")};
+    QTest::newRow("names") << QString() << QString() << false
+                           << QStringList{QStringLiteral(" Emma\r"), QString(),
+                                          QStringLiteral("Łukasz"), QStringLiteral("\u674e\u660e")}
+                           << QStringList{QStringLiteral("Emma"), QStringLiteral("Łukasz"),
+                                          QStringLiteral("\u674e\u660e")};
     QTest::newRow("names after a separator and a fine page")
         << QStringLiteral(" * ") << QStringLiteral(" * ") << true
         << QStringList{QStringLiteral("Noah")} << QStringList{QStringLiteral("Noah")};
@@ -374,10 +330,11 @@ void TestDocumentFile::textsTravelAfterTheLastBlock_data()
         << QString() << QString() << false << QStringList{QStringLiteral(" "), QString()} << none;
 }
 
-// A separator the user typed and a list of names are kept after the last
-// block, where version-10 readers never look; without them the file is as it
-// always was.
-void TestDocumentFile::textsTravelAfterTheLastBlock()
+// A fine page (k times the page, else not written), a separator the user
+// typed and a list of names are kept after the last block, where version-10
+// readers never look: they find the page at 3 px/mm in the page block as
+// always. Without them the file is as it always was.
+void TestDocumentFile::extrasTravelAfterTheLastBlock()
 {
     QFETCH(QString, separator);
     QFETCH(QString, kept);
@@ -385,21 +342,31 @@ void TestDocumentFile::textsTravelAfterTheLastBlock()
     QFETCH(QStringList, names);
     QFETCH(QStringList, keptNames);
     LMDocument doc = tinyDesign();
-    if (fine)
-        doc.finePage = fineOf(doc.page);
-    const QByteArray before = LMDocumentFile::write(doc);
+    const QByteArray standard = LMDocumentFile::write(doc);
+    doc.finePage = fineOf(doc.page).copy(0, 0, 23, 16);
+    QCOMPARE(LMDocumentFile::write(doc), standard);
+    doc.finePage = fine ? fineOf(doc.page) : QImage();
     doc.frameTextSeparator = separator;
     doc.frameTextNames = names;
     const QByteArray bytes = LMDocumentFile::write(doc);
-    QCOMPARE(bytes.left(before.size()), before);
-    QCOMPARE(bytes.size() > before.size(), !separator.isEmpty() || !keptNames.isEmpty());
+    QCOMPARE(bytes.left(standard.size()), standard);
+    QCOMPARE(bytes.size() > standard.size(), fine || !separator.isEmpty() || !keptNames.isEmpty());
+    if (fine)
+        QCOMPARE(bytes.mid(standard.size(), 4), QByteArray("LMFP")); // before the texts
+    const qint32 pagePos = qFromLittleEndian<qint32>(bytes.constData() + 72);
+    const qint32 pageLen = qFromLittleEndian<qint32>(bytes.constData() + 76);
+    QCOMPARE(
+        QImage::fromData(bytes.mid(pagePos, pageLen), "PNG").convertToFormat(QImage::Format_RGB32),
+        doc.page);
+
     QString warning;
     const std::optional<LMDocument> back = read(bytes, nullptr, &warning);
     QVERIFY(back);
     QCOMPARE(warning, QString());
+    QCOMPARE(back->page.convertToFormat(QImage::Format_RGB32), doc.page);
+    QCOMPARE(back->finePage.convertToFormat(QImage::Format_RGB32), doc.finePage);
     QCOMPARE(back->frameTextSeparator, kept);
     QCOMPARE(back->frameTextNames, keptNames);
-    QCOMPARE(back->finePage.isNull(), !fine);
     QCOMPARE(back->frameText, doc.frameText);
 }
 
@@ -448,6 +415,135 @@ void TestDocumentFile::fineBlockThatCannotBeReadIsLeftOut()
     QVERIFY(back->frameTextSeparator.isEmpty());
     QVERIFY(back->frameTextNames.isEmpty());
     QCOMPARE(!warning.isEmpty(), warned);
+}
+
+// clang-format off
+#define FIELD(setter, getter, value) #setter " " #value, \
+    [](LMViewFlags &f) { f.setter(value); }, \
+    [](const LMViewFlags &f) { return int(f.getter()); }, int(value)
+// clang-format on
+
+// Each row sets one field on a clear block, names the 12 bytes expected and
+// reads the field back from those bytes.
+void TestDocumentFile::eachFieldLandsOnItsBits_data()
+{
+    QTest::addColumn<Setter>("set");
+    QTest::addColumn<Getter>("get");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QByteArray>("hex");
+    const struct {
+        const char *name;
+        Setter set;
+        Getter get;
+        int value;
+        const char *hex;
+    } rows[] = {
+        {FIELD(setFrameEffectOn, frameEffectOn, true), "010000000000000000000000"},
+        {FIELD(setClipToOutline, clipToOutline, true), "020000000000000000000000"},
+        {FIELD(setFrameTextOn, frameTextOn, true), "040000000000000000000000"},
+        {FIELD(setOutlineEditing, outlineEditing, true), "080000000000000000000000"},
+        {FIELD(setFrameToolActive, frameToolActive, true), "100000000000000000000000"},
+        {FIELD(setMarginToolActive, marginToolActive, true), "200000000000000000000000"},
+        {FIELD(setStripMode, stripMode, true), "400000000000000000000000"},
+        {FIELD(setLandscape, landscape, true), "800000000000000000000000"},
+        {FIELD(setOutlineRotation, outlineRotation, 1), "000100000000000000000000"},
+        {FIELD(setOutlineRotation, outlineRotation, 180), "00b400000000000000000000"},
+        {FIELD(setOutlineRotation, outlineRotation, -1), "00ff07000000000000000000"},
+        {FIELD(setOutlineRotation, outlineRotation, -1024), "000004000000000000000000"},
+        {FIELD(setOutputRendering, outputRendering, true), "000008000000000000000000"},
+        {FIELD(setPaperId, paperId, 28), "000000001c00000000000000"},
+        {FIELD(setPaperId, paperId, -2), "00000000feff000000000000"},
+        {FIELD(setModified, modified, true), "000000000000010000000000"},
+        {FIELD(setFrameStage, frameStage, 15), "0000000000001e0000000000"},
+        {FIELD(setFrameIndex, frameIndex, 31), "000000000000e00300000000"},
+        {FIELD(setStripCount, stripCount, 31), "000000000000007c00000000"},
+        {FIELD(setOutsidePrintable, outsidePrintable, true), "000000000000008000000000"},
+        {FIELD(setUseHeight, useHeight, true), "000000000000000001000000"},
+        {FIELD(setStripType, stripType, true), "000000000000000002000000"},
+        {FIELD(setExpandToSides, expandToSides, true), "000000000000000004000000"},
+        {FIELD(setTextureTiled, textureTiled, true), "000000000000000008000000"},
+        {FIELD(setTextureScale, textureScale, 100), "000000000000000040060000"},
+        {FIELD(setTextureScale, textureScale, 255), "0000000000000000f00f0000"},
+        // A new document: frame level and strip count 1, all else clear.
+        {"at start", [](LMViewFlags &f) { f = LMViewFlags::atStart(); },
+         [](const LMViewFlags &f) { return f.frameIndex(); }, 1, "000000000000200400000000"},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row.name) << row.set << row.get << row.value << QByteArray(row.hex);
+}
+
+#undef FIELD
+
+void TestDocumentFile::eachFieldLandsOnItsBits()
+{
+    QFETCH(Setter, set);
+    QFETCH(Getter, get);
+    QFETCH(int, value);
+    QFETCH(QByteArray, hex);
+    LMViewFlags flags;
+    set(flags);
+    QCOMPARE(flags.toBytes().toHex(), hex);
+    const std::optional<LMViewFlags> read = LMViewFlags::fromBytes(QByteArray::fromHex(hex));
+    QVERIFY(read);
+    QCOMPARE(get(*read), value);
+}
+
+// Writing a field leaves every other bit as read, the reserved ones included;
+// a value too wide keeps to the field's own bits.
+void TestDocumentFile::neighboursKeepTheirBits()
+{
+    QVERIFY(!LMViewFlags::fromBytes(QByteArray(11, '\0')));
+    QVERIFY(!LMViewFlags::fromBytes(QByteArray(13, '\0')));
+    LMViewFlags f = *LMViewFlags::fromBytes(QByteArray(12, '\xff'));
+    f.setOutlineRotation(0);
+    f.setFrameStage(16);
+    f.setFrameIndex(0);
+    QCOMPARE(f.toBytes().toHex(), QByteArray("ff00f8ffffff01fcffffffff"));
+    QVERIFY(f.landscape() && f.outputRendering() && f.modified());
+    QCOMPARE(f.outlineRotation(), 0);
+    QCOMPARE(f.frameStage(), 0);
+    QCOMPARE(f.stripCount(), 31);
+}
+
+void TestDocumentFile::pixelSize_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("landscape");
+    QTest::addColumn<QSize>("expected");
+    QTest::newRow("Ledger portrait stays wide") << 2 << false << QSize(1296, 837);
+    QTest::newRow("Tabloid, the last row") << 29 << false << QSize(837, 1296);
+    QTest::newRow("past the table") << 30 << false << QSize(-1, -1);
+    QTest::newRow("negative index") << -1 << true << QSize(-1, -1);
+}
+
+void TestDocumentFile::pixelSize()
+{
+    QFETCH(int, row);
+    QFETCH(bool, landscape);
+    QFETCH(QSize, expected);
+    QCOMPARE(LMPaperTable::pixelSize(row, landscape), expected);
+}
+
+// Each row must name the same paper for the printer; a wrong page size would
+// print on the wrong sheet. Page-size numbers are unique.
+void TestDocumentFile::rowsMatchPrinterPageSizes()
+{
+    QSet<int> ids;
+    for (const PaperEntry &row : LMPaperTable::rows()) {
+        QVERIFY2(!ids.contains(row.pageSizeId), row.name);
+        ids.insert(row.pageSizeId);
+        QCOMPARE(LMPaperTable::printerPageSize(row.pageSizeId), row.printerSize);
+        const QSizeF mm = QPageSize(row.printerSize).size(QPageSize::Millimeter);
+        QVERIFY2(qAbs(mm.width() - row.widthMm) <= 1.0 && qAbs(mm.height() - row.heightMm) <= 1.0,
+                 qPrintable(QStringLiteral("%1: printer says %2 x %3 mm")
+                                .arg(QLatin1String(row.name))
+                                .arg(mm.width())
+                                .arg(mm.height())));
+    }
+    QCOMPARE(ids.size(), LMPaperTable::RowCount);
+    // A number no row has prints on Letter.
+    QCOMPARE(LMPaperTable::lastRowWithId(99), -1);
+    QCOMPARE(LMPaperTable::printerPageSize(99), QPageSize::Letter);
 }
 
 QTEST_MAIN(TestDocumentFile)

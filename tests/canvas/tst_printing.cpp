@@ -1,3 +1,4 @@
+#include "../common/Golden.h"
 #include "app/LMResources.h"
 #include "model/LMNewDesign.h"
 #include "model/LMPageDetail.h"
@@ -19,10 +20,8 @@ class TestPrinting : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void pageSizeInPoints_data();
-    void pageSizeInPoints();
-    void contentLandsInPlace_data();
-    void contentLandsInPlace();
+    void sheetAndContentInPlace_data();
+    void sheetAndContentInPlace();
     void cuttingLineIsSharp();
     void stripSheetPage();
     void unwritableTargetIsAFailure();
@@ -35,7 +34,9 @@ private:
     // A design on `row` with a red square at page pixels 30..59.
     LMDocument design(int row, bool landscape) const;
     QString pdf(const LMDocument &doc, const LMOutputJob &job = {});
-    QImage rendered(const QString &pdfPath, int dpi, int page = 1) const;
+    // The page rendered by poppler; only the part `crop` when it is given.
+    QImage rendered(const QString &pdfPath, int dpi, int page = 1, const QRect &crop = {}) const;
+    static QString pdfInfo(const QString &pdfPath);
 
     QTemporaryDir m_dir;
     LMArtFrameFactory *m_catalogue = nullptr;
@@ -79,64 +80,68 @@ QString TestPrinting::pdf(const LMDocument &doc, const LMOutputJob &job)
     return path;
 }
 
-QImage TestPrinting::rendered(const QString &pdfPath, int dpi, int page) const
+QImage TestPrinting::rendered(const QString &pdfPath, int dpi, int page, const QRect &crop) const
 {
     const QString stem = pdfPath + QStringLiteral(".r%1").arg(page);
-    QProcess::execute(QStringLiteral("pdftoppm"),
-                      {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
-                       QString::number(page), QStringLiteral("-r"), QString::number(dpi),
-                       QStringLiteral("-png"), QStringLiteral("-singlefile"), pdfPath, stem});
+    QStringList args{QStringLiteral("-f"),  QString::number(page), QStringLiteral("-l"),
+                     QString::number(page), QStringLiteral("-r"),  QString::number(dpi)};
+    if (!crop.isEmpty())
+        args << QStringLiteral("-x") << QString::number(crop.x()) << QStringLiteral("-y")
+             << QString::number(crop.y()) << QStringLiteral("-W") << QString::number(crop.width())
+             << QStringLiteral("-H") << QString::number(crop.height());
+    QProcess::execute(QStringLiteral("pdftoppm"), args << QStringLiteral("-png")
+                                                       << QStringLiteral("-singlefile") << pdfPath
+                                                       << stem);
     return QImage(stem + QStringLiteral(".png"));
 }
 
-void TestPrinting::pageSizeInPoints_data()
+QString TestPrinting::pdfInfo(const QString &pdfPath)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdfPath});
+    info.waitForFinished();
+    return QString::fromLatin1(info.readAllStandardOutput());
+}
+
+void TestPrinting::sheetAndContentInPlace_data()
 {
     QTest::addColumn<QString>("paper");
     QTest::addColumn<bool>("landscape");
+    QTest::addColumn<QPointF>("offsetMm");
     QTest::addColumn<QString>("points");
-    QTest::newRow("Letter, landscape") << "Letter" << true << "792 x 612";
-    QTest::newRow("Letter, portrait") << "Letter" << false << "612 x 792";
-    QTest::newRow("A4, portrait") << "A4" << false << "595 x 842";
-    QTest::newRow("A5, landscape") << "A5" << true << "595 x 420";
+    QTest::newRow("Letter, landscape") << "Letter" << true << QPointF() << "792 x 612";
+    QTest::newRow("Letter, landscape, moved by the print offset")
+        << "Letter" << true << QPointF(5, -2) << "792 x 612";
+    QTest::newRow("Letter, portrait") << "Letter" << false << QPointF() << "612 x 792";
+    QTest::newRow("A4, portrait") << "A4" << false << QPointF() << "595 x 842";
+    QTest::newRow("A5, landscape") << "A5" << true << QPointF() << "595 x 420";
     // Ledger is wide in portrait too, and turns tall in landscape.
-    QTest::newRow("Ledger, portrait") << "Ledger" << false << "1224 x 792";
-    QTest::newRow("Ledger, landscape") << "Ledger" << true << "792 x 1224";
+    QTest::newRow("Ledger, portrait") << "Ledger" << false << QPointF() << "1224 x 792";
+    QTest::newRow("Ledger, landscape") << "Ledger" << true << QPointF() << "792 x 1224";
 }
 
-void TestPrinting::pageSizeInPoints()
+// One sheet of the paper's size; the square at page pixels 30..59 (10..20 mm)
+// prints at 10..20 mm, moved by the print offset, to within half a page pixel.
+void TestPrinting::sheetAndContentInPlace()
 {
     QFETCH(QString, paper);
     QFETCH(bool, landscape);
+    QFETCH(QPointF, offsetMm);
     QFETCH(QString, points);
     int row = 0;
     while (!QString::fromLatin1(LMPaperTable::rows()[row].name).startsWith(paper))
         ++row;
-    const QString path = pdf(design(row, landscape));
-    QProcess info;
-    info.start(QStringLiteral("pdfinfo"), {path});
-    QVERIFY(info.waitForFinished());
-    const QString out = QString::fromLatin1(info.readAllStandardOutput());
-    QVERIFY2(out.contains(QStringLiteral("Pages:           1")), qPrintable(out));
-    const QRegularExpressionMatch size =
-        QRegularExpression(QStringLiteral("Page size:\\s+([0-9.]+ x [0-9.]+) pts")).match(out);
-    QCOMPARE(size.captured(1), points);
-}
-
-void TestPrinting::contentLandsInPlace_data()
-{
-    QTest::addColumn<QPointF>("offsetMm");
-    QTest::newRow("as placed") << QPointF();
-    QTest::newRow("moved by the print offset") << QPointF(5, -2);
-}
-
-// The square at page pixels 30..59 (10..20 mm) prints at 10..20 mm, moved by
-// the offset, to within half a page pixel.
-void TestPrinting::contentLandsInPlace()
-{
-    QFETCH(QPointF, offsetMm);
     LMOutputJob job;
     job.printOffsetMm = offsetMm;
-    const QImage page = rendered(pdf(design(0, true), job), 300);
+    const QString path = pdf(design(row, landscape), job);
+    const QString info = pdfInfo(path);
+    QVERIFY2(info.contains(QStringLiteral("Pages:           1")), qPrintable(info));
+    QCOMPARE(QRegularExpression(QStringLiteral("Page size:\\s+([0-9.]+ x [0-9.]+) pts"))
+                 .match(info)
+                 .captured(1),
+             points);
+
+    const QImage page = rendered(path, 300, 1, QRect(0, 0, 400, 400));
     QVERIFY(!page.isNull());
     const double perMm = 300 / 25.4;
     QRect ink;
@@ -146,63 +151,41 @@ void TestPrinting::contentLandsInPlace()
                 ink |= QRect(x, y, 1, 1);
     const QRectF expected(QPointF((10 + offsetMm.x()) * perMm, (10 + offsetMm.y()) * perMm),
                           QSizeF(10 * perMm, 10 * perMm));
-    const double half = perMm / 6; // half a page pixel
-    QVERIFY2(qAbs(ink.left() - expected.left()) <= half + 1 &&
-                 qAbs(ink.top() - expected.top()) <= half + 1 &&
-                 qAbs(ink.right() + 1 - expected.right()) <= half + 1 &&
-                 qAbs(ink.bottom() + 1 - expected.bottom()) <= half + 1,
-             qPrintable(QStringLiteral("ink %1,%2 %3x%4")
-                            .arg(ink.x())
-                            .arg(ink.y())
-                            .arg(ink.width())
-                            .arg(ink.height())));
+    const QRectF found(ink); // its right and bottom one past the last dot, as expected's
+    for (const double miss : {found.left() - expected.left(), found.top() - expected.top(),
+                              found.right() - expected.right(), found.bottom() - expected.bottom()})
+        QVERIFY2(qAbs(miss) <= perMm / 6 + 1, // half a page pixel, and a dot of rounding
+                 qPrintable(QStringLiteral("ink %1,%2 %3x%4")
+                                .arg(ink.x())
+                                .arg(ink.y())
+                                .arg(ink.width())
+                                .arg(ink.height())));
 }
 
-// At 300 dpi the cutting line is drawn at that resolution: no wider than
-// twice its width of 2 page pixels (0.67 mm, about 8 dots).
+// At 300 dpi the cutting line is drawn at that resolution, 2 page pixels
+// (0.67 mm) wide, where the outline is placed on the page: its top edge.
 void TestPrinting::cuttingLineIsSharp()
 {
     const LMDocument doc = design(0, true);
-    const QImage page = rendered(pdf(doc), 300);
     const double perPixel = 300 / 25.4 / 3;
-    // Down a column near the middle from the top: the first dark run is the
-    // line (a column through a white dash shows none, so try a few).
-    int x = page.width() / 2, y = page.height();
-    for (int tries = 0; tries < 40 && y >= page.height() / 2; ++tries, ++x) {
-        y = 0;
-        while (y < page.height() / 2 && qGray(page.pixel(x, y)) > 200)
-            ++y;
-    }
-    QVERIFY(y < page.height() / 2);
-    int dark = 0;
-    for (int yy = y; yy < y + 60; ++yy)
-        dark += qGray(page.pixel(x, yy)) < 200;
-    QVERIFY2(dark <= 2 * 2 * perPixel, qPrintable(QString::number(dark)));
-    // And it sits where the outline is placed on the page.
-    const double expectedTop =
-        (doc.outlineOffset.y() + m_catalogue->outlineOf(0, 0)->boundingRect().top()) * perPixel;
-    QVERIFY2(qAbs(y - expectedTop) <= perPixel * 1.5 + 2, qPrintable(QString::number(y)));
+    const QRectF outline =
+        m_catalogue->outlineOf(0, 0)->boundingRect().translated(doc.outlineOffset);
+    const QPoint top = (QPointF(outline.center().x(), outline.top()) * perPixel).toPoint();
+    LM_COMPARE_GOLDEN(rendered(pdf(doc), 300, 1, QRect(top - QPoint(30, 15), QSize(60, 30))),
+                      QStringLiteral("tst_printing_cutting_line"));
 }
 
+// The strip sheet: the first band 3 pixels inside the 10 mm margin, its top
+// edge dashed, the strips in metal.
 void TestPrinting::stripSheetPage()
 {
     LMDocument doc = design(0, true);
     doc.flags.setStripCount(2);
     LMOutputJob job;
     job.strips = true;
-    const QImage sheet = rendered(pdf(doc, job), 150);
-    const double perPixel = 150 / 25.4 / 3;
-    // The first band starts 3 pixels inside the 10 mm margin, in metal.
-    const int top = qRound((30 + 3) * perPixel);
-    QCOMPARE(sheet.pixelColor(sheet.width() / 2, top - 6), QColor(Qt::white));
-    const QColor metal = sheet.pixelColor(sheet.width() / 2, top + 20);
-    QVERIFY2(metal != QColor(Qt::white) && metal.saturation() < 60, qPrintable(metal.name()));
-    // Its dashed top edge: mostly black along the band.
-    int black = 0;
-    for (int x = sheet.width() / 4; x < sheet.width() * 3 / 4; ++x)
-        for (int dy = -1; dy <= 1; ++dy)
-            black += qGray(sheet.pixel(x, top + dy)) < 80;
-    QVERIFY2(black > sheet.width() / 6, qPrintable(QString::number(black)));
+    const int top = qRound((30 + 3) * 150 / 25.4 / 3);
+    LM_COMPARE_GOLDEN(rendered(pdf(doc, job), 150, 1, QRect(800, top - 20, 100, 60)),
+                      QStringLiteral("tst_printing_strip_sheet"));
 }
 
 void TestPrinting::unwritableTargetIsAFailure()
@@ -299,11 +282,7 @@ void TestPrinting::namesAndSheetsLandInPlace()
     const LMOutputPlan plan = LMOutputPlan::of(doc, job);
     QCOMPARE(int(plan.pages.size()), pages);
     const QString path = pdf(doc, job);
-    QProcess info;
-    info.start(QStringLiteral("pdfinfo"), {path});
-    QVERIFY(info.waitForFinished());
-    QVERIFY(QString::fromLatin1(info.readAllStandardOutput())
-                .contains(QStringLiteral("Pages:           %1").arg(pages)));
+    QVERIFY(pdfInfo(path).contains(QStringLiteral("Pages:           %1").arg(pages)));
 
     const int dpi = 100;
     const double perMm = dpi / 25.4;

@@ -33,11 +33,10 @@ private Q_SLOTS:
     void textureOnTheRingAndBackFromAFile_data();
     void textureOnTheRingAndBackFromAFile();
     void userPictureAsTexture();
-    void widthListFollowsTheOutline();
     void panelShowsWhatApplies();
     void frameToolDragsTheOutlineByItsRing();
     void stripSheetAndBack();
-    void textWithoutRoomSaysSo();
+    void widthsAndRoomFollowTheOutline();
     void unreadablePicturesWarnAlike_data();
     void unreadablePicturesWarnAlike();
     void namesStandInForTheFrameText();
@@ -69,6 +68,14 @@ private:
         QTest::mouseClick(in<QPushButton>("btn_names"), Qt::LeftButton);
     }
     QString path(const QString &name) const { return m_dir.filePath(name); }
+    // A file of the test's own with these bytes; its path.
+    QString written(const QString &name, const QByteArray &bytes) const
+    {
+        QFile file(path(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qWarning("cannot write %s", qPrintable(file.fileName()));
+        return file.fileName();
+    }
 
     QTemporaryDir m_dir;
 };
@@ -235,20 +242,6 @@ void TestFrameFlows::userPictureAsTexture()
     QVERIFY(in<QPushButton>("btn_metal2")->isChecked());
 }
 
-// Five widths for an outline with five frame levels, three for one with three.
-void TestFrameFlows::widthListFollowsTheOutline()
-{
-    QTest::mouseClick(ui()->b1, Qt::LeftButton);
-    auto *widths = in<QComboBox>("cob_n");
-    QCOMPARE(widths->count(), 5);
-    QCOMPARE(widths->itemText(4), QStringLiteral("36mm"));
-    design()->selectOutline(2, 0); // a card
-    QCOMPARE(widths->count(), 3);
-    QCOMPARE(widths->itemText(2), QStringLiteral("12mm"));
-    design()->selectOutline(0, 0);
-    QCOMPARE(widths->count(), 5);
-}
-
 void TestFrameFlows::panelShowsWhatApplies()
 {
     QTest::mouseClick(ui()->b1, Qt::LeftButton);
@@ -345,14 +338,21 @@ void TestFrameFlows::stripSheetAndBack()
     QCOMPARE(design()->flags().frameIndex(), 3);
 }
 
-// On a small round window a long name finds no side to stand on whole:
-// nothing is drawn, and the panel says why until the text fits.
-void TestFrameFlows::textWithoutRoomSaysSo()
+// The width list follows the outline: five widths for an outline with five
+// frame levels, three for a card's three. On the card's small round window a
+// long name finds no side to stand on whole: nothing is drawn, and the panel
+// says why until the text fits.
+void TestFrameFlows::widthsAndRoomFollowTheOutline()
 {
-    design()->selectOutline(2, 4);
     QTest::mouseClick(ui()->b1, Qt::LeftButton);
+    auto *widths = in<QComboBox>("cob_n");
+    QCOMPARE(widths->count(), 5);
+    QCOMPARE(widths->itemText(4), QStringLiteral("36mm"));
+    design()->selectOutline(2, 4);
+    QCOMPARE(widths->count(), 3);
+    QCOMPARE(widths->itemText(2), QStringLiteral("12mm"));
     QTest::mouseClick(in<QPushButton>("btn_metal0"), Qt::LeftButton);
-    in<QComboBox>("cob_n")->setCurrentIndex(2); // 12 mm
+    widths->setCurrentIndex(2); // 12 mm
     QTest::mouseClick(in<QCheckBox>("chk_usetext"), Qt::LeftButton);
     auto *noRoom = in<QLabel>("label_noroom");
     QVERIFY(!noRoom->isVisibleTo(panel()));
@@ -360,6 +360,8 @@ void TestFrameFlows::textWithoutRoomSaysSo()
     QVERIFY(noRoom->isVisibleTo(panel()));
     in<QLineEdit>("frameTextEdt")->setText(QStringLiteral("EMMA"));
     QVERIFY(!noRoom->isVisibleTo(panel()));
+    design()->selectOutline(0, 0);
+    QCOMPARE(widths->count(), 5);
 }
 
 void TestFrameFlows::unreadablePicturesWarnAlike_data()
@@ -384,11 +386,7 @@ void TestFrameFlows::unreadablePicturesWarnAlike()
     QFETCH(QByteArray, bytes);
     QFETCH(int, line);
     QFETCH(bool, saysWhy);
-    const QString file = path(QStringLiteral("picture.png"));
-    QFile out(file);
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write(bytes);
-    out.close();
+    const QString file = written(QStringLiteral("picture.png"), bytes);
     QTest::mouseClick(framePanel ? ui()->b1 : ui()->d10, Qt::LeftButton);
     QString warning;
     noteWarning(&warning);
@@ -425,15 +423,9 @@ void TestFrameFlows::namesStandInForTheFrameText()
     });
     QVERIFY(design()->frameTextNames().isEmpty());
 
-    QFile latin(path(QStringLiteral("latin1.txt")));
-    QVERIFY(latin.open(QIODevice::WriteOnly));
-    latin.write("J\xFCrgen\n");
-    latin.close();
-    QFile csv(path(QStringLiteral("club.csv")));
-    QVERIFY(csv.open(QIODevice::WriteOnly));
-    csv.write("\xEF\xBB\xBF"
-              "EMMA;7b\r\n\"Noah; Leo\";7a\r\n");
-    csv.close();
+    const QString latin = written(QStringLiteral("latin1.txt"), "J\xFCrgen\n");
+    const QString csv = written(QStringLiteral("club.csv"), "\xEF\xBB\xBF"
+                                                            "EMMA;7b\r\n\"Noah; Leo\";7a\r\n");
     QString warning, count;
     bool refused = false, boxKept = false, loaded = false;
     editNames([&](LMNamesDialog *d) {
@@ -442,9 +434,9 @@ void TestFrameFlows::namesStandInForTheFrameText()
         count = d->findChild<QLabel *>(QStringLiteral("lab_count"))->text();
         // A file that is not UTF-8 is refused by name and leaves the box alone.
         noteWarning(&warning);
-        refused = !d->loadFile(latin.fileName());
+        refused = !d->loadFile(latin);
         boxKept = box->toPlainText().startsWith(QStringLiteral("Mia"));
-        loaded = d->loadFile(csv.fileName());
+        loaded = d->loadFile(csv);
         d->accept();
     });
     QVERIFY(refused && boxKept && loaded);

@@ -11,6 +11,8 @@
 #include <QPainterPath>
 #include <QTest>
 
+#include <functional>
+
 namespace {
 // A rounded window like a card's, centred on its origin, in outline units.
 QPainterPath window()
@@ -33,7 +35,7 @@ QPointF centreOf(const QPolygonF &quad)
 }
 } // namespace
 
-// The text along the frame and its glyph cache.
+// The text along the frame and its glyph cache; the strips and their sheet.
 class TestFrameText : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -50,6 +52,10 @@ private Q_SLOTS:
     void sheetSeenInParts();
     void letteringSetsWholeWords_data();
     void letteringSetsWholeWords();
+    void bands_data();
+    void bands();
+    void sheetArea_data();
+    void sheetArea();
 };
 
 void TestFrameText::rowsPerLevel_data()
@@ -193,19 +199,16 @@ void TestFrameText::glyphCache()
     // A look that changes the pictures empties the cache; the same look does not.
     text.setColors(text.edgeColor(), text.fillColor());
     QCOMPARE(text.cachedGlyphs(), 2);
-    text.setColors(Qt::green, text.fillColor());
-    QCOMPARE(text.cachedGlyphs(), 0);
-    text.nextGlyph();
-    text.setStroke(true);
-    QCOMPARE(text.cachedGlyphs(), 0);
-    text.nextGlyph();
-    text.setEdgeWidth(3);
-    QCOMPARE(text.cachedGlyphs(), 0);
-    text.nextGlyph();
     QFont font = text.font();
     font.setPointSize(40);
-    text.setFont(font);
-    QCOMPARE(text.cachedGlyphs(), 0);
+    const std::function<void()> looks[] = {
+        [&] { text.setColors(Qt::green, text.fillColor()); }, [&] { text.setStroke(true); },
+        [&] { text.setEdgeWidth(3); }, [&] { text.setFont(font); }};
+    for (const auto &look : looks) {
+        text.nextGlyph();
+        look();
+        QCOMPARE(text.cachedGlyphs(), 0);
+    }
 
     // The glyph is the fill colour on transparency, with room round it.
     text.setStroke(false);
@@ -388,6 +391,84 @@ void TestFrameText::letteringSetsWholeWords()
         const qreal gap = line.glyphs.at(perRepeat).x - line.glyphs.at(perRepeat - 1).x;
         QVERIFY(gap > metrics.horizontalAdvance(text.right(1)) +
                           metrics.horizontalAdvance(QStringLiteral(" ")));
+    }
+}
+
+void TestFrameText::bands_data()
+{
+    QTest::addColumn<bool>("thin");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("sides");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<QList<int>>("lines");   // cut lines across the band at top 0
+    QTest::addColumn<QList<int>>("centres"); // the strips' text rows
+    QTest::newRow("thick, 3, sides")
+        << false << 3 << true << 162 << QList<int>{27, 135, 63, 99} << QList<int>{45, 81, 117};
+    QTest::newRow("thick, 2") << false << 2 << false << 72 << QList<int>{36} << QList<int>{18, 54};
+    QTest::newRow("thick, 1, sides")
+        << false << 1 << true << 90 << QList<int>{27, 63} << QList<int>{45};
+    QTest::newRow("thin, 1") << true << 1 << false << 12 << QList<int>{} << QList<int>{6};
+    QTest::newRow("thin, 3, sides")
+        << true << 3 << true << 60 << QList<int>{12, 48, 24, 36} << QList<int>{18, 30, 42};
+}
+
+void TestFrameText::bands()
+{
+    QFETCH(bool, thin);
+    QFETCH(int, count);
+    QFETCH(bool, sides);
+    QFETCH(int, height);
+    QFETCH(QList<int>, lines);
+    QFETCH(QList<int>, centres);
+    LMStripGeometry g;
+    g.thin = thin;
+    g.count = count;
+    g.sides = sides;
+    QCOMPARE(g.bandHeight(), height);
+    QCOMPARE(g.sideLines(0) + g.separators(0), lines);
+    QCOMPARE(g.stripCentres(0), centres);
+    // Bands 15 pixels apart, all inside the area with 3 pixels to spare...
+    const QRect area(0, 0, 900, 600);
+    const QList<int> tops = g.bandTops(area);
+    QVERIFY(!tops.isEmpty());
+    QCOMPARE(tops.first(), 3);
+    for (int i = 1; i < tops.size(); ++i)
+        QCOMPARE(tops[i] - tops[i - 1], height + 15);
+    QVERIFY(tops.last() + height < area.bottom() - 3);
+    QVERIFY(tops.last() + height + 15 + height >= area.bottom() - 3);
+    // ...and none on a page too small for one.
+    QCOMPARE(g.bandTops(QRect(0, 0, 500, height + 8)).size(), 1);
+    QVERIFY(g.bandTops(QRect(0, 0, 500, height + 7)).isEmpty());
+}
+
+void TestFrameText::sheetArea_data()
+{
+    QTest::addColumn<bool>("landscape");
+    QTest::addColumn<QRect>("printable"); // on a 300 x 200 or 200 x 300 page
+    QTest::addColumn<QRect>("area");
+    // Margins of 1, 2, 3 and 4 mm (top, left, bottom, right): each edge
+    // keeps its own, the bottom one too.
+    QTest::newRow("landscape: the page itself")
+        << true << QRect(QPoint(6, 3), QPoint(299 - 12, 199 - 9))
+        << QRect(QPoint(6, 3), QPoint(287, 190));
+    QTest::newRow("portrait: turned a quarter")
+        << false << QRect(QPoint(6, 3), QPoint(199 - 12, 299 - 9))
+        << QRect(QPoint(9, 6), QPoint(296, 187));
+}
+
+void TestFrameText::sheetArea()
+{
+    QFETCH(bool, landscape);
+    QFETCH(QRect, printable);
+    QFETCH(QRect, area);
+    const QSize page = landscape ? QSize(300, 200) : QSize(200, 300);
+    QCOMPARE(LMStripGeometry::sheetArea(page, landscape, printable), area);
+    if (!landscape) {
+        // The turn maps the area back onto exactly the printable pixels.
+        const QTransform turn = QTransform().rotate(-90) * QTransform::fromTranslate(0, 300);
+        const QRectF back =
+            turn.mapRect(QRectF(area.left(), area.top(), area.width(), area.height()));
+        QCOMPARE(back.toRect(), printable);
     }
 }
 
