@@ -1,19 +1,15 @@
 #include "update/LMUpdateAddress.h"
-#include "update/LMUpdateConfig.h"
 #include "update/LMUpdater.h"
 
-#include <QSettings>
 #include <QTest>
 
-// The server address as the deployment writes it, where it comes from, and
-// the version text as the server writes it.
+// The server address as the deployment writes it, and the version text as
+// the server writes it; where the address comes from is tst_updatecommand's.
 class TestUpdateAddress : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void parse_data();
     void parse();
-    void whereTheAddressComesFrom_data();
-    void whereTheAddressComesFrom();
     void versionText_data();
     void versionText();
 };
@@ -77,43 +73,6 @@ void TestUpdateAddress::parse()
     }
     QVERIFY(address->urlOf(QStringLiteral("v.txt"))
                 .endsWith('/' + address->directory.toUtf8() + "v.txt"));
-}
-
-void TestUpdateAddress::whereTheAddressComesFrom_data()
-{
-    QTest::addColumn<QString>("stored");      // settings file; empty: not set
-    QTest::addColumn<QString>("environment"); // LUMETRA_UPDATE_URL; empty: not set
-    QTest::addColumn<QString>("host");        // empty: none configured
-    const QString none, stored = QStringLiteral("ftp://u:p@stored.example/"),
-                        env = QStringLiteral("ftp://u:p@env.example/");
-    QTest::newRow("nothing") << none << none << none;
-    QTest::newRow("settings file") << stored << none << "stored.example";
-    QTest::newRow("environment over settings") << stored << env << "env.example";
-    QTest::newRow("environment alone") << none << env << "env.example";
-}
-
-void TestUpdateAddress::whereTheAddressComesFrom()
-{
-    QFETCH(QString, stored);
-    QFETCH(QString, environment);
-    QFETCH(QString, host);
-    QSettings settings(QStringLiteral("Lumetra"), QStringLiteral("Lumetra"));
-    settings.remove(QStringLiteral("update"));
-    if (!stored.isEmpty())
-        settings.setValue(QStringLiteral("update/address"), stored);
-    settings.sync();
-    if (environment.isEmpty())
-        qunsetenv("LUMETRA_UPDATE_URL");
-    else
-        qputenv("LUMETRA_UPDATE_URL", environment.toUtf8());
-    const LMUpdateConfig config = LMUpdateConfig::fromDeployment();
-    QCOMPARE(config.address ? config.address->host : QString(), host);
-    // The built-in build has no server; the rest keeps its defaults.
-    QCOMPARE(config.stallTimeoutMs, LMUpdateConfig::DefaultStallTimeoutMs);
-    QCOMPARE(config.versionFile, QStringLiteral("version_win_enu.txt"));
-    QVERIFY(!config.installerName.isEmpty());
-    qunsetenv("LUMETRA_UPDATE_URL");
-    settings.remove(QStringLiteral("update"));
 }
 
 void TestUpdateAddress::versionText_data()
