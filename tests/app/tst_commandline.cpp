@@ -45,6 +45,11 @@ private:
                    : QStringLiteral("%1: %2").arg(result.code).arg(result.err);
     }
     QString path(const QString &name) const { return m_dir->filePath(name); }
+    bool write(const QString &name, const QByteArray &bytes) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
 
     QTemporaryDir *m_dir = nullptr;
     int m_socket = -1;
@@ -74,25 +79,15 @@ void TestCommandLine::init()
     QImage picture(120, 80, QImage::Format_RGB32);
     picture.fill(QColor(0, 120, 0));
     QVERIFY(picture.save(path(QStringLiteral("photo.png"))));
-    QFile notes(path(QStringLiteral("notes.png")));
-    QVERIFY(notes.open(QIODevice::WriteOnly));
-    notes.write("not a picture\n");
-    // Its header states 300 megapixels; it is refused before decoding.
-    QFile huge(path(QStringLiteral("huge.ppm")));
-    QVERIFY(huge.open(QIODevice::WriteOnly));
-    huge.write("P6\n20000 15000\n255\n" + QByteArray(3000, '\x7f'));
-    QFile old(path(QStringLiteral("old.lmx")));
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write(QByteArray(100, '\x01'));
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder.png")));
-    const auto write = [this](const char *name, const QByteArray &bytes) {
-        QFile file(path(QString::fromLatin1(name)));
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-    };
-    QVERIFY(write("names.csv", "\xef\xbb\xbf"
-                               "Emma,7\r\nZo\xc3\xab,8\r\n\r\n"));
-    QVERIFY(write("blank.txt", "\n  \n"));
-    QVERIFY(write("latin1.txt", "Zo\xeb\n"));
+    QVERIFY(write(QStringLiteral("notes.png"), "not a picture\n"));
+    // Its header states 300 megapixels; it is refused before decoding.
+    QVERIFY(write(QStringLiteral("huge.ppm"), "P6\n20000 15000\n255\n" + QByteArray(3000, '\x7f')));
+    QVERIFY(write(QStringLiteral("old.lmx"), QByteArray(100, '\x01')));
+    QVERIFY(write(QStringLiteral("names.csv"), "\xef\xbb\xbf"
+                                               "Emma,7\r\nZo\xc3\xab,8\r\n\r\n"));
+    QVERIFY(write(QStringLiteral("blank.txt"), "\n  \n"));
+    QVERIFY(write(QStringLiteral("latin1.txt"), "Zo\xeb\n"));
     // Files that are no regular files: reading a FIFO blocks until a writer comes.
     QCOMPARE(::mkfifo(QFile::encodeName(path(QStringLiteral("pipe.lmx"))).constData(), 0600), 0);
     m_socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
@@ -254,11 +249,7 @@ void TestCommandLine::undecodableNames()
     QFETCH(QString, arguments);
     QFETCH(QString, says);
     // The name a lossy decoding would turn it into must stay as it is.
-    const QString lossy = path(QStringLiteral("o\uFFFD.lmx"));
-    QFile other(lossy);
-    QVERIFY(other.open(QIODevice::WriteOnly));
-    other.write("someone else's file");
-    other.close();
+    QVERIFY(write(QStringLiteral("o\uFFFD.lmx"), "someone else's file"));
     const QStringList before = QDir(m_dir->path()).entryList(QDir::Files);
     QProcess shell;
     shell.setWorkingDirectory(m_dir->path());
@@ -274,6 +265,7 @@ void TestCommandLine::undecodableNames()
     QVERIFY2(said.contains(says + QStringLiteral(": this file name is not valid UTF-8")),
              qPrintable(said));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), before);
+    QFile other(path(QStringLiteral("o\uFFFD.lmx")));
     QVERIFY(other.open(QIODevice::ReadOnly));
     QCOMPARE(other.readAll(), QByteArray("someone else's file"));
 }
@@ -305,11 +297,8 @@ void TestCommandLine::statedSizesWithTheLimitLifted()
         bytes = bytes.left(at) + claim;
         qToLittleEndian<qint32>(qint32(claim.size()), bytes.data() + 76);
     }
+    QVERIFY(write(QStringLiteral("design.lmx"), bytes));
     const QString design = path(QStringLiteral("design.lmx"));
-    QFile file(design);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
     const LumetraRun result =
         run({QStringLiteral("--export"), design, path(QStringLiteral("out.lmx"))}, true);
     QCOMPARE(result.code, refusal.isEmpty() ? 0 : 1);
@@ -324,17 +313,14 @@ void TestCommandLine::fineDetail()
     QFile fineDesign(qEnvironmentVariable("LUMETRA_SOURCE_DIR") +
                      QStringLiteral("/fuzz/corpus/document/fine.lmx"));
     QVERIFY(fineDesign.open(QIODevice::ReadOnly));
-    const QByteArray fine = fineDesign.readAll();
-    QFile damaged(path(QStringLiteral("damaged.lmx")));
-    QVERIFY(damaged.open(QIODevice::WriteOnly));
-    damaged.write(fine.chopped(20));
-    damaged.close();
+    QVERIFY(write(QStringLiteral("damaged.lmx"), fineDesign.readAll().chopped(20)));
 
     const QString finePng = path(QStringLiteral("fine.png"));
     QCOMPARE(failureOf({QStringLiteral("--export"), fineDesign.fileName(), finePng}), QString());
     const QSize standard = QImage(finePng).size() / 4;
     const QString lostPng = path(QStringLiteral("lost.png"));
-    const LumetraRun lost = run({QStringLiteral("--export"), damaged.fileName(), lostPng});
+    const LumetraRun lost =
+        run({QStringLiteral("--export"), path(QStringLiteral("damaged.lmx")), lostPng});
     QCOMPARE(lost.code, 0);
     QVERIFY2(lost.err.contains(
                  QStringLiteral("damaged.lmx: The fine detail of this design could not be read")),
