@@ -11,10 +11,7 @@
 #include <QTest>
 
 #include <sys/resource.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 // The program itself, started the way a script starts it: no display.
 class TestCommandLine : public QObject {
@@ -52,7 +49,6 @@ private:
     }
 
     QTemporaryDir *m_dir = nullptr;
-    int m_socket = -1;
 };
 
 LumetraRun TestCommandLine::run(const QStringList &arguments, bool limitLifted)
@@ -90,18 +86,10 @@ void TestCommandLine::init()
     QVERIFY(write(QStringLiteral("latin1.txt"), "Zo\xeb\n"));
     // Files that are no regular files: reading a FIFO blocks until a writer comes.
     QCOMPARE(::mkfifo(QFile::encodeName(path(QStringLiteral("pipe.lmx"))).constData(), 0600), 0);
-    m_socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray socketName = QFile::encodeName(path(QStringLiteral("socket.png")));
-    QVERIFY(socketName.size() < int(sizeof(address.sun_path)));
-    qstrcpy(address.sun_path, socketName.constData());
-    QCOMPARE(::bind(m_socket, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
 }
 
 void TestCommandLine::cleanup()
 {
-    ::close(m_socket);
     delete m_dir;
 }
 
@@ -137,8 +125,6 @@ void TestCommandLine::answers_data()
         << "--export @/photo.png @/folder.png" << 1 << "folder.png: Can not open file! ";
     QTest::newRow("input is a FIFO")
         << "--export @/pipe.lmx @/out.png" << 1 << "pipe.lmx: Can not open file!";
-    QTest::newRow("input is a socket")
-        << "--export @/socket.png @/out.lmx" << 1 << "socket.png: Can not open file!";
     QTest::newRow("input is a device")
         << "--thumbnail /dev/zero @/t.png 64" << 1 << "/dev/zero: Can not open file!";
     const QString names = QStringLiteral("--export @/photo.png @/out.pdf --names");
