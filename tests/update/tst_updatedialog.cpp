@@ -36,12 +36,6 @@ private Q_SLOTS:
     void installerAfterThePrompt();
 
 private:
-    void serve(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(m_served.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-    }
     void setAddress(const QString &address)
     {
         QSettings settings(QStringLiteral("Lumetra"), QStringLiteral("Lumetra"));
@@ -59,7 +53,6 @@ private:
     // settled without starting an installer. Returns when the dialog is gone.
     void updateFromWindow(LMMainWidget &window, std::function<void(VersionUpdateDialog *)> then);
 
-    QTemporaryDir m_served;
     std::unique_ptr<QTemporaryDir> m_tmp;
     std::unique_ptr<QVTLanguageManager> m_language;
     QString m_marker;
@@ -70,10 +63,9 @@ private:
 bool TestUpdateDialog::serveRelease(const QByteArray &installer, const QStringList &options)
 {
     m_config = LMUpdateConfig::fromDeployment();
-    serve(m_config.versionFile, "01.00.00.08\n");
-    serve(m_config.installerName, installer);
-    m_ftp = std::make_unique<TestFtpServer>(m_served.path());
-    if (!m_ftp->start(options))
+    m_ftp = std::make_unique<TestFtpServer>();
+    if (!m_ftp->serve(m_config.versionFile, "01.00.00.08\n") ||
+        !m_ftp->serve(m_config.installerName, installer) || !m_ftp->start(options))
         return false;
     setAddress(m_ftp->address());
     return true;
@@ -115,7 +107,6 @@ void TestUpdateDialog::initTestCase()
     lmInitResources();
     qunsetenv("LUMETRA_UPDATE_URL");
     QApplication::setQuitOnLastWindowClosed(false);
-    QVERIFY(m_served.isValid());
 }
 
 void TestUpdateDialog::init()
@@ -126,8 +117,6 @@ void TestUpdateDialog::init()
     QSettings settings(QStringLiteral("Lumetra"), QStringLiteral("Lumetra"));
     settings.clear();
     settings.setValue(QStringLiteral("update/stallTimeoutMs"), 1500);
-    for (const QString &name : QDir(m_served.path()).entryList(QDir::Files))
-        QFile::remove(m_served.filePath(name));
     m_marker = m_tmp->filePath(QStringLiteral("installer-ran"));
     m_language = std::make_unique<QVTLanguageManager>();
 }
@@ -198,12 +187,11 @@ void TestUpdateDialog::statuses()
     QFETCH(QStringList, seen);
     QFETCH(bool, update);
     m_language->setLanguage(language);
+    TestFtpServer ftp;
     if (!served.isEmpty())
-        serve(QStringLiteral("version_win_enu.txt"), served);
-    TestFtpServer ftp(m_served.path());
+        QVERIFY(ftp.serve(QStringLiteral("version_win_enu.txt"), served));
     if (server == QLatin1String("none")) {
-        setAddress(QStringLiteral("ftp://u:p@127.0.0.1:%1/")
-                       .arg(TestFtpServer::freePort(m_served.path())));
+        setAddress(QStringLiteral("ftp://u:p@127.0.0.1:%1/").arg(TestFtpServer::freePort()));
     } else if (server == QLatin1String("bad address")) {
         setAddress(QStringLiteral("sftp://u:p@127.0.0.1/"));
     } else if (server != QLatin1String("unset")) {

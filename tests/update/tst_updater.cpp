@@ -42,12 +42,6 @@ private:
     {
         return QDir(m_config.localFolder).entryList(QDir::Files | QDir::Hidden);
     }
-    void serve(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(m_served.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
     // Runs until the updater reports an end; the failure, if it was one.
     struct Ending {
         int ends = 0;
@@ -57,7 +51,6 @@ private:
     };
     Ending runToEnd(LMUpdater &updater, void (LMUpdater::*start)());
 
-    QTemporaryDir m_served;
     std::unique_ptr<QTemporaryDir> m_local;
     LMUpdateConfig m_config;
 };
@@ -66,7 +59,6 @@ void TestUpdater::initTestCase()
 {
     qRegisterMetaType<LMUpdateFailure>();
     qunsetenv("LUMETRA_UPDATE_URL");
-    QVERIFY(m_served.isValid());
 }
 
 void TestUpdater::init()
@@ -75,8 +67,6 @@ void TestUpdater::init()
     m_config = LMUpdateConfig::fromDeployment();
     m_config.localFolder = m_local->filePath(QStringLiteral("lumetra/"));
     m_config.stallTimeoutMs = 1500;
-    for (const QString &name : QDir(m_served.path()).entryList(QDir::Files))
-        QFile::remove(m_served.filePath(name));
 }
 
 void TestUpdater::cleanup()
@@ -223,14 +213,14 @@ void TestUpdater::check()
     QFETCH(QString, directory);
     QFETCH(int, failure);
     QFETCH(bool, newer);
-    serve(m_config.versionFile, served);
+    TestFtpServer ftp;
+    QVERIFY(ftp.serve(m_config.versionFile, served));
     // A stale, longer file from an earlier check: a success replaces it whole.
     QVERIFY(QDir().mkpath(m_config.localFolder));
     QFile old(m_config.localFolder + m_config.versionFile);
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("01.00.00.06 and a long tail from some older file");
     old.close();
-    TestFtpServer ftp(m_served.path());
     QStringList options;
     QTemporaryDir keys;
     if (server == QLatin1String("tls") || server == QLatin1String("untrusted")) {
@@ -292,8 +282,8 @@ void TestUpdater::installerArrivesWhole()
     QByteArray installer = "#!/bin/sh\nexit 0\n";
     for (int i = 0; installer.size() < 3 * 1024 * 1024; ++i)
         installer += QByteArray::number(qint64(i) * 7919) + ' ';
-    serve(m_config.installerName, installer);
-    TestFtpServer ftp(m_served.path());
+    TestFtpServer ftp;
+    QVERIFY(ftp.serve(m_config.installerName, installer));
     QVERIFY(ftp.start(server));
     m_config.address = LMUpdateAddress::parse(ftp.address());
     LMUpdater updater(m_config);
@@ -336,8 +326,8 @@ void TestUpdater::interruptedDownloadLeavesNothing_data()
 void TestUpdater::interruptedDownloadLeavesNothing()
 {
     QFETCH(bool, cancel);
-    serve(m_config.installerName, QByteArray(2 * 1024 * 1024, 'x'));
-    TestFtpServer ftp(m_served.path());
+    TestFtpServer ftp;
+    QVERIFY(ftp.serve(m_config.installerName, QByteArray(2 * 1024 * 1024, 'x')));
     QVERIFY(ftp.start({"--rate", "262144"}));
     m_config.address = LMUpdateAddress::parse(ftp.address());
     LMUpdater updater(m_config);
@@ -394,8 +384,8 @@ void TestUpdater::command()
     QFETCH(QString, environment);
     QFETCH(int, code);
     QFETCH(QString, line);
-    serve(m_config.versionFile, served);
-    TestFtpServer ftp(m_served.path());
+    TestFtpServer ftp;
+    QVERIFY(ftp.serve(m_config.versionFile, served));
     QVERIFY(ftp.start());
     const auto address = [&ftp](const QString &how) {
         if (how == QLatin1String("bad"))
