@@ -93,13 +93,6 @@ void collect(Texts &texts, const QString &scene, QWidget *root, bool visibleOnly
     }
 }
 
-void collectMenu(Texts &texts, const QString &scene, const QMenu *menu)
-{
-    const QList<QAction *> actions = menu->actions();
-    for (int i = 0; i < actions.size(); ++i)
-        note(texts, scene + QStringLiteral(":action%1").arg(i), actions.at(i)->text());
-}
-
 // Texts that are rightly the same in a language as in English.
 bool sameEverywhere(const QString &shown)
 {
@@ -176,7 +169,8 @@ class tst_leftovers : public QObject, public WindowFixture {
         if (!menu->isVisible())
             menu->popup(ui()->btn_print->mapToGlobal(QPoint(0, ui()->btn_print->height())));
         collect(texts, QStringLiteral("printmenu"), menu);
-        collectMenu(texts, QStringLiteral("printmenu"), menu);
+        for (int i = 0; i < menu->actions().size(); ++i)
+            note(texts, QStringLiteral("printmenu:action%1").arg(i), menu->actions().at(i)->text());
         menu->hide();
         // The preview is Qt's dialog; the offset fields in it are ours.
         answerNextModal<QPrintPreviewDialog>([&texts](QPrintPreviewDialog *preview) {
