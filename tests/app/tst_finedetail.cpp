@@ -1,15 +1,14 @@
 #include "../common/WindowFixture.h"
 #include "app/LMResources.h"
-#include "app/QVTLanguageManager.h"
 #include "model/LMDocumentFile.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
 
 // What a user draws on a fine page stays sharp from the tool to the printout,
-// and the Detail choice switches a design between fine and standard.
+// and the Detail choice switches a design between fine and standard (its
+// translations are tst_leftovers').
 class TestFineDetail : public QObject, private WindowFixture {
     Q_OBJECT
 private Q_SLOTS:
@@ -19,9 +18,7 @@ private Q_SLOTS:
     void edgesAreSharp_data();
     void edgesAreSharp();
     void pdfEdgeLandsWhereDrawn();
-    void detailChoiceIsOneUndoStep();
-    void outputsHoldThePageAtItsDetail();
-    void detailChoiceFollowsTheLanguage();
+    void detailChoiceFlow();
 
 private:
     QComboBox *detailChoice() const
@@ -161,19 +158,23 @@ void TestFineDetail::pdfEdgeLandsWhereDrawn()
 
 // Standard is one step that Undo takes back to the very same fine pixels; a
 // standard design is written as older versions write it, without a fine block.
-void TestFineDetail::detailChoiceIsOneUndoStep()
+// Exports hold the page at its own detail: standard, fine, and the coarser fine
+// of a page too large for four times.
+void TestFineDetail::detailChoiceFlow()
 {
     QComboBox *choice = detailChoice();
     QVERIFY(choice && choice->isEnabled());
     QCOMPARE(choice->currentIndex(), 1); // Fine
     paint([](QPainter &painter) { painter.fillRect(QRectF(100.25, 100, 50, 50), Qt::blue); });
     const QImage fine = design()->page();
+    QCOMPARE(exported().size(), QSize(3348, 2592));
     design()->setModified(false);
 
     choice->setFocus();
     QTest::keyClick(choice, Qt::Key_Up); // to Standard, as a user picks it
     QCOMPARE(design()->detail(), 1);
     QCOMPARE(design()->pageSize(), QSize(837, 648));
+    QCOMPARE(exported().size(), QSize(837, 648));
     QCOMPARE(at(120, 120), QColor(Qt::blue));
     QCOMPARE(design()->history().index(), 1);
     QVERIFY(design()->isModified());
@@ -192,18 +193,6 @@ void TestFineDetail::detailChoiceIsOneUndoStep()
     QTest::mouseClick(ui()->btn_new, Qt::LeftButton);
     QCOMPARE(design()->detail(), 4);
     QCOMPARE(choice->currentIndex(), 1);
-}
-
-// Exports hold the page at its own detail: standard, fine, and the coarser
-// fine of a page too large for four times.
-void TestFineDetail::outputsHoldThePageAtItsDetail()
-{
-    const auto exportedSize = [this] { return exported().size(); };
-    QCOMPARE(exportedSize(), QSize(3348, 2592));
-    detailChoice()->setFocus();
-    QTest::keyClick(detailChoice(), Qt::Key_Up);
-    QCOMPARE(exportedSize(), QSize(837, 648));
-    QTest::keyClick(detailChoice(), Qt::Key_Down);
 
     // A0 holds twice the detail; back on Letter the page is four times finer again.
     ui()->chk_horizonal->setChecked(false);
@@ -211,22 +200,9 @@ void TestFineDetail::outputsHoldThePageAtItsDetail()
     QVERIFY(a0 >= 0);
     ui()->cob_pasesetting->setCurrentIndex(a0);
     QCOMPARE(design()->detail(), 2);
-    QCOMPARE(exportedSize(), design()->pageSize() * 2);
+    QCOMPARE(exported().size(), design()->pageSize() * 2);
     ui()->cob_pasesetting->setCurrentIndex(0);
     QCOMPARE(design()->detail(), 4);
-}
-
-// Its texts come from the language's translation, switched live.
-void TestFineDetail::detailChoiceFollowsTheLanguage()
-{
-    auto *caption = m_window->findChild<QLabel *>(QStringLiteral("ll_detail"));
-    QVERIFY(caption);
-    m_window->languageManager()->setLanguage(1); // German
-    QCOMPARE(caption->text(), QStringLiteral("Detailgrad"));
-    QCOMPARE(detailChoice()->itemText(1), QStringLiteral("Fein"));
-    m_window->languageManager()->setLanguage(0);
-    QCOMPARE(caption->text(), QStringLiteral("Detail"));
-    QCOMPARE(detailChoice()->itemText(1), QStringLiteral("Fine"));
 }
 
 QTEST_MAIN(TestFineDetail)

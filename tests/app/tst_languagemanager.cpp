@@ -1,3 +1,4 @@
+#include "app/LMLanguageList.h"
 #include "app/LMLanguageTable.h"
 #include "app/LMResources.h"
 #include "app/QVTLanguageManager.h"
@@ -30,19 +31,20 @@ protected:
 };
 } // namespace
 
+// The language tables as written, the language a start picks, and the
+// manager that switches the whole program between them.
 class TestLanguageManager : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void lookups_data();
-    void lookups();
+    void parse_data();
+    void parse();
+    void startLanguage_data();
+    void startLanguage();
     void everyShippedTable_data();
     void everyShippedTable();
-    void qtsOwnTextsFollow_data();
-    void qtsOwnTextsFollow();
     void missingTableIsRetriedOnLookup();
     void changeReachesEveryWidget();
-    void singletonRegistration();
 };
 
 void TestLanguageManager::initTestCase()
@@ -50,24 +52,57 @@ void TestLanguageManager::initTestCase()
     lmInitResources();
 }
 
-void TestLanguageManager::lookups_data()
+void TestLanguageManager::parse_data()
 {
-    QTest::addColumn<int>("line");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("first line without the mark") << 0 << "Print";
-    QTest::newRow("trailing blank trimmed") << 28 << "Save File";
-    QTest::newRow("last line") << 99 << "Thick";
-    QTest::newRow("empty group line") << 86 << "";
-    QTest::newRow("past the end") << 100 << "wrong lan";
-    QTest::newRow("negative") << -1 << "wrong lan";
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("byte-order mark, no final line feed")
+        << QByteArray("\xef\xbb\xbfPrint\nNew") << QStringList{"Print", "New"};
+    QTest::newRow("carriage return plus line feed")
+        << QByteArray("Print\r\nNew\r\n") << QStringList{"Print", "New"};
+    QTest::newRow("blanks around a text are dropped")
+        << QByteArray("   Save File \n") << QStringList{"Save File"};
+    QTest::newRow("a line of blanks becomes empty")
+        << QByteArray("a\n    \nb\n") << QStringList{"a", "", "b"};
+    QTest::newRow("backslash-n is a line break")
+        << QByteArray("first\\nsecond\n") << QStringList{"first\nsecond"};
+    QTest::newRow("escape at the end is trimmed away")
+        << QByteArray("text\\n\n") << QStringList{"text"};
+    QTest::newRow("empty file") << QByteArray() << QStringList();
 }
 
-void TestLanguageManager::lookups()
+void TestLanguageManager::parse()
 {
-    QFETCH(int, line);
-    QFETCH(QString, text);
-    QVTLanguageManager lan;
-    QCOMPARE(lan.text(line), text);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    QCOMPARE(LMLanguageTable::parse(bytes), lines);
+}
+
+void TestLanguageManager::startLanguage_data()
+{
+    QTest::addColumn<QLocale>("system");
+    QTest::addColumn<int>("remembered");
+    QTest::addColumn<int>("language");
+    QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << -1 << 1;
+    QTest::newRow("Swiss German") << QLocale(QLocale::German, QLocale::Switzerland) << -1 << 1;
+    QTest::newRow("Breton has no table") << QLocale(QLocale::Breton) << -1 << 0;
+    QTest::newRow("neutral C locale") << QLocale::c() << -1 << 0;
+    QTest::newRow("Norwegian Nynorsk") << QLocale(QLocale::NorwegianNynorsk) << -1 << 9;
+    QTest::newRow("European Portuguese")
+        << QLocale(QLocale::Portuguese, QLocale::Portugal) << -1 << 11;
+    QTest::newRow("Chinese in Taiwan") << QLocale(QLocale::Chinese, QLocale::Taiwan) << -1 << 19;
+    QTest::newRow("Turkish") << QLocale(QLocale::Turkish) << -1 << 23;
+    QTest::newRow("remembered wins") << QLocale(QLocale::German) << 21 << 21;
+    QTest::newRow("remembered English wins") << QLocale(QLocale::Korean) << 0 << 0;
+    QTest::newRow("remembered out of range") << QLocale(QLocale::Greek) << 24 << 10;
+}
+
+void TestLanguageManager::startLanguage()
+{
+    QFETCH(QLocale, system);
+    QFETCH(int, remembered);
+    QFETCH(int, language);
+    QCOMPARE(LMLanguageList::startLanguage(system, remembered), language);
 }
 
 void TestLanguageManager::everyShippedTable_data()
@@ -78,7 +113,10 @@ void TestLanguageManager::everyShippedTable_data()
 }
 
 // Every table loads through the manager with 100 lines, all filled but the two
-// unused group titles; the group titles keep the English model codes.
+// unused group titles; the group titles keep the English model codes. Qt's
+// dialogs speak the language wherever the system has Qt's translation (Greek
+// and Romanian it has not); the standard buttons and our own texts do in every
+// language; and a switch back to English takes them all back.
 void TestLanguageManager::everyShippedTable()
 {
     QFETCH(int, index);
@@ -106,31 +144,16 @@ void TestLanguageManager::everyShippedTable()
         QVERIFY2(plain(lan.text(line)).endsWith(QStringLiteral(" (") + code),
                  qPrintable(QStringLiteral("line %1: %2").arg(line).arg(lan.text(line))));
     }
-}
 
-void TestLanguageManager::qtsOwnTextsFollow_data()
-{
-    everyShippedTable_data();
-}
-
-// Qt's dialogs speak the language wherever the system has Qt's translation
-// (Greek and Romanian it has not); the standard buttons and our own texts do
-// in every language; and a switch back to English takes them all back.
-void TestLanguageManager::qtsOwnTextsFollow()
-{
-    QFETCH(int, index);
     const QString folder = QVTLanguageManager::folderOf(index);
-    const bool english = index == 0;
     const bool qtHasIt =
-        !english && folder != QLatin1String("ell") && folder != QLatin1String("rom");
-    QVTLanguageManager lan;
-    lan.setLanguage(index);
+        index != 0 && folder != QLatin1String("ell") && folder != QLatin1String("rom");
     const QString fileName = QCoreApplication::translate("QFileDialog", "File &name:");
     QVERIFY2((fileName != QLatin1String("File &name:")) == qtHasIt, qPrintable(fileName));
     const QString yes = QCoreApplication::translate("QPlatformTheme", "&Yes");
-    QVERIFY2((yes != QLatin1String("&Yes")) == !english, qPrintable(yes));
+    QVERIFY2((yes != QLatin1String("&Yes")) == (index != 0), qPrintable(yes));
     const QString preview = QCoreApplication::translate("LMMainWidget", "Print Preview…");
-    QVERIFY2((preview != QStringLiteral("Print Preview…")) == !english, qPrintable(preview));
+    QVERIFY2((preview != QStringLiteral("Print Preview…")) == (index != 0), qPrintable(preview));
     lan.setLanguage(0);
     QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"),
              QStringLiteral("File &name:"));
@@ -146,33 +169,32 @@ void TestLanguageManager::missingTableIsRetriedOnLookup()
     // The next lookup retries the current language's table and finds it.
     QCOMPARE(lan.text(0), QStringLiteral("Print"));
     QVERIFY(lan.isLoaded());
+    // Past either end of the table the lookup says so.
+    QCOMPARE(lan.text(100), QStringLiteral("wrong lan"));
+    QCOMPARE(lan.text(-1), QStringLiteral("wrong lan"));
 }
 
 // Every window and its children hear of each change, also of one to an index
-// out of range, which keeps the language.
+// out of range, which keeps the language. The manager is the program's one
+// while it lives.
 void TestLanguageManager::changeReachesEveryWidget()
-{
-    QVTLanguageManager lan;
-    Listener window, otherWindow;
-    auto *child = new Listener;
-    child->setParent(&window);
-    lan.setLanguage(6);
-    lan.setLanguage(24);
-    QCOMPARE(lan.language(), 6);
-    lan.setLanguage(-1);
-    QCOMPARE(lan.language(), 6);
-    QCOMPARE(lan.text(29), QStringLiteral("Guardar"));
-    QCOMPARE(window.changes, 3);
-    QCOMPARE(child->changes, 3);
-    QCOMPARE(otherWindow.changes, 3);
-}
-
-void TestLanguageManager::singletonRegistration()
 {
     QVERIFY(!QVTLanguageManager::instance());
     {
         QVTLanguageManager lan;
         QCOMPARE(QVTLanguageManager::instance(), &lan);
+        Listener window, otherWindow;
+        auto *child = new Listener;
+        child->setParent(&window);
+        lan.setLanguage(6);
+        lan.setLanguage(24);
+        QCOMPARE(lan.language(), 6);
+        lan.setLanguage(-1);
+        QCOMPARE(lan.language(), 6);
+        QCOMPARE(lan.text(29), QStringLiteral("Guardar"));
+        QCOMPARE(window.changes, 3);
+        QCOMPARE(child->changes, 3);
+        QCOMPARE(otherWindow.changes, 3);
     }
     QVERIFY(!QVTLanguageManager::instance());
 }

@@ -93,13 +93,6 @@ void collect(Texts &texts, const QString &scene, QWidget *root, bool visibleOnly
     }
 }
 
-void collectMenu(Texts &texts, const QString &scene, const QMenu *menu)
-{
-    const QList<QAction *> actions = menu->actions();
-    for (int i = 0; i < actions.size(); ++i)
-        note(texts, scene + QStringLiteral(":action%1").arg(i), actions.at(i)->text());
-}
-
 // Texts that are rightly the same in a language as in English.
 bool sameEverywhere(const QString &shown)
 {
@@ -172,9 +165,12 @@ class tst_leftovers : public QObject, public WindowFixture {
     {
         QMenu *menu = ui()->btn_print->menu();
         QVERIFY(menu);
-        menu->popup(ui()->btn_print->mapToGlobal(QPoint(0, ui()->btn_print->height())));
+        // One left open across a switch is read as it is, not opened afresh.
+        if (!menu->isVisible())
+            menu->popup(ui()->btn_print->mapToGlobal(QPoint(0, ui()->btn_print->height())));
         collect(texts, QStringLiteral("printmenu"), menu);
-        collectMenu(texts, QStringLiteral("printmenu"), menu);
+        for (int i = 0; i < menu->actions().size(); ++i)
+            note(texts, QStringLiteral("printmenu:action%1").arg(i), menu->actions().at(i)->text());
         menu->hide();
         // The preview is Qt's dialog; the offset fields in it are ours.
         answerNextModal<QPrintPreviewDialog>([&texts](QPrintPreviewDialog *preview) {
@@ -266,7 +262,11 @@ private slots:
     void noEnglishLeft()
     {
         QFETCH(int, language);
+        // A switch while the print menu is open renames its entries there and then.
+        QMenu *menu = ui()->btn_print->menu();
+        menu->popup(ui()->btn_print->mapToGlobal(QPoint(0, ui()->btn_print->height())));
         switchTo(language);
+        QVERIFY(menu->isVisible());
         const Texts texts = collectAll();
         const QString folder = QVTLanguageManager::folderOf(language);
         QMap<QString, QString> left; // each English text once, with one place it shows
@@ -283,27 +283,6 @@ private slots:
             QCOMPARE(dialog.layoutDirection(), Qt::RightToLeft);
         }
         switchTo(0);
-    }
-
-    // A switch while the print menu is open renames its entries there and then.
-    void openPrintMenuFollowsASwitch()
-    {
-        QMenu *menu = ui()->btn_print->menu();
-        menu->popup(ui()->btn_print->mapToGlobal(QPoint(0, ui()->btn_print->height())));
-        QVERIFY(menu->isVisible());
-        QStringList english;
-        for (const QAction *a : menu->actions())
-            english << a->text();
-        for (int language = 1; language < QVTLanguageManager::LanguageCount; ++language) {
-            switchTo(language);
-            for (int i = 0; i < english.size(); ++i)
-                QVERIFY2(menu->actions().at(i)->text() != english.at(i),
-                         qPrintable(QVTLanguageManager::folderOf(language) + QLatin1Char(' ') +
-                                    english.at(i)));
-        }
-        switchTo(0);
-        QCOMPARE(menu->actions().at(1)->text(), english.at(1));
-        menu->hide();
     }
 };
 

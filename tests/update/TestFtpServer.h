@@ -2,18 +2,25 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
 // A real FTP server on 127.0.0.1 for one test: Debian's pyftpdlib, started on
-// a free port with a real user and password, serving `root`.
+// a free port with a real user and password, serving a folder of its own.
 class TestFtpServer {
 public:
     static QString user() { return QStringLiteral("updates@lumetra.test"); }
     static QString password() { return QStringLiteral("Pa55:w@rd/x!"); }
 
-    explicit TestFtpServer(const QString &root) : m_root(root) {}
     ~TestFtpServer() { stop(); }
+
+    // Puts a file on the server, before or after it starts.
+    bool serve(const QString &name, const QByteArray &bytes) const
+    {
+        QFile file(m_root.filePath(name));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
 
     // Options as ftpserver.py takes them (--tls CERT KEY, --rate N, --stall).
     bool start(const QStringList &options = {})
@@ -24,7 +31,7 @@ public:
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         // Debian's interpreter: it is the one the server package installs into.
         m_process.start(QStringLiteral("/usr/bin/python3"),
-                        QStringList{script, m_root, user(), password()} + options);
+                        QStringList{script, m_root.path(), user(), password()} + options);
         if (!m_process.waitForStarted(5000))
             return false;
         while (m_process.waitForReadyRead(10000)) {
@@ -58,9 +65,9 @@ public:
     }
 
     // A port nothing listens on: one this kind of server just gave up.
-    static int freePort(const QString &root)
+    static int freePort()
     {
-        TestFtpServer server(root);
+        TestFtpServer server;
         return server.start() ? server.port() : 1;
     }
 
@@ -76,7 +83,7 @@ public:
     }
 
 private:
-    QString m_root;
+    QTemporaryDir m_root;
     QProcess m_process;
     int m_port = 0;
 };

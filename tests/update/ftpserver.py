@@ -5,12 +5,13 @@ Listens on a free port, prints "PORT <n>" once it does, and serves ROOT to one
 user until it is killed or its standard input closes.
 
   ftpserver.py ROOT USER PASSWORD [--tls CERT KEY] [--rate BYTES_PER_SECOND]
-               [--stall]
+               [--stall] [--nosize] [--blankline]
 
 --tls     offers explicit TLS and refuses any login that is not made over it
 --rate    limits the download speed (to watch or interrupt a long transfer)
 --stall   accepts a download and then sends nothing, never ending it
 --nosize  tells no file's size
+--blankline  welcomes a login with several lines, one a bare line feed
 """
 import logging
 import os
@@ -72,6 +73,15 @@ def main(argv):
             def ftp_SIZE(self, path):
                 self.respond("502 Command not implemented.")
         handler = Sizeless
+    if "--blankline" in options:
+        welcoming = handler
+
+        class Welcoming(welcoming):
+            def respond(self, resp, *args, **kwargs):
+                if resp.startswith("230 "):
+                    self.push("230-Welcome.\r\n\n")
+                super().respond(resp, *args, **kwargs)
+        handler = Welcoming
     if "--rate" in options:
         class Throttled(ThrottledDTPHandler, handler.dtp_handler):
             write_limit = int(options[options.index("--rate") + 1])
