@@ -34,11 +34,9 @@ private Q_SLOTS:
     void initTestCase();
     void init();
     void cleanup();
-    void startState();
     void firstWindowShowsTheWholePage();
     void pageControls_data();
     void pageControls();
-    void languageChoiceRetranslates();
     void everyLanguageFromTheCombo_data();
     void everyLanguageFromTheCombo();
     void captionsFitTheColumn_data();
@@ -77,21 +75,6 @@ void TestMainWidget::cleanup()
     QLocale::setDefault(QLocale::c());
 }
 
-void TestMainWidget::startState()
-{
-    LMGraphView *view = m_window->graphView();
-    QCOMPARE(ui->cob_pasesetting->currentIndex(), 0); // Letter
-    QVERIFY(ui->chk_horizonal->isChecked());
-    QCOMPARE(m_window->design()->pageSize(), QSize(837, 648));
-    QCOMPARE(m_window->design()->detail(), 4); // a new design is fine
-    QCOMPARE(view->rasterImage().size(), QSize(837, 648) * 4);
-    QCOMPARE(m_window->design()->flags().paperId(), qint16(2));
-    QVERIFY(m_window->design()->flags().landscape());
-    QVERIFY(!m_window->design()->isModified());
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("   Lumetra"));
-    QVERIFY(ui->d01->isChecked()); // the hand tool is current at start
-}
-
 // A first start (no window size remembered) opens as tall as the screen and
 // shows the whole page, and the red print tip never takes room from the view.
 void TestMainWidget::firstWindowShowsTheWholePage()
@@ -113,10 +96,8 @@ void TestMainWidget::firstWindowShowsTheWholePage()
     const QSize canvas = m_window->graphView()->size();
     QVERIFY2(canvas.width() <= view->width() && canvas.height() <= view->height(),
              qPrintable(QStringLiteral("%1 x %2 in %3 x %4")
-                            .arg(canvas.width())
-                            .arg(canvas.height())
-                            .arg(view->width())
-                            .arg(view->height())));
+                            .arg(canvas.width()).arg(canvas.height())
+                            .arg(view->width()).arg(view->height())));
     const QSize before = view->size();
     Q_EMIT m_window->graphView()->signal_printTipVisible(true);
     QVERIFY(ui->lab_print_tip->isVisible());
@@ -142,7 +123,8 @@ void TestMainWidget::pageControls_data()
         << 7 << false << 100 << QSize(630, 891) << QSize(670, 941) << 0;
 }
 
-// Drives the three page controls the way a user does and checks the page.
+// Drives the three page controls the way a user does and checks the page,
+// which starts as Letter landscape at its fine detail, unchanged.
 void TestMainWidget::pageControls()
 {
     QFETCH(int, paper);
@@ -151,6 +133,7 @@ void TestMainWidget::pageControls()
     QFETCH(QSize, raster);
     QFETCH(QSize, widget);
     QFETCH(int, paperId);
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("   Lumetra"));
     m_window->show();
     QSignalSpy resized(m_window, &LMMainWidget::signal_Resized);
     ui->cob_pasesetting->setCurrentIndex(paper);
@@ -161,7 +144,7 @@ void TestMainWidget::pageControls()
     ui->spin_size->setValue(zoom);
     LMGraphView *view = m_window->graphView();
     QCOMPARE(m_window->design()->pageSize(), raster);
-    QCOMPARE(view->rasterImage().size(), raster * m_window->design()->detail());
+    QCOMPARE(view->rasterImage().size(), raster * 4); // a new design is fine
     QCOMPARE(view->size(), widget);
     QCOMPARE(m_window->design()->flags().paperId(), qint16(paperId));
     QCOMPARE(m_window->design()->flags().landscape(), landscape);
@@ -170,36 +153,6 @@ void TestMainWidget::pageControls()
     const bool changed = paper != 0 || !landscape;
     QCOMPARE(m_window->design()->isModified(), changed);
     QCOMPARE(m_window->windowTitle().startsWith(QStringLiteral("*")), changed);
-}
-
-// The language combo retranslates the hint, the tool tips with their keys and
-// the Update link; the hint, once the first tool click removed it, is skipped
-// by later retranslations.
-void TestMainWidget::languageChoiceRetranslates()
-{
-    const QStringList es = tableOf(QStringLiteral("esp"));
-    ui->cob_lan->setCurrentIndex(1); // the captions are everyLanguageFromTheCombo's
-    QCOMPARE(ui->label_comment->text(), es[95]);
-    QCOMPARE(ui->btn_new->toolTip(),
-             es[1] + QStringLiteral(" (") +
-                 QKeySequence(QKeySequence::New).toString(QKeySequence::NativeText) + ")");
-    QCOMPARE(ui->d16->toolTip(), es[75]);
-    QVERIFY(ui->update->text().contains(QStringLiteral(">%1</span>").arg(es[77])));
-
-    QPointer<QLabel> hint = ui->label_comment;
-    m_window->show();
-    QTest::mouseClick(ui->d02, Qt::LeftButton);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!hint);
-    QVERIFY(!ui->label_comment);
-
-    ui->cob_lan->setCurrentIndex(0);
-    QVERIFY(!ui->label_comment);
-    QCOMPARE(ui->l2->text(), QStringLiteral("Draw/Add Text/Edit"));
-    QCOMPARE(ui->btn_saveas->toolTip(), QStringLiteral("Save As (Ctrl+Shift+S)"));
-    QCOMPARE(ui->update->text(),
-             QStringLiteral("<p><a href=\"update\"><span style=\" font-size:12pt; text-decoration: "
-                            "underline; color:#0000ff;\">Update</span></a></p>"));
 }
 
 void TestMainWidget::everyLanguageFromTheCombo_data()
@@ -221,8 +174,10 @@ void TestMainWidget::everyLanguageFromTheCombo_data()
 }
 
 // Each entry of the combo, under its own name and in its place, shows its
-// table in the window and in the open text panel, mirrors the window for
-// Arabic only, and gives way to English again.
+// table in the window, the tool tips with their keys and the Update link, and
+// in the open text panel; mirrors the window for Arabic only, and gives way to
+// English again. The hint, once the first tool click removed it, is skipped by
+// the retranslation.
 void TestMainWidget::everyLanguageFromTheCombo()
 {
     QFETCH(int, index);
@@ -230,15 +185,25 @@ void TestMainWidget::everyLanguageFromTheCombo()
     QFETCH(QString, folder);
     QCOMPARE(ui->cob_lan->count(), 24);
     QCOMPARE(ui->cob_lan->itemText(index), name);
+    const QStringList t = tableOf(folder);
+    ui->cob_lan->setCurrentIndex(index);
+    QCOMPARE(ui->label_comment->text(), t[95]);
 
     m_window->show();
-    QTest::mouseClick(ui->d13, Qt::LeftButton); // the text panel is open
+    QTest::mouseClick(ui->d13, Qt::LeftButton); // the text panel is open, the hint gone
     QWidget *panel = m_window->settingsPanel();
     QVERIFY(panel);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!ui->label_comment);
+    ui->cob_lan->setCurrentIndex(0);
     ui->cob_lan->setCurrentIndex(index);
     QCOMPARE(QVTLanguageManager::folderOf(m_window->languageManager()->language()), folder);
 
-    const QStringList t = tableOf(folder);
+    QCOMPARE(ui->btn_new->toolTip(),
+             t[1] + QStringLiteral(" (") +
+                 QKeySequence(QKeySequence::New).toString(QKeySequence::NativeText) + ")");
+    QCOMPARE(ui->d16->toolTip(), t[75]);
+    QVERIFY(ui->update->text().contains(QStringLiteral(">%1</span>").arg(t[77])));
     QCOMPARE(ui->l1->text(), t[26]);
     QCOMPARE(ui->l2->text(), t[27]);
     QCOMPARE(ui->ll0->text(), t[16]);
@@ -259,6 +224,7 @@ void TestMainWidget::everyLanguageFromTheCombo()
 
     ui->cob_lan->setCurrentIndex(0);
     QCOMPARE(ui->l2->text(), QStringLiteral("Draw/Add Text/Edit"));
+    QCOMPARE(ui->btn_saveas->toolTip(), QStringLiteral("Save As (Ctrl+Shift+S)"));
     QCOMPARE(m_window->layoutDirection(), Qt::LeftToRight);
 }
 
@@ -295,10 +261,9 @@ void TestMainWidget::captionsFitTheColumn()
             if (text.isEmpty())
                 continue; // swatches and outline buttons draw their own faces
             const QString what = w->objectName() + QLatin1Char(' ') + text;
-            QVERIFY2(w->sizeHint().width() <= w->width(), qPrintable(QStringLiteral("%1: %2 > %3")
-                                                                         .arg(what)
-                                                                         .arg(w->sizeHint().width())
-                                                                         .arg(w->width())));
+            QVERIFY2(w->sizeHint().width() <= w->width(),
+                     qPrintable(QStringLiteral("%1: %2 > %3")
+                                    .arg(what).arg(w->sizeHint().width()).arg(w->width())));
             const int right = w->mapTo(viewport, QPoint(w->width(), 0)).x();
             QVERIFY2(right <= viewport->width(), qPrintable(what));
         }
@@ -354,6 +319,7 @@ void TestMainWidget::choiceIsRememberedOverTheSystem()
 
 void TestMainWidget::toolButtonsAreExclusive()
 {
+    QVERIFY(ui->d01->isChecked()); // the hand tool is current at start
     m_window->show();
     QTest::mouseClick(ui->btn_padding, Qt::LeftButton);
     QVERIFY(ui->btn_padding->isChecked());
