@@ -25,8 +25,7 @@ private Q_SLOTS:
     void initTestCase();
     void init();
     void cleanup();
-    void undoStaysWithinTheOpenedDocument();
-    void undoAfterNewBringsThePageBackUnnamed();
+    void undoAfterOpeningAndAfterNew();
     void commandLineOpenKeepsThePlacement();
     void unchangedDesignStaysUnmarked_data();
     void unchangedDesignStaysUnmarked();
@@ -89,8 +88,10 @@ QString TestDocumentFlows::savedDesign()
     return path;
 }
 
-// Undo never shows another document's page under the opened file's name.
-void TestDocumentFlows::undoStaysWithinTheOpenedDocument()
+// Opening starts a history of its own: Undo never shows another document's
+// page under the opened file's name. New keeps the history: Undo brings the
+// page before it back, as a new, unnamed design.
+void TestDocumentFlows::undoAfterOpeningAndAfterNew()
 {
     const QString path = savedDesign();
     QVERIFY(!path.isEmpty());
@@ -106,13 +107,7 @@ void TestDocumentFlows::undoStaysWithinTheOpenedDocument()
     QCOMPARE(at(180, 75), QColor(Qt::black));
     QCOMPARE(at(180, 175), QColor(Qt::white));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("design.lmx   Lumetra"));
-}
 
-// New keeps the history: Undo brings the page before it back, as a new,
-// unnamed design.
-void TestDocumentFlows::undoAfterNewBringsThePageBackUnnamed()
-{
-    QVERIFY(!savedDesign().isEmpty());
     QTest::mouseClick(ui()->btn_new, Qt::LeftButton);
     QCOMPARE(at(180, 75), QColor(Qt::white));
     QTest::mouseClick(ui()->btn_return, Qt::LeftButton);
@@ -338,7 +333,9 @@ void TestDocumentFlows::pictureKeepsItsPixels_data()
     QTest::newRow("pasted, 77 x 31 at 60%") << 60 << QSize(77, 31) << true;
 }
 
-// A picture placed at its own size, unturned, lands pixel for pixel.
+// A picture placed at its own size, unturned, lands pixel for pixel. An opened
+// one lands in the middle of the view, as a new design that is never saved
+// over the design open before.
 void TestDocumentFlows::pictureKeepsItsPixels()
 {
     QFETCH(int, zoom);
@@ -354,7 +351,9 @@ void TestDocumentFlows::pictureKeepsItsPixels()
     } else {
         const QString path = m_dir.filePath(QStringLiteral("checker.png"));
         QVERIFY(picture.save(path));
+        m_window->setCurrentPath(m_dir.filePath(QStringLiteral("open-design.lmx")));
         QVERIFY(m_window->openFile(path));
+        QVERIFY(m_window->currentPath().isEmpty());
     }
     QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("img"));
     QVERIFY(ui()->d10->isChecked());
@@ -362,6 +361,11 @@ void TestDocumentFlows::pictureKeepsItsPixels()
     QVERIFY(item);
     const QRect placed = item->keptPixels();
     QCOMPARE(placed.size(), size);
+    const QRect seen = canvas()
+                           ->transform(Matrix::WidgetToDoc)
+                           .mapRect(canvas()->visibleRegion().boundingRect())
+                           .intersected(design()->pageRect());
+    QVERIFY((placed.center() - seen.center()).manhattanLength() <= 2);
     QTest::mouseClick(ui()->d01, Qt::LeftButton); // applied
     // Each of its pixels on one document pixel: k x k pixels of the page.
     const int k = design()->detail();
@@ -515,19 +519,16 @@ void TestDocumentFlows::imagePanelLoadsAPicture_data()
     QTest::addColumn<QString>("file"); // "" cancels the dialog
     QTest::addColumn<QString>("said");
     QTest::addColumn<QSize>("placed"); // empty: nothing placed
-    QTest::newRow("a picture that fits") << "small.png"
-                                         << "" << QSize(120, 80);
-    QTest::newRow("a larger one, scaled with its proportions") << "large.png"
-                                                               << "" << QSize(837, 419);
-    QTest::newRow("not a picture") << "notes.png"
-                                   << "Not a valid image file!" << QSize();
+    QTest::newRow("a picture that fits") << "small.png" << "" << QSize(120, 80);
+    QTest::newRow("a larger one, scaled with its proportions")
+        << "large.png" << "" << QSize(837, 419);
+    QTest::newRow("not a picture") << "notes.png" << "Not a valid image file!" << QSize();
     QTest::newRow("too large to open")
         << "huge.ppm"
         << "Can not open file!\nThe picture is 12000 x 9000 pixels; Lumetra opens pictures of up "
            "to 100 megapixels."
         << QSize();
-    QTest::newRow("the dialog cancelled") << ""
-                                          << "" << QSize();
+    QTest::newRow("the dialog cancelled") << "" << "" << QSize();
 }
 
 void TestDocumentFlows::imagePanelLoadsAPicture()
@@ -535,16 +536,14 @@ void TestDocumentFlows::imagePanelLoadsAPicture()
     QFETCH(QString, file);
     QFETCH(QString, said);
     QFETCH(QSize, placed);
-    checkerboard(QSize(120, 80)).save(m_dir.filePath(QStringLiteral("small.png")));
-    checkerboard(QSize(1674, 838)).save(m_dir.filePath(QStringLiteral("large.png")));
-    QFile notes(m_dir.filePath(QStringLiteral("notes.png")));
-    QVERIFY(notes.open(QIODevice::WriteOnly));
-    notes.write("shopping list");
-    notes.close();
-    QFile huge(m_dir.filePath(QStringLiteral("huge.ppm")));
-    QVERIFY(huge.open(QIODevice::WriteOnly));
-    huge.write("P6\n12000 9000\n255\n" + QByteArray(3000, '\x7f'));
-    huge.close();
+    const auto write = [this](const char *name, const QByteArray &bytes) {
+        QFile file(m_dir.filePath(QLatin1String(name)));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    QVERIFY(checkerboard(QSize(120, 80)).save(m_dir.filePath(QStringLiteral("small.png"))));
+    QVERIFY(checkerboard(QSize(1674, 838)).save(m_dir.filePath(QStringLiteral("large.png"))));
+    QVERIFY(write("notes.png", "shopping list"));
+    QVERIFY(write("huge.ppm", "P6\n12000 9000\n255\n" + QByteArray(3000, '\x7f')));
 
     QTest::mouseClick(ui()->d10, Qt::LeftButton);
     QWidget *panel = m_window->settingsPanel();
@@ -558,12 +557,8 @@ void TestDocumentFlows::imagePanelLoadsAPicture()
                       Qt::LeftButton);
     QCOMPARE(warning, said);
     QTest::mouseClick(ui()->d01, Qt::LeftButton); // applied
-    QRect ink;
-    const QImage &page = canvas()->rasterImage();
-    for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x)
-            if (page.pixel(x, y) != qRgb(255, 255, 255))
-                ink |= QRect(x, y, 1, 1);
+    // Every pixel not white: white has no grey below 255.
+    const QRect ink = inkRect(canvas()->rasterImage(), 255);
     QCOMPARE(ink.size(), (placed.isValid() ? placed : QSize(0, 0)) * design()->detail());
 }
 
