@@ -456,11 +456,11 @@ void TestDocuments::exportShowsTheCuttingLineOnly()
     whitePage();
     design()->setMargins(40, 40, 40, 40); // the outline crosses them
     QVERIFY(design()->outsidePrintable());
-    m_window->form()->d02->click();
-    drag(QPoint(300, 300), QPoint(400, 400), 1);
     // The outline's layer is built over a few repaints.
     QTRY_COMPARE(canvas()->frameStage(), int(LMFrameLayer::StageCount));
     LM_COMPARE_GOLDEN(canvas()->grab().toImage(), QStringLiteral("tst_documents_screen"));
+    m_window->form()->d02->click();
+    drag(QPoint(300, 300), QPoint(400, 400), 1);
     const QString file = path(QStringLiteral("export.png"));
     QVERIFY(canvas()->save(file));
     const QImage exported(file);
