@@ -240,8 +240,7 @@ void TestDocumentFlows::keyboardCommands()
     QTest::keyClick(m_window, Qt::Key_Minus, Qt::ControlModifier);
     QCOMPARE(ui()->spin_size->value(), 80);
     // Ctrl and the wheel zoom about the pointer: the page point under it stays.
-    QWidget *viewport =
-        m_window->findChild<QScrollArea *>(QStringLiteral("scroll_graph"))->viewport();
+    QWidget *viewport = ui()->scroll_graph->viewport();
     const QPoint pointer = canvas()->transform(Matrix::DocToWidget).map(QPoint(300, 200));
     const QPoint onView = canvas()->mapTo(viewport, pointer);
     QWheelEvent wheel(pointer, canvas()->mapToGlobal(pointer), QPoint(), QPoint(0, 240),
@@ -253,9 +252,7 @@ void TestDocumentFlows::keyboardCommands()
              qPrintable(QStringLiteral("%1,%2").arg(under.x()).arg(under.y())));
     ui()->spin_size->setValue(400);
     QTest::keyClick(m_window, Qt::Key_0, Qt::ControlModifier);
-    const QSize view =
-        m_window->findChild<QScrollArea *>(QStringLiteral("scroll_graph"))->viewport()->size();
-    QVERIFY(canvas()->width() <= view.width() && canvas()->height() <= view.height());
+    QVERIFY(canvas()->width() <= viewport->width() && canvas()->height() <= viewport->height());
     QVERIFY(ui()->spin_size->value() < 400);
 }
 
@@ -404,7 +401,7 @@ void TestDocumentFlows::pasteWhereAUserExpectsIt()
 void TestDocumentFlows::picturesLandWhereTheUserLooks()
 {
     ui()->spin_size->setValue(400);
-    auto *area = m_window->findChild<QScrollArea *>(QStringLiteral("scroll_graph"));
+    QScrollArea *area = ui()->scroll_graph;
     area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->maximum());
     area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
     const auto inView = [this] {
