@@ -26,8 +26,6 @@ private Q_SLOTS:
     void lineLandsOnDocumentPixels();
     void itemsInARowLandWhereDrawn_data();
     void itemsInARowLandWhereDrawn();
-    void emptyItemsAreNoChange_data();
-    void emptyItemsAreNoChange();
     void lineEndsAndWholeLineMove();
     void undoRedoSequence();
     void redoLeavesNoToolAndNoButton();
@@ -148,39 +146,6 @@ void TestDrawingFlows::itemsInARowLandWhereDrawn()
                      qAbs(ink.bottom() - box.bottom()) <= slack,
                  qPrintable(seen));
     }
-}
-
-void TestDrawingFlows::emptyItemsAreNoChange_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("typed");
-    QTest::newRow("an empty text field") << "d13" << QString();
-    QTest::newRow("a field of spaces") << "d13" << "   ";
-    QTest::newRow("a shape tool only clicked") << "d02" << QString();
-    QTest::newRow("a live line deleted") << "d00" << QString();
-}
-
-// Nothing reaches the page: no undo step, and the design stays unmodified.
-void TestDrawingFlows::emptyItemsAreNoChange()
-{
-    QFETCH(QString, button);
-    QFETCH(QString, typed);
-    design()->setModified(false);
-    const QImage before = canvas()->rasterImage().copy();
-    click(m_window->findChild<QPushButton *>(button));
-    if (button != QLatin1String("d02"))
-        drag(QPoint(100, 100), QPoint(300, 160));
-    QTest::keyClicks(canvas(), typed);
-    if (button == QLatin1String("d00")) {
-        QCOMPARE(canvas()->liveItems().size(), 1);
-        QTest::keyClick(canvas(), Qt::Key_Delete);
-        QVERIFY(canvas()->liveItems().isEmpty());
-    }
-    click(ui()->d01);
-    QCOMPARE(design()->history().count(), 0);
-    QCOMPARE(canvas()->rasterImage(), before);
-    QVERIFY(!design()->isModified());
-    QVERIFY(!m_window->windowTitle().contains(QLatin1Char('*')));
 }
 
 void TestDrawingFlows::lineEndsAndWholeLineMove()
