@@ -532,16 +532,19 @@ void TestDocumentFlows::imagePanelLoadsAPicture_data()
     QTest::addColumn<QString>("file"); // "" cancels the dialog
     QTest::addColumn<QString>("said");
     QTest::addColumn<QSize>("placed"); // empty: nothing placed
-    QTest::newRow("a picture that fits") << "small.png" << "" << QSize(120, 80);
-    QTest::newRow("a larger one, scaled with its proportions")
-        << "large.png" << "" << QSize(837, 419);
-    QTest::newRow("not a picture") << "notes.png" << "Not a valid image file!" << QSize();
+    QTest::newRow("a picture that fits") << "small.png"
+                                         << "" << QSize(120, 80);
+    QTest::newRow("a larger one, scaled with its proportions") << "large.png"
+                                                               << "" << QSize(837, 419);
+    QTest::newRow("not a picture") << "notes.png"
+                                   << "Not a valid image file!" << QSize();
     QTest::newRow("too large to open")
         << "huge.ppm"
         << "Can not open file!\nThe picture is 12000 x 9000 pixels; Lumetra opens pictures of up "
            "to 100 megapixels."
         << QSize();
-    QTest::newRow("the dialog cancelled") << "" << "" << QSize();
+    QTest::newRow("the dialog cancelled") << ""
+                                          << "" << QSize();
 }
 
 void TestDocumentFlows::imagePanelLoadsAPicture()

@@ -297,10 +297,12 @@ void TestDocuments::promptQuestion_data()
     QTest::addColumn<QString>("mark");
     const QString card = QStringLiteral("/home/me/card.lmx");
     const QString arabic = QStringLiteral("العربية");
-    QTest::newRow("English, named") << "English" << "enu" << card << "?";
+    QTest::newRow("English, named") << "English"
+                                    << "enu" << card << "?";
     QTest::newRow("Arabic, Arabic folder name")
         << arabic << "ara" << QStringLiteral("/home/me/بطاقات/card 2.lmx") << QStringLiteral("؟");
-    QTest::newRow("Arabic, unnamed") << arabic << "ara" << "" << QStringLiteral("؟");
+    QTest::newRow("Arabic, unnamed") << arabic << "ara"
+                                     << "" << QStringLiteral("؟");
     QTest::newRow("Greek, named") << QStringLiteral("Ελληνικά") << "ell" << card << ";";
     QTest::newRow("Japanese, named")
         << QStringLiteral("日本語") << "jpn" << card << QStringLiteral("？");
@@ -466,7 +468,8 @@ void TestDocuments::exportShowsTheCuttingLineOnly()
     const QImage exported(file);
     QCOMPARE(exported.size(), canvas()->rasterImage().size()); // at the page's own detail
     // One sample per document pixel keeps the dashes sharp.
-    LM_COMPARE_GOLDEN(exported.scaled(design()->pageSize()), QStringLiteral("tst_documents_export"));
+    LM_COMPARE_GOLDEN(exported.scaled(design()->pageSize()),
+                      QStringLiteral("tst_documents_export"));
 }
 
 QTEST_MAIN(TestDocuments)

@@ -95,8 +95,10 @@ void TestMainWidget::firstWindowShowsTheWholePage()
     const QSize canvas = m_window->graphView()->size();
     QVERIFY2(canvas.width() <= view->width() && canvas.height() <= view->height(),
              qPrintable(QStringLiteral("%1 x %2 in %3 x %4")
-                            .arg(canvas.width()).arg(canvas.height())
-                            .arg(view->width()).arg(view->height())));
+                            .arg(canvas.width())
+                            .arg(canvas.height())
+                            .arg(view->width())
+                            .arg(view->height())));
     const QSize before = view->size();
     Q_EMIT m_window->graphView()->signal_printTipVisible(true);
     QVERIFY(ui->lab_print_tip->isVisible());
@@ -256,9 +258,10 @@ void TestMainWidget::captionsFitTheColumn()
             if (text.isEmpty())
                 continue; // swatches and outline buttons draw their own faces
             const QString what = w->objectName() + QLatin1Char(' ') + text;
-            QVERIFY2(w->sizeHint().width() <= w->width(),
-                     qPrintable(QStringLiteral("%1: %2 > %3")
-                                    .arg(what).arg(w->sizeHint().width()).arg(w->width())));
+            QVERIFY2(w->sizeHint().width() <= w->width(), qPrintable(QStringLiteral("%1: %2 > %3")
+                                                                         .arg(what)
+                                                                         .arg(w->sizeHint().width())
+                                                                         .arg(w->width())));
             const int right = w->mapTo(viewport, QPoint(w->width(), 0)).x();
             QVERIFY2(right <= viewport->width(), qPrintable(what));
         }
@@ -272,12 +275,15 @@ void TestMainWidget::firstStartFollowsTheSystem_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("folder");
     const QLocale german(QLocale::German, QLocale::Austria);
-    QTest::newRow("German") << "" << german << "Deutsch" << "deu";
+    QTest::newRow("German") << "" << german << "Deutsch"
+                            << "deu";
     QTest::newRow("Arabic") << "" << QLocale(QLocale::Arabic, QLocale::Morocco)
                             << QStringLiteral("العربية") << "ara";
-    QTest::newRow("Turkish chosen") << "Türkçe" << german << "Türkçe" << "tur";
+    QTest::newRow("Turkish chosen") << "Türkçe" << german << "Türkçe"
+                                    << "tur";
     // Back to English is a choice too.
-    QTest::newRow("English chosen") << "English" << german << "English" << "enu";
+    QTest::newRow("English chosen") << "English" << german << "English"
+                                    << "enu";
 }
 
 // With nothing remembered the window opens in the system's language, mirrored

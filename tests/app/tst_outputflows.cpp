@@ -271,7 +271,8 @@ void TestOutputFlows::everyFileOutputShowsTheSame()
 
     // The PNG holds the page at its own detail; its ink in document pixels.
     const QImage png(linePng);
-    const QRect box = documentRect(inkRect(png, 100), double(png.width()) / design()->pageSize().width());
+    const QRect box =
+        documentRect(inkRect(png, 100), double(png.width()) / design()->pageSize().width());
     // The outline's box: the line beyond it was clipped away.
     const QRect outline = canvas()
                               ->transform(Matrix::OutlineToDoc)
@@ -295,8 +296,8 @@ void TestOutputFlows::everyFileOutputShowsTheSame()
 
 // Five names on an A7 design: the preview counts the inserts and sheets and
 // follows the sheet chosen in it, and shows the print offset kept from before
-// and takes the one set in it; a sheet too small is refused with a reason; the PDF holds a sheet of A4 per four names; the next window
-// keeps the sheet.
+// and takes the one set in it; a sheet too small is refused with a reason;
+// the PDF holds a sheet of A4 per four names; the next window keeps the sheet.
 void TestOutputFlows::manyInsertsFromTheWindow()
 {
     ui()->chk_horizonal->setChecked(false);
@@ -327,8 +328,8 @@ void TestOutputFlows::manyInsertsFromTheWindow()
             return;
         }
         seen << QStringLiteral("%1 (%2), offset %3 %4")
-                    .arg(summary->text()).arg(preview->pageCount())
-                    .arg(x->value()).arg(y->value());
+                    .arg(summary->text(), QString::number(preview->pageCount()),
+                         QString::number(x->value()), QString::number(y->value()));
         choice->setCurrentIndex(0); // one insert per sheet
         seen << QStringLiteral("%1 (%2)").arg(summary->text()).arg(preview->pageCount());
         x->setValue(-1.5);
