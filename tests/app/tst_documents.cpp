@@ -48,8 +48,6 @@ private Q_SLOTS:
     void prompt();
     void promptQuestion_data();
     void promptQuestion();
-    void workStillBeingEditedIsAskedAbout_data();
-    void workStillBeingEditedIsAskedAbout();
     void validation_data();
     void validation();
     void exportShowsTheCuttingLineOnly();
@@ -243,7 +241,7 @@ void TestDocuments::saveAsImageKeepsTheDocumentUnnamed()
 
 void TestDocuments::prompt_data()
 {
-    QTest::addColumn<QString>("command"); // new, open, close
+    QTest::addColumn<QString>("command"); // new, open, close; "new live": of a line not applied
     QTest::addColumn<QString>("answer");
     QTest::addColumn<bool>("fileDialogAccepted");
     QTest::addColumn<bool>("goesOn");
@@ -257,8 +255,17 @@ void TestDocuments::prompt_data()
         QTest::newRow(c + ", cancel") << command << "cancel" << false << false << false;
         QTest::newRow(c + ", escape") << command << "escape" << false << false << false;
     }
+    QTest::newRow("new, a live line, save") << "new live"
+                                            << "save" << true << true << true;
+    QTest::newRow("new, a live line, don't") << "new live"
+                                             << "dont" << false << true << false;
+    QTest::newRow("new, a live line, cancel") << "new live"
+                                              << "cancel" << false << false << false;
 }
 
+// Unsaved work is asked about before it is lost; a line not applied yet is
+// unsaved work too, though the design is unmarked, and the new page never
+// inherits it.
 void TestDocuments::prompt()
 {
     QFETCH(QString, command);
@@ -266,7 +273,16 @@ void TestDocuments::prompt()
     QFETCH(bool, fileDialogAccepted);
     QFETCH(bool, goesOn);
     QFETCH(bool, saved);
-    scribble();
+    const bool live = command == QLatin1String("new live");
+    if (live) {
+        whitePage();
+        ui()->d00->click();
+        design()->setModified(false);                // as just after a save
+        drag(QPoint(100, 145), QPoint(300, 145), 1); // page row 120
+        QVERIFY(!design()->isModified());
+    } else {
+        scribble();
+    }
     const QString target = path(QStringLiteral("answer.lmx"));
     const QString other = path(QStringLiteral("other.png"));
     QImage(40, 30, QImage::Format_RGB32).save(other);
@@ -275,9 +291,10 @@ void TestDocuments::prompt()
     if (answer == QLatin1String("save")) {
         chooseFile(fileDialogAccepted ? target : QString());
     }
-    if (command == QLatin1String("new")) {
+    if (command.startsWith(QLatin1String("new"))) {
         m_window->findChild<QPushButton *>(QStringLiteral("btn_new"))->click();
         QCOMPARE(at(150, 120) == QColor(Qt::white), goesOn);
+        QVERIFY(canvas()->liveItems().isEmpty());
     } else if (command == QLatin1String("open")) {
         QCOMPARE(m_window->openFile(other), goesOn);
         QCOMPARE(canvas()->currentHandler()->objectName() == QLatin1String("img"), goesOn);
@@ -287,6 +304,12 @@ void TestDocuments::prompt()
     }
     QCOMPARE(QFile::exists(target), saved);
     QCOMPARE(question, QStringLiteral("Save File Untitled?"));
+    if (saved) {
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(LMDocumentFile::read(file)->page.pixelColor(150, 120),
+                 live ? QColor(Qt::black) : QColor(Qt::red));
+    }
 }
 
 void TestDocuments::promptQuestion_data()
@@ -340,42 +363,6 @@ void TestDocuments::promptQuestion()
         file.isEmpty() ? untitled : QChar(0x2066) + file + QChar(0x2069); // LRI, PDI
     QCOMPARE(question, saveFile + QLatin1Char(' ') + isolated + mark);
     QCOMPARE(direction, folder == QLatin1String("ara") ? Qt::RightToLeft : Qt::LeftToRight);
-}
-
-void TestDocuments::workStillBeingEditedIsAskedAbout_data()
-{
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<bool>("pageCleared");
-    QTest::newRow("save: the line is in the file") << "save" << true;
-    QTest::newRow("don't: a clean new page") << "dont" << true;
-    QTest::newRow("cancel: the line stays") << "cancel" << false;
-}
-
-// A line not applied yet is unsaved work: New asks about it, and the new page
-// never inherits it.
-void TestDocuments::workStillBeingEditedIsAskedAbout()
-{
-    QFETCH(QString, answer);
-    QFETCH(bool, pageCleared);
-    whitePage();
-    ui()->d00->click();
-    design()->setModified(false); // as just after a save
-    drag(QPoint(100, 100), QPoint(300, 100), 1);
-    QVERIFY(!design()->isModified()); // still live, not applied
-    const QString file = path(QStringLiteral("line.lmx"));
-    QString asked;
-    answerPrompt(answer, &asked);
-    if (answer == QLatin1String("save"))
-        chooseFile(file);
-    ui()->btn_new->click();
-    QVERIFY(!asked.isEmpty());
-    QCOMPARE(at(180, 75) == QColor(Qt::white), pageCleared);
-    QVERIFY(canvas()->liveItems().isEmpty());
-    if (answer == QLatin1String("save")) {
-        QFile saved(file);
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(LMDocumentFile::read(saved)->page.pixelColor(180, 75), QColor(Qt::black));
-    }
 }
 
 void TestDocuments::validation_data()
