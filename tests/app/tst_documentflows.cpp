@@ -25,8 +25,7 @@ private Q_SLOTS:
     void initTestCase();
     void init();
     void cleanup();
-    void undoStaysWithinTheOpenedDocument();
-    void undoAfterNewBringsThePageBackUnnamed();
+    void undoAfterOpeningAndAfterNew();
     void commandLineOpenKeepsThePlacement();
     void unchangedDesignStaysUnmarked_data();
     void unchangedDesignStaysUnmarked();
@@ -89,8 +88,10 @@ QString TestDocumentFlows::savedDesign()
     return path;
 }
 
-// Undo never shows another document's page under the opened file's name.
-void TestDocumentFlows::undoStaysWithinTheOpenedDocument()
+// Opening starts a history of its own: Undo never shows another document's
+// page under the opened file's name. New keeps the history: Undo brings the
+// page before it back, as a new, unnamed design.
+void TestDocumentFlows::undoAfterOpeningAndAfterNew()
 {
     const QString path = savedDesign();
     QVERIFY(!path.isEmpty());
@@ -106,13 +107,7 @@ void TestDocumentFlows::undoStaysWithinTheOpenedDocument()
     QCOMPARE(at(180, 75), QColor(Qt::black));
     QCOMPARE(at(180, 175), QColor(Qt::white));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("design.lmx   Lumetra"));
-}
 
-// New keeps the history: Undo brings the page before it back, as a new,
-// unnamed design.
-void TestDocumentFlows::undoAfterNewBringsThePageBackUnnamed()
-{
-    QVERIFY(!savedDesign().isEmpty());
     QTest::mouseClick(ui()->btn_new, Qt::LeftButton);
     QCOMPARE(at(180, 75), QColor(Qt::white));
     QTest::mouseClick(ui()->btn_return, Qt::LeftButton);
@@ -162,17 +157,23 @@ void TestDocumentFlows::unchangedDesignStaysUnmarked_data()
 {
     QTest::addColumn<QString>("action");
     QTest::newRow("zoom") << "zoom";
-    QTest::newRow("a tool button") << "tool";
+    // A tool's button, then the hand tool: whatever it left is applied.
+    QTest::newRow("a shape tool only clicked") << "d02";
+    QTest::newRow("an empty text field") << "d13";
+    QTest::newRow("a field of spaces") << "d13   ";
+    QTest::newRow("a live line deleted") << "d00";
     QTest::newRow("Undo with nothing to undo") << "undo";
     QTest::newRow("Redo with nothing to redo") << "redo";
     QTest::newRow("open, then nothing") << "open";
     QTest::newRow("New on a new page, then Undo") << "new";
 }
 
-// Only what is saved marks the design: closing then asks nothing.
+// Only what is saved marks the design: closing then asks nothing. What a tool
+// leaves empty never reaches the page, nor the history.
 void TestDocumentFlows::unchangedDesignStaysUnmarked()
 {
     QFETCH(QString, action);
+    const QImage before = canvas()->rasterImage().copy();
     if (action == QLatin1String("open")) {
         const QString path = savedDesign();
         QTest::mouseClick(ui()->btn_new, Qt::LeftButton);
@@ -180,9 +181,19 @@ void TestDocumentFlows::unchangedDesignStaysUnmarked()
     }
     if (action == QLatin1String("zoom"))
         ui()->spin_size->setValue(60);
-    if (action == QLatin1String("tool")) {
-        QTest::mouseClick(ui()->d02, Qt::LeftButton);
+    if (action.startsWith(QLatin1Char('d'))) {
+        QTest::mouseClick(m_window->findChild<QPushButton *>(action.left(3)), Qt::LeftButton);
+        if (action != QLatin1String("d02"))
+            drag(QPoint(100, 100), QPoint(300, 160));
+        QTest::keyClicks(canvas(), action.mid(3));
+        if (action == QLatin1String("d00")) {
+            QCOMPARE(canvas()->liveItems().size(), 1);
+            QTest::keyClick(canvas(), Qt::Key_Delete);
+            QVERIFY(canvas()->liveItems().isEmpty());
+        }
         QTest::mouseClick(ui()->d01, Qt::LeftButton);
+        QCOMPARE(design()->history().count(), 0);
+        QCOMPARE(canvas()->rasterImage(), before);
     }
     if (action == QLatin1String("undo"))
         QTest::mouseClick(ui()->btn_return, Qt::LeftButton);
@@ -245,8 +256,7 @@ void TestDocumentFlows::keyboardCommands()
     QTest::keyClick(m_window, Qt::Key_Minus, Qt::ControlModifier);
     QCOMPARE(ui()->spin_size->value(), 80);
     // Ctrl and the wheel zoom about the pointer: the page point under it stays.
-    QWidget *viewport =
-        m_window->findChild<QScrollArea *>(QStringLiteral("scroll_graph"))->viewport();
+    QWidget *viewport = ui()->scroll_graph->viewport();
     const QPoint pointer = canvas()->transform(Matrix::DocToWidget).map(QPoint(300, 200));
     const QPoint onView = canvas()->mapTo(viewport, pointer);
     QWheelEvent wheel(pointer, canvas()->mapToGlobal(pointer), QPoint(), QPoint(0, 240),
@@ -258,9 +268,7 @@ void TestDocumentFlows::keyboardCommands()
              qPrintable(QStringLiteral("%1,%2").arg(under.x()).arg(under.y())));
     ui()->spin_size->setValue(400);
     QTest::keyClick(m_window, Qt::Key_0, Qt::ControlModifier);
-    const QSize view =
-        m_window->findChild<QScrollArea *>(QStringLiteral("scroll_graph"))->viewport()->size();
-    QVERIFY(canvas()->width() <= view.width() && canvas()->height() <= view.height());
+    QVERIFY(canvas()->width() <= viewport->width() && canvas()->height() <= viewport->height());
     QVERIFY(ui()->spin_size->value() < 400);
 }
 
@@ -338,7 +346,9 @@ void TestDocumentFlows::pictureKeepsItsPixels_data()
     QTest::newRow("pasted, 77 x 31 at 60%") << 60 << QSize(77, 31) << true;
 }
 
-// A picture placed at its own size, unturned, lands pixel for pixel.
+// A picture placed at its own size, unturned, lands pixel for pixel. An opened
+// one lands in the middle of the view, as a new design that is never saved
+// over the design open before.
 void TestDocumentFlows::pictureKeepsItsPixels()
 {
     QFETCH(int, zoom);
@@ -354,7 +364,9 @@ void TestDocumentFlows::pictureKeepsItsPixels()
     } else {
         const QString path = m_dir.filePath(QStringLiteral("checker.png"));
         QVERIFY(picture.save(path));
+        m_window->setCurrentPath(m_dir.filePath(QStringLiteral("open-design.lmx")));
         QVERIFY(m_window->openFile(path));
+        QVERIFY(m_window->currentPath().isEmpty());
     }
     QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("img"));
     QVERIFY(ui()->d10->isChecked());
@@ -362,6 +374,11 @@ void TestDocumentFlows::pictureKeepsItsPixels()
     QVERIFY(item);
     const QRect placed = item->keptPixels();
     QCOMPARE(placed.size(), size);
+    const QRect seen = canvas()
+                           ->transform(Matrix::WidgetToDoc)
+                           .mapRect(canvas()->visibleRegion().boundingRect())
+                           .intersected(design()->pageRect());
+    QVERIFY((placed.center() - seen.center()).manhattanLength() <= 2);
     QTest::mouseClick(ui()->d01, Qt::LeftButton); // applied
     // Each of its pixels on one document pixel: k x k pixels of the page.
     const int k = design()->detail();
@@ -400,7 +417,7 @@ void TestDocumentFlows::pasteWhereAUserExpectsIt()
 void TestDocumentFlows::picturesLandWhereTheUserLooks()
 {
     ui()->spin_size->setValue(400);
-    auto *area = m_window->findChild<QScrollArea *>(QStringLiteral("scroll_graph"));
+    QScrollArea *area = ui()->scroll_graph;
     area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->maximum());
     area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
     const auto inView = [this] {
@@ -535,16 +552,14 @@ void TestDocumentFlows::imagePanelLoadsAPicture()
     QFETCH(QString, file);
     QFETCH(QString, said);
     QFETCH(QSize, placed);
-    checkerboard(QSize(120, 80)).save(m_dir.filePath(QStringLiteral("small.png")));
-    checkerboard(QSize(1674, 838)).save(m_dir.filePath(QStringLiteral("large.png")));
-    QFile notes(m_dir.filePath(QStringLiteral("notes.png")));
-    QVERIFY(notes.open(QIODevice::WriteOnly));
-    notes.write("shopping list");
-    notes.close();
-    QFile huge(m_dir.filePath(QStringLiteral("huge.ppm")));
-    QVERIFY(huge.open(QIODevice::WriteOnly));
-    huge.write("P6\n12000 9000\n255\n" + QByteArray(3000, '\x7f'));
-    huge.close();
+    const auto write = [this](const char *name, const QByteArray &bytes) {
+        QFile file(m_dir.filePath(QLatin1String(name)));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    QVERIFY(checkerboard(QSize(120, 80)).save(m_dir.filePath(QStringLiteral("small.png"))));
+    QVERIFY(checkerboard(QSize(1674, 838)).save(m_dir.filePath(QStringLiteral("large.png"))));
+    QVERIFY(write("notes.png", "shopping list"));
+    QVERIFY(write("huge.ppm", "P6\n12000 9000\n255\n" + QByteArray(3000, '\x7f')));
 
     QTest::mouseClick(ui()->d10, Qt::LeftButton);
     QWidget *panel = m_window->settingsPanel();
@@ -558,12 +573,8 @@ void TestDocumentFlows::imagePanelLoadsAPicture()
                       Qt::LeftButton);
     QCOMPARE(warning, said);
     QTest::mouseClick(ui()->d01, Qt::LeftButton); // applied
-    QRect ink;
-    const QImage &page = canvas()->rasterImage();
-    for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x)
-            if (page.pixel(x, y) != qRgb(255, 255, 255))
-                ink |= QRect(x, y, 1, 1);
+    // Every pixel not white: white has no grey below 255.
+    const QRect ink = inkRect(canvas()->rasterImage(), 255);
     QCOMPARE(ink.size(), (placed.isValid() ? placed : QSize(0, 0)) * design()->detail());
 }
 

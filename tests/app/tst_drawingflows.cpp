@@ -26,19 +26,14 @@ private Q_SLOTS:
     void lineLandsOnDocumentPixels();
     void itemsInARowLandWhereDrawn_data();
     void itemsInARowLandWhereDrawn();
-    void emptyItemsAreNoChange_data();
-    void emptyItemsAreNoChange();
-    void deleteDropsALiveLine();
     void lineEndsAndWholeLineMove();
     void undoRedoSequence();
     void redoLeavesNoToolAndNoButton();
-    void toolChangeCommitsPendingWork();
     void eraserWhitensWhatItSweeps();
     void panelChangesWidthAndColour();
     void handToolScrollsThePage();
     void rectangleThroughTheWindow();
-    void typingIntoATextField();
-    void arcTextPanelOffersRotation();
+    void textPanelsAndTyping();
 
 private:
     static void click(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
@@ -152,47 +147,6 @@ void TestDrawingFlows::itemsInARowLandWhereDrawn()
     }
 }
 
-void TestDrawingFlows::emptyItemsAreNoChange_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("typed");
-    QTest::newRow("an empty text field") << "d13" << QString();
-    QTest::newRow("a field of spaces") << "d13"
-                                       << "   ";
-    QTest::newRow("a shape tool only clicked") << "d02" << QString();
-}
-
-// Nothing reaches the page: no undo step, and the design stays unmodified.
-void TestDrawingFlows::emptyItemsAreNoChange()
-{
-    QFETCH(QString, button);
-    QFETCH(QString, typed);
-    design()->setModified(false);
-    const QImage before = canvas()->rasterImage().copy();
-    click(m_window->findChild<QPushButton *>(button));
-    if (button == QLatin1String("d13")) {
-        drag(QPoint(100, 100), QPoint(300, 160));
-        QTest::keyClicks(canvas(), typed);
-    }
-    click(ui()->d01);
-    QCOMPARE(design()->history().count(), 0);
-    QCOMPARE(canvas()->rasterImage(), before);
-    QVERIFY(!design()->isModified());
-    QVERIFY(!m_window->windowTitle().contains(QLatin1Char('*')));
-}
-
-void TestDrawingFlows::deleteDropsALiveLine()
-{
-    click(ui()->d00);
-    drag(QPoint(100, 100), QPoint(300, 150));
-    QCOMPARE(canvas()->liveItems().size(), 1);
-    const QImage before = canvas()->rasterImage().copy();
-    QTest::keyClick(canvas(), Qt::Key_Delete);
-    QVERIFY(canvas()->liveItems().isEmpty());
-    QCOMPARE(design()->history().count(), 0);
-    QCOMPARE(canvas()->rasterImage(), before);
-}
-
 void TestDrawingFlows::lineEndsAndWholeLineMove()
 {
     click(ui()->d00);
@@ -206,13 +160,17 @@ void TestDrawingFlows::lineEndsAndWholeLineMove()
     QCOMPARE(design()->history().count(), 1);
 }
 
-// Each pencil stroke is one step, applied on release; a click draws nothing.
+// Each pencil stroke is one step, applied on release; a click, or the pointer
+// passing over the page with no button down, draws nothing.
 void TestDrawingFlows::undoRedoSequence()
 {
     click(ui()->d11);
+    QTest::mouseMove(canvas(), QPoint(150, 300));
+    QTest::mouseMove(canvas(), QPoint(250, 300));
     drag(QPoint(100, 100), QPoint(300, 100)); // step 0
     QVERIFY(canvas()->liveItems().isEmpty());
     QCOMPARE(at(180, 75), QColor(Qt::blue));
+    QCOMPARE(at(180, 275), QColor(Qt::white)); // the pointer's way before the press
     QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(400, 400));
     QCOMPARE(design()->history().count(), 1);
     drag(QPoint(100, 200), QPoint(300, 200)); // step 1
@@ -273,22 +231,6 @@ void TestDrawingFlows::redoLeavesNoToolAndNoButton()
     click(ui()->d11); // until a tool button is pressed
     drag(QPoint(100, 300), QPoint(300, 300));
     QVERIFY(at(180, 275) != QColor(Qt::white));
-}
-
-void TestDrawingFlows::toolChangeCommitsPendingWork()
-{
-    click(ui()->d00);
-    drag(QPoint(100, 100), QPoint(300, 100));
-    click(ui()->d13); // the text button
-    QCOMPARE(at(180, 75), QColor(Qt::black));
-    QCOMPARE(design()->history().count(), 1);
-    // What is live now is the text tool's own (empty) field, not the line.
-    for (LMGraphFuncInf *item : canvas()->liveItems())
-        QVERIFY(!dynamic_cast<LMGraphFuncLine *>(item));
-    QVERIFY(ui()->d13->isChecked());
-    QVERIFY(!ui()->d00->isChecked());
-    QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("text"));
-    QVERIFY(!qobject_cast<LMScreenMsgHandlerLineSetting *>(m_window->settingsPanel()));
 }
 
 void TestDrawingFlows::eraserWhitensWhatItSweeps()
@@ -357,9 +299,19 @@ void TestDrawingFlows::rectangleThroughTheWindow()
     QCOMPARE(design()->history().count(), 1);
 }
 
-void TestDrawingFlows::typingIntoATextField()
+// Choosing the text tool commits the live line; typing into a field; the arc
+// text's panel also offers turning the letters.
+void TestDrawingFlows::textPanelsAndTyping()
 {
+    click(ui()->d00);
+    drag(QPoint(100, 100), QPoint(300, 100));
     click(ui()->d13);
+    QCOMPARE(at(180, 75), QColor(Qt::black));
+    QCOMPARE(design()->history().count(), 1);
+    // What is live now is the text tool's own (empty) field, not the line.
+    for (LMGraphFuncInf *item : canvas()->liveItems())
+        QVERIFY(!dynamic_cast<LMGraphFuncLine *>(item));
+    QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("text"));
     auto *panel = qobject_cast<LMScreenMsgHandlerTextSetting *>(m_window->settingsPanel());
     QVERIFY(panel);
     QCOMPARE(panel->sizeComboBox()->currentText(), QStringLiteral("48"));
@@ -378,18 +330,15 @@ void TestDrawingFlows::typingIntoATextField()
             2 * QFontMetrics(item->font).height());
     QTest::keyClick(canvas(), Qt::Key_Escape); // editing ends, the text stays
     QVERIFY(canvas()->liveItems().isEmpty());
-    QCOMPARE(design()->history().count(), 1);
+    QCOMPARE(design()->history().count(), 2);
     int yellow = 0;
     for (int y = 100; y < 260; ++y)
         for (int x = 100; x < 300; ++x)
             yellow += at(x, y) == QColor(Qt::yellow);
     QVERIFY2(yellow > 200, qPrintable(QString::number(yellow)));
-}
 
-void TestDrawingFlows::arcTextPanelOffersRotation()
-{
     click(ui()->d14);
-    auto *panel = qobject_cast<LMScreenMsgHandlerTextSetting *>(m_window->settingsPanel());
+    panel = qobject_cast<LMScreenMsgHandlerTextSetting *>(m_window->settingsPanel());
     QVERIFY(panel);
     QVERIFY(panel->rotateCheckBox()->isVisibleTo(panel));
     QVERIFY(panel->rotateCheckBox()->isChecked());

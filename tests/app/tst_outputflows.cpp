@@ -1,37 +1,24 @@
-#include "../common/ModalAnswer.h"
-#include "../common/PagePixels.h"
 #include "../common/RunLumetra.h"
 #include "../common/WindowFixture.h"
-#include "app/LMMainWidget.h"
 #include "app/LMResources.h"
-#include "canvas/LMGraphView.h"
-#include "model/LMDesign.h"
 #include "model/LMTransformCache.h"
-#include "model/outlines/LMArtFrameFactory.h"
 #include "model/output/LMOutputPlan.h"
 #include "tools/LMScreenMsgHandlerInf.h"
-#include "ui_LMMainWidget.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
-#include <QMessageBox>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
-#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
-#include <QSettings>
 #include <QTemporaryDir>
-#include <QTest>
 
 // The page on its way out: margins, fitting the design, and printing.
-class TestOutputFlows : public QObject {
+class TestOutputFlows : public QObject, private WindowFixture {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
@@ -46,19 +33,20 @@ private Q_SLOTS:
     void manyInsertsFromTheWindow();
 
 private:
-    LMGraphView *canvas() const { return m_window->graphView(); }
-    LMDesign *design() const { return m_window->design(); }
-    Ui::LMMainWidget *ui() const { return m_window->form(); }
     QWidget *panel() const { return m_window->settingsPanel(); }
     template <class T> T *in(const char *name) const
     {
         return panel() ? panel()->findChild<T *>(QLatin1String(name)) : nullptr;
     }
     void drawLine();
-    QRect ink() const;
+    // The document pixels the page's dark pixels lie on.
+    QRect ink() const
+    {
+        return documentRect(inkRect(canvas()->rasterImage()),
+                            canvas()->rasterImage().devicePixelRatio());
+    }
 
     QTemporaryDir m_dir;
-    LMMainWidget *m_window = nullptr;
 };
 
 void TestOutputFlows::initTestCase()
@@ -70,43 +58,23 @@ void TestOutputFlows::initTestCase()
 
 void TestOutputFlows::init()
 {
-    // Margins outlast windows; each test starts at the default ones.
-    QSettings(QStringLiteral("Lumetra"), QStringLiteral("Lumetra"))
-        .remove(QStringLiteral("print/margins"));
+    // The sheet outlasts windows too; each test starts with none.
     QSettings(QStringLiteral("Lumetra"), QStringLiteral("Lumetra"))
         .remove(QStringLiteral("print/sheet"));
-    m_window = new LMMainWidget;
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    openWindow();
 }
 
 void TestOutputFlows::cleanup()
 {
     forgetUnusedAnswers();
-    design()->setModified(false);
-    delete m_window;
-    m_window = nullptr;
+    closeWindow();
 }
 
 void TestOutputFlows::drawLine()
 {
     QTest::mouseClick(ui()->d00, Qt::LeftButton);
-    QTest::mousePress(canvas(), Qt::LeftButton, {}, QPoint(100, 100));
-    QTest::mouseMove(canvas(), QPoint(300, 200));
-    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, QPoint(500, 300));
+    drag(QPoint(100, 100), QPoint(500, 300), 2);
     QTest::mouseClick(ui()->d01, Qt::LeftButton);
-}
-
-// The document pixels the page's dark pixels lie on.
-QRect TestOutputFlows::ink() const
-{
-    QRect r;
-    const QImage &page = canvas()->rasterImage();
-    for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x)
-            if (qGray(page.pixel(x, y)) < 128)
-                r |= QRect(x, y, 1, 1);
-    return documentRect(r, page.devicePixelRatio());
 }
 
 // Each box shows the design's own margin and edits that margin alone; a
@@ -156,7 +124,7 @@ void TestOutputFlows::marginsPanel()
     // The next window, in a metric locale, starts with them, in millimetres.
     QTest::mouseClick(ui()->d01, Qt::LeftButton);
     QVERIFY(!canvas()->marginToolActive());
-    cleanup();
+    closeWindow();
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     m_window = new LMMainWidget;
     m_window->show();
@@ -208,11 +176,9 @@ void TestOutputFlows::fittingLiftsAndLandsAsOneStep()
                               .boundingRect()
                               .toAlignedRect();
         const QRect now = ink();
-        QVERIFY2(box.adjusted(-2, -2, 2, 2).contains(now), qPrintable(QStringLiteral("%1,%2 %3x%4")
-                                                                          .arg(now.x())
-                                                                          .arg(now.y())
-                                                                          .arg(now.width())
-                                                                          .arg(now.height())));
+        QString seen;
+        QDebug(&seen) << now << "in" << box;
+        QVERIFY2(box.adjusted(-2, -2, 2, 2).contains(now), qPrintable(seen));
         QVERIFY(now != drawn);
         // One Undo brings the page from before the lift, whole.
         QTest::mouseClick(ui()->btn_return, Qt::LeftButton);
@@ -235,9 +201,7 @@ void TestOutputFlows::printDialog()
     drawLine();
     design()->setModified(false);
     QTest::mouseClick(ui()->d00, Qt::LeftButton);
-    QTest::mousePress(canvas(), Qt::LeftButton, {}, QPoint(120, 400));
-    QTest::mouseMove(canvas(), QPoint(300, 400));
-    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, QPoint(400, 400));
+    drag(QPoint(120, 400), QPoint(400, 400), 2);
     QCOMPARE(canvas()->liveItems().size(), 1);
     const QString file =
         m_dir.filePath(accept ? QStringLiteral("printed.pdf") : QStringLiteral("never.pdf"));
@@ -255,10 +219,7 @@ void TestOutputFlows::printDialog()
         dialog->accept();
     });
     QString warned;
-    answerNextModal<QMessageBox>([&warned](QMessageBox *box) {
-        warned = box->text();
-        box->accept();
-    });
+    noteWarning(&warned);
     QMenu *menu = ui()->btn_print->menu();
     QVERIFY(menu);
     menu->actions().first()->trigger();
@@ -278,17 +239,6 @@ QImage rendered(const QString &pdf)
                       {QStringLiteral("-r"), QStringLiteral("76.2"), QStringLiteral("-png"),
                        QStringLiteral("-singlefile"), pdf, pdf});
     return QImage(pdf + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
-}
-
-// Where the dark pixels are: the cutting line and what is drawn.
-QRect inkOf(const QImage &image)
-{
-    QRect r;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qGray(image.pixel(x, y)) < 100)
-                r |= QRect(x, y, 1, 1);
-    return r;
 }
 } // namespace
 
@@ -321,7 +271,8 @@ void TestOutputFlows::everyFileOutputShowsTheSame()
 
     // The PNG holds the page at its own detail; its ink in document pixels.
     const QImage png(linePng);
-    const QRect box = documentRect(inkOf(png), double(png.width()) / design()->pageSize().width());
+    const QRect box =
+        documentRect(inkRect(png, 100), double(png.width()) / design()->pageSize().width());
     // The outline's box: the line beyond it was clipped away.
     const QRect outline = canvas()
                               ->transform(Matrix::OutlineToDoc)
@@ -334,20 +285,18 @@ void TestOutputFlows::everyFileOutputShowsTheSame()
     for (const QString &pdf : {saveAsPdf, exportPdf, linePdf}) {
         const QImage page = rendered(pdf);
         QCOMPARE(page, first);
-        const QRect ink = inkOf(page);
+        const QRect ink = inkRect(page, 100);
+        QString seen;
+        QDebug(&seen) << pdf << ink << "for" << box;
         QVERIFY2(qAbs(ink.left() - box.left()) <= 2 && qAbs(ink.top() - box.top()) <= 2 &&
                      qAbs(ink.right() - box.right()) <= 2 && qAbs(ink.bottom() - box.bottom()) <= 2,
-                 qPrintable(QStringLiteral("%1: %2,%3 %4x%5")
-                                .arg(pdf)
-                                .arg(ink.x())
-                                .arg(ink.y())
-                                .arg(ink.width())
-                                .arg(ink.height())));
+                 qPrintable(seen));
     }
 }
 
 // Five names on an A7 design: the preview counts the inserts and sheets and
-// follows the sheet chosen in it; a sheet too small is refused with a reason;
+// follows the sheet chosen in it, and shows the print offset kept from before
+// and takes the one set in it; a sheet too small is refused with a reason;
 // the PDF holds a sheet of A4 per four names; the next window keeps the sheet.
 void TestOutputFlows::manyInsertsFromTheWindow()
 {
@@ -372,25 +321,31 @@ void TestOutputFlows::manyInsertsFromTheWindow()
         auto *preview = dialog->findChild<QPrintPreviewWidget *>();
         auto *summary = dialog->findChild<QLabel *>(QStringLiteral("sheetSummary"));
         auto *choice = dialog->findChild<QComboBox *>(QStringLiteral("sheetChoice"));
-        if (!preview || !summary || !choice) {
+        auto *x = dialog->findChild<QDoubleSpinBox *>(QStringLiteral("printOffsetX"));
+        auto *y = dialog->findChild<QDoubleSpinBox *>(QStringLiteral("printOffsetY"));
+        if (!preview || !summary || !choice || !x || !y) {
             dialog->reject();
             return;
         }
-        seen << QStringLiteral("%1 (%2)").arg(summary->text()).arg(preview->pageCount());
+        seen << QStringLiteral("%1 (%2), offset %3 %4")
+                    .arg(summary->text(), QString::number(preview->pageCount()),
+                         QString::number(x->value()), QString::number(y->value()));
         choice->setCurrentIndex(0); // one insert per sheet
         seen << QStringLiteral("%1 (%2)").arg(summary->text()).arg(preview->pageCount());
+        x->setValue(-1.5);
+        y->setValue(4);
         dialog->reject();
     });
+    m_window->setPrintOffset(QPointF(3.5, -2)); // as a preview before left it
     m_window->slot_printPreview();
-    QCOMPARE(seen, (QStringList{"4 per sheet, 2 sheets (2)", "5 inserts, one per sheet (5)"}));
+    QCOMPARE(seen, (QStringList{"4 per sheet, 2 sheets (2), offset 3.5 -2",
+                                "5 inserts, one per sheet (5)"}));
+    QCOMPARE(m_window->printOffset(), QPointF(-1.5, 4));
     QCOMPARE(m_window->sheetPaperId(), -1);
 
     choose(QStringLiteral("A8"));
     QString warned;
-    answerNextModal<QMessageBox>([&warned](QMessageBox *box) {
-        warned = box->text();
-        box->accept();
-    });
+    noteWarning(&warned);
     m_window->slot_exportPdf();
     QCOMPARE(warned, QStringLiteral("The sheet is too small for one insert within its margins."));
 
@@ -406,8 +361,7 @@ void TestOutputFlows::manyInsertsFromTheWindow()
                  out.contains(QStringLiteral("(A4)")),
              qPrintable(out));
 
-    design()->setModified(false);
-    delete m_window;
+    closeWindow();
     m_window = new LMMainWidget;
     QCOMPARE(m_window->sheetPaperId(), 0);
 }

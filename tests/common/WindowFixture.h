@@ -94,6 +94,17 @@ protected:
     LMMainWidget *m_window = nullptr;
 };
 
+// The pixels of `image` darker than `gray`, in its own pixels.
+inline QRect inkRect(const QImage &image, int gray = 128)
+{
+    QRect r;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < gray)
+                r |= QRect(x, y, 1, 1);
+    return r;
+}
+
 // Picks `path` in the next file dialog; an empty path cancels it.
 inline void chooseFile(const QString &path)
 {
