@@ -22,34 +22,23 @@ QPixmap numberedScreen(const QSize &size)
     return QPixmap::fromImage(image);
 }
 
-QPoint pointOf(const QString &text)
-{
-    const QStringList xy = text.split(QLatin1Char(','));
-    return QPoint(xy.value(0).toInt(), xy.value(1).toInt());
-}
-
 // Plays "p x,y" press, "m x,y" move, "r x,y" release, "d x,y" double-click.
 Sel::Outcome play(Sel &selection, const QString &script)
 {
     Sel::Outcome last = Sel::Stay;
     const QStringList steps = script.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (int i = 0; i + 1 < steps.size(); i += 2) {
-        const QPoint p = pointOf(steps[i + 1]);
+        const QStringList xy = steps[i + 1].split(QLatin1Char(','));
+        const QPoint p(xy.value(0).toInt(), xy.value(1).toInt());
         bool repaint = false;
-        switch (steps[i].at(0).toLatin1()) {
-        case 'p':
+        if (steps[i] == QLatin1String("p"))
             selection.press(p);
-            break;
-        case 'm':
+        else if (steps[i] == QLatin1String("m"))
             selection.move(p);
-            break;
-        case 'r':
+        else if (steps[i] == QLatin1String("r"))
             last = selection.release(p, &repaint);
-            break;
-        case 'd':
+        else
             last = selection.doubleClick(p);
-            break;
-        }
     }
     return last;
 }
