@@ -204,6 +204,7 @@ void TestText::keySequences_data()
     QTest::newRow("Home") << QList<int>{0, 0, Qt::Key_Home, 1} << "yxx";
     QTest::newRow("End after Home") << QList<int>{0, Qt::Key_Home, Qt::Key_End, 1} << "xy";
     QTest::newRow("Right stops at the end") << QList<int>{0, Qt::Key_Right, 1} << "xy";
+    QTest::newRow("Left reaches the start") << QList<int>{0, Qt::Key_Left, 1} << "yx";
     QTest::newRow("Backspace at the caret")
         << QList<int>{0, 1, Qt::Key_Left, Qt::Key_Backspace} << "y";
     QTest::newRow("Delete at the caret") << QList<int>{0, 1, Qt::Key_Left, Qt::Key_Delete} << "x";
