@@ -3,6 +3,7 @@
 #include "canvas/LMGraphView.h"
 #include "model/LMDesign.h"
 #include "tools/LMPoint.h"
+#include "tools/LMScreenMsgHandlerInf.h"
 #include "tools/frame/LMGraphFuncDashedLineRectangle.h"
 #include "tools/frame/LMScreenMsgHandlerShape.h"
 #include "tools/stroke/LMGraphFuncLine.h"
@@ -35,9 +36,11 @@ private Q_SLOTS:
     void lineGrabbedNearItself();
 
 private:
-    void press(const QPoint &p) { m_tool->onMousePress(p, m_view->toDocument(p)); }
-    void move(const QPoint &p) { m_tool->onMouseMove(p, m_view->toDocument(p)); }
-    void release(const QPoint &p) { m_tool->onMouseRelease(p, m_view->toDocument(p)); }
+    // On whichever tool the canvas has.
+    void press(const QPoint &p) { tool()->onMousePress(p, m_view->toDocument(p)); }
+    void move(const QPoint &p) { tool()->onMouseMove(p, m_view->toDocument(p)); }
+    void release(const QPoint &p) { tool()->onMouseRelease(p, m_view->toDocument(p)); }
+    LMScreenMsgHandlerInf *tool() const { return m_view->currentHandler(); }
     void drag(const QPoint &from, const QPoint &to, int steps = 4);
     void useTool(const QString &name)
     {
@@ -254,22 +257,29 @@ void TestShapes::committedKinds()
 
 void TestShapes::whatCommits_data()
 {
-    QTest::addColumn<QPoint>("to");
-    QTest::addColumn<int>("key"); // pressed before the frame is applied
+    QTest::addColumn<QString>("tool");
+    QTest::addColumn<QPoint>("to"); // dragged from (120, 125)
+    QTest::addColumn<int>("key");   // pressed before the item is applied
     QTest::addColumn<int>("steps");
-    QTest::newRow("1 x 1 commits nothing") << QPoint(120, 125) << 0 << 0;
-    QTest::newRow("2 x 1 commits") << QPoint(121, 125) << 0 << 1;
-    QTest::newRow("Delete drops a live shape") << QPoint(220, 225) << int(Qt::Key_Delete) << 0;
+    QTest::newRow("1 x 1 commits nothing") << "rectangle" << QPoint(120, 125) << 0 << 0;
+    QTest::newRow("2 x 1 commits") << "rectangle" << QPoint(121, 125) << 0 << 1;
+    QTest::newRow("Delete drops a live shape")
+        << "rectangle" << QPoint(220, 225) << int(Qt::Key_Delete) << 0;
+    QTest::newRow("a click with the line tool commits nothing")
+        << "line" << QPoint(120, 125) << 0 << 0;
+    QTest::newRow("a line one pixel long commits") << "line" << QPoint(121, 125) << 0 << 1;
 }
 
 void TestShapes::whatCommits()
 {
+    QFETCH(QString, tool);
     QFETCH(QPoint, to);
     QFETCH(int, key);
     QFETCH(int, steps);
+    m_view->setHandlerByName(tool);
     drag(QPoint(120, 125), to, 1);
     if (key)
-        m_tool->onKeyPress(key, QString());
+        this->tool()->onKeyPress(key, QString());
     m_view->apply();
     QCOMPARE(m_view->design().history().count(), steps);
 }
