@@ -23,14 +23,12 @@ private Q_SLOTS:
     void initTestCase();
     void init();
     void cleanup();
-    void panelPages();
     void pageLayout_data();
     void pageLayout();
     void pressingAnOutlineSelectsItUntilANewDocument();
     void rotationFieldTakesEveryAngle_data();
     void rotationFieldTakesEveryAngle();
-    void dragOnlyInsideTheTurnedOutline();
-    void contextMenu();
+    void menuAndDragFollowTheOutline();
     void modelChangesReachTheWindow();
 
 private:
@@ -71,29 +69,6 @@ QStringList TestOutlineTool::menuTexts(const QPoint &at)
     for (QAction *a : menu.actions())
         texts << a->text();
     return texts;
-}
-
-void TestOutlineTool::panelPages()
-{
-    LMScreenMsgHandlerArtFrameSetting *panel = openPanel();
-    QVERIFY(panel);
-    QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("ls"));
-    QVERIFY(canvas()->outlineEditing());
-    QVERIFY(ui()->b0->isChecked());
-    QToolBox *pages = panel->toolBox();
-    QCOMPARE(pages->count(), 6);
-    // Each page's caption names the model codes its catalogue file holds.
-    const QStringList captions{
-        "Letter (LS01–LS15)",      "Half Letter (HLS01–HLS15)",     "Business Card (CARD01–CARD15)",
-        "Extra Large (XL01–XL03)", "Other Sizes (OTHER01–OTHER04)", "Pocket (POCKET01–POCKET04)"};
-    for (int i = 0; i < 6; ++i)
-        QCOMPARE(pages->itemText(i), captions[i]);
-    QTRY_COMPARE(qobject_cast<ArtFramePan *>(pages->widget(0))->buttons().size(), 15);
-    QVERIFY(qobject_cast<ArtFramePan *>(pages->widget(0))->buttons().first()->isChecked());
-    // Inside the settings column, however long the captions.
-    QVERIFY(panel->geometry().right() < ui()->left->width());
-    QTest::mouseClick(ui()->d01, Qt::LeftButton);
-    QVERIFY(!canvas()->outlineEditing());
 }
 
 void TestOutlineTool::pageLayout_data()
@@ -189,14 +164,24 @@ void TestOutlineTool::rotationFieldTakesEveryAngle()
     QTRY_COMPARE_WITH_TIMEOUT(design()->flags().outlineRotation(), degrees, 1000);
 }
 
-void TestOutlineTool::dragOnlyInsideTheTurnedOutline()
+// What the canvas's menu offers and the pointer drags, where the outline now is.
+void TestOutlineTool::menuAndDragFollowTheOutline()
 {
-    openPanel();
+    const QPoint outside(5, 5);
+    QCOMPARE(menuTexts(outside),
+             (QStringList{"Show the Contents Inside The Pouch Only", "Start Pouch Shape Editing"}));
+    QMenu menu;
+    canvas()->fillContextMenu(&menu, outside);
+    menu.actions().at(1)->trigger(); // starts the outline tool
+    QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("ls"));
+    QCOMPARE(menuTexts(outside).value(1), QStringLiteral("End Frame Shape Editing"));
+    // Turned, the outline answers the menu and the pointer where it now is.
     LMScreenMsgHandlerInf *tool = canvas()->currentHandler();
     design()->setOutlineRotation(90);               // 737 x 557 stands on end: 557 wide, 737 high
     const QPoint start = design()->outlineOffset(); // the outline's middle
-    // Inside the upright outline but outside the turned one: nothing moves.
+    // Inside the upright outline but outside the turned one: no copy, nothing moves.
     QPoint p = start + QPoint(-340, 0);
+    QCOMPARE(menuTexts(canvas()->transform(Matrix::DocToWidget).map(p)).size(), 2);
     tool->onMousePress(QPoint(), p);
     tool->onMouseMove(QPoint(), p + QPoint(30, 30));
     tool->onMouseRelease(QPoint(), p + QPoint(30, 30));
@@ -208,26 +193,8 @@ void TestOutlineTool::dragOnlyInsideTheTurnedOutline()
     tool->onMouseMove(QPoint(), p + QPoint(30, 20));
     tool->onMouseRelease(QPoint(), p + QPoint(30, 20));
     QCOMPARE(design()->outlineOffset(), start + QPoint(30, 20));
-}
 
-// What the canvas's menu offers where the pointer is, and what its entries do.
-void TestOutlineTool::contextMenu()
-{
-    const QPoint outside(5, 5);
-    QCOMPARE(menuTexts(outside),
-             (QStringList{"Show the Contents Inside The Pouch Only", "Start Pouch Shape Editing"}));
-    QMenu menu;
-    canvas()->fillContextMenu(&menu, outside);
-    menu.actions().at(1)->trigger(); // starts the outline tool
-    QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("ls"));
-    QCOMPARE(menuTexts(outside).value(1), QStringLiteral("End Frame Shape Editing"));
-    // Moved and turned: offered where the outline now is, not where it was.
-    design()->setOutlineRotation(90);
-    const QPoint leftEnd =
-        canvas()->transform(Matrix::DocToWidget).map(design()->outlineOffset() + QPoint(-340, 0));
-    QCOMPARE(menuTexts(leftEnd).size(), 2);
-
-    // Inside, the turned outline's content is copied, cut to its shape.
+    // Inside, the turned and moved outline's content is copied, cut to its shape.
     paint([](QPainter &painter) { painter.fillRect(painter.window(), Qt::red); });
     const QPoint inside =
         canvas()->transform(Matrix::OutlineToWidget).map(QPoint(0, 0)); // the outline's middle
@@ -246,13 +213,28 @@ void TestOutlineTool::contextMenu()
     QCOMPARE(copied.pixelColor(1, 1), QColor(Qt::white)); // outside the rounded corner
 }
 
-// Changes made anywhere, also in the canvas and the catalogue rather than
-// through the window's own controls, show in the title, the tool buttons and
-// the open panel.
+// The panel's pages; changes made anywhere, also in the canvas and the
+// catalogue rather than through the window's own controls, show in the title,
+// the tool buttons and the open panel.
 void TestOutlineTool::modelChangesReachTheWindow()
 {
     LMScreenMsgHandlerArtFrameSetting *panel = openPanel();
     QVERIFY(panel);
+    QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("ls"));
+    QVERIFY(canvas()->outlineEditing());
+    QVERIFY(ui()->b0->isChecked());
+    QToolBox *pages = panel->toolBox();
+    QCOMPARE(pages->count(), 6);
+    // Each page's caption names the model codes its catalogue file holds.
+    const QStringList captions{
+        "Letter (LS01–LS15)",      "Half Letter (HLS01–HLS15)",     "Business Card (CARD01–CARD15)",
+        "Extra Large (XL01–XL03)", "Other Sizes (OTHER01–OTHER04)", "Pocket (POCKET01–POCKET04)"};
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(pages->itemText(i), captions[i]);
+    QTRY_COMPARE(qobject_cast<ArtFramePan *>(pages->widget(0))->buttons().size(), 15);
+    QVERIFY(qobject_cast<ArtFramePan *>(pages->widget(0))->buttons().first()->isChecked());
+    // Inside the settings column, however long the captions.
+    QVERIFY(panel->geometry().right() < ui()->left->width());
     design()->setModified(false);
     QVERIFY(!m_window->windowTitle().contains(QLatin1Char('*')));
 
@@ -294,6 +276,7 @@ void TestOutlineTool::modelChangesReachTheWindow()
     QVERIFY(ui()->d00->isChecked());
     QVERIFY(m_window->settingsPanel() && m_window->settingsPanel() != outlinePanel);
     QTRY_VERIFY(!outlinePanel);
+    QVERIFY(!canvas()->outlineEditing());
 
     design()->setModified(false);
     QVERIFY(!m_window->windowTitle().contains(QLatin1Char('*')));
