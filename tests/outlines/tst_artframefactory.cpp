@@ -14,11 +14,8 @@ private Q_SLOTS:
     void outOfRange();
     void frameRings_data();
     void frameRings();
-    void narrowerOutlineLowersTheFrameLevel();
-    void toCenter_data();
-    void toCenter();
-    void printableCheck_data();
-    void printableCheck();
+    void placement_data();
+    void placement();
 
 private:
     LMArtFrameFactory *m_catalogue = nullptr;
@@ -109,54 +106,47 @@ void TestArtFrameFactory::frameRings()
     QVERIFY(!shapes.frame.contains(QPointF(box.center().x(), box.top() + inset + 2)));
     QCOMPARE(shapes.outer, outline);
     QCOMPARE(shapes.inner.boundingRect().top(), box.top() + inset);
-}
-
-void TestArtFrameFactory::narrowerOutlineLowersTheFrameLevel()
-{
-    m_design->setFrameLevel(5);
-    m_design->selectOutline(2, 0); // a card outline has three levels
+    // A card outline picked next has three levels: a wider ring comes down to its widest.
+    m_design->selectOutline(2, 0);
     QCOMPARE(m_design->frameLevelCount(), 3);
-    QCOMPARE(m_design->frameLevel(), 3);
+    QCOMPARE(m_design->frameLevel(), qMin(level, 3));
     QVERIFY(!m_design->shapes().frame.isEmpty());
 }
 
-void TestArtFrameFactory::toCenter_data()
+void TestArtFrameFactory::placement_data()
 {
     QTest::addColumn<QSize>("page");
-    QTest::addColumn<QPoint>("offset");
-    // Outlines are centred on their origin, so the offset is the page's middle pixel.
-    QTest::newRow("A5 portrait") << QSize(444, 630) << QPoint(221, 314);
-    QTest::newRow("one pixel") << QSize(1, 1) << QPoint(0, 0);
-}
-
-void TestArtFrameFactory::toCenter()
-{
-    QFETCH(QSize, page);
-    QFETCH(QPoint, offset);
-    m_design->setPaper(2, true, page);
-    m_design->centreOutline();
-    QCOMPARE(m_design->outlineOffset(), offset);
-}
-
-void TestArtFrameFactory::printableCheck_data()
-{
+    QTest::addColumn<QPoint>("offset"); // centred: the page's middle pixel
     QTest::addColumn<double>("margin"); // millimetres on every side
     QTest::addColumn<QPoint>("shift");
     QTest::addColumn<bool>("outside");
     // LS01 is 737 x 557 on an 837 x 648 page: 50 and 45 pixels to spare.
-    QTest::newRow("inside 10 mm margins") << 10.0 << QPoint(0, 0) << false;
-    QTest::newRow("margins it crosses") << 16.0 << QPoint(0, 0) << true;
-    QTest::newRow("moved across the right margin") << 10.0 << QPoint(25, 0) << true;
-    QTest::newRow("moved, still inside") << 10.0 << QPoint(15, 10) << false;
+    const QSize letter(837, 648);
+    QTest::newRow("inside 10 mm margins")
+        << letter << QPoint(418, 323) << 10.0 << QPoint() << false;
+    QTest::newRow("margins it crosses") << letter << QPoint(418, 323) << 16.0 << QPoint() << true;
+    QTest::newRow("moved across the right margin")
+        << letter << QPoint(418, 323) << 10.0 << QPoint(25, 0) << true;
+    QTest::newRow("moved, still inside")
+        << letter << QPoint(418, 323) << 10.0 << QPoint(15, 10) << false;
+    QTest::newRow("A5 portrait, narrower than the outline")
+        << QSize(444, 630) << QPoint(221, 314) << 0.0 << QPoint() << true;
+    QTest::newRow("one pixel") << QSize(1, 1) << QPoint(0, 0) << 0.0 << QPoint() << true;
 }
 
-void TestArtFrameFactory::printableCheck()
+void TestArtFrameFactory::placement()
 {
+    QFETCH(QSize, page);
+    QFETCH(QPoint, offset);
     QFETCH(double, margin);
     QFETCH(QPoint, shift);
     QFETCH(bool, outside);
+    m_design->setPaper(2, true, page);
+    m_design->centreOutline();
+    // Outlines are centred on their origin.
+    QCOMPARE(m_design->outlineOffset(), offset);
     m_design->setMargins(margin, margin, margin, margin);
-    m_design->setOutlineOffset(m_design->outlineOffset() + shift);
+    m_design->setOutlineOffset(offset + shift);
     QCOMPARE(m_design->outsidePrintable(), outside);
     QCOMPARE(m_design->toDocument().flags.outsidePrintable(), outside); // files keep it
 }

@@ -1,3 +1,4 @@
+#include "../common/Golden.h"
 #include "../common/MakeCanvas.h"
 #include "../common/PagePixels.h"
 #include "app/LMResources.h"
@@ -10,6 +11,7 @@
 #include "tools/text/LMTextLayout.h"
 
 #include <QFontMetrics>
+#include <QPainter>
 #include <QTest>
 
 namespace {
@@ -45,8 +47,6 @@ private Q_SLOTS:
     void cleanup();
     void lineBreaking_data();
     void lineBreaking();
-    void caretPlace_data();
-    void caretPlace();
     void fieldGrowsAndNeverShrinks();
     void keySequences_data();
     void keySequences();
@@ -91,64 +91,57 @@ void TestText::lineBreaking_data()
 {
     const QFontMetrics m(testFont());
     const int w = m.horizontalAdvance(QStringLiteral("abc")); // three letters fit a line
+    const int a = m.horizontalAdvance(QLatin1Char('a')), ab = m.horizontalAdvance("ab");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("width");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("empty text is one empty line") << "" << w << QStringList{""};
-    QTest::newRow("fits") << "abc" << w << QStringList{"abc"};
+    QTest::addColumn<int>("caret");    // a caret before this character...
+    QTest::addColumn<QPoint>("place"); // ...stands this far into this line
+    QTest::newRow("empty text is one empty line") << "" << w << QStringList{""} << 0 << QPoint();
+    QTest::newRow("fits") << "abc" << w << QStringList{"abc"} << 1 << QPoint(a, 0);
     QTest::newRow("breaks between any characters")
-        << "abcabcab" << w << QStringList{"abc", "abc", "ab"};
-    QTest::newRow("Return starts a line") << "ab\r\ncd" << w << QStringList{"ab", "cd"};
+        << "abcabcab" << w << QStringList{"abc", "abc", "ab"} << 3 << QPoint(0, 1);
+    QTest::newRow("Return starts a line")
+        << "ab\r\ncd" << w << QStringList{"ab", "cd"} << 4 << QPoint(0, 1);
     QTest::newRow("two Returns give an empty line")
-        << "a\r\n\r\nb" << w << QStringList{"a", "", "b"};
-    QTest::newRow("trailing Return opens a last empty line") << "ab\r\n"
-                                                             << w << QStringList{"ab", ""};
-    QTest::newRow("a half-deleted Return draws nothing") << "ab\r" << w << QStringList{"ab"};
-    QTest::newRow("breaks after a space") << "abc abc" << w << QStringList{"abc ", "abc"};
+        << "a\r\n\r\nb" << w << QStringList{"a", "", "b"} << 3 << QPoint(0, 1);
+    QTest::newRow("trailing Return opens a last empty line")
+        << "ab\r\n"
+        << w << QStringList{"ab", ""} << 4 << QPoint(0, 1);
+    QTest::newRow("a half-deleted Return draws nothing")
+        << "ab\r" << w << QStringList{"ab"} << 3 << QPoint(ab, 0);
+    QTest::newRow("a line feed first leaves the first line empty")
+        << "\nab" << w << QStringList{"", "ab"} << 3 << QPoint(ab, 1);
+    QTest::newRow("breaks after a space")
+        << "abc abc" << w << QStringList{"abc ", "abc"} << 5 << QPoint(a, 1);
     QTest::newRow("a word moves whole to the next line")
-        << "ab abc" << w << QStringList{"ab ", "abc"};
-    QTest::newRow("as many words as fit") << "a b c" << w << QStringList{"a b ", "c"};
+        << "ab abc" << w << QStringList{"ab ", "abc"} << 2 << QPoint(ab, 0);
+    QTest::newRow("as many words as fit")
+        << "a b c" << w << QStringList{"a b ", "c"} << 4 << QPoint(0, 1);
     QTest::newRow("a word longer than the field breaks inside")
-        << "a abcabc" << w << QStringList{"a ", "abc", "abc"};
+        << "a abcabc" << w << QStringList{"a ", "abc", "abc"} << 8 << QPoint(w, 2);
     const int han = m.horizontalAdvance(QStringLiteral("我们一"));
     QTest::newRow("Chinese breaks between characters")
         << QStringLiteral("我们一起去学校") << han
-        << QStringList{QStringLiteral("我们一"), QStringLiteral("起去学"), QStringLiteral("校")};
+        << QStringList{QStringLiteral("我们一"), QStringLiteral("起去学"), QStringLiteral("校")}
+        << 6 << QPoint(0, 2);
     QTest::newRow("a letter wider than the field has a line of its own")
-        << "WiW" << m.horizontalAdvance(QLatin1Char('i')) << QStringList{"W", "i", "W"};
-    QTest::newRow("nothing fits at all") << "ab" << 0 << QStringList{"a", "b"};
+        << "WiW" << m.horizontalAdvance(QLatin1Char('i')) << QStringList{"W", "i", "W"} << 1
+        << QPoint(0, 1);
+    QTest::newRow("nothing fits at all") << "ab" << 0 << QStringList{"a", "b"} << 1 << QPoint(0, 1);
 }
 
+// The lines a field shows, and where the caret stands on them: on the line
+// after a break, at the end of a line before its Return.
 void TestText::lineBreaking()
 {
     QFETCH(QString, text);
     QFETCH(int, width);
     QFETCH(QStringList, lines);
-    QCOMPARE(LMTextLayout::breakLines(text, testFont(), width), lines);
-}
-
-void TestText::caretPlace_data()
-{
-    const QFontMetrics m(testFont());
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QPoint>("place"); // x from the line's start, line number
-    QTest::newRow("empty") << "" << 0 << QPoint(0, 0);
-    QTest::newRow("after two letters") << "ab" << 2 << QPoint(m.horizontalAdvance("ab"), 0);
-    QTest::newRow("between letters") << "ab" << 1 << QPoint(m.horizontalAdvance("a"), 0);
-    QTest::newRow("after a Return") << "ab\r\ncd" << 4 << QPoint(0, 1);
-    QTest::newRow("before a Return") << "ab\r\ncd" << 2 << QPoint(m.horizontalAdvance("ab"), 0);
-    QTest::newRow("start of a wrapped line") << "abc abc" << 4 << QPoint(0, 1);
-    QTest::newRow("inside a wrapped line") << "abc abc" << 5 << QPoint(m.horizontalAdvance("a"), 1);
-}
-
-void TestText::caretPlace()
-{
-    QFETCH(QString, text);
-    QFETCH(int, index);
+    QFETCH(int, caret);
     QFETCH(QPoint, place);
-    const int width = QFontMetrics(testFont()).horizontalAdvance(QStringLiteral("abc"));
-    const QPoint at = LMTextLayout::caretPlace(text, testFont(), width, index);
+    QCOMPARE(LMTextLayout::breakLines(text, testFont(), width), lines);
+    const QPoint at = LMTextLayout::caretPlace(text, testFont(), width, caret);
     QCOMPARE(at.y(), place.y());
     QVERIFY2(qAbs(at.x() - place.x()) <= 1, qPrintable(QString::number(at.x())));
 }
@@ -211,6 +204,7 @@ void TestText::keySequences_data()
     QTest::newRow("Home") << QList<int>{0, 0, Qt::Key_Home, 1} << "yxx";
     QTest::newRow("End after Home") << QList<int>{0, Qt::Key_Home, Qt::Key_End, 1} << "xy";
     QTest::newRow("Right stops at the end") << QList<int>{0, Qt::Key_Right, 1} << "xy";
+    QTest::newRow("Left reaches the start") << QList<int>{0, Qt::Key_Left, 1} << "yx";
     QTest::newRow("Backspace at the caret")
         << QList<int>{0, 1, Qt::Key_Left, Qt::Key_Backspace} << "y";
     QTest::newRow("Delete at the caret") << QList<int>{0, 1, Qt::Key_Left, Qt::Key_Delete} << "x";
@@ -278,46 +272,27 @@ void TestText::arcPlacement_data()
 {
     QTest::addColumn<bool>("rotate");
     QTest::newRow("upright") << false;
-    QTest::newRow("following the arc") << true;
+    QTest::newRow("turned") << true;
 }
 
-// Each glyph of "IIIII" is one rectangle; its middle must sit on the arc
-// point at its fraction of the arc's length, the first glyph nearest the left end.
+// Letters along the arc of a 400 x 150 field, drawn with the arc (blue): it
+// runs from the right end just below the field over the top to the left end,
+// the letters at equal steps reading from left to right.
 void TestText::arcPlacement()
 {
     QFETCH(bool, rotate);
-    const QFont font = testFont(20);
     const QRect field(0, 0, 399, 149);
-    const QPainterPath arc = LMTextLayout::arcOf(field);
-    // From the right end, just below the field, over the top to the left end.
-    QVERIFY(QLineF(arc.pointAtPercent(0), QPointF(400, 150)).length() < 1.5);
-    QVERIFY(QLineF(arc.pointAtPercent(0.5), QPointF(200, 0)).length() < 1.5);
-    QVERIFY(QLineF(arc.pointAtPercent(1), QPointF(0, 150)).length() < 1.5);
-    const QPolygonF curve = arc.toSubpathPolygons().first();
-    const QPainterPath glyphs =
-        LMTextLayout::arcGlyphs(QStringLiteral("IIIII"), font, field, rotate);
-    const QList<QPolygonF> parts = glyphs.toSubpathPolygons();
-    QCOMPARE(parts.size(), 5);
-    const QFontMetrics m(font);
-    for (int k = 0; k < 5; ++k) {
-        QCOMPARE(LMTextLayout::arcFraction(k, 5), 1.0 - (k + 1) / 6.0);
-        const QPointF at = pointAlong(curve, LMTextLayout::arcFraction(k, 5));
-        const QRectF box = parts[k].boundingRect();
-        // Centred across the glyph; its foot lies below the arc point.
-        if (!rotate) {
-            QVERIFY2(qAbs(box.center().x() - at.x()) < 1.5,
-                     qPrintable(
-                         QStringLiteral("%1: %2 vs %3").arg(k).arg(box.center().x()).arg(at.x())));
-            QVERIFY(box.height() > box.width() * 2); // upright
-            QVERIFY(box.bottom() <= at.y() + m.height() / 2 + 1);
-        }
-        QVERIFY(QLineF(box.center(), at).length() < m.height());
-    }
-    QVERIFY(parts[0].boundingRect().center().x() < parts[4].boundingRect().center().x());
-    if (rotate) {
-        // The end glyphs lean outwards: their boxes are wider than upright ones.
-        QVERIFY(parts[0].boundingRect().width() > parts[2].boundingRect().width() * 1.5);
-    }
+    QImage picture(440, 190, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(20, 20);
+    painter.setPen(Qt::blue);
+    painter.drawPath(LMTextLayout::arcOf(field));
+    painter.fillPath(LMTextLayout::arcGlyphs(QStringLiteral("ABCDE"), testFont(20), field, rotate),
+                     Qt::black);
+    painter.end();
+    LM_COMPARE_GOLDEN(picture, QStringLiteral("tst_text_arc_") + QTest::currentDataTag());
 }
 
 // A small arc widens about its middle as letters come, so all of them show,
@@ -424,14 +399,10 @@ void TestText::italicAndUprightStayApart()
     QFont italic = upright;
     italic.setItalic(true);
     const QStringList text{QStringLiteral("日本")};
-    QPainterPath first, second;
-    if (italicFirst) {
-        first = LMTextLayout::fieldGlyphs(text, italic, 0, 0);
-        second = LMTextLayout::fieldGlyphs(text, upright, 0, 0);
-    } else {
-        first = LMTextLayout::fieldGlyphs(text, upright, 0, 0);
-        second = LMTextLayout::fieldGlyphs(text, italic, 0, 0);
-    }
+    const QPainterPath first =
+        LMTextLayout::fieldGlyphs(text, italicFirst ? italic : upright, 0, 0);
+    const QPainterPath second =
+        LMTextLayout::fieldGlyphs(text, italicFirst ? upright : italic, 0, 0);
     QVERIFY(!first.isEmpty());
     QVERIFY(first != second);
 }
