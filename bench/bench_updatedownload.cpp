@@ -38,18 +38,12 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     qputenv("LUMETRA_SOURCE_DIR", LUMETRA_SOURCE_DIR);
     const int megabytes = argc > 1 ? std::atoi(argv[1]) : 50;
-    QTemporaryDir served, local;
+    QTemporaryDir local;
     LMUpdateConfig config = LMUpdateConfig::fromDeployment();
     config.localFolder = local.filePath(QStringLiteral("lumetra/"));
-    {
-        QFile file(served.filePath(config.installerName));
-        if (!file.open(QIODevice::WriteOnly))
-            return 1;
-        const QByteArray block(1024 * 1024, 'L');
-        for (int i = 0; i < megabytes; ++i)
-            file.write(block);
-    }
-    TestFtpServer ftp(served.path());
+    TestFtpServer ftp;
+    if (!ftp.serve(config.installerName, QByteArray(megabytes * 1024 * 1024, 'L')))
+        return 1;
     if (!ftp.start()) {
         std::fprintf(stderr, "the FTP server did not start\n");
         return 1;
