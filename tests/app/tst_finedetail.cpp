@@ -6,33 +6,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-// What a user draws on a fine page stays sharp from the tool to the printout,
-// and the Detail choice switches a design between fine and standard (its
-// translations are tst_leftovers').
-class TestFineDetail : public QObject, private WindowFixture {
-    Q_OBJECT
-private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void edgesAreSharp_data();
-    void edgesAreSharp();
-    void pdfEdgeLandsWhereDrawn();
-    void detailChoiceFlow();
-
-private:
-    QComboBox *detailChoice() const
-    {
-        return m_window->findChild<QComboBox *>(QStringLiteral("cob_detail"));
-    }
-    void click(const char *button) const
-    {
-        QTest::mouseClick(m_window->findChild<QPushButton *>(QLatin1String(button)),
-                          Qt::LeftButton);
-    }
-    QTemporaryDir m_dir;
-};
-
 namespace {
 // How far a pixel is from white paper towards full ink of any colour, 0..255.
 int inkOf(QRgb pixel)
@@ -62,148 +35,163 @@ Edges edgesAlongRow(const QImage &page, int y, int fromX, int toX)
 }
 } // namespace
 
-void TestFineDetail::initTestCase()
-{
-    lmInitResources();
-    QVERIFY(m_dir.isValid());
-}
-
-void TestFineDetail::init()
-{
-    openWindow();
-}
-
-void TestFineDetail::cleanup()
-{
-    closeWindow();
-}
-
-void TestFineDetail::edgesAreSharp_data()
-{
-    QTest::addColumn<QString>("what");
-    QTest::newRow("a line") << "line";
-    QTest::newRow("a text") << "text";
-    QTest::newRow("a photograph fitted to the page") << "picture";
-}
-
-// Drawn with the real tools on a new (fine) Letter page: every edge goes from
-// paper to ink within two physical pixels, where a standard page blown up
-// four times would take four or more.
-void TestFineDetail::edgesAreSharp()
-{
-    QFETCH(QString, what);
-    QCOMPARE(design()->detail(), 4);
-    const QTransform toWidget = canvas()->transform(Matrix::DocToWidget);
-    int row = 0; // document pixels
-    if (what == QLatin1String("line")) {
-        click("d00");
-        // Upright, so the row crosses both of its sides.
-        drag(toWidget.map(QPoint(200, 60)), toWidget.map(QPoint(200, 200)));
-        row = 130;
-    } else if (what == QLatin1String("text")) {
-        click("d13");
-        drag(toWidget.map(QPoint(120, 100)), toWidget.map(QPoint(520, 200)));
-        QTest::keyClicks(canvas(), QStringLiteral("HIH"));
-        row = 130;
-    } else {
-        QImage photo(4000, 3000, QImage::Format_RGB32);
-        photo.fill(Qt::white);
-        QPainter(&photo).fillRect(0, 0, 2001, 3000, Qt::black);
-        QVERIFY(canvas()->placePicture(photo));
-        row = 300;
+// What a user draws on a fine page stays sharp from the tool to the printout,
+// and the Detail choice switches a design between fine and standard (its
+// translations are tst_leftovers').
+class TestFineDetail : public QObject, private WindowFixture {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase()
+    {
+        lmInitResources();
+        QVERIFY(m_dir.isValid());
     }
-    click("d01"); // another tool: the work lands
-    QCOMPARE(design()->history().index(), 0);
-    const QImage &page = design()->page();
-    const int k = design()->detail();
-    const Edges edges = edgesAlongRow(page, (row * k) + k / 2, 0, page.width());
-    QVERIFY2(edges.count >= 1, "no ink on the row");
-    QVERIFY2(
-        edges.soft <= 2 * edges.count,
-        qPrintable(QStringLiteral("%1 soft pixels on %2 edges").arg(edges.soft).arg(edges.count)));
-}
 
-// A rectangle's left side at 200.5 document pixels prints at 300 dpi within
-// a device pixel of where the page's placement on the paper puts it, and sharp.
-void TestFineDetail::pdfEdgeLandsWhereDrawn()
-{
-    if (QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-v")}) < 0)
-        QSKIP("poppler-utils are not installed");
-    paint([](QPainter &painter) { painter.fillRect(QRectF(200.5, 100, 100, 100), Qt::black); });
-    const QString pdf = m_dir.filePath(QStringLiteral("edge.pdf"));
-    QString error;
-    QVERIFY2(LMOutput::write(pdf, design()->toDocument(), design()->outputShapes(),
-                             canvas()->fileJob(), &error),
-             qPrintable(error));
-    const QString stem = m_dir.filePath(QStringLiteral("edge"));
-    QCOMPARE(
-        QProcess::execute(QStringLiteral("pdftoppm"),
-                          {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-gray"),
-                           QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, stem}),
-        0);
-    const QImage printed(stem + QStringLiteral(".png"));
-    QVERIFY(!printed.isNull());
-    // The page covers the paper: device pixels per document pixel.
-    const double perDocPixel = double(printed.width()) / design()->pageSize().width();
-    const int y = qRound(150 * perDocPixel);
-    int edge = -1;
-    for (int x = 0; x < printed.width() && edge < 0; ++x)
-        if (qGray(printed.pixel(x, y)) < 128)
-            edge = x;
-    QVERIFY2(qAbs(edge - 200.5 * perDocPixel) <= 1.0, qPrintable(QString::number(edge)));
-    const Edges edges = edgesAlongRow(printed, y, edge - 8, edge + 8);
-    QCOMPARE(edges.count, 1);
-    QVERIFY2(edges.soft <= 2, qPrintable(QString::number(edges.soft)));
-}
+    void init() { openWindow(); }
 
-// Standard is one step that Undo takes back to the very same fine pixels; a
-// standard design is written as older versions write it, without a fine block.
-// Exports hold the page at its own detail: standard, fine, and the coarser fine
-// of a page too large for four times.
-void TestFineDetail::detailChoiceFlow()
-{
-    QComboBox *choice = detailChoice();
-    QVERIFY(choice && choice->isEnabled());
-    QCOMPARE(choice->currentIndex(), 1); // Fine
-    paint([](QPainter &painter) { painter.fillRect(QRectF(100.25, 100, 50, 50), Qt::blue); });
-    const QImage fine = design()->page();
-    QCOMPARE(exported().size(), QSize(3348, 2592));
-    design()->setModified(false);
+    void cleanup() { closeWindow(); }
 
-    choice->setFocus();
-    QTest::keyClick(choice, Qt::Key_Up); // to Standard, as a user picks it
-    QCOMPARE(design()->detail(), 1);
-    QCOMPARE(design()->pageSize(), QSize(837, 648));
-    QCOMPARE(exported().size(), QSize(837, 648));
-    QCOMPARE(at(120, 120), QColor(Qt::blue));
-    QCOMPARE(design()->history().index(), 1);
-    QVERIFY(design()->isModified());
-    const QByteArray standard = LMDocumentFile::write(design()->toDocument());
-    QVERIFY(!standard.contains("LMFP"));
+    void edgesAreSharp_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::newRow("a line") << "line";
+        QTest::newRow("a text") << "text";
+        QTest::newRow("a photograph fitted to the page") << "picture";
+    }
 
-    QTest::mouseClick(ui()->btn_return, Qt::LeftButton);
-    QCOMPARE(design()->detail(), 4);
-    QCOMPARE(choice->currentIndex(), 1);
-    QCOMPARE(design()->page(), fine);
+    // Drawn with the real tools on a new (fine) Letter page: every edge goes from
+    // paper to ink within two physical pixels, where a standard page blown up
+    // four times would take four or more.
+    void edgesAreSharp()
+    {
+        QFETCH(QString, what);
+        QCOMPARE(design()->detail(), 4);
+        const QTransform toWidget = canvas()->transform(Matrix::DocToWidget);
+        int row = 0; // document pixels
+        if (what == QLatin1String("line")) {
+            click("d00");
+            // Upright, so the row crosses both of its sides.
+            drag(toWidget.map(QPoint(200, 60)), toWidget.map(QPoint(200, 200)));
+            row = 130;
+        } else if (what == QLatin1String("text")) {
+            click("d13");
+            drag(toWidget.map(QPoint(120, 100)), toWidget.map(QPoint(520, 200)));
+            QTest::keyClicks(canvas(), QStringLiteral("HIH"));
+            row = 130;
+        } else {
+            QImage photo(4000, 3000, QImage::Format_RGB32);
+            photo.fill(Qt::white);
+            QPainter(&photo).fillRect(0, 0, 2001, 3000, Qt::black);
+            QVERIFY(canvas()->placePicture(photo));
+            row = 300;
+        }
+        click("d01"); // another tool: the work lands
+        QCOMPARE(design()->history().index(), 0);
+        const QImage &page = design()->page();
+        const int k = design()->detail();
+        const Edges edges = edgesAlongRow(page, (row * k) + k / 2, 0, page.width());
+        QVERIFY2(edges.count >= 1, "no ink on the row");
+        QVERIFY2(
+            edges.soft <= 2 * edges.count,
+            qPrintable(
+                QStringLiteral("%1 soft pixels on %2 edges").arg(edges.soft).arg(edges.count)));
+    }
 
-    // New after opening a standard design is fine again.
-    QTest::mouseClick(ui()->btn_redo, Qt::LeftButton);
-    QCOMPARE(choice->currentIndex(), 0);
-    design()->setModified(false);
-    QTest::mouseClick(ui()->btn_new, Qt::LeftButton);
-    QCOMPARE(design()->detail(), 4);
-    QCOMPARE(choice->currentIndex(), 1);
+    // A rectangle's left side at 200.5 document pixels prints at 300 dpi within
+    // a device pixel of where the page's placement on the paper puts it, and sharp.
+    void pdfEdgeLandsWhereDrawn()
+    {
+        if (QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-v")}) < 0)
+            QSKIP("poppler-utils are not installed");
+        paint([](QPainter &painter) { painter.fillRect(QRectF(200.5, 100, 100, 100), Qt::black); });
+        const QString pdf = m_dir.filePath(QStringLiteral("edge.pdf"));
+        QString error;
+        QVERIFY2(LMOutput::write(pdf, design()->toDocument(), design()->outputShapes(),
+                                 canvas()->fileJob(), &error),
+                 qPrintable(error));
+        const QString stem = m_dir.filePath(QStringLiteral("edge"));
+        QCOMPARE(
+            QProcess::execute(QStringLiteral("pdftoppm"),
+                              {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-gray"),
+                               QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, stem}),
+            0);
+        const QImage printed(stem + QStringLiteral(".png"));
+        QVERIFY(!printed.isNull());
+        // The page covers the paper: device pixels per document pixel.
+        const double perDocPixel = double(printed.width()) / design()->pageSize().width();
+        const int y = qRound(150 * perDocPixel);
+        int edge = -1;
+        for (int x = 0; x < printed.width() && edge < 0; ++x)
+            if (qGray(printed.pixel(x, y)) < 128)
+                edge = x;
+        QVERIFY2(qAbs(edge - 200.5 * perDocPixel) <= 1.0, qPrintable(QString::number(edge)));
+        const Edges edges = edgesAlongRow(printed, y, edge - 8, edge + 8);
+        QCOMPARE(edges.count, 1);
+        QVERIFY2(edges.soft <= 2, qPrintable(QString::number(edges.soft)));
+    }
 
-    // A0 holds twice the detail; back on Letter the page is four times finer again.
-    ui()->chk_horizonal->setChecked(false);
-    const int a0 = ui()->cob_pasesetting->findText(QStringLiteral("A0"), Qt::MatchStartsWith);
-    QVERIFY(a0 >= 0);
-    ui()->cob_pasesetting->setCurrentIndex(a0);
-    QCOMPARE(design()->detail(), 2);
-    QCOMPARE(exported().size(), design()->pageSize() * 2);
-    ui()->cob_pasesetting->setCurrentIndex(0);
-    QCOMPARE(design()->detail(), 4);
-}
+    // Standard is one step that Undo takes back to the very same fine pixels; a
+    // standard design is written as older versions write it, without a fine block.
+    // Exports hold the page at its own detail: standard, fine, and the coarser fine
+    // of a page too large for four times.
+    void detailChoiceFlow()
+    {
+        QComboBox *choice = detailChoice();
+        QVERIFY(choice && choice->isEnabled());
+        QCOMPARE(choice->currentIndex(), 1); // Fine
+        paint([](QPainter &painter) { painter.fillRect(QRectF(100.25, 100, 50, 50), Qt::blue); });
+        const QImage fine = design()->page();
+        QCOMPARE(exported().size(), QSize(3348, 2592));
+        design()->setModified(false);
+
+        choice->setFocus();
+        QTest::keyClick(choice, Qt::Key_Up); // to Standard, as a user picks it
+        QCOMPARE(design()->detail(), 1);
+        QCOMPARE(design()->pageSize(), QSize(837, 648));
+        QCOMPARE(exported().size(), QSize(837, 648));
+        QCOMPARE(at(120, 120), QColor(Qt::blue));
+        QCOMPARE(design()->history().index(), 1);
+        QVERIFY(design()->isModified());
+        const QByteArray standard = LMDocumentFile::write(design()->toDocument());
+        QVERIFY(!standard.contains("LMFP"));
+
+        QTest::mouseClick(ui()->btn_return, Qt::LeftButton);
+        QCOMPARE(design()->detail(), 4);
+        QCOMPARE(choice->currentIndex(), 1);
+        QCOMPARE(design()->page(), fine);
+
+        // New after opening a standard design is fine again.
+        QTest::mouseClick(ui()->btn_redo, Qt::LeftButton);
+        QCOMPARE(choice->currentIndex(), 0);
+        design()->setModified(false);
+        QTest::mouseClick(ui()->btn_new, Qt::LeftButton);
+        QCOMPARE(design()->detail(), 4);
+        QCOMPARE(choice->currentIndex(), 1);
+
+        // A0 holds twice the detail; back on Letter the page is four times finer again.
+        ui()->chk_horizonal->setChecked(false);
+        const int a0 = ui()->cob_pasesetting->findText(QStringLiteral("A0"), Qt::MatchStartsWith);
+        QVERIFY(a0 >= 0);
+        ui()->cob_pasesetting->setCurrentIndex(a0);
+        QCOMPARE(design()->detail(), 2);
+        QCOMPARE(exported().size(), design()->pageSize() * 2);
+        ui()->cob_pasesetting->setCurrentIndex(0);
+        QCOMPARE(design()->detail(), 4);
+    }
+
+private:
+    QComboBox *detailChoice() const
+    {
+        return m_window->findChild<QComboBox *>(QStringLiteral("cob_detail"));
+    }
+    void click(const char *button) const
+    {
+        QTest::mouseClick(m_window->findChild<QPushButton *>(QLatin1String(button)),
+                          Qt::LeftButton);
+    }
+    QTemporaryDir m_dir;
+};
 
 QTEST_MAIN(TestFineDetail)
+
 #include "tst_finedetail.moc"

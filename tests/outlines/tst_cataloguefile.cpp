@@ -87,163 +87,157 @@ const Group groups[] = {{"LS", 15, 837, 648}, {"HLS", 15, 648, 419},  {"CARD", 1
 class TestCatalogueFile : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
-    void wellFormed();
-    void damaged_data();
-    void damaged();
-    void writerRoundTrip();
-    void shippedGroup_data();
-    void shippedGroup();
-    void shippedFilesAreLean();
-};
+    void initTestCase() { lmInitResources(); }
 
-void TestCatalogueFile::initTestCase()
-{
-    lmInitResources();
-}
+    void wellFormed()
+    {
+        int count = 0;
+        const QList<QPainterPath> paths =
+            read(file({le(3) + square + curve + emptyPath}), 0, &count);
+        QCOMPARE(count, 1);
+        QCOMPARE(paths.size(), 3);
+        QCOMPARE(paths[0].boundingRect(), QRectF(-5, -5, 10, 10));
+        QCOMPARE(paths[0].fillRule(), Qt::OddEvenFill);
+        // Curves are kept, and fill rule 1 is the winding rule.
+        QCOMPARE(paths[1].elementCount(), 4);
+        QCOMPARE(paths[1].elementAt(1).type, QPainterPath::CurveToElement);
+        QCOMPARE(paths[1].fillRule(), Qt::WindingFill);
+        QVERIFY(paths[2].isEmpty());
+        // A catalogue without outlines is well formed too.
+        QVERIFY(read(file({}), 0, &count).isEmpty());
+        QCOMPARE(count, 0);
+    }
 
-void TestCatalogueFile::wellFormed()
-{
-    int count = 0;
-    const QList<QPainterPath> paths = read(file({le(3) + square + curve + emptyPath}), 0, &count);
-    QCOMPARE(count, 1);
-    QCOMPARE(paths.size(), 3);
-    QCOMPARE(paths[0].boundingRect(), QRectF(-5, -5, 10, 10));
-    QCOMPARE(paths[0].fillRule(), Qt::OddEvenFill);
-    // Curves are kept, and fill rule 1 is the winding rule.
-    QCOMPARE(paths[1].elementCount(), 4);
-    QCOMPARE(paths[1].elementAt(1).type, QPainterPath::CurveToElement);
-    QCOMPARE(paths[1].fillRule(), Qt::WindingFill);
-    QVERIFY(paths[2].isEmpty());
-    // A catalogue without outlines is well formed too.
-    QVERIFY(read(file({}), 0, &count).isEmpty());
-    QCOMPARE(count, 0);
-}
+    void damaged_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("index");
+        const QByteArray good = file({le(1) + square});
+        QTest::newRow("shorter than a header") << QByteArray("\x01\x00\x00", 3) << 0;
+        QTest::newRow("more outlines than offsets fit") << (le(1000000) + le(1) + le(1)) << 0;
+        QTest::newRow("negative outline count") << (le(-1) + le(1) + le(1)) << 0;
+        QTest::newRow("offset past the end") << (le(1) + le(1) + le(1) + le(9999)) << 0;
+        QTest::newRow("offset into the header")
+            << (le(1) + le(1) + le(1) + le(4) + le(1) + square) << 0;
+        QTest::newRow("truncated in the elements") << good.left(good.size() - 30) << 0;
+        QTest::newRow("truncated before the fill rule") << good.left(good.size() - 2) << 0;
+        QTest::newRow("absurd element count")
+            << file({le(1) + be(0x7fffffff) + element(0, 1, 1)}) << 0;
+        QTest::newRow("negative element count") << file({le(1) + be(-3) + be(0) + be(0)}) << 0;
+        QTest::newRow("absurd path count") << file({le(0x40000000) + square}) << 0;
+        QTest::newRow("negative path count") << file({le(-2) + square}) << 0;
+        QTest::newRow("unknown element type")
+            << file({le(1) + be(2) + element(0, 0, 0) + element(7, 1, 1) + be(0) + be(0)}) << 0;
+        QTest::newRow("line before any move")
+            << file({le(1) + be(1) + element(1, 1, 1) + be(0) + be(0)}) << 0;
+        QTest::newRow("curve without its control points")
+            << file({le(1) + be(2) + element(0, 0, 0) + element(2, 1, 1) + be(0) + be(0)}) << 0;
+        QTest::newRow("not a number")
+            << file({le(1) + be(2) + element(0, 0, 0) + element(1, qQNaN(), 1) + be(0) + be(0)})
+            << 0;
+        QTest::newRow("index past the outlines") << good << 1;
+        QTest::newRow("negative index") << good << -1;
+    }
 
-void TestCatalogueFile::damaged_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("index");
-    const QByteArray good = file({le(1) + square});
-    QTest::newRow("shorter than a header") << QByteArray("\x01\x00\x00", 3) << 0;
-    QTest::newRow("more outlines than offsets fit") << (le(1000000) + le(1) + le(1)) << 0;
-    QTest::newRow("negative outline count") << (le(-1) + le(1) + le(1)) << 0;
-    QTest::newRow("offset past the end") << (le(1) + le(1) + le(1) + le(9999)) << 0;
-    QTest::newRow("offset into the header")
-        << (le(1) + le(1) + le(1) + le(4) + le(1) + square) << 0;
-    QTest::newRow("truncated in the elements") << good.left(good.size() - 30) << 0;
-    QTest::newRow("truncated before the fill rule") << good.left(good.size() - 2) << 0;
-    QTest::newRow("absurd element count") << file({le(1) + be(0x7fffffff) + element(0, 1, 1)}) << 0;
-    QTest::newRow("negative element count") << file({le(1) + be(-3) + be(0) + be(0)}) << 0;
-    QTest::newRow("absurd path count") << file({le(0x40000000) + square}) << 0;
-    QTest::newRow("negative path count") << file({le(-2) + square}) << 0;
-    QTest::newRow("unknown element type")
-        << file({le(1) + be(2) + element(0, 0, 0) + element(7, 1, 1) + be(0) + be(0)}) << 0;
-    QTest::newRow("line before any move")
-        << file({le(1) + be(1) + element(1, 1, 1) + be(0) + be(0)}) << 0;
-    QTest::newRow("curve without its control points")
-        << file({le(1) + be(2) + element(0, 0, 0) + element(2, 1, 1) + be(0) + be(0)}) << 0;
-    QTest::newRow("not a number") << file({le(1) + be(2) + element(0, 0, 0) +
-                                           element(1, qQNaN(), 1) + be(0) + be(0)})
-                                  << 0;
-    QTest::newRow("index past the outlines") << good << 1;
-    QTest::newRow("negative index") << good << -1;
-}
+    // A damaged outline reads as empty: never a crash, never a huge allocation.
+    void damaged()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, index);
+        QVERIFY(read(bytes, index).isEmpty());
+    }
 
-// A damaged outline reads as empty: never a crash, never a huge allocation.
-void TestCatalogueFile::damaged()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, index);
-    QVERIFY(read(bytes, index).isEmpty());
-}
+    void writerRoundTrip()
+    {
+        QPainterPath wide;
+        wide.addRect(-30, -5, 60, 10);
+        QPainterPath tall;
+        tall.addEllipse(QPointF(0, 0), 7, 21);
+        const QByteArray bytes = LMCatalogueFile::write({{wide, QPainterPath()}, {tall}});
+        QCOMPARE(bytes.left(12), le(2) + le(60) + le(42)); // the largest width and height
+        QCOMPARE(read(bytes, 0).first(), wide);
+        QCOMPARE(read(bytes, 1).first(), tall);
+        QVERIFY(read(bytes, 0).at(1).isEmpty());
+    }
 
-void TestCatalogueFile::writerRoundTrip()
-{
-    QPainterPath wide;
-    wide.addRect(-30, -5, 60, 10);
-    QPainterPath tall;
-    tall.addEllipse(QPointF(0, 0), 7, 21);
-    const QByteArray bytes = LMCatalogueFile::write({{wide, QPainterPath()}, {tall}});
-    QCOMPARE(bytes.left(12), le(2) + le(60) + le(42)); // the largest width and height
-    QCOMPARE(read(bytes, 0).first(), wide);
-    QCOMPARE(read(bytes, 1).first(), tall);
-    QVERIFY(read(bytes, 0).at(1).isEmpty());
-}
+    void shippedGroup_data()
+    {
+        QTest::addColumn<int>("which");
+        for (int i = 0; i < int(std::size(groups)); ++i)
+            QTest::newRow(groups[i].id) << i;
+    }
 
-void TestCatalogueFile::shippedGroup_data()
-{
-    QTest::addColumn<int>("which");
-    for (int i = 0; i < int(std::size(groups)); ++i)
-        QTest::newRow(groups[i].id) << i;
-}
+    void shippedGroup()
+    {
+        QFETCH(int, which);
+        const Group &g = groups[which];
+        QFile file(QStringLiteral(":/path/%1.path").arg(QLatin1String(g.id)));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const std::optional<LMCatalogueFile::Header> header = LMCatalogueFile::readHeader(file);
+        QVERIFY(header);
+        QCOMPARE(header->count, g.count);
+        QCOMPARE(header->maxWidth, g.maxWidth);
+        QCOMPARE(header->maxHeight, g.maxHeight);
 
-void TestCatalogueFile::shippedGroup()
-{
-    QFETCH(int, which);
-    const Group &g = groups[which];
-    QFile file(QStringLiteral(":/path/%1.path").arg(QLatin1String(g.id)));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const std::optional<LMCatalogueFile::Header> header = LMCatalogueFile::readHeader(file);
-    QVERIFY(header);
-    QCOMPARE(header->count, g.count);
-    QCOMPARE(header->maxWidth, g.maxWidth);
-    QCOMPARE(header->maxHeight, g.maxHeight);
+        // The outlines follow the header without gaps, in order.
+        qint64 expectedOffset = 12 + 4 * qint64(g.count);
+        double widest = 0, tallest = 0;
+        for (int i = 0; i < g.count; ++i) {
+            QCOMPARE(qint64(header->offsets[i]), expectedOffset);
+            const QList<QPainterPath> paths = LMCatalogueFile::readOutline(file, *header, i);
+            const QString code =
+                QStringLiteral("%1%2").arg(QLatin1String(g.id)).arg(i + 1, 2, 10, QLatin1Char('0'));
+            QVERIFY2(paths.size() >= 3 && paths.size() <= 6, qPrintable(code));
+            expectedOffset = file.pos();
 
-    // The outlines follow the header without gaps, in order.
-    qint64 expectedOffset = 12 + 4 * qint64(g.count);
-    double widest = 0, tallest = 0;
-    for (int i = 0; i < g.count; ++i) {
-        QCOMPARE(qint64(header->offsets[i]), expectedOffset);
-        const QList<QPainterPath> paths = LMCatalogueFile::readOutline(file, *header, i);
-        const QString code =
-            QStringLiteral("%1%2").arg(QLatin1String(g.id)).arg(i + 1, 2, 10, QLatin1Char('0'));
-        QVERIFY2(paths.size() >= 3 && paths.size() <= 6, qPrintable(code));
-        expectedOffset = file.pos();
+            const QRectF box = paths[0].boundingRect();
+            QVERIFY2(qAbs(box.center().x()) < 1e-6 && qAbs(box.center().y()) < 1e-6,
+                     qPrintable(code));
+            widest = std::max(widest, box.width());
+            tallest = std::max(tallest, box.height());
 
-        const QRectF box = paths[0].boundingRect();
-        QVERIFY2(qAbs(box.center().x()) < 1e-6 && qAbs(box.center().y()) < 1e-6, qPrintable(code));
-        widest = std::max(widest, box.width());
-        tallest = std::max(tallest, box.height());
-
-        const QPolygonF outline = paths[0].toSubpathPolygons().first();
-        for (int k = 0; k < paths.size(); ++k) {
-            const QPainterPath &path = paths[k];
-            const QString what = QStringLiteral("%1 path %2").arg(code).arg(k);
-            // One closed subpath of straight lines.
-            QCOMPARE(path.elementAt(0).type, QPainterPath::MoveToElement);
-            for (int e = 1; e < path.elementCount(); ++e)
-                QVERIFY2(path.elementAt(e).type == QPainterPath::LineToElement, qPrintable(what));
-            QCOMPARE(QPointF(path.elementAt(0)), QPointF(path.elementAt(path.elementCount() - 1)));
-            QCOMPARE(path.fillRule(), Qt::OddEvenFill);
-            if (k == 0)
-                continue;
-            // Every point of contour k lies its level's inset inside the outline.
-            QVERIFY2(paths[0].contains(path), qPrintable(what));
-            const QPolygonF contour = path.toSubpathPolygons().first();
-            for (int p = 0; p + 1 < contour.size(); ++p) {
-                for (double t : {0.0, 0.5}) {
-                    const QPointF at = contour[p] + t * (contour[p + 1] - contour[p]);
-                    const double d = distanceToEdges(at, outline);
-                    QVERIFY2(
-                        qAbs(d - Insets[k - 1]) <= 0.5,
-                        qPrintable(QStringLiteral("%1: %2 from the outline").arg(what).arg(d)));
+            const QPolygonF outline = paths[0].toSubpathPolygons().first();
+            for (int k = 0; k < paths.size(); ++k) {
+                const QPainterPath &path = paths[k];
+                const QString what = QStringLiteral("%1 path %2").arg(code).arg(k);
+                // One closed subpath of straight lines.
+                QCOMPARE(path.elementAt(0).type, QPainterPath::MoveToElement);
+                for (int e = 1; e < path.elementCount(); ++e)
+                    QVERIFY2(path.elementAt(e).type == QPainterPath::LineToElement,
+                             qPrintable(what));
+                QCOMPARE(QPointF(path.elementAt(0)),
+                         QPointF(path.elementAt(path.elementCount() - 1)));
+                QCOMPARE(path.fillRule(), Qt::OddEvenFill);
+                if (k == 0)
+                    continue;
+                // Every point of contour k lies its level's inset inside the outline.
+                QVERIFY2(paths[0].contains(path), qPrintable(what));
+                const QPolygonF contour = path.toSubpathPolygons().first();
+                for (int p = 0; p + 1 < contour.size(); ++p) {
+                    for (double t : {0.0, 0.5}) {
+                        const QPointF at = contour[p] + t * (contour[p + 1] - contour[p]);
+                        const double d = distanceToEdges(at, outline);
+                        QVERIFY2(
+                            qAbs(d - Insets[k - 1]) <= 0.5,
+                            qPrintable(QStringLiteral("%1: %2 from the outline").arg(what).arg(d)));
+                    }
                 }
             }
         }
+        QCOMPARE(qint64(file.size()), expectedOffset);
+        QCOMPARE(qRound(widest), g.maxWidth);
+        QCOMPARE(qRound(tallest), g.maxHeight);
     }
-    QCOMPARE(qint64(file.size()), expectedOffset);
-    QCOMPARE(qRound(widest), g.maxWidth);
-    QCOMPARE(qRound(tallest), g.maxHeight);
-}
 
-void TestCatalogueFile::shippedFilesAreLean()
-{
-    qint64 total = 0;
-    for (const Group &g : groups)
-        total += QFile(QStringLiteral(":/path/%1.path").arg(QLatin1String(g.id))).size();
-    QVERIFY2(total < 600 * 1024, qPrintable(QString::number(total)));
-}
+    void shippedFilesAreLean()
+    {
+        qint64 total = 0;
+        for (const Group &g : groups)
+            total += QFile(QStringLiteral(":/path/%1.path").arg(QLatin1String(g.id))).size();
+        QVERIFY2(total < 600 * 1024, qPrintable(QString::number(total)));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestCatalogueFile)
+
 #include "tst_cataloguefile.moc"

@@ -35,53 +35,50 @@ class TestTextures : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { lmInitResources(); }
-    void texture_data();
-    void texture();
-    void distinctAndLean();
-};
+    void texture_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const QString &name : textureNames())
+            QTest::newRow(qPrintable(name)) << name;
+    }
 
-void TestTextures::texture_data()
-{
-    QTest::addColumn<QString>("name");
-    for (const QString &name : textureNames())
-        QTest::newRow(qPrintable(name)) << name;
-}
+    // A 512 x 384 picture with visible grain that repeats without a seam.
+    void texture()
+    {
+        QFETCH(QString, name);
+        const QImage image(QStringLiteral(":/texture/%1.jpg").arg(name));
+        QVERIFY2(!image.isNull(), "missing or unreadable");
+        QCOMPARE(image.size(), QSize(512, 384));
 
-// A 512 x 384 picture with visible grain that repeats without a seam.
-void TestTextures::texture()
-{
-    QFETCH(QString, name);
-    const QImage image(QStringLiteral(":/texture/%1.jpg").arg(name));
-    QVERIFY2(!image.isNull(), "missing or unreadable");
-    QCOMPARE(image.size(), QSize(512, 384));
+        double sum = 0, squares = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const double l = qGray(image.pixel(x, y));
+                sum += l;
+                squares += l * l;
+            }
+        }
+        const double n = double(image.width()) * image.height();
+        const double deviation = std::sqrt(squares / n - (sum / n) * (sum / n));
+        QVERIFY2(deviation > 4, qPrintable(QString::number(deviation)));
 
-    double sum = 0, squares = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const double l = qGray(image.pixel(x, y));
-            sum += l;
-            squares += l * l;
+        // The frame paints the texture as a repeating brush: the step across the
+        // wrapped edge is no bigger than the biggest step inside.
+        for (const bool columns : {true, false}) {
+            const int last = (columns ? image.width() : image.height()) - 1;
+            double inside = 0;
+            for (int i = 0; i < last; ++i)
+                inside = std::max(inside, step(image, columns, i, i + 1));
+            const double seam = step(image, columns, last, 0);
+            QVERIFY2(seam < 1.25 * inside + 2,
+                     qPrintable(QStringLiteral("%1 seam %2, inside at most %3")
+                                    .arg(columns ? "vertical" : "horizontal")
+                                    .arg(seam)
+                                    .arg(inside)));
         }
     }
-    const double n = double(image.width()) * image.height();
-    const double deviation = std::sqrt(squares / n - (sum / n) * (sum / n));
-    QVERIFY2(deviation > 4, qPrintable(QString::number(deviation)));
-
-    // The frame paints the texture as a repeating brush: the step across the
-    // wrapped edge is no bigger than the biggest step inside.
-    for (const bool columns : {true, false}) {
-        const int last = (columns ? image.width() : image.height()) - 1;
-        double inside = 0;
-        for (int i = 0; i < last; ++i)
-            inside = std::max(inside, step(image, columns, i, i + 1));
-        const double seam = step(image, columns, last, 0);
-        QVERIFY2(seam < 1.25 * inside + 2,
-                 qPrintable(QStringLiteral("%1 seam %2, inside at most %3")
-                                .arg(columns ? "vertical" : "horizontal")
-                                .arg(seam)
-                                .arg(inside)));
-    }
-}
+    void distinctAndLean();
+};
 
 void TestTextures::distinctAndLean()
 {
@@ -104,4 +101,5 @@ void TestTextures::distinctAndLean()
 }
 
 QTEST_GUILESS_MAIN(TestTextures)
+
 #include "tst_textures.moc"
