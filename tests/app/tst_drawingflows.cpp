@@ -3,6 +3,7 @@
 #include "tools/LMScreenMsgHandlerInf.h"
 #include "tools/frame/LMScreenMsgHandlerShapeSetting.h"
 #include "tools/stroke/LMGraphFuncLine.h"
+#include "tools/stroke/LMScreenMsgHandlerEraserSetting.h"
 #include "tools/stroke/LMScreenMsgHandlerLineSetting.h"
 #include "tools/text/LMGraphFuncText.h"
 #include "tools/text/LMScreenMsgHandlerTextSetting.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontComboBox>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSlider>
@@ -217,8 +219,17 @@ private Q_SLOTS:
         QCOMPARE(at(180, 75), QColor(Qt::white));
         QVERIFY(at(120, 75) != QColor(Qt::white));
         QCOMPARE(design()->history().index(), 1);
-        ui()->spin_size->setValue(40); // the cursor follows the zoom
-        QCOMPARE(canvas()->cursor().pixmap().size(), QSize(4, 4));
+        // A new width from the panel, then the pointer passes with no button down.
+        qobject_cast<LMScreenMsgHandlerEraserSetting *>(m_window->settingsPanel())
+            ->widthSlider()
+            ->setValue(20);
+        QTest::mouseMove(canvas(), QPoint(140, 60));
+        QTest::mouseMove(canvas(), QPoint(140, 140));
+        click(ui()->d11); // leaving commits what the eraser swept
+        click(ui()->d12);
+        QVERIFY(at(120, 75) != QColor(Qt::white));
+        ui()->spin_size->setValue(40); // the cursor follows the width and the zoom
+        QCOMPARE(canvas()->cursor().pixmap().size(), QSize(8, 8));
     }
 
     void panelChangesWidthAndColour()
@@ -312,6 +323,14 @@ private Q_SLOTS:
             for (int x = 100; x < 300; ++x)
                 yellow += at(x, y) == QColor(Qt::yellow);
         QVERIFY2(yellow > 200, qPrintable(QString::number(yellow)));
+        // The family chosen for the text is the one the panel shows when it comes back.
+        const int pick = panel->fontComboBox()->currentIndex() == 0 ? 1 : 0;
+        const QString family = panel->fontComboBox()->itemText(pick);
+        panel->fontComboBox()->setCurrentIndex(pick);
+        click(ui()->d00);
+        click(ui()->d13);
+        panel = qobject_cast<LMScreenMsgHandlerTextSetting *>(m_window->settingsPanel());
+        QCOMPARE(panel->fontComboBox()->currentText(), family);
 
         click(ui()->d14);
         panel = qobject_cast<LMScreenMsgHandlerTextSetting *>(m_window->settingsPanel());
