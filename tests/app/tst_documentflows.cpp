@@ -1,13 +1,11 @@
 #include "../common/WindowFixture.h"
 #include "app/LMResources.h"
 #include "app/QVTLanguageManager.h"
-#include "model/LMDocumentFile.h"
 #include "model/LMPictureClipboard.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 #include "tools/frame/LMGraphFuncImg.h"
 
 #include <QClipboard>
-#include <QFileDialog>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -280,60 +278,6 @@ private Q_SLOTS:
         m_window->saveSettings();
     }
 
-    void pictureKeepsItsPixels_data()
-    {
-        QTest::addColumn<int>("zoom");
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<bool>("paste"); // else opened as a picture file
-        QTest::newRow("opened, 200 x 100 at 100%") << 100 << QSize(200, 100) << false;
-        QTest::newRow("opened, 201 x 99 at 40%") << 40 << QSize(201, 99) << false;
-        QTest::newRow("pasted, 200 x 100 at 100%") << 100 << QSize(200, 100) << true;
-        QTest::newRow("pasted, 77 x 31 at 60%") << 60 << QSize(77, 31) << true;
-    }
-
-    // A picture placed at its own size, unturned, lands pixel for pixel. An opened
-    // one lands in the middle of the view, as a new design that is never saved
-    // over the design open before.
-    void pictureKeepsItsPixels()
-    {
-        QFETCH(int, zoom);
-        QFETCH(QSize, size);
-        QFETCH(bool, paste);
-        ui()->spin_size->setValue(zoom);
-        const QImage picture = checkerboard(size);
-        if (paste) {
-            QGuiApplication::clipboard()->setImage(picture);
-            m_window->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(m_window));
-            QTest::keyClick(m_window, Qt::Key_V, Qt::ControlModifier);
-        } else {
-            const QString path = m_dir.filePath(QStringLiteral("checker.png"));
-            QVERIFY(picture.save(path));
-            m_window->setCurrentPath(m_dir.filePath(QStringLiteral("open-design.lmx")));
-            QVERIFY(m_window->openFile(path));
-            QVERIFY(m_window->currentPath().isEmpty());
-        }
-        QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("img"));
-        QVERIFY(ui()->d10->isChecked());
-        auto *item = dynamic_cast<LMGraphFuncImg *>(canvas()->lastLiveItem());
-        QVERIFY(item);
-        const QRect placed = item->keptPixels();
-        QCOMPARE(placed.size(), size);
-        const QRect seen = canvas()
-                               ->transform(Matrix::WidgetToDoc)
-                               .mapRect(canvas()->visibleRegion().boundingRect())
-                               .intersected(design()->pageRect());
-        QVERIFY((placed.center() - seen.center()).manhattanLength() <= 2);
-        QTest::mouseClick(ui()->d01, Qt::LeftButton); // applied
-        // Each of its pixels on one document pixel: k x k pixels of the page.
-        const int k = design()->detail();
-        QImage blocks = picture.scaled(size * k);
-        blocks.setDevicePixelRatio(k);
-        QCOMPARE(design()->pagePart(placed), blocks);
-        QCOMPARE(at(placed.right() + 1, placed.top()), QColor(Qt::white)); // and not a pixel more
-        QCOMPARE(at(placed.left(), placed.bottom() + 1), QColor(Qt::white));
-    }
-
     // Ctrl+V and the canvas's menu paste a picture, and only when there is one.
     void pasteWhereAUserExpectsIt()
     {
@@ -433,94 +377,6 @@ private Q_SLOTS:
         item = dynamic_cast<LMGraphFuncImg *>(canvas()->lastLiveItem());
         QVERIFY(item);
         QVERIFY((item->keptPixels().center() - inView().center()).manhattanLength() <= 2);
-    }
-
-    // The picture dialog offers every picture format at once, opens in the last
-    // picture's folder, and keeps the size the user gave it.
-    void pictureDialogsRememberTheUser()
-    {
-        const QString picture = m_dir.filePath(QStringLiteral("dialog.png"));
-        QVERIFY(checkerboard(QSize(20, 20)).save(picture));
-        QTest::mouseClick(ui()->d10, Qt::LeftButton);
-        auto *load =
-            m_window->settingsPanel()->findChild<QPushButton *>(QStringLiteral("loadImgButton"));
-        QStringList filters;
-        QString folder;
-        QSize size;
-        const auto answer = [&](const QSize &resizeTo) {
-            answerNextModal<QFileDialog>([&, resizeTo](QFileDialog *dialog) {
-                filters = dialog->nameFilters();
-                folder = dialog->directory().absolutePath();
-                size = dialog->size();
-                dialog->resize(resizeTo);
-                if (QWidget *focused = dialog->focusWidget())
-                    focused->clearFocus();
-                dialog->selectFile(picture);
-                QMetaObject::invokeMethod(dialog, "accept");
-            });
-        };
-        answer(QSize(640, 480));
-        QTest::mouseClick(load, Qt::LeftButton);
-        QVERIFY2(filters.first().startsWith(QStringLiteral("All pictures (")),
-                 qPrintable(filters.first()));
-        for (const char *ending : {"*.png", "*.jpg", "*.gif", "*.bmp", "*.tiff"})
-            QVERIFY2(filters.first().contains(QLatin1String(ending)), ending);
-        QVERIFY(size.width() >= 640);
-        answer(QSize(700, 500));
-        QTest::mouseClick(load, Qt::LeftButton);
-        QCOMPARE(folder, QFileInfo(picture).absolutePath());
-        QCOMPARE(size, QSize(640, 480));
-    }
-
-    void imagePanelLoadsAPicture_data()
-    {
-        QTest::addColumn<QString>("file"); // "" cancels the dialog
-        QTest::addColumn<QString>("said");
-        QTest::addColumn<QSize>("placed"); // empty: nothing placed
-        QTest::newRow("a picture that fits") << "small.png"
-                                             << "" << QSize(120, 80);
-        QTest::newRow("a larger one, scaled with its proportions") << "large.png"
-                                                                   << "" << QSize(837, 419);
-        QTest::newRow("not a picture") << "notes.png"
-                                       << "Not a valid image file!" << QSize();
-        QTest::newRow("too large to open") << "huge.ppm"
-                                           << "Can not open file!\nThe picture is 12000 x 9000 "
-                                              "pixels; Lumetra opens pictures of up "
-                                              "to 100 megapixels."
-                                           << QSize();
-        QTest::newRow("the dialog cancelled") << ""
-                                              << "" << QSize();
-    }
-
-    void imagePanelLoadsAPicture()
-    {
-        QFETCH(QString, file);
-        QFETCH(QString, said);
-        QFETCH(QSize, placed);
-        const auto write = [this](const char *name, const QByteArray &bytes) {
-            QFile file(m_dir.filePath(QLatin1String(name)));
-            return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-        };
-        QVERIFY(checkerboard(QSize(120, 80)).save(m_dir.filePath(QStringLiteral("small.png"))));
-        QVERIFY(checkerboard(QSize(1674, 838)).save(m_dir.filePath(QStringLiteral("large.png"))));
-        QVERIFY(write("notes.png", "shopping list"));
-        QVERIFY(write("huge.ppm", "P6\n12000 9000\n255\n" + QByteArray(3000, '\x7f')));
-
-        QTest::mouseClick(ui()->d10, Qt::LeftButton);
-        QWidget *panel = m_window->settingsPanel();
-        QVERIFY(panel);
-        const QString path = file.isEmpty() ? QString() : m_dir.filePath(file);
-        chooseFile(path);
-        QString warning;
-        if (!said.isEmpty())
-            noteWarning(&warning);
-        QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("loadImgButton")),
-                          Qt::LeftButton);
-        QCOMPARE(warning, said);
-        QTest::mouseClick(ui()->d01, Qt::LeftButton); // applied
-        // Every pixel not white: white has no grey below 255.
-        const QRect ink = inkRect(canvas()->rasterImage(), 255);
-        QCOMPARE(ink.size(), (placed.isValid() ? placed : QSize(0, 0)) * design()->detail());
     }
 
     // A region lifted, moved and applied is one step; Undo brings the page from

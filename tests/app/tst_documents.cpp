@@ -6,9 +6,7 @@
 #include "model/LMDocumentFile.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 
-#include <QLabel>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <sys/socket.h>
@@ -102,18 +100,6 @@ private Q_SLOTS:
         QCOMPARE(design()->flags().outlineRotation(), 30);
         QCOMPARE(design()->frameText().text(), QStringLiteral("Grüße"));
         QVERIFY(!design()->isModified());
-    }
-
-    void paperNotInTheTable()
-    {
-        ui()->cob_pasesetting->setCurrentIndex(7); // A4
-        LMDocument doc = design()->toDocument();
-        doc.flags.setPaperId(77);
-        QVERIFY(writeFile(QStringLiteral("odd.lmx"), LMDocumentFile::write(doc)));
-        design()->setModified(false);
-        QVERIFY(m_window->openFile(path(QStringLiteral("odd.lmx"))));
-        QCOMPARE(ui()->cob_pasesetting->currentIndex(), 7); // the choice stays
-        QCOMPARE(design()->flags().paperId(), qint16(0));   // and the page is A4's
     }
 
     // The fine detail of a design is a part the design can do without: a
@@ -282,11 +268,7 @@ private Q_SLOTS:
         QTest::newRow("Arabic, Arabic folder name")
             << arabic << "ara" << QStringLiteral("/home/me/بطاقات/card 2.lmx")
             << QStringLiteral("؟");
-        QTest::newRow("Arabic, unnamed") << arabic << "ara"
-                                         << "" << QStringLiteral("؟");
         QTest::newRow("Greek, named") << QStringLiteral("Ελληνικά") << "ell" << card << ";";
-        QTest::newRow("Japanese, named")
-            << QStringLiteral("日本語") << "jpn" << card << QStringLiteral("？");
     }
 
     // The prompt names a named design's full path, isolated as one left-to-right

@@ -10,12 +10,9 @@
 #include "widgets/KVCLIENT_ColorComboBox.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QFontComboBox>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QSlider>
 
 // One stroke or shape drawn with the tool of `button`, between two page points.
 struct Stroke {
@@ -166,47 +163,6 @@ private Q_SLOTS:
         QVERIFY(at(180, 175) != QColor(Qt::white));
         click(ui()->btn_redo); // nothing more to redo
         QCOMPARE(design()->history().index(), 1);
-    }
-
-    // Redo leaves the tool first: its live work is committed and its panel goes.
-    void redoLeavesNoToolAndNoButton()
-    {
-        click(ui()->d11);
-        drag(QPoint(100, 100), QPoint(300, 100));
-        click(ui()->d00);
-        drag(QPoint(100, 200), QPoint(300, 200)); // a live line
-        QPointer<QWidget> panel = m_window->settingsPanel();
-        // Nothing to redo: nothing happens, the line stays live with its tool.
-        click(ui()->btn_redo);
-        QCOMPARE(design()->history().count(), 1);
-        QCOMPARE(canvas()->liveItems().size(), 1);
-        QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("line"));
-        QVERIFY(ui()->d00->isChecked());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(panel);
-        // Undo commits the line first as step 1 and steps back over it, keeping
-        // the tool; Redo brings it back and leaves no tool current.
-        click(ui()->btn_return);
-        QCOMPARE(design()->history().index(), 0);
-        QCOMPARE(design()->history().count(), 2);
-        QCOMPARE(at(180, 175), QColor(Qt::white));
-        QVERIFY(canvas()->liveItems().isEmpty());
-        QCOMPARE(canvas()->currentHandler()->objectName(), QStringLiteral("line"));
-        click(ui()->btn_redo);
-        QCOMPARE(at(180, 175), QColor(Qt::black));
-        QCOMPARE(design()->history().count(), 2);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!panel);
-        QVERIFY(!canvas()->currentHandler());
-        for (QPushButton *b : ui()->title->findChildren<QPushButton *>())
-            QVERIFY2(!b->isChecked(), qPrintable(b->objectName()));
-        QVERIFY(!ui()->btn_padding->isChecked());
-        drag(QPoint(100, 300), QPoint(300, 300)); // canvas clicks do nothing now
-        QCOMPARE(at(180, 275), QColor(Qt::white));
-        QCOMPARE(design()->history().count(), 2);
-        click(ui()->d11); // until a tool button is pressed
-        drag(QPoint(100, 300), QPoint(300, 300));
-        QVERIFY(at(180, 275) != QColor(Qt::white));
     }
 
     void eraserWhitensWhatItSweeps()

@@ -3,7 +3,6 @@
 #include "model/LMDocumentFile.h"
 
 #include <QComboBox>
-#include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
@@ -95,39 +94,6 @@ private Q_SLOTS:
             edges.soft <= 2 * edges.count,
             qPrintable(
                 QStringLiteral("%1 soft pixels on %2 edges").arg(edges.soft).arg(edges.count)));
-    }
-
-    // A rectangle's left side at 200.5 document pixels prints at 300 dpi within
-    // a device pixel of where the page's placement on the paper puts it, and sharp.
-    void pdfEdgeLandsWhereDrawn()
-    {
-        if (QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-v")}) < 0)
-            QSKIP("poppler-utils are not installed");
-        paint([](QPainter &painter) { painter.fillRect(QRectF(200.5, 100, 100, 100), Qt::black); });
-        const QString pdf = m_dir.filePath(QStringLiteral("edge.pdf"));
-        QString error;
-        QVERIFY2(LMOutput::write(pdf, design()->toDocument(), design()->outputShapes(),
-                                 canvas()->fileJob(), &error),
-                 qPrintable(error));
-        const QString stem = m_dir.filePath(QStringLiteral("edge"));
-        QCOMPARE(
-            QProcess::execute(QStringLiteral("pdftoppm"),
-                              {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-gray"),
-                               QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, stem}),
-            0);
-        const QImage printed(stem + QStringLiteral(".png"));
-        QVERIFY(!printed.isNull());
-        // The page covers the paper: device pixels per document pixel.
-        const double perDocPixel = double(printed.width()) / design()->pageSize().width();
-        const int y = qRound(150 * perDocPixel);
-        int edge = -1;
-        for (int x = 0; x < printed.width() && edge < 0; ++x)
-            if (qGray(printed.pixel(x, y)) < 128)
-                edge = x;
-        QVERIFY2(qAbs(edge - 200.5 * perDocPixel) <= 1.0, qPrintable(QString::number(edge)));
-        const Edges edges = edgesAlongRow(printed, y, edge - 8, edge + 8);
-        QCOMPARE(edges.count, 1);
-        QVERIFY2(edges.soft <= 2, qPrintable(QString::number(edges.soft)));
     }
 
     // Standard is one step that Undo takes back to the very same fine pixels; a

@@ -16,7 +16,6 @@
 #include "update/VersionUpdateDialog.h"
 #include "widgets/LMNamesDialog.h"
 
-#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>

@@ -5,18 +5,13 @@
 #include "app/LMToolTable.h"
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMGraphView.h"
-#include "model/LMDesign.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 #include "ui_LMMainWidget.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QPointer>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QScreen>
 #include <QSettings>
-#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -80,169 +75,6 @@ private Q_SLOTS:
         QVERIFY(ui->lab_print_tip->isVisible());
         QCoreApplication::processEvents();
         QCOMPARE(view->size(), before);
-    }
-
-    void pageControls_data()
-    {
-        QTest::addColumn<int>("paper");
-        QTest::addColumn<bool>("landscape");
-        QTest::addColumn<int>("zoom");
-        QTest::addColumn<QSize>("raster");
-        QTest::addColumn<QSize>("widget");
-        QTest::addColumn<int>("paperId");
-        QTest::newRow("A5 portrait at 40%")
-            << 8 << false << 40 << QSize(444, 630) << QSize(193, 272) << 9;
-        QTest::newRow("Letter landscape at 60%")
-            << 0 << true << 60 << QSize(837, 648) << QSize(526, 418) << 2;
-        QTest::newRow("Ledger landscape at 20%")
-            << 2 << true << 20 << QSize(837, 1296) << QSize(175, 269) << 28;
-        QTest::newRow("A4 portrait at 100%")
-            << 7 << false << 100 << QSize(630, 891) << QSize(670, 941) << 0;
-    }
-
-    // Drives the three page controls the way a user does and checks the page,
-    // which starts as Letter landscape at its fine detail, unchanged.
-    void pageControls()
-    {
-        QFETCH(int, paper);
-        QFETCH(bool, landscape);
-        QFETCH(int, zoom);
-        QFETCH(QSize, raster);
-        QFETCH(QSize, widget);
-        QFETCH(int, paperId);
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("   Lumetra"));
-        m_window->show();
-        QSignalSpy resized(m_window, &LMMainWidget::signal_Resized);
-        ui->cob_pasesetting->setCurrentIndex(paper);
-        if (ui->chk_horizonal->isChecked() != landscape)
-            QTest::mouseClick(ui->chk_horizonal, Qt::LeftButton, {},
-                              QPoint(8, ui->chk_horizonal->height() / 2));
-        QCOMPARE(ui->chk_horizonal->isChecked(), landscape);
-        ui->spin_size->setValue(zoom);
-        LMGraphView *view = m_window->graphView();
-        QCOMPARE(m_window->design()->pageSize(), raster);
-        QCOMPARE(view->rasterImage().size(), raster * 4); // a new design is fine
-        QCOMPARE(view->size(), widget);
-        QCOMPARE(m_window->design()->flags().paperId(), qint16(paperId));
-        QCOMPARE(m_window->design()->flags().landscape(), landscape);
-        QVERIFY(!resized.isEmpty());
-        // Another paper or orientation changes the design; a zoom alone does not.
-        const bool changed = paper != 0 || !landscape;
-        QCOMPARE(m_window->design()->isModified(), changed);
-        QCOMPARE(m_window->windowTitle().startsWith(QStringLiteral("*")), changed);
-    }
-
-    void everyLanguageFromTheCombo_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("folder");
-        const char *const entries[][2] = {
-            {"English", "enu"},  {"Español", "esp"},     {"Deutsch", "deu"},
-            {"Svenska", "sve"},  {"Français", "fra"},    {"Nederlands", "nld"},
-            {"Italiano", "ita"}, {"Dansk", "dan"},       {"Suomi", "fin"},
-            {"Norsk", "nor"},    {"Ελληνικά", "ell"},    {"Português", "ptb"},
-            {"Русский", "rus"},  {"Polski", "plk"},      {"Magyar", "hun"},
-            {"Čeština", "csy"},  {"Slovenščina", "slv"}, {"Slovenčina", "sky"},
-            {"Română", "rom"},   {"简体中文", "chs"},    {"한국어", "kor"},
-            {"日本語", "jpn"},   {"العربية", "ara"},     {"Türkçe", "tur"},
-        };
-        int index = 0;
-        for (const auto &e : entries)
-            QTest::newRow(e[1]) << index++ << QString::fromUtf8(e[0]) << QString::fromLatin1(e[1]);
-    }
-
-    // Each entry of the combo, under its own name and in its place, shows its
-    // table in the window, the tool tips with their keys and the Update link, and
-    // in the open text panel; mirrors the window for Arabic only, and gives way to
-    // English again. The hint, once the first tool click removed it, is skipped.
-    void everyLanguageFromTheCombo()
-    {
-        QFETCH(int, index);
-        QFETCH(QString, name);
-        QFETCH(QString, folder);
-        QCOMPARE(ui->cob_lan->count(), 24);
-        QCOMPARE(ui->cob_lan->itemText(index), name);
-
-        m_window->show();
-        QTest::mouseClick(ui->d13, Qt::LeftButton); // the text panel is open, the hint gone
-        QWidget *panel = m_window->settingsPanel();
-        QVERIFY(panel);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!ui->label_comment);
-        ui->cob_lan->setCurrentIndex(index);
-        QCOMPARE(QVTLanguageManager::folderOf(m_window->languageManager()->language()), folder);
-
-        const QStringList t = tableOf(folder);
-        QCOMPARE(ui->btn_new->toolTip(),
-                 t[1] + QStringLiteral(" (") +
-                     QKeySequence(QKeySequence::New).toString(QKeySequence::NativeText) + ")");
-        QCOMPARE(ui->d16->toolTip(), t[75]);
-        QVERIFY(ui->update->text().contains(QStringLiteral(">%1</span>").arg(t[77])));
-        QCOMPARE(ui->l1->text(), t[26]);
-        QCOMPARE(ui->l2->text(), t[27]);
-        QCOMPARE(ui->ll0->text(), t[16]);
-        QCOMPARE(ui->chk_horizonal->text(), t[18]);
-        QCOMPARE(ui->btn_padding->text(), t[67]);
-        QCOMPARE(ui->d00->toolTip(), t[7]);
-        QCOMPARE(ui->lab_print_tip->text(), t[96]);
-        QStringList panelTexts;
-        for (QAbstractButton *b : panel->findChildren<QAbstractButton *>())
-            panelTexts << b->text();
-        QVERIFY2(panelTexts.contains(t[49]), qPrintable(panelTexts.join(QLatin1Char('|'))));
-
-        const Qt::LayoutDirection mirrored =
-            folder == QLatin1String("ara") ? Qt::RightToLeft : Qt::LeftToRight;
-        QCOMPARE(QApplication::layoutDirection(), mirrored);
-        QCOMPARE(m_window->layoutDirection(), mirrored);
-        QCOMPARE(panel->layoutDirection(), mirrored);
-
-        ui->cob_lan->setCurrentIndex(0);
-        QCOMPARE(ui->l2->text(), QStringLiteral("Draw/Add Text/Edit"));
-        QCOMPARE(ui->btn_saveas->toolTip(), QStringLiteral("Save As (Ctrl+Shift+S)"));
-        QCOMPARE(m_window->layoutDirection(), Qt::LeftToRight);
-    }
-
-    void captionsFitTheColumn_data() { everyLanguageFromTheCombo_data(); }
-
-    // In every language the settings column shows each caption whole, with the
-    // text panel and with the outline panel open: nothing wider than its place,
-    // nothing past the column's edge.
-    void captionsFitTheColumn()
-    {
-        QFETCH(int, index);
-        m_window->resize(1309, 800);
-        m_window->show();
-        ui->cob_lan->setCurrentIndex(index);
-        QWidget *viewport = ui->scrollArea->viewport();
-        for (QPushButton *tool : {ui->d13, ui->b0}) {
-            QTest::mouseClick(tool, Qt::LeftButton);
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QVERIFY(m_window->settingsPanel());
-            QCoreApplication::processEvents();
-            QList<QWidget *> captions;
-            for (QLabel *label : ui->left->findChildren<QLabel *>())
-                captions << label;
-            for (QAbstractButton *button : ui->left->findChildren<QAbstractButton *>())
-                captions << button;
-            for (QWidget *w : std::as_const(captions)) {
-                if (!w->isVisibleTo(ui->left) || w->width() == 0)
-                    continue;
-                const auto *label = qobject_cast<QLabel *>(w);
-                const QString text =
-                    label ? label->text() : qobject_cast<QAbstractButton *>(w)->text();
-                if (text.isEmpty())
-                    continue; // swatches and outline buttons draw their own faces
-                const QString what = w->objectName() + QLatin1Char(' ') + text;
-                QVERIFY2(w->sizeHint().width() <= w->width(),
-                         qPrintable(QStringLiteral("%1: %2 > %3")
-                                        .arg(what)
-                                        .arg(w->sizeHint().width())
-                                        .arg(w->width())));
-                const int right = w->mapTo(viewport, QPoint(w->width(), 0)).x();
-                QVERIFY2(right <= viewport->width(), qPrintable(what));
-            }
-        }
     }
 
     void firstStartFollowsTheSystem_data()
@@ -326,21 +158,6 @@ private Q_SLOTS:
         QCOMPARE(LMToolTable::mismatches(m_window),
                  QStringList{QStringLiteral("button stray names \"triangle\", which is no tool")});
         delete stray;
-    }
-
-    void styleSheetImagesExist()
-    {
-        const QString qss = m_window->styleSheet();
-        const QRegularExpression url(QStringLiteral("url\\((:/[^)]+)\\)"));
-        QSet<QString> images;
-        for (const QRegularExpressionMatch &m : url.globalMatch(qss))
-            images.insert(m.captured(1));
-        // Three states for 16 tool buttons, two for 7 command buttons, and the panel.
-        QCOMPARE(images.size(), 16 * 3 + 7 * 2 + 1);
-        for (const QString &image : std::as_const(images))
-            QVERIFY2(!QImage(image).isNull(), qPrintable(image));
-        QVERIFY(!m_window->windowIcon().pixmap(32, 32).isNull());
-        QVERIFY(!QImage(QStringLiteral(":/background.png")).isNull());
     }
 
 private:

@@ -1,7 +1,6 @@
 #include "../common/RunLumetra.h"
 #include "../common/WindowFixture.h"
 #include "app/LMResources.h"
-#include "model/LMTransformCache.h"
 #include "model/output/LMOutputPlan.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 

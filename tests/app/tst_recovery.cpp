@@ -10,7 +10,6 @@
 #include "model/LMDesign.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPainter>

@@ -1,12 +1,8 @@
 #include "../common/PngClaim.h"
 #include "model/LMDocumentFile.h"
-#include "model/LMPageDetail.h"
-#include "model/LMPaperTable.h"
 
 #include <QBuffer>
-#include <QPageSize>
 #include <QTest>
-#include <QtEndian>
 
 #include <functional>
 
@@ -25,13 +21,6 @@ QByteArray pngOf(const QImage &image)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     return bytes;
-}
-
-QImage whitePicture(QSize size)
-{
-    QImage picture(size, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    return picture;
 }
 
 QImage tinyPage()
@@ -221,70 +210,6 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, bytes);
         QVERIFY(!read(bytes));
-    }
-
-    void statedSizes_data()
-    {
-        QTest::addColumn<QByteArray>("texture");
-        QTest::addColumn<QByteArray>("page");
-        QTest::addColumn<QString>("tooLarge"); // empty: the file loads
-        const QByteArray texture = Golden().texture;
-        // B0 at 3 pixels per millimetre, the largest paper there is.
-        QTest::newRow("the largest paper") << texture << pngOf(whitePicture({3090, 4368})) << "";
-        QTest::newRow("the largest paper, landscape")
-            << texture << pngOf(whitePicture({4368, 3090})) << "";
-        QTest::newRow("a pixel wider than any paper")
-            << texture << pngClaiming({3091, 4368})
-            << "The page is 3091 x 4368 pixels, larger than any paper.";
-        QTest::newRow("a page of 30000 x 30000")
-            << texture << pngClaiming({30000, 30000})
-            << "The page is 30000 x 30000 pixels, larger than any paper.";
-        // A texture is a picture of the user's, bound by the pictures' limit, not the paper's.
-        QTest::newRow("a texture wider than any paper")
-            << pngOf(whitePicture({4400, 60})) << Golden().page << "";
-        QTest::newRow("a texture over 100 megapixels")
-            << pngClaiming({10001, 10000}) << Golden().page
-            << "The picture is 10001 x 10000 pixels; Lumetra opens pictures of up to 100 "
-               "megapixels.";
-    }
-
-    void statedSizes()
-    {
-        QFETCH(QByteArray, texture);
-        QFETCH(QByteArray, page);
-        QFETCH(QString, tooLarge);
-        Golden file;
-        file.texture = texture;
-        file.page = page;
-        QString said;
-        const std::optional<LMDocument> doc = read(file.bytes(), &said);
-        QCOMPARE(said, tooLarge);
-        QCOMPARE(bool(doc), tooLarge.isEmpty());
-        if (doc)
-            QCOMPARE(doc->page.size(), QImage::fromData(page).size());
-    }
-
-    void fineDetailRule_data()
-    {
-        QTest::addColumn<int>("paper"); // the table's id
-        QTest::addColumn<int>("k");
-        QTest::newRow("Letter") << 2 << 4;
-        QTest::newRow("A4") << 0 << 4;
-        QTest::newRow("A3") << 8 << 4;
-        QTest::newRow("A0") << 5 << 2;
-        QTest::newRow("B0") << 14 << 1;
-    }
-
-    void fineDetailRule()
-    {
-        QFETCH(int, paper);
-        QFETCH(int, k);
-        const QSize page = LMPaperTable::pixelSize(LMPaperTable::lastRowWithId(paper), false);
-        QCOMPARE(LMPageDetail::forPage(page), k);
-        QCOMPARE(LMPageDetail::forPage(page.transposed()), k);
-        // What a file's fine block may hold: this k, never the next finer one.
-        QCOMPARE(LMPageDetail::isFineOf(page * k, page, k), k > 1);
-        QVERIFY(!LMPageDetail::isFineOf(page * (2 * k), page, 2 * k));
     }
 
     void extrasTravelAfterTheLastBlock_data()
@@ -485,48 +410,6 @@ private Q_SLOTS:
         QCOMPARE(f.outlineRotation(), 0);
         QCOMPARE(f.frameStage(), 0);
         QCOMPARE(f.stripCount(), 31);
-    }
-
-    void pixelSize_data()
-    {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<bool>("landscape");
-        QTest::addColumn<QSize>("expected");
-        QTest::newRow("Ledger portrait stays wide") << 2 << false << QSize(1296, 837);
-        QTest::newRow("Tabloid, the last row") << 29 << false << QSize(837, 1296);
-        QTest::newRow("past the table") << 30 << false << QSize(-1, -1);
-        QTest::newRow("negative index") << -1 << true << QSize(-1, -1);
-    }
-
-    void pixelSize()
-    {
-        QFETCH(int, row);
-        QFETCH(bool, landscape);
-        QFETCH(QSize, expected);
-        QCOMPARE(LMPaperTable::pixelSize(row, landscape), expected);
-    }
-
-    // Each row must name the same paper for the printer; a wrong page size would
-    // print on the wrong sheet. Page-size numbers are unique.
-    void rowsMatchPrinterPageSizes()
-    {
-        QSet<int> ids;
-        for (const PaperEntry &row : LMPaperTable::rows()) {
-            QVERIFY2(!ids.contains(row.pageSizeId), row.name);
-            ids.insert(row.pageSizeId);
-            QCOMPARE(LMPaperTable::printerPageSize(row.pageSizeId), row.printerSize);
-            const QSizeF mm = QPageSize(row.printerSize).size(QPageSize::Millimeter);
-            QVERIFY2(qAbs(mm.width() - row.widthMm) <= 1.0 &&
-                         qAbs(mm.height() - row.heightMm) <= 1.0,
-                     qPrintable(QStringLiteral("%1: printer says %2 x %3 mm")
-                                    .arg(QLatin1String(row.name))
-                                    .arg(mm.width())
-                                    .arg(mm.height())));
-        }
-        QCOMPARE(ids.size(), LMPaperTable::RowCount);
-        // A number no row has prints on Letter.
-        QCOMPARE(LMPaperTable::lastRowWithId(99), -1);
-        QCOMPARE(LMPaperTable::printerPageSize(99), QPageSize::Letter);
     }
 };
 

@@ -5,11 +5,9 @@
 #include "app/LMResources.h"
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMGraphView.h"
-#include "model/LMTransformCache.h"
 #include "tools/LMGraphFuncInf.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 
-#include <QApplication>
 #include <QMenu>
 #include <QPainter>
 #include <QTest>
@@ -44,11 +42,6 @@ private:
         lastDoc = d;
     }
 };
-
-bool near(const QPointF &a, const QPointF &b)
-{
-    return qAbs(a.x() - b.x()) < 1e-9 && qAbs(a.y() - b.y()) < 1e-9;
-}
 
 // A live item that fills a widget rectangle with blue.
 class BlueBox : public LMGraphFuncInf {
@@ -103,57 +96,6 @@ private Q_SLOTS:
         QCOMPARE(m_view->maximumSize(), widget);
         QCOMPARE(m_view->paperRect(),
                  QRectF(20 * zoom, 25 * zoom, page.width() * zoom, page.height() * zoom));
-    }
-
-    void setPageKeepsCropsAndExtends()
-    {
-        m_view->design().paintPage([](QPainter &painter) {
-            painter.fillRect(5, 5, 1, 1, Qt::red);
-            painter.fillRect(800, 600, 1, 1, Qt::red);
-            return true;
-        });
-        m_view->design().setModified(false);
-
-        const LMDesign &design = m_view->design();
-        m_view->setPage(837, 648, 0.4); // zoom only
-        QCOMPARE(colourAt(m_view->rasterImage(), 5, 5), QColor(Qt::red));
-        QCOMPARE(colourAt(m_view->rasterImage(), 800, 600), QColor(Qt::red));
-        QVERIFY(!m_view->design().isModified()); // only a size change marks the design
-
-        m_view->setPage(444, 630, 0.4); // smaller: cropped at the right and bottom
-        QVERIFY(m_view->design().isModified());
-        QCOMPARE(design.pageSize(), QSize(444, 630));
-        QCOMPARE(m_view->rasterImage().size(), design.pageSize() * design.detail());
-        QCOMPARE(colourAt(m_view->rasterImage(), 5, 5), QColor(Qt::red));
-
-        m_view->setPage(837, 648, 1.0); // larger again: extended with white
-        QCOMPARE(design.pageSize(), QSize(837, 648));
-        QCOMPARE(m_view->rasterImage().size(), design.pageSize() * design.detail());
-        QCOMPARE(colourAt(m_view->rasterImage(), 5, 5), QColor(Qt::red));
-        QCOMPARE(colourAt(m_view->rasterImage(), 800, 600), QColor(Qt::white));
-        QCOMPARE(colourAt(m_view->rasterImage(), 836, 647), QColor(Qt::white));
-    }
-
-    void printableRect_data()
-    {
-        QTest::addColumn<QList<double>>("margins"); // left, top, right, bottom
-        QTest::addColumn<QRect>("expected");
-        QTest::newRow("ten millimetres")
-            << QList<double>{10, 10, 10, 10} << QRect(QPoint(30, 30), QPoint(806, 617));
-        QTest::newRow("none") << QList<double>{0, 0, 0, 0} << QRect(0, 0, 837, 648);
-        QTest::newRow("fractions truncate toward zero")
-            << QList<double>{2.5, 1.1, 2.5, 1.1} << QRect(QPoint(7, 3), QPoint(829, 644));
-    }
-
-    void printableRect()
-    {
-        QFETCH(QList<double>, margins);
-        QFETCH(QRect, expected);
-        m_view->design().setMargins(margins[0], margins[1], margins[2], margins[3]);
-        QCOMPARE(m_view->design().printableRect(), expected);
-        const std::array<double, 4> &kept = m_view->design().margins(); // top, left, bottom, right
-        QCOMPARE(QList<double>({kept[1], kept[0], kept[3], kept[2]}), margins);
-        QVERIFY(!m_view->design().outsidePrintable()); // no outline placed yet
     }
 
     // Switching tools, then pointer and keys reach only the current tool, with
@@ -216,79 +158,6 @@ private Q_SLOTS:
         LM_COMPARE_GOLDEN(m_view->grab().toImage(), QStringLiteral("tst_graphview_half"));
         m_view->setPage(837, 648, 0.4);
         LM_COMPARE_GOLDEN(m_view->grab().toImage(), QStringLiteral("tst_graphview_zoomed_out"));
-    }
-
-    void clearDocumentKeepsThePage()
-    {
-        LMDesign &design = m_view->design();
-        design.setPaper(9, true, QSize(837, 648));
-        design.setClipToOutline(true);
-        design.setFrameLevel(3);
-        design.setStripCount(2);
-        design.paintPage([](QPainter &painter) {
-            painter.fillRect(painter.window(), Qt::black);
-            return true;
-        });
-        QVERIFY(design.isModified());
-        m_view->clearDocument();
-        QCOMPARE(colourAt(m_view->rasterImage(), 400, 300), QColor(Qt::white));
-        QCOMPARE(design.pageSize(), QSize(837, 648));
-        QCOMPARE(m_view->rasterImage().size(), design.pageSize() * design.detail());
-        QVERIFY(design.landscape());
-        QCOMPARE(design.paperId(), 9);
-        QVERIFY(!design.clipToOutline());
-        QVERIFY(!design.isModified());
-        QCOMPARE(design.frameLevel(), 1);
-        QCOMPARE(design.flags().stripCount(), 1);
-    }
-
-    void widgetToDocument_data()
-    {
-        QTest::addColumn<double>("zoom");
-        QTest::addColumn<QPoint>("widget");
-        QTest::addColumn<QPoint>("document");
-        QTest::newRow("left of and above the page") << 1.0 << QPoint(19, 24) << QPoint(-1, -1);
-        QTest::newRow("page corner at full zoom") << 1.0 << QPoint(20, 25) << QPoint(0, 0);
-        QTest::newRow("page corner at 0.2") << 0.2 << QPoint(4, 5) << QPoint(0, 0);
-        QTest::newRow("truncates toward zero") << 0.4 << QPoint(7, 9) << QPoint(-2, -2);
-        QTest::newRow("0.6 truncates down inside") << 0.6 << QPoint(100, 100) << QPoint(146, 141);
-    }
-
-    void widgetToDocument()
-    {
-        QFETCH(double, zoom);
-        QFETCH(QPoint, widget);
-        QFETCH(QPoint, document);
-        QCOMPARE(LMTransformCache::widgetToDocument(widget, zoom), document);
-    }
-
-    // The outline's matrices, each the inverse of its pair.
-    void outlineMatrices()
-    {
-        LMTransformCache cache;
-        LMTransformInputs in;
-        in.outlineBounds = QRectF(0, 0, 100, 50); // centre (50, 25)
-        in.outlineRotation = 90;
-        const QTransform &rotation = cache.get(Matrix::OutlineRotation, in);
-        QVERIFY(near(rotation.map(QPointF(50, 25)), QPointF(50, 25)));
-        // Positive angles turn clockwise on screen (y grows downward).
-        QVERIFY(near(rotation.map(QPointF(100, 25)), QPointF(50, 75)));
-        QVERIFY(near(cache.get(Matrix::OutlineRotationInverse, in).map(QPointF(50, 75)),
-                     QPointF(100, 25)));
-
-        // Turned about its centre, moved to the offset, then zoomed onto the widget.
-        cache.invalidate();
-        in.outlineBounds = QRectF(-50, -20, 100, 40);
-        in.outlineRotation = 180;
-        in.outlineOffset = QPoint(300, 200);
-        in.zoom = 0.5;
-        const QPointF doc = cache.get(Matrix::OutlineToDoc, in).map(QPointF(50, 0));
-        QVERIFY(near(doc, QPointF(250, 200)));
-        const QPointF widget = cache.get(Matrix::OutlineToWidget, in).map(QPointF(50, 0));
-        QVERIFY(near(widget, QPointF(135, 112.5)));
-        QVERIFY(near(cache.get(Matrix::WidgetToOutline, in).map(widget), QPointF(50, 0)));
-        QVERIFY(near(cache.get(Matrix::DocToOutline, in).map(doc), QPointF(50, 0)));
-        QVERIFY(near(cache.get(Matrix::WidgetToDoc, in).map(widget), doc));
     }
 
 private:

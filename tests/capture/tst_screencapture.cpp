@@ -4,13 +4,11 @@
 #include "canvas/LMGraphView.h"
 #include "capture/LMScreenshotDialog.h"
 #include "model/LMDesign.h"
-#include "tools/LMScreenMsgHandlerInf.h"
 #include "tools/frame/LMGraphFuncImg.h"
 #include "ui_LMMainWidget.h"
 
 #include <QClipboard>
 #include <QPushButton>
-#include <QScreen>
 #include <QSettings>
 #include <QTest>
 

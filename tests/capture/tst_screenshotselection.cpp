@@ -6,7 +6,6 @@
 #include "capture/LMScreenshotSelection.h"
 
 #include <QClipboard>
-#include <QPainter>
 #include <QTest>
 
 using Sel = LMScreenshotSelection;
@@ -134,30 +133,6 @@ private Q_SLOTS:
         QCOMPARE(int(picker.state()), state);
         QCOMPARE(picker.selection(), selection);
         QCOMPARE(picker.showsButtons(), state == Sel::Selected || state == Sel::ButtonDown);
-    }
-
-    void buttonsStayOnTheScreen_data()
-    {
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<QRect>("tick");
-        QTest::addColumn<QRect>("cross");
-        QTest::newRow("below the selection, the tick left of the cross")
-            << "p 10,10 r 200,100" << QRect(28, 105, 75, 23) << QRect(123, 105, 75, 23);
-        QTest::newRow("a selection down to the foot of the screen")
-            << "p 10,150 r 200,299" << QRect(28, 273, 75, 23) << QRect(123, 273, 75, 23);
-        QTest::newRow("a narrow selection at the left edge")
-            << "p 0,10 r 40,100" << QRect(4, 105, 75, 23) << QRect(99, 105, 75, 23);
-    }
-
-    void buttonsStayOnTheScreen()
-    {
-        QFETCH(QString, script);
-        QFETCH(QRect, tick);
-        QFETCH(QRect, cross);
-        Sel picker(screenBounds);
-        play(picker, script);
-        QCOMPARE(picker.button(Sel::Confirm).rect, tick);
-        QCOMPARE(picker.button(Sel::Cancel).rect, cross);
     }
 
     void cutOut_data()

@@ -3,8 +3,6 @@
 #include "app/LMResources.h"
 #include "base/LMText.h"
 #include "model/LMDocumentFile.h"
-#include "model/LMTransformCache.h"
-#include "model/outlines/LMArtFrameFactory.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 #include "widgets/KVCLIENT_ColorComboBox.h"
 #include "widgets/LMNamesDialog.h"
@@ -12,7 +10,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QLoggingCategory>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,18 +17,6 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
-
-namespace {
-int texturesDecoded = 0;
-QtMessageHandler previousHandler = nullptr;
-void countDecodes(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (message.contains(QLatin1String("texture decoded")))
-        ++texturesDecoded;
-    else
-        previousHandler(type, context, message);
-}
-} // namespace
 
 // The frame effect as a user works it: the panel, the ring on the design and
 // in exports, the strip sheet, and designs that keep all of it.
@@ -48,29 +33,6 @@ private Q_SLOTS:
     void init() { openWindow(); }
 
     void cleanup() { closeWindow(); }
-
-    // A new window decodes no texture: the frame's metal waits until the frame
-    // is first shown, and then comes once.
-    void texturesWaitForTheFrame()
-    {
-        closeWindow();
-        QLoggingCategory::setFilterRules(QStringLiteral("lumetra.frame.debug=true"));
-        previousHandler = qInstallMessageHandler(countDecodes);
-        texturesDecoded = 0;
-        openWindow();
-        canvas()->grab();
-        const int atStart = texturesDecoded;
-        QTest::mouseClick(ui()->b1, Qt::LeftButton);
-        QTest::mouseClick(in<QCheckBox>("chk_useborder"), Qt::LeftButton);
-        for (int stage = 0; stage < 3; ++stage)
-            canvas()->grab();
-        const int withFrame = texturesDecoded;
-        qInstallMessageHandler(previousHandler);
-        QLoggingCategory::setFilterRules(QString());
-        QCOMPARE(atStart, 0);
-        QCOMPARE(withFrame, 1);
-        QVERIFY(exportedAt(exported(), ringPoint()) != QColor(Qt::white));
-    }
 
     void textureOnTheRingAndBackFromAFile_data()
     {

@@ -5,9 +5,6 @@
 #include "model/LMNameList.h"
 #include "model/outlines/LMArtFrameFactory.h"
 
-#include <QBuffer>
-#include <QDir>
-#include <QFile>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
@@ -16,19 +13,6 @@
 
 namespace {
 using Edit = std::function<void(LMDesign &)>;
-
-// The program's state of the moment, which files write as zero.
-LMViewFlags withoutTheMoment(LMViewFlags flags)
-{
-    flags.setOutlineEditing(false);
-    flags.setFrameToolActive(false);
-    flags.setMarginToolActive(false);
-    flags.setStripMode(false);
-    flags.setModified(false);
-    flags.setFrameStage(0);
-    flags.setOutputRendering(false);
-    return flags;
-}
 
 // A white page for the history, and a dot on it.
 QImage page(int w = 300, int h = 200)
@@ -151,105 +135,6 @@ private Q_SLOTS:
         QCOMPARE(modified.last().at(0).toBool(), false);
     }
 
-    // Tool bits, the modified bit and the layer stage describe the program at
-    // the moment a file was written: they are read as clear and written as zero.
-    void filesKeepTheDesignNotTheMoment()
-    {
-        LMDocument doc = m_design->toDocument();
-        const std::optional<LMViewFlags> flags =
-            LMViewFlags::fromBytes(QByteArray::fromHex("ad 5a 08 00 02 00 3b 08 4e 06 00 00"));
-        QVERIFY(flags);
-        QVERIFY(flags->outlineEditing() && flags->marginToolActive() && flags->modified());
-        QVERIFY(flags->frameStage() > 0 && flags->outputRendering());
-        doc.flags = *flags;
-        m_design->load(doc);
-        QVERIFY(!m_design->isModified());
-        LMViewFlags expected = withoutTheMoment(*flags);
-        // Turned a quarter, the outline crosses the margins: that is the design's.
-        QVERIFY(m_design->outsidePrintable());
-        expected.setOutsidePrintable(true);
-        QCOMPARE(m_design->toDocument().flags.toBytes().toHex(' '), expected.toBytes().toHex(' '));
-    }
-    void reSavedFilesMatchOutsideTheMoment_data();
-
-    // Designs earlier Lumetras wrote, opened and written again: the same bytes
-    // but for the moment's bits (and the margin check, made with today's margins).
-    void reSavedFilesMatchOutsideTheMoment()
-    {
-        QFETCH(QString, file);
-        QFile in(file);
-        QVERIFY(in.open(QIODevice::ReadOnly));
-        std::optional<LMDocument> original = LMDocumentFile::read(in);
-        QVERIFY(original);
-        m_design->load(*original);
-        LMDocument again = m_design->toDocument();
-        original->flags = withoutTheMoment(original->flags);
-        original->flags.setOutsidePrintable(again.flags.outsidePrintable());
-        QCOMPARE(LMDocumentFile::write(again).toHex(), LMDocumentFile::write(*original).toHex());
-    }
-
-    void fineDetail_data()
-    {
-        QTest::addColumn<int>("k");
-        QTest::newRow("standard") << 1;
-        QTest::newRow("twice as fine") << 2;
-        QTest::newRow("four times as fine") << 4;
-    }
-
-    // A page at detail k: the same document geometry drawn k times finer, one
-    // undo step to switch, kept by files (exports at each detail are the
-    // window's flows).
-    void fineDetail()
-    {
-        QFETCH(int, k);
-        QCOMPARE(m_design->detail(), 4); // a new page is fine
-        m_design->setDetail(1);          // switch from a standard page
-        QCOMPARE(m_design->page().size(), QSize(837, 648));
-        m_design->paintPage([](QPainter &p) {
-            p.fillRect(QRect(100, 100, 50, 20), Qt::blue);
-            return true;
-        });
-        m_design->setDetail(k);
-        QCOMPARE(m_design->pageSize(), QSize(837, 648));
-        QCOMPARE(m_design->page().size(), QSize(837, 648) * k);
-        QCOMPARE(m_design->printableRect(), QRect(QPoint(30, 30), QPoint(806, 617)));
-        // A line drawn in document pixels: sharp at the physical edge.
-        m_design->paintPage([](QPainter &p) {
-            p.setRenderHint(QPainter::Antialiasing, false);
-            p.fillRect(QRectF(200.25, 300, 100, 1), Qt::black);
-            return true;
-        });
-        const QImage &page = m_design->page();
-        QCOMPARE(page.pixelColor(250 * k, 300 * k + k - 1), QColor(Qt::black));
-        QCOMPARE(page.pixelColor(250 * k, 300 * k + k), QColor(Qt::white));
-        QCOMPARE(page.pixelColor(125 * k, 110 * k), QColor(Qt::blue)); // scaled up with the switch
-        QCOMPARE(m_design->pagePart(QRect(100, 100, 10, 10)).size(), QSize(10, 10) * k);
-
-        // Files: the page block at 3 px/mm, the fine page beside it, read back whole.
-        const LMDocument doc = m_design->toDocument();
-        QCOMPARE(doc.page.size(), QSize(837, 648));
-        QByteArray bytes = LMDocumentFile::write(doc);
-        QBuffer buffer(&bytes);
-        QVERIFY(buffer.open(QIODevice::ReadOnly));
-        const std::optional<LMDocument> back = LMDocumentFile::read(buffer);
-        QVERIFY(back);
-        LMDesign opened(m_catalogue);
-        opened.load(*back);
-        QCOMPARE(opened.detail(), k);
-        QCOMPARE(opened.page(), m_design->page());
-
-        // Undo goes back across the switch, whole; redo returns to it.
-        QVERIFY(m_design->undo()); // the line
-        if (k == 1)
-            return;                // no switch was made
-        QVERIFY(m_design->undo()); // the switch
-        QCOMPARE(m_design->detail(), 1);
-        QCOMPARE(m_design->page().pixelColor(125, 110), QColor(Qt::blue));
-        QVERIFY(m_design->redo());
-        QCOMPARE(m_design->detail(), k);
-        QCOMPARE(m_design->page().pixelColor(125 * k, 110 * k), QColor(Qt::blue));
-    }
-
     void snapshotsAreExact_data()
     {
         QTest::addColumn<QSize>("size");
@@ -299,21 +184,6 @@ private Q_SLOTS:
         QCOMPARE(history.count(), int(recorded.size()) - 1);
         QVERIFY(!history.canRedo());
         QCOMPARE(history.snapshot(history.index()), current);
-    }
-
-    void unchangedTilesAreShared()
-    {
-        LMHistory history;
-        QImage p = page(2523, 3567); // A0
-        history.push(p);
-        QCOMPARE(history.storedBytes(), qint64(0)); // white tiles cost nothing
-        dot(p, 1000, 1000);
-        history.push(p);
-        const qint64 oneTile = qint64(LMHistory::TileSide) * LMHistory::TileSide * 4;
-        QCOMPARE(history.storedBytes(), oneTile);
-        dot(p, 62, 62); // straddles four tiles
-        history.push(p);
-        QCOMPARE(history.storedBytes(), 5 * oneTile);
     }
 
     // Names as users bring them: pasted text, text files and spreadsheets' CSV
@@ -381,31 +251,10 @@ private Q_SLOTS:
         QCOMPARE(*read, names);
     }
 
-    void atMostTheDesignsLimit()
-    {
-        QString text;
-        for (int i = 0; i < LMDocument::MaxNames + 5; ++i)
-            text += QStringLiteral("N%1\n").arg(i);
-        const QStringList names = LMNameList::parse(text, Rows::Text);
-        QCOMPARE(names.size(), LMDocument::MaxNames);
-        QCOMPARE(names.last(), QStringLiteral("N%1").arg(LMDocument::MaxNames - 1));
-    }
-
 private:
     LMArtFrameFactory *m_catalogue = nullptr;
     LMDesign *m_design = nullptr;
 };
-
-void TestDesign::reSavedFilesMatchOutsideTheMoment_data()
-{
-    QTest::addColumn<QString>("file");
-    const QDir corpus(qEnvironmentVariable("LUMETRA_SOURCE_DIR") +
-                      QStringLiteral("/fuzz/corpus/document"));
-    const QStringList names = corpus.entryList({QStringLiteral("*.lmx")}, QDir::Files);
-    QVERIFY(!names.isEmpty());
-    for (const QString &name : names)
-        QTest::newRow(qPrintable(name)) << corpus.filePath(name);
-}
 
 QTEST_MAIN(TestDesign)
 

@@ -2,7 +2,6 @@
 #include "model/outlines/LMCatalogueFile.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QTest>
 #include <QtEndian>
 
@@ -59,20 +58,6 @@ QList<QPainterPath> read(const QByteArray &bytes, int index, int *count = nullpt
 
 const double Insets[] = {9, 18, 36, 72, 108};
 
-// Distance from p to the closed polygon's edges.
-double distanceToEdges(const QPointF &p, const QPolygonF &poly)
-{
-    double best = 1e300;
-    for (int i = 0; i + 1 < poly.size(); ++i) {
-        const QPointF a = poly[i], b = poly[i + 1];
-        const QPointF ab = b - a;
-        const double len2 = QPointF::dotProduct(ab, ab);
-        const double t = len2 > 0 ? qBound(0.0, QPointF::dotProduct(p - a, ab) / len2, 1.0) : 0.0;
-        best = std::min(best, QLineF(p, a + t * ab).length());
-    }
-    return best;
-}
-
 struct Group {
     const char *id;
     int count, maxWidth, maxHeight;
@@ -88,25 +73,6 @@ class TestCatalogueFile : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { lmInitResources(); }
-
-    void wellFormed()
-    {
-        int count = 0;
-        const QList<QPainterPath> paths =
-            read(file({le(3) + square + curve + emptyPath}), 0, &count);
-        QCOMPARE(count, 1);
-        QCOMPARE(paths.size(), 3);
-        QCOMPARE(paths[0].boundingRect(), QRectF(-5, -5, 10, 10));
-        QCOMPARE(paths[0].fillRule(), Qt::OddEvenFill);
-        // Curves are kept, and fill rule 1 is the winding rule.
-        QCOMPARE(paths[1].elementCount(), 4);
-        QCOMPARE(paths[1].elementAt(1).type, QPainterPath::CurveToElement);
-        QCOMPARE(paths[1].fillRule(), Qt::WindingFill);
-        QVERIFY(paths[2].isEmpty());
-        // A catalogue without outlines is well formed too.
-        QVERIFY(read(file({}), 0, &count).isEmpty());
-        QCOMPARE(count, 0);
-    }
 
     void damaged_data()
     {
@@ -158,83 +124,6 @@ private Q_SLOTS:
         QCOMPARE(read(bytes, 0).first(), wide);
         QCOMPARE(read(bytes, 1).first(), tall);
         QVERIFY(read(bytes, 0).at(1).isEmpty());
-    }
-
-    void shippedGroup_data()
-    {
-        QTest::addColumn<int>("which");
-        for (int i = 0; i < int(std::size(groups)); ++i)
-            QTest::newRow(groups[i].id) << i;
-    }
-
-    void shippedGroup()
-    {
-        QFETCH(int, which);
-        const Group &g = groups[which];
-        QFile file(QStringLiteral(":/path/%1.path").arg(QLatin1String(g.id)));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const std::optional<LMCatalogueFile::Header> header = LMCatalogueFile::readHeader(file);
-        QVERIFY(header);
-        QCOMPARE(header->count, g.count);
-        QCOMPARE(header->maxWidth, g.maxWidth);
-        QCOMPARE(header->maxHeight, g.maxHeight);
-
-        // The outlines follow the header without gaps, in order.
-        qint64 expectedOffset = 12 + 4 * qint64(g.count);
-        double widest = 0, tallest = 0;
-        for (int i = 0; i < g.count; ++i) {
-            QCOMPARE(qint64(header->offsets[i]), expectedOffset);
-            const QList<QPainterPath> paths = LMCatalogueFile::readOutline(file, *header, i);
-            const QString code =
-                QStringLiteral("%1%2").arg(QLatin1String(g.id)).arg(i + 1, 2, 10, QLatin1Char('0'));
-            QVERIFY2(paths.size() >= 3 && paths.size() <= 6, qPrintable(code));
-            expectedOffset = file.pos();
-
-            const QRectF box = paths[0].boundingRect();
-            QVERIFY2(qAbs(box.center().x()) < 1e-6 && qAbs(box.center().y()) < 1e-6,
-                     qPrintable(code));
-            widest = std::max(widest, box.width());
-            tallest = std::max(tallest, box.height());
-
-            const QPolygonF outline = paths[0].toSubpathPolygons().first();
-            for (int k = 0; k < paths.size(); ++k) {
-                const QPainterPath &path = paths[k];
-                const QString what = QStringLiteral("%1 path %2").arg(code).arg(k);
-                // One closed subpath of straight lines.
-                QCOMPARE(path.elementAt(0).type, QPainterPath::MoveToElement);
-                for (int e = 1; e < path.elementCount(); ++e)
-                    QVERIFY2(path.elementAt(e).type == QPainterPath::LineToElement,
-                             qPrintable(what));
-                QCOMPARE(QPointF(path.elementAt(0)),
-                         QPointF(path.elementAt(path.elementCount() - 1)));
-                QCOMPARE(path.fillRule(), Qt::OddEvenFill);
-                if (k == 0)
-                    continue;
-                // Every point of contour k lies its level's inset inside the outline.
-                QVERIFY2(paths[0].contains(path), qPrintable(what));
-                const QPolygonF contour = path.toSubpathPolygons().first();
-                for (int p = 0; p + 1 < contour.size(); ++p) {
-                    for (double t : {0.0, 0.5}) {
-                        const QPointF at = contour[p] + t * (contour[p + 1] - contour[p]);
-                        const double d = distanceToEdges(at, outline);
-                        QVERIFY2(
-                            qAbs(d - Insets[k - 1]) <= 0.5,
-                            qPrintable(QStringLiteral("%1: %2 from the outline").arg(what).arg(d)));
-                    }
-                }
-            }
-        }
-        QCOMPARE(qint64(file.size()), expectedOffset);
-        QCOMPARE(qRound(widest), g.maxWidth);
-        QCOMPARE(qRound(tallest), g.maxHeight);
-    }
-
-    void shippedFilesAreLean()
-    {
-        qint64 total = 0;
-        for (const Group &g : groups)
-            total += QFile(QStringLiteral(":/path/%1.path").arg(QLatin1String(g.id))).size();
-        QVERIFY2(total < 600 * 1024, qPrintable(QString::number(total)));
     }
 };
 

@@ -8,12 +8,10 @@
 
 #include <QApplication>
 #include <QButtonGroup>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
-#include <QSlider>
 #include <QToolBox>
 
 // The outline tool and its panel, through the real window.

@@ -1,13 +1,10 @@
 #include "../common/Golden.h"
 #include "../common/MakeCanvas.h"
 #include "canvas/LMGraphView.h"
-#include "model/LMDesign.h"
 #include "tools/LMPoint.h"
 #include "tools/LMScreenMsgHandlerInf.h"
 #include "tools/frame/LMGraphFuncDashedLineRectangle.h"
 #include "tools/frame/LMScreenMsgHandlerShape.h"
-#include "tools/stroke/LMGraphFuncLine.h"
-#include "tools/stroke/LMScreenMsgHandlerLine.h"
 
 #include <QTest>
 
@@ -87,53 +84,6 @@ private Q_SLOTS:
                  QPoint(bottomRight.x(), (topLeft.y() + bottomRight.y()) / 2));
     }
 
-    void turnedFrameResizesAlikeInAnySteps_data()
-    {
-        QTest::addColumn<int>("steps");
-        QTest::newRow("1-pixel steps") << 100;
-        QTest::newRow("5-pixel steps") << 20;
-        QTest::newRow("10-pixel steps") << 10;
-        QTest::newRow("one jump") << 1;
-    }
-
-    void turnedFrameResizesAlikeInAnySteps()
-    {
-        QFETCH(int, steps);
-        drag(QPoint(300, 300), QPoint(400, 360));
-        frame()->angle = 45;
-        frame()->invalidateMatrices();
-        const int width = frame()->handlePos(LMPoint::BottomRight)->x() -
-                          frame()->handlePos(LMPoint::TopLeft)->x();
-        // 100 pixels to the right pull the turned right side out by 100 cos 45.
-        const QPoint grip = widgetPosOf(LMPoint::RightMid);
-        drag(grip, grip + QPoint(100, 0), steps);
-        const int grown = frame()->handlePos(LMPoint::BottomRight)->x() -
-                          frame()->handlePos(LMPoint::TopLeft)->x() - width;
-        QVERIFY2(qAbs(grown - 70.7) <= 1.0, qPrintable(QString::number(grown)));
-    }
-
-    void rotationBand_data()
-    {
-        QTest::addColumn<int>("outside");
-        QTest::addColumn<bool>("turns");
-        QTest::newRow("10 pixels out turns") << 10 << true;
-        QTest::newRow("15 pixels out turns") << 15 << true;
-        QTest::newRow("16 pixels out applies") << 16 << false;
-    }
-
-    void rotationBand()
-    {
-        QFETCH(int, outside);
-        QFETCH(bool, turns);
-        drag(QPoint(100, 100), QPoint(160, 140));
-        press(QPoint(160 + outside, 120));
-        move(QPoint(130, 120 + 30 + outside)); // a quarter turn round the centre (130, 120)
-        // Beyond the band the first frame was applied and the move opened a new one.
-        QCOMPARE(frame()->angle, turns ? 90 : 0);
-        QCOMPARE(m_view->design().history().count(), turns ? 0 : 1);
-        release(QPoint(130, 150 + outside));
-    }
-
     void fullTurnReturnsToTheStart()
     {
         drag(QPoint(100, 100), QPoint(160, 140));
@@ -150,25 +100,6 @@ private Q_SLOTS:
         QCOMPARE(angles[8], 90); // clockwise on screen increases the angle
         QCOMPARE(angles[26], 270);
         QCOMPARE(frame()->angle, 0);
-    }
-
-    // A frame set from a page rectangle turns from its band like a drawn one.
-    void setFrameRectAtHalfZoom()
-    {
-        m_view->setPage(837, 648, 0.5);
-        m_tool->setFrameRect(QRect(100, 100, 200, 100));
-        QCOMPARE(frame()->handlePos(LMPoint::TopLeft), std::optional<QPoint>(QPoint(-50, -25)));
-        QCOMPARE(frame()->handlePos(LMPoint::BottomRight), std::optional<QPoint>(QPoint(50, 25)));
-        QCOMPARE(frame()->handlePos(LMPoint::TopMid), std::optional<QPoint>(QPoint(0, -25)));
-        QCOMPARE(frame()->angle, 0);
-        // Centre: document (199, 149) shown at half size after the (20, 25) margin.
-        QCOMPARE(QPoint(frame()->centreX, frame()->centreY), QPoint(110, 87));
-        press(QPoint(170, 87)); // 10 pixels right of the frame
-        move(QPoint(110, 147));
-        QCOMPARE(frame()->angle, 90);
-        QCOMPARE(frame()->handlePos(LMPoint::BottomRight),
-                 std::optional<QPoint>(QPoint(50, 25))); // not dragged
-        release(QPoint(110, 147));
     }
 
     void committedKinds_data()
@@ -228,32 +159,6 @@ private Q_SLOTS:
             this->tool()->onKeyPress(key, QString());
         m_view->apply();
         QCOMPARE(m_view->design().history().count(), steps);
-    }
-
-    void lineGrabbedNearItself_data()
-    {
-        QTest::addColumn<QPoint>("p");
-        QTest::addColumn<bool>("near");
-        // The line runs from (100, 100) to (300, 100).
-        QTest::newRow("on it") << QPoint(200, 100) << true;
-        QTest::newRow("2 off the middle") << QPoint(200, 102) << true;
-        QTest::newRow("coarse: 10 off the middle of a long line") << QPoint(200, 110) << true;
-        QTest::newRow("20 off the middle") << QPoint(200, 120) << false;
-        QTest::newRow("2 beyond the end") << QPoint(302, 100) << true;
-        QTest::newRow("3 beyond the end is not under 3") << QPoint(303, 100) << false;
-        QTest::newRow("far beyond the end") << QPoint(350, 100) << false;
-        QTest::newRow("near the start, off the axis") << QPoint(98, 101) << true;
-    }
-
-    void lineGrabbedNearItself()
-    {
-        QFETCH(QPoint, p);
-        QFETCH(bool, near);
-        auto *tool = m_view->findChild<LMScreenMsgHandlerLine *>(QStringLiteral("line"));
-        QVERIFY(!tool->nearLine(p)); // a fresh line has no ends yet
-        LMGraphFuncLine *line = tool->ensureEndpoints(QPoint(100, 100));
-        line->points[1]->setPos(QPoint(300, 100));
-        QCOMPARE(tool->nearLine(p), near);
     }
 
 private:

@@ -5,9 +5,7 @@
 #include "app/QVTLanguageManager.h"
 #include "canvas/LMGraphView.h"
 #include "tools/text/LMGraphFuncText.h"
-#include "tools/text/LMGraphFuncTextAlongArc.h"
 #include "tools/text/LMScreenMsgHandlerText.h"
-#include "tools/text/LMScreenMsgHandlerTextAlongArc.h"
 #include "tools/text/LMTextLayout.h"
 
 #include <QFontMetrics>
@@ -200,41 +198,6 @@ private Q_SLOTS:
         QCOMPARE(item->text, text);
     }
 
-    void arcFitCount_data()
-    {
-        const QFontMetrics m(testFont());
-        const int wide = m.horizontalAdvance(QLatin1Char('W'));
-        const int narrow = m.horizontalAdvance(QLatin1Char('i'));
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("length");
-        QTest::addColumn<int>("count");
-        QTest::newRow("all fit") << "WWW" << 3.0 * wide << 3;
-        QTest::newRow("one short") << "WWW" << 3.0 * wide - 0.5 << 2;
-        QTest::newRow("the widest so far counts") << "iiWii" << 4.0 * wide << 4;
-        QTest::newRow("narrow letters first") << "iiii" << 4.0 * narrow << 4;
-        QTest::newRow("not even one") << "W" << wide - 1.0 << 0;
-        QTest::newRow("empty text") << "" << 100.0 << 0;
-        // A character outside the basic plane is one character, not two halves.
-        const int emoji = m.horizontalAdvance(QStringLiteral("\U0001F600"));
-        QTest::newRow("two emoji") << QStringLiteral("\U0001F600\U0001F600") << 2.0 * emoji << 2;
-        QTest::newRow("rare CJK and a letter")
-            << QStringLiteral("\U00020BB7a")
-            << 2.0 * qMax(m.horizontalAdvance(QStringLiteral("\U00020BB7")),
-                          m.horizontalAdvance(QLatin1Char('a')))
-            << 2;
-        QTest::newRow("e with a combining accent")
-            << QStringLiteral("e\u0301e\u0301")
-            << 2.0 * m.horizontalAdvance(QStringLiteral("e\u0301")) << 2;
-    }
-
-    void arcFitCount()
-    {
-        QFETCH(QString, text);
-        QFETCH(double, length);
-        QFETCH(int, count);
-        QCOMPARE(LMTextLayout::arcFitCount(text, testFont(), length), count);
-    }
-
     void arcPlacement_data()
     {
         QTest::addColumn<bool>("rotate");
@@ -299,22 +262,6 @@ private Q_SLOTS:
         }
     }
 
-    void plainTextIsClippedToItsField()
-    {
-        LMGraphFuncText *item = typeInField(QPoint(100, 100), QPoint(140, 500));
-        item->fillColour = Qt::black;
-        item->text = QStringLiteral("\u2588"); // a full block fills its whole cell
-        item->font = testFont(200);            // far wider than the 41-pixel field
-        item->layoutText(false);
-        QVERIFY(item->glyphs.boundingRect().width() > 100); // read before apply deletes the item
-        m_view->apply();
-        const QImage &page = m_view->rasterImage();
-        QCOMPARE(colourAt(page, 100, 300), QColor(Qt::black)); // inside the field
-        QCOMPARE(colourAt(page, 119, 300), QColor(Qt::black));
-        for (int y = 0; y < m_view->design().pageSize().height(); ++y)
-            QCOMPARE(colourAt(page, 125, y), QColor(Qt::white)); // right of the field
-    }
-
     void edgeKeepsItsWidthAtAnyZoom_data()
     {
         QTest::addColumn<double>("zoom");
@@ -346,35 +293,6 @@ private Q_SLOTS:
         const double ink = inkAlong(m_view->rasterImage(), QPoint(0, row),
                                     QPoint(m_view->design().pageSize().width() - 1, row));
         QVERIFY2(qAbs(ink / 2 - width) < 0.6, qPrintable(QString::number(ink / 2)));
-    }
-
-    void italicAndUprightStayApart_data()
-    {
-        QTest::addColumn<bool>("italicFirst");
-        QTest::addColumn<int>("pixels"); // a size of its own per row: nothing cached yet
-        QTest::newRow("upright first") << false << 40;
-        QTest::newRow("italic first") << true << 41;
-    }
-
-    // A family with one upright face: its italic is made by slanting, and the
-    // outlines remembered for one must never be reused for the other.
-    void italicAndUprightStayApart()
-    {
-        QFETCH(bool, italicFirst);
-        QFETCH(int, pixels);
-        QFont upright(QStringLiteral("Droid Sans Fallback"));
-        upright.setPixelSize(pixels);
-        if (QFontInfo(upright).family() != upright.family())
-            QSKIP("the single-face font of the test packages is not installed");
-        QFont italic = upright;
-        italic.setItalic(true);
-        const QStringList text{QStringLiteral("日本")};
-        const QPainterPath first =
-            LMTextLayout::fieldGlyphs(text, italicFirst ? italic : upright, 0, 0);
-        const QPainterPath second =
-            LMTextLayout::fieldGlyphs(text, italicFirst ? upright : italic, 0, 0);
-        QVERIFY(!first.isEmpty());
-        QVERIFY(first != second);
     }
 
 private:

@@ -11,41 +11,6 @@
 class TestToolGeometry : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void segmentDistance_data()
-    {
-        QTest::addColumn<QPoint>("p1");
-        QTest::addColumn<QPoint>("p2");
-        QTest::addColumn<QPoint>("p");
-        QTest::addColumn<double>("distance");
-        QTest::newRow("on the start") << QPoint(0, 0) << QPoint(100, 0) << QPoint(0, 0) << 0.0;
-        QTest::newRow("on the end") << QPoint(0, 0) << QPoint(100, 0) << QPoint(100, 0) << 0.0;
-        QTest::newRow("above the middle") << QPoint(0, 0) << QPoint(100, 0) << QPoint(50, 2) << 0.0;
-        QTest::newRow("beyond the end: distance to the end")
-            << QPoint(0, 0) << QPoint(100, 0) << QPoint(110, 0) << 10.0;
-        QTest::newRow("before the start: distance to the start")
-            << QPoint(0, 0) << QPoint(100, 0) << QPoint(-5, 12) << 13.0;
-        QTest::newRow("degenerate segment")
-            << QPoint(7, 7) << QPoint(7, 7) << QPoint(10, 11) << 5.0;
-        // Whole-pixel sides make the height coarse: a=b=50, L=100 gives a flat triangle.
-        QTest::newRow("coarse: 4 pixels off reads as on the line")
-            << QPoint(0, 0) << QPoint(100, 0) << QPoint(50, 4) << 0.0;
-        QTest::newRow("coarse: 3 pixels off a short line")
-            << QPoint(0, 0) << QPoint(20, 0) << QPoint(10, 3) << 0.0;
-        QTest::newRow("clear of a short line: Heron's height")
-            << QPoint(0, 0) << QPoint(20, 0) << QPoint(10, 24) << 24.0;
-        QTest::newRow("truncated sides round the height down")
-            << QPoint(0, 0) << QPoint(20, 0) << QPoint(10, 8) << 2.0 * std::sqrt(4400.0) / 20.0;
-    }
-
-    void segmentDistance()
-    {
-        QFETCH(QPoint, p1);
-        QFETCH(QPoint, p2);
-        QFETCH(QPoint, p);
-        QFETCH(double, distance);
-        const double d = LMToolGeometry::segmentDistance(p1, p2, p);
-        QVERIFY2(qAbs(d - distance) < 1e-6, qPrintable(QString::number(d)));
-    }
 
     void cursorForHandle_data()
     {

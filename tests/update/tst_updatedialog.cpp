@@ -4,14 +4,12 @@
 #include "app/LMResources.h"
 #include "app/LMSaveDialog.h"
 #include "app/QVTLanguageManager.h"
-#include "canvas/LMGraphView.h"
 #include "model/LMDesign.h"
 #include "ui_LMMainWidget.h"
 #include "update/LMUpdateConfig.h"
 #include "update/LMUpdater.h"
 #include "update/VersionUpdateDialog.h"
 
-#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>

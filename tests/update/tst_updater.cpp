@@ -4,7 +4,6 @@
 #include "update/_LMCurl.h"
 
 #include <QFileInfo>
-#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -97,25 +96,6 @@ private Q_SLOTS:
                     .endsWith('/' + address->directory.toUtf8() + "v.txt"));
     }
 
-    void versionText_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("version");
-        QTest::newRow("bare") << QByteArray("01.00.00.07") << "01.00.00.07";
-        QTest::newRow("line break") << QByteArray("01.00.00.07\n") << "01.00.00.07";
-        QTest::newRow("Windows line end, blanks")
-            << QByteArray(" \t01.00.00.08\r\n") << "01.00.00.08";
-        QTest::newRow("up to a zero byte") << QByteArray("01.00.00.07\0rest", 16) << "01.00.00.07";
-        QTest::newRow("inner blank stays") << QByteArray("1.0 beta\n") << "1.0 beta";
-        QTest::newRow("only white space") << QByteArray(" \n") << "";
-    }
-
-    void versionText()
-    {
-        QFETCH(QByteArray, bytes);
-        QTEST(LMUpdater::versionFrom(bytes), "version");
-    }
-
     void check_data()
     {
         QTest::addColumn<QByteArray>("served"); // the version file
@@ -127,8 +107,8 @@ private Q_SLOTS:
         const QByteArray same("01.00.00.07");
         const QString up = QStringLiteral("up"), none;
         const int ok = -1;
-        // How the text is read from the file is versionText's table; refusals and
-        // failures as the user meets them are the command's and tst_updatedialog's.
+        // Refusals and failures as the user meets them are the command's and
+        // tst_updatedialog's.
         QTest::newRow("same version") << same << up << none << ok << false;
         // Some servers welcome with several lines, one of them a bare line feed.
         QTest::newRow("another version, a welcome with an empty line")

@@ -4,12 +4,10 @@
 #include "widgets/KVCLIENT_ColorCompleter.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QColorDialog>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 class TestColorComboBox : public QObject {
     Q_OBJECT
@@ -80,13 +78,6 @@ private Q_SLOTS:
         QCOMPARE(m_field->button()->color().name(), shown);
         if (emitted)
             QCOMPARE(spy.first().first().value<QColor>().name(), shown);
-    }
-
-    void completesColourNames()
-    {
-        QCOMPARE(m_field->lineEdit()->completer(), m_completer);
-        m_completer->setCompletionPrefix(QStringLiteral("cornf"));
-        QCOMPARE(m_completer->currentCompletion(), QStringLiteral("cornflowerblue"));
     }
 
     void dialog_data()
