@@ -198,6 +198,18 @@ private Q_SLOTS:
         QCOMPARE(item->text, text);
     }
 
+    // How many letters an arc holds: each counts at the widest advance so far,
+    // and a letter with a combining accent is one letter.
+    void arcFitCount()
+    {
+        const QFont font = testFont();
+        const int w = QFontMetrics(font).horizontalAdvance(QLatin1Char('W'));
+        QCOMPARE(LMTextLayout::arcFitCount(QStringLiteral("WWW"), font, 3.0 * w), 3);
+        QCOMPARE(LMTextLayout::arcFitCount(QStringLiteral("WWW"), font, 3.0 * w - 0.5), 2);
+        QCOMPARE(LMTextLayout::arcFitCount(QStringLiteral("iiWii"), font, 4.0 * w), 4);
+        QCOMPARE(LMTextLayout::arcFitCount(QStringLiteral("e\u0301e\u0301"), font, 1e6), 2);
+    }
+
     void arcPlacement_data()
     {
         QTest::addColumn<bool>("rotate");
