@@ -102,6 +102,19 @@ private Q_SLOTS:
         QVERIFY(!design()->isModified());
     }
 
+    // A file that names a paper the table lacks opens on the paper chosen.
+    void paperNotInTheTable()
+    {
+        ui()->cob_pasesetting->setCurrentIndex(7); // A4
+        LMDocument doc = design()->toDocument();
+        doc.flags.setPaperId(77);
+        QVERIFY(writeFile(QStringLiteral("odd.lmx"), LMDocumentFile::write(doc)));
+        design()->setModified(false);
+        QVERIFY(m_window->openFile(path(QStringLiteral("odd.lmx"))));
+        QCOMPARE(ui()->cob_pasesetting->currentIndex(), 7); // the choice stays
+        QCOMPARE(design()->flags().paperId(), qint16(0));   // and the page is A4's
+    }
+
     // The fine detail of a design is a part the design can do without: a
     // damaged fine block opens the standard page, with a warning.
     void damagedFineDetailOpensStandard()

@@ -75,29 +75,6 @@ private Q_SLOTS:
         m_view = nullptr;
     }
 
-    void widgetSize_data()
-    {
-        QTest::addColumn<QSize>("page");
-        QTest::addColumn<double>("zoom");
-        QTest::addColumn<QSize>("widget");
-        QTest::newRow("Letter landscape at 50%") << QSize(837, 648) << 0.5 << QSize(438, 349);
-        QTest::newRow("Letter landscape at 100%") << QSize(837, 648) << 1.0 << QSize(877, 698);
-        QTest::newRow("A0 portrait at 20%") << QSize(2523, 3567) << 0.2 << QSize(512, 723);
-    }
-
-    void widgetSize()
-    {
-        QFETCH(QSize, page);
-        QFETCH(double, zoom);
-        QFETCH(QSize, widget);
-        m_view->setPage(page.width(), page.height(), zoom);
-        QCOMPARE(m_view->size(), widget);
-        QCOMPARE(m_view->minimumSize(), widget);
-        QCOMPARE(m_view->maximumSize(), widget);
-        QCOMPARE(m_view->paperRect(),
-                 QRectF(20 * zoom, 25 * zoom, page.width() * zoom, page.height() * zoom));
-    }
-
     // Switching tools, then pointer and keys reach only the current tool, with
     // both positions; a right click opens the menu instead.
     void eventsReachTheCurrentTool()
